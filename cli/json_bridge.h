@@ -1,0 +1,26 @@
+// Conversion between the JSON of kalbex calls and late-bound Variants, including the in-memory
+// host controls, control arrays and forms.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "frame/host.h"
+#include "frame/variant.h"
+
+namespace kalbex {
+
+using json = nlohmann::ordered_json;
+
+// Named forms of one input ({"$form": {...}, "name": "f1"} defines, {"$form": "f1"} refers).
+struct HostObjects {
+  std::map<std::string, tk::HostRef> forms;
+};
+
+// Throws tk::ContractError for JSON that is not a value of the contract.
+tk::Variant ToVariant(const json& j, HostObjects& objects, const std::string& where);
+json ToJson(const tk::Variant& v);
+
+}  // namespace kalbex

@@ -1,0 +1,17 @@
+// Chief header of the calculator library: everything a calculator class needs.
+#pragma once
+
+#include "frame/component.h"
+#include "frame/fault.h"
+#include "frame/host.h"
+#include "frame/input_check.h"
+#include "frame/modkalbex.h"
+#include "frame/numfmt.h"
+#include "frame/persistence.h"
+#include "frame/records.h"
+#include "frame/registry.h"
+#include "frame/report.h"
+#include "frame/services.h"
+#include "frame/text.h"
+#include "frame/variant.h"
+#include "materials/material.h"

@@ -1,0 +1,35 @@
+// Atomic file writing: a temporary file in the same folder, flushed to disk, renamed over the
+// old one. A failure at any point leaves the previous file intact.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tk {
+
+class AtomicFile {
+ public:
+  explicit AtomicFile(std::string path);
+  ~AtomicFile();  // discards the temporary file unless Commit succeeded
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+  bool ok() const { return fd_ >= 0 && !failed_; }
+  const std::string& error() const { return error_; }
+  void Write(std::string_view bytes);
+  // Flushes, syncs and renames; false (with error()) when any step failed.
+  bool Commit();
+
+ private:
+  std::string path_, temp_, error_;
+  int fd_ = -1;
+  bool failed_ = false, committed_ = false;
+};
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+bool ReadWholeFile(const std::string& path, std::string& out);
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+// Creates the folder and its parents; true when it exists afterwards.
+bool MakeDirectories(const std::string& path);
+
+}  // namespace tk

@@ -1,0 +1,144 @@
+#include "frame/text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace tk {
+
+namespace {
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+}  // namespace
+
+double LeadingNumber(std::string_view t) {
+  size_t p = 0;
+  auto skip = [&] {
+    while (p < t.size() && IsBlank(t[p])) ++p;
+  };
+  skip();
+  if (p + 1 < t.size() && t[p] == '&') {
+    const char kind = static_cast<char>(t[p + 1] | 0x20);
+    const int base = kind == 'h' ? 16 : kind == 'o' ? 8 : 0;
+    if (base != 0) {
+      p += 2;
+      double v = 0;
+      for (; p < t.size(); ++p) {
+        const char c = static_cast<char>(t[p] | 0x20);
+        int dgt = -1;
+        if (c >= '0' && c <= '9') dgt = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f') dgt = c - 'a' + 10;
+        if (dgt < 0 || dgt >= base) break;
+        v = v * base + dgt;
+      }
+      return v;
+    }
+  }
+  // Collect the number's characters, dropping blanks, then convert once.
+  std::string n;
+  n.reserve(32);
+  if (p < t.size() && (t[p] == '+' || t[p] == '-')) {
+    n.push_back(t[p++]);
+    skip();
+  }
+  bool digits = false, point = false;
+  for (; p < t.size(); ++p) {
+    const char c = t[p];
+    if (c >= '0' && c <= '9') {
+      n.push_back(c);
+      digits = true;
+    } else if (c == '.' && !point) {
+      n.push_back(c);
+      point = true;
+    } else if (!IsBlank(c)) {
+      break;
+    }
+  }
+  if (!digits) return 0.0;
+  if (p < t.size() && (t[p] == 'e' || t[p] == 'E' || t[p] == 'd' || t[p] == 'D')) {
+    std::string e = "e";
+    size_t q = p + 1;
+    while (q < t.size() && IsBlank(t[q])) ++q;
+    if (q < t.size() && (t[q] == '+' || t[q] == '-')) e.push_back(t[q++]);
+    bool ed = false;
+    for (; q < t.size(); ++q) {
+      if (t[q] >= '0' && t[q] <= '9') {
+        e.push_back(t[q]);
+        ed = true;
+      } else if (!IsBlank(t[q])) {
+        break;
+      }
+    }
+    if (ed) n += e;
+  }
+  return std::strtod(n.c_str(), nullptr);
+}
+
+bool IsNumericText(std::string_view t) {
+  t = TrimView(t);
+  size_t p = 0;
+  if (p < t.size() && (t[p] == '+' || t[p] == '-')) ++p;
+  bool digits = false, point = false;
+  for (; p < t.size(); ++p) {
+    const char c = t[p];
+    if (c >= '0' && c <= '9') digits = true;
+    else if (c == '.' && !point) point = true;
+    else break;
+  }
+  if (!digits) return false;
+  if (p < t.size() && (t[p] == 'e' || t[p] == 'E' || t[p] == 'd' || t[p] == 'D')) {
+    ++p;
+    if (p < t.size() && (t[p] == '+' || t[p] == '-')) ++p;
+    bool ed = false;
+    while (p < t.size() && t[p] >= '0' && t[p] <= '9') {
+      ++p;
+      ed = true;
+    }
+    if (!ed) return false;
+  }
+  return p == t.size();
+}
+
+std::string_view TrimView(std::string_view t) {
+  static constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+  for (;;) {
+    if (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+    else if (t.substr(0, 3) == kIdeographicSpace) t.remove_prefix(3);
+    else break;
+  }
+  for (;;) {
+    if (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    else if (t.size() >= 3 && t.substr(t.size() - 3) == kIdeographicSpace) t.remove_suffix(3);
+    else break;
+  }
+  return t;
+}
+
+std::string Trim(std::string_view t) { return std::string(TrimView(t)); }
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t k = 0; k < a.size(); ++k) {
+    char x = a[k], y = b[k];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+namespace {
+template <class F>
+std::string Shortest(F x) {
+  if (std::isnan(x)) return "NaN";
+  if (std::isinf(x)) return x > 0 ? "Infinity" : "-Infinity";
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, x);
+  return std::string(buf, r.ptr);
+}
+}  // namespace
+
+std::string ShortestText(float x) { return Shortest(x); }
+std::string ShortestText(double x) { return Shortest(x); }
+
+}  // namespace tk

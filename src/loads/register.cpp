@@ -1,0 +1,13 @@
+// Registration of the classes and report texts of this subsystem.
+#include "frame/registry.h"
+#include "frame/services.h"
+#include "loads/wind.h"
+
+namespace tk {
+
+void RegisterLoadsClasses() {
+  Registry::Add({"clsWind", [] { return std::unique_ptr<Component>(new clsWind()); }, &clsWind::ClassInfoOf});
+  clsWind::RegisterTexts();
+}
+
+}  // namespace tk

@@ -1,0 +1,12 @@
+// The classes this test program links.
+#include "frame/registry.h"
+
+namespace tk {
+
+void RegisterAllClasses() {
+  RegisterMaterialsClasses();
+  RegisterSectionClasses();
+  RegisterFoundationClasses();
+}
+
+}  // namespace tk

@@ -1,0 +1,10 @@
+// The classes this test program links.
+#include "frame/registry.h"
+
+namespace tk {
+
+void RegisterAllClasses() {
+  RegisterMaterialsClasses();
+}
+
+}  // namespace tk

@@ -1,0 +1,13 @@
+// The classes this test program links.
+#include "frame/registry.h"
+
+namespace tk {
+
+void RegisterAllClasses() {
+  RegisterMaterialsClasses();
+  RegisterSectionClasses();
+  RegisterServiceClasses();
+  RegisterMembersClasses();
+}
+
+}  // namespace tk

@@ -1,0 +1,11 @@
+// The classes this test program links.
+#include "frame/registry.h"
+
+namespace tk {
+
+void RegisterAllClasses() {
+  RegisterMaterialsClasses();
+  RegisterSectionClasses();
+}
+
+}  // namespace tk
