@@ -19,6 +19,21 @@ class clsLfKd : public Component {
   // Adds the numbered texts this class uses to the shared services component.
   static void RegisterTexts();
 
+  // Maximum crack width (GBJ 10-89 clause 5.2) with the full calculation report in tText.
+  void LfKdCommon_1(std::string& tText, int32_t& lErrNumber, std::string& tGjBh,
+                    std::string& tGjSlTz, std::string& tJmXs, bool& bPxSrFs, bool& bBxGj,
+                    bool& bDpZj, bool& bCfHz, bool& bQzDc, double& c, double& D, double& MsEo,
+                    double& Ns, double& dAs, double& B, double& H, double& Bf, double& Hf,
+                    double& Bf1, double& Hf1, double& Lo, double& Cas, double& Cas1, double& Ftk,
+                    double& Es, double* Wmax = nullptr);
+  // Same calculation without a report; the service entry of the bar selection, slab and stair.
+  void LfKdCommon(std::string& tText, int32_t& lErrNumber, std::string& tGjBh,
+                  std::string& tGjSlTz, std::string& tJmXs, bool& bPxSrFs, bool& bBxGj,
+                  bool& bDpZj, bool& bCfHz, bool& bQzDc, double& c, double& D, double& MsEo,
+                  double& Ns, double& dAs, double& B, double& H, double& Bf, double& Hf,
+                  double& Bf1, double& Hf1, double& Lo, double& Cas, double& Cas1, double& Ftk,
+                  double& Es, double* Wmax = nullptr);
+
   // Host sub-form; the shared services component is switched to form mode 3.
   void SubForm(HostRef& frm);
   // Host picture form.
