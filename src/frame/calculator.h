@@ -3,6 +3,7 @@
 
 #include "frame/component.h"
 #include "frame/fault.h"
+#include "frame/filesystem.h"
 #include "frame/host.h"
 #include "frame/input_check.h"
 #include "frame/modkalbex.h"

@@ -50,8 +50,8 @@ class DefaultInputCheck : public IInputCheck {
  public:
   int32_t CheckFieldText(std::string_view kind, std::string_view name, std::string_view text, int32_t flag,
                          int32_t& code) override;
-  std::string tCodeMessage(int32_t code, std::string_view t1, std::string_view t2, std::string_view t3,
-                           std::string_view t4) override;
+  std::string tCodeMessage(int32_t code, std::string_view t1 = {}, std::string_view t2 = {},
+                           std::string_view t3 = {}, std::string_view t4 = {}) override;
   int32_t CheckRelation(std::string_view name1, std::string_view name2, std::string_view op,
                         std::string_view text1, std::string_view text2) override;
   void AddErrCon(VBArray<int32_t>& lErrCon, VBArray<std::string>& tErrCon, int32_t code,

@@ -61,7 +61,7 @@ class FilePersistence : public IPersistence {
  public:
   std::unique_ptr<SavedInputWriter> BeginSave(const std::string& path, std::string_view header) override;
   int32_t Load(const std::string& path, const std::vector<std::string>& known_headers, SavedInput& out,
-               std::string* error) override;
+               std::string* error = nullptr) override;
   std::string tCodeMessage(int32_t code, std::string_view path) override;
 };
 
