@@ -6,6 +6,7 @@
 #include <string>
 
 #include "frame/calculator.h"
+#include "frame/records.h"
 
 namespace tk {
 
@@ -17,6 +18,17 @@ class clsBendComponentBl : public Component {
   static const ClassInfo& ClassInfoOf();
   // Adds the numbered texts this class uses to the shared services component.
   static void RegisterTexts();
+
+  // Short- and long-term stiffness of a flexural member to GBJ 10-89 (Ms, Ml), with report.
+  void BendComponentBl(int32_t& lErr, double& bL, useRecordSection& uSec, float& Cas, double& dAs,
+                       double& dAs1, double& dMs, double& dMl, float& Ftk, float& Es, float& Ec,
+                       std::string* tText = nullptr, int16_t* iBhFs = nullptr,
+                       int16_t* iStart = nullptr);
+  // The same to GB 50010-2002 (Mk, Mq).
+  void BendComponentBl02(int32_t& lErr, double& bL, useRecordSection& uSec, float& Cas,
+                         double& dAs, double& dAs1, double& Mk, double& Mq, float& Ftk, float& Es,
+                         float& Ec, std::string* tText = nullptr, int16_t* iBhFs = nullptr,
+                         int16_t* iStart = nullptr);
 
   // Host sub-form; the shared services component is switched to form mode 3.
   void SubForm(HostRef& frm);
