@@ -1,0 +1,157 @@
+// Line reading and the character-wise column rules shared by the SATWE and TBSA readers.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+
+#include "frame/text.h"
+#include "service/result_files_detail.h"
+
+namespace tk::msml {
+
+bool LineReader::OpenFile(const std::string& path) {
+  Close();
+  do {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  } while (fd_ < 0 && errno == EINTR);
+  if (fd_ < 0) return false;
+  buf_.resize(kBuffer);
+  data_ = buf_.data();
+  return true;
+}
+
+void LineReader::OpenMemory(std::string_view bytes) {
+  Close();
+  memory_ = true;
+  data_ = bytes.data();
+  end_ = bytes.size();
+  eof_ = true;
+}
+
+void LineReader::Close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  memory_ = eof_ = skip_lf_ = false;
+  first_ = true;
+  data_ = nullptr;
+  beg_ = end_ = 0;
+  carry_.clear();
+  lines_ = 0;
+  decoder_.Reset();
+}
+
+bool LineReader::Fill() {
+  if (eof_ || fd_ < 0) return false;
+  ssize_t n;
+  do {
+    n = ::read(fd_, buf_.data(), buf_.size());
+  } while (n < 0 && errno == EINTR);
+  if (n <= 0) {  // a read error ends the file like its end does: the stage then reports its code
+    eof_ = true;
+    return false;
+  }
+  beg_ = 0;
+  end_ = static_cast<size_t>(n);
+  return true;
+}
+
+std::string_view LineReader::Finish(std::string_view raw) {
+  ++lines_;
+  if (first_) {
+    first_ = false;
+    if (raw.size() >= 3 && std::memcmp(raw.data(), "\xEF\xBB\xBF", 3) == 0) raw.remove_prefix(3);
+  }
+  return decoder_.Decode(raw);
+}
+
+bool LineReader::Next(std::string_view& line) {
+  if (!is_open()) return false;
+  carry_.clear();
+  bool have_any = false;
+  for (;;) {
+    if (beg_ >= end_ && !Fill()) {
+      if (!have_any) return false;
+      line = Finish(carry_);
+      return true;
+    }
+    if (skip_lf_) {
+      skip_lf_ = false;
+      if (data_[beg_] == '\n') {
+        ++beg_;
+        continue;
+      }
+    }
+    const char* p = data_ + beg_;
+    const size_t avail = end_ - beg_;
+    const char* nl = static_cast<const char*>(std::memchr(p, '\n', avail));
+    const size_t seg = nl ? static_cast<size_t>(nl - p) : avail;
+    const char* cr = static_cast<const char*>(std::memchr(p, '\r', seg));
+    const size_t len = cr ? static_cast<size_t>(cr - p) : seg;
+    const bool ended = cr || nl;
+    if (ended) {
+      beg_ += len + 1;
+      if (cr) {
+        if (beg_ < end_) {
+          if (data_[beg_] == '\n') ++beg_;
+        } else {
+          skip_lf_ = true;
+        }
+      }
+      if (!have_any) {
+        line = Finish(std::string_view(p, len < kMaxLine ? len : kMaxLine));
+        return true;
+      }
+      if (carry_.size() < kMaxLine) carry_.append(p, std::min(len, kMaxLine - carry_.size()));
+      line = Finish(carry_);
+      return true;
+    }
+    // The line goes on past the buffer: keep its start (up to the limit) and read on.
+    if (carry_.size() < kMaxLine) carry_.append(p, std::min(len, kMaxLine - carry_.size()));
+    have_any = true;
+    beg_ = end_;
+  }
+}
+
+size_t SkipChars(std::string_view s, size_t pos, size_t n) {
+  while (pos < s.size() && n > 0) {
+    ++pos;
+    while (pos < s.size() && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80) ++pos;
+    --n;
+  }
+  return pos < s.size() ? pos : s.size();
+}
+
+std::string_view MidChars(std::string_view s, size_t pos, size_t n) {
+  if (pos >= s.size()) return {};
+  return s.substr(pos, SkipChars(s, pos, n) - pos);
+}
+
+std::string_view UpTo(std::string_view s, size_t pos, std::string_view stop) {
+  if (pos >= s.size()) return {};
+  const size_t e = s.find(stop, pos);
+  return s.substr(pos, e == std::string_view::npos ? std::string_view::npos : e - pos);
+}
+
+void ReadDotValues(std::string_view s, size_t pos, size_t after_dot, size_t gap, double* out, size_t count) {
+  for (size_t k = 0; k < count; ++k) {
+    const size_t dot = pos < s.size() ? s.find('.', pos) : std::string_view::npos;
+    if (dot == std::string_view::npos) {
+      for (; k < count; ++k) out[k] = 0;
+      return;
+    }
+    const size_t e = SkipChars(s, dot + 1, after_dot);
+    out[k] = LeadingNumber(s.substr(pos, e - pos));
+    pos = SkipChars(s, e, gap);
+    if (e >= s.size()) pos = s.size();
+  }
+}
+
+int32_t WholeNumber(std::string_view text, bool& ok) {
+  const double r = std::nearbyint(LeadingNumber(text));
+  ok = r >= -32768.0 && r <= 32767.0;
+  return ok ? static_cast<int32_t>(r) : 0;
+}
+
+}  // namespace tk::msml
