@@ -258,8 +258,13 @@ int CmdDemo(const std::string& dir) {
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     try {
       RunResult r = RunJson(text);
-      if (r.all_reports && !r.reports.empty()) std::cout << r.reports << "\n";
-      else std::cout << Dump(r.output) << "\n";
+      if (r.all_reports && !r.reports.empty()) {
+        std::cout << r.reports << "\n";
+      } else if (r.output.is_array()) {
+        for (const auto& call : r.output) std::cout << call.dump(-1, ' ', false, json::error_handler_t::replace) << "\n";
+      } else {
+        std::cout << r.output.dump(-1, ' ', false, json::error_handler_t::replace) << "\n";
+      }
     } catch (const std::exception& e) {
       std::cout << "kalbex: " << e.what() << "\n";
       status = 1;

@@ -32,6 +32,9 @@ check integer_fraction 2 "" bash -c 'run "{\"class\":\"clsMaterial\",\"operation
 check too_many_args 2 "" bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"CtoEc\",\"args\":[1,2]}"'
 check contract_error_in_second_call_prints_nothing 2 "" bash -c 'run "[{\"class\":\"clsMaterial\",\"operation\":\"CtoEc\",\"args\":{\"c\":20}},{\"class\":\"clsMaterial\",\"operation\":\"CtoEc\",\"args\":{\"c\":true}}]"'
 check control_roundtrip 0 '"混凝土强度等级："' bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"HntQdAddCboB\",\"args\":{\"iSign\":0,\"CboB\":{\"\$control\":{}},\"lblB\":{\"\$control\":{\"Caption\":\"\"}},\"Text\":\"25\"}}"'
+check form_defined_then_referenced 0 '"frmX"' bash -c 'run "[{\"class\":\"clsMoment\",\"object\":\"m\",\"operation\":\"Let_Controls\",\"args\":{\"frmM\":{\"\$form\":{}},\"frmX\":{\"\$form\":{\"CboB\":[{\"Text\":\"25\"}]},\"name\":\"f\"}}},{\"class\":\"clsMoment\",\"object\":\"m\",\"operation\":\"Let_Controls\",\"args\":{\"frmX\":{\"\$form\":\"f\"}}}]"'
+check form_undefined 2 "" bash -c 'run "{\"class\":\"clsMoment\",\"operation\":\"Let_Controls\",\"args\":{\"frmX\":{\"\$form\":\"nope\"}}}"'
+check object_for_number 2 "" bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"CtoEc\",\"args\":{\"c\":{\"\$control\":{}}}}"'
 check missing_file 2 "" "$K" run /nonexistent/file.json
 
 echo "$pass passed, $fail failed"

@@ -11,6 +11,8 @@ struct FormatCase {
   const char* expected;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.x << " as " << c.pattern; }
+
 class NumberFormat : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(NumberFormat, FormatsAsReportsShowThem) {
