@@ -48,6 +48,25 @@ double Stiffness(const BlIn& in, bool v02, Report* rp, int32_t style, int32_t st
   const double M = std::fabs(in.M), Ml = std::fabs(in.Ml);
   const double As = in.As, As1 = in.As1, ftk = in.ftk, Es = in.Es, Ec = in.Ec;
 
+  // Report helpers; the report grows with each result, so a fault keeps the lines before it.
+  ISharedServices* svc = rp ? &rp->services() : nullptr;
+  const auto V = [&](double x, std::string_view tok) -> Report& { return rp->Fmt(x, tok, 0); };
+  const std::string_view shape = ShapeName(type);
+  const auto sub = [&](int k, std::string_view text89, std::string_view text02) -> Report& {
+    rp->Sp(6);
+    if (v02) return rp->Raw(text02);
+    return rp->Raw(svc->tNumberText(k, kSubStepStyle, 0)).Raw(text89);
+  };
+  // The moment in the stress line is shown in N·mm so that the substituted numbers give the
+  // stress as printed; in the long-term stiffness only the ratio of moments counts (kN·m).
+  // Headings at 4 blanks, sub-steps at 6, formulas and values at 8.
+  if (rp) {
+    Report& r = *rp;
+    r.Sp(4).Raw(svc->tNumberText(start, style, 0))
+        .Raw(v02 ? "在荷载效应的标准组合作用下，受弯构件的短期刚度Bs：" : "荷载短期效应组合作用下受弯构件的短期刚度：")
+        .End();
+  }
+
   const double ho = h - in.as;
   const double rho = fault::div(As, b * ho);
   const double sigma = fault::div(fault::div(fault::div(M * 1e6, 0.87), ho), As);
@@ -66,55 +85,8 @@ double Stiffness(const BlIn& in, bool v02, Report* rp, int32_t style, int32_t st
   const double psi_min = v02 ? 0.2 : 0.4;
   const double psi_raw = 1.1 - fault::div(fault::div(0.65 * ftk, rho_te), sigma);
   const double psi = psi_raw < psi_min ? psi_min : psi_raw > 1.0 ? 1.0 : psi_raw;
-  const double alpha_e = fault::div(Es, Ec);
-
-  // gamma_f': the flange on the compression side. GBJ 10-89 clause 5.3.3 limits its thickness to
-  // 0.2 ho; GB 50010-2002 takes the full thickness.
-  bool gf_upper = false, gf_lower = false;
-  if (positive) gf_upper = !(type == 1 || type == 2);
-  else gf_lower = type == 2 || type == 4 || type == 5;
-  double gamma_f1 = 0, hf_used = 0;
-  bool capped = false;
-  if (gf_upper || gf_lower) {
-    hf_used = gf_upper ? hf1 : hf;
-    if (!v02 && hf_used > 0.2 * ho) {
-      hf_used = 0.2 * ho;
-      capped = true;
-    }
-    gamma_f1 = fault::div(fault::div(((gf_upper ? bf1 : bf) - b) * hf_used, b), ho);
-  }
-  const double Bs = fault::div(
-      Es * As * ho * ho, 1.15 * psi + 0.2 + fault::div(6 * alpha_e * rho, 1 + 3.5 * gamma_f1));
-
-  // Increase of deflection under the long-term combination (GBJ 10-89 clause 5.3.4,
-  // GB 50010-2002 clause 8.2.5).
-  const double rho1 = fault::div(As1, b * ho);
-  double theta;
-  if (rho1 >= rho) theta = 1.6;
-  else if (rho1 == 0) theta = 2.0;
-  else theta = modKalbex::dInterpolate(rho1, 0, rho, 2.0, 1.6);
-  const double theta_plain = theta;
-  // A flange in the tension zone raises theta by 20 %.
-  const bool factor = (type == 2 && in.M > 0) || ((type == 3 || type == 6) && in.M < 0) || type == 4 || type == 5;
-  if (factor) theta *= 1.2;
-  const double BL = fault::div(M, Ml * (theta - 1) + M) * Bs;
-
   if (rp) {
     Report& r = *rp;
-    ISharedServices& svc = r.services();
-    const auto V = [&](double x, std::string_view tok) -> Report& { return r.Fmt(x, tok, 0); };
-    const std::string_view shape = ShapeName(type);
-    // The moment in the stress line is shown in N·mm so that the substituted numbers give the
-    // stress as printed; in the long-term stiffness only the ratio of moments counts (kN·m).
-    // Headings at 4 blanks, sub-steps at 6, formulas and values at 8.
-    r.Sp(4).Raw(svc.tNumberText(start, style, 0))
-        .Raw(v02 ? "在荷载效应的标准组合作用下，受弯构件的短期刚度Bs：" : "荷载短期效应组合作用下受弯构件的短期刚度：")
-        .End();
-    const auto sub = [&](int k, std::string_view text89, std::string_view text02) -> Report& {
-      r.Sp(6);
-      if (v02) return r.Raw(text02);
-      return r.Raw(svc.tNumberText(k, kSubStepStyle, 0)).Raw(text89);
-    };
     sub(1, "裂缝间纵向受拉钢筋应变不均匀系数ψ，按下列公式计算：",
         "①、裂缝间纵向受拉钢筋应变不均匀系数ψ，按下列公式计算：").End();
     if (v02) {
@@ -141,10 +113,32 @@ double Stiffness(const BlIn& in, bool v02, Report* rp, int32_t style, int32_t st
         .Raw(" ＝ "); V(psi_raw, "m3").End();
     if (psi_raw < psi_min) r.Sp(8).Raw(v02 ? "当 ψ＜0.2 时，取ψ ＝ 0.2" : "当ψ＜0.4时，取ψ ＝ 0.4").End();
     else if (psi_raw > 1.0) r.Sp(8).Raw(v02 ? "当 ψ＞1.0 时，取ψ ＝ 1.0" : "当ψ＞1.0时，取ψ ＝ 1.0").End();
+  }
 
+  const double alpha_e = fault::div(Es, Ec);
+  if (rp) {
+    Report& r = *rp;
     sub(2, "钢筋弹性模量与混凝土模量的比值αE：", "②、钢筋弹性模量与混凝土模量的比值αE：").End();
     r.Sp(8).Raw("αE ＝ Es / Ec ＝ "); V(Es, "n").Raw("/"); V(Ec, "n").Raw(" ＝ ").Num(alpha_e, "#0.00").End();
+  }
 
+  // gamma_f': the flange on the compression side. GBJ 10-89 clause 5.3.3 limits its thickness to
+  // 0.2 ho; GB 50010-2002 takes the full thickness.
+  bool gf_upper = false, gf_lower = false;
+  if (positive) gf_upper = !(type == 1 || type == 2);
+  else gf_lower = type == 2 || type == 4 || type == 5;
+  double gamma_f1 = 0, hf_used = 0;
+  bool capped = false;
+  if (gf_upper || gf_lower) {
+    hf_used = gf_upper ? hf1 : hf;
+    if (!v02 && hf_used > 0.2 * ho) {
+      hf_used = 0.2 * ho;
+      capped = true;
+    }
+    gamma_f1 = fault::div(fault::div(((gf_upper ? bf1 : bf) - b) * hf_used, b), ho);
+  }
+  if (rp) {
+    Report& r = *rp;
     sub(3, "受压翼缘面积与腹板有效面积的比值γf'：", "③、受压翼缘面积与腹板有效面积的比值γf'：").End();
     if (capped) {
       r.Sp(8).Raw(gf_upper ? "当hf'＞0.2ho时，取hf' ＝ 0.2ho ＝ " : "当hf ＞0.2ho时，取h ＝ 0.2ho ＝ ");
@@ -157,10 +151,16 @@ double Stiffness(const BlIn& in, bool v02, Report* rp, int32_t style, int32_t st
     } else {
       r.Sp(8).Raw(shape).Raw("，γf' ＝ 0").End();
     }
-
+  }
+  if (rp) {
     sub(4, "纵向受拉钢筋配筋率ρ ＝ As / b / ho ＝ ", "④、纵向受拉钢筋配筋率ρ ＝ As / b / ho ＝ ");
     V(As, "mm2").Raw("/"); V(b, "mm").Raw("/"); V(ho, "mm").Raw(" ＝ "); V(rho, "percent").End();
+  }
 
+  const double Bs = fault::div(
+      Es * As * ho * ho, 1.15 * psi + 0.2 + fault::div(6 * alpha_e * rho, 1 + 3.5 * gamma_f1));
+  if (rp) {
+    Report& r = *rp;
     sub(5, "钢筋混凝土受弯构件的Bs按混凝土规范公式（5.3.3-1）计算：",
         "⑤、钢筋混凝土受弯构件的 Bs 按混凝土规范公式（8.2.3-1）计算：").End();
     r.Sp(8).Raw(v02 ? "Bs ＝ Es * As * ho ^ 2 / [1.15ψ + 0.2 + 6 * αE * ρ / (1 + 3.5γf')]"
@@ -168,8 +168,22 @@ double Stiffness(const BlIn& in, bool v02, Report* rp, int32_t style, int32_t st
     r.Sp(8).Raw("Bs ＝ "); V(Es, "n").Raw("*"); V(As, "mm2").Raw("*"); V(ho, "mm").Raw("^2/[1.15*").Num(psi, "#0.00")
         .Raw("+0.2+").Raw("6*").Num(alpha_e, "#0.00").Raw("*").Num(rho, "#0.0000").Raw("/(1+3.5*")
         .Num(gamma_f1, "#0.000").Raw(")] ＝ "); V(Bs / 1e9, "knm2d").End();
+  }
 
-    r.Sp(4).Raw(svc.tNumberText(start + 1, style, 0)).Raw("考虑荷载长期效应组合对挠度影响增大影响系数θ：").End();
+  // Increase of deflection under the long-term combination (GBJ 10-89 clause 5.3.4,
+  // GB 50010-2002 clause 8.2.5).
+  const double rho1 = fault::div(As1, b * ho);
+  double theta;
+  if (rho1 >= rho) theta = 1.6;
+  else if (rho1 == 0) theta = 2.0;
+  else theta = modKalbex::dInterpolate(rho1, 0, rho, 2.0, 1.6);
+  const double theta_plain = theta;
+  // A flange in the tension zone raises theta by 20 %.
+  const bool factor = (type == 2 && in.M > 0) || ((type == 3 || type == 6) && in.M < 0) || type == 4 || type == 5;
+  if (factor) theta *= 1.2;
+  if (rp) {
+    Report& r = *rp;
+    r.Sp(4).Raw(svc->tNumberText(start + 1, style, 0)).Raw("考虑荷载长期效应组合对挠度影响增大影响系数θ：").End();
     if (As1 != 0) {
       r.Sp(6).Raw("ρ' ＝ As' / b / ho ＝ "); V(As1, "mm2").Raw("/"); V(b, "mm").Raw("/"); V(ho, "mm").Raw(" ＝ ");
       V(rho1, "percent").End();
@@ -180,8 +194,13 @@ double Stiffness(const BlIn& in, bool v02, Report* rp, int32_t style, int32_t st
     else r.Raw("θ ＝ ").Num(theta_plain, "#0.00");
     r.End();
     if (factor) r.Sp(6).Raw("对翼缘位于受拉区的T型截面，θ ＝ 1.2 * θ ＝ ").Num(theta, "#0.00").End();
+  }
 
-    r.Sp(4).Raw(svc.tNumberText(start + 2, style, 0));
+  const double BL = fault::div(M, Ml * (theta - 1) + M) * Bs;
+  if (rp) {
+    Report& r = *rp;
+
+    r.Sp(4).Raw(svc->tNumberText(start + 2, style, 0));
     if (v02) {
       r.Raw("受弯构件的长期刚度B，可按混凝土规范公式（8.2.2）计算：").End();
       r.Sp(6).Raw("B ＝ Mk / [Mq * (θ - 1) + Mk] * Bs").End();
@@ -192,7 +211,7 @@ double Stiffness(const BlIn& in, bool v02, Report* rp, int32_t style, int32_t st
       r.Sp(6).Raw("Bl ＝ Ms * Bs / [Ml * (θ - 1) + Ms]").End();
       r.Sp(6).Raw("Bl ＝ "); V(M, "knm_2").Raw("*"); V(Bs / 1e9, "knm2").Raw("/["); V(Ml, "knm_2").Raw("*(")
           .Num(theta, "#0.00").Raw("-1)+"); V(M, "knm_2").Raw("] ＝ "); V(BL / 1e9, "knm2d").End();
-    }
+  }
   }
   return BL;
 }
