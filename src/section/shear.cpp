@@ -163,7 +163,8 @@ struct ShearCase {
       coef = "0.2";
     } else {
       beta = 0.35 - 0.025 * ratio_hb;
-      coef = FormatNumber(beta, "0.00");
+      // The substituted limit shows beta to three places so that its product can be checked.
+      coef = FormatNumber(beta, "0.###");
     }
     sK = fault::to_float(beta);
     limit = fault::check(seismic ? beta * fc * b * ho / kGammaReShear : beta * fc * b * ho);
