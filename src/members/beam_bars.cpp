@@ -1,10 +1,118 @@
 #include "members/beam_bars.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "frame/binding.h"
 #include "frame/modkalbex.h"
 #include "frame/services.h"
 
 namespace tk {
+
+using namespace beampj;
+
+namespace {
+
+// Field names as the input messages show them.
+constexpr const char* kFieldNames[17] = {
+    "钢筋面积", "截面宽度", "通长钢筋", "纵筋最小直径", "纵筋最大直径", "净保护层厚度",
+    "实配钢筋面积下限", "实配钢筋面积上限", "截面高度", "混凝土强度等级",
+    "第二排纵筋面积折减系数", "第三排纵筋面积折减系数", "第四排纵筋面积折减系数",
+    "钢筋抗拉强度设计值fy (直径d≤25)", "钢筋抗拉强度设计值fy (d＝28~40)", "箍筋最大肢距", "弯矩值 Ms"};
+
+constexpr int kFields = 17;
+constexpr const char* kDataFile = "QvfdBmPj.tav";
+constexpr const char* kHeader = "Tavrine_BeamPj_V2000.0138";
+
+// Our own texts (message numbers of this class).
+constexpr int32_t kTextBarText = 3002001, kTextDiameter = 3002002, kTextLegSpacing = 3002003;
+
+// Message boxes are the host's own windows: their lines break with CR LF whatever the report's
+// line end is.
+constexpr const char* kBoxLineEnd = "\r\n";
+
+bool IsOn(const Variant& v) {
+  switch (v.type) {
+    case Variant::Type::Bool: return v.b;
+    case Variant::Type::String: {
+      const std::string t = Trim(v.s);
+      return EqualsNoCase(t, "True") || (IsNumericText(t) && LeadingNumber(t) != 0);
+    }
+    default: return v.AsDouble() != 0;
+  }
+}
+
+// Display columns of a text: full-width characters take two.
+size_t DisplayWidth(std::string_view s) {
+  size_t w = 0;
+  for (size_t k = 0; k < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[k]);
+    uint32_t cp = c;
+    int len = 1;
+    if (c >= 0xF0) len = 4, cp = c & 0x07;
+    else if (c >= 0xE0) len = 3, cp = c & 0x0F;
+    else if (c >= 0xC0) len = 2, cp = c & 0x1F;
+    for (int j = 1; j < len && k + j < s.size(); ++j) cp = (cp << 6) | (static_cast<unsigned char>(s[k + j]) & 0x3F);
+    k += len;
+    const bool wide = (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) ||
+                      (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
+                      (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
+                      (cp >= 0xFFE0 && cp <= 0xFFE6);
+    w += wide ? 2 : 1;
+  }
+  return w;
+}
+
+void AppendPadded(std::string& out, std::string_view s, size_t width) {
+  out.append(s);
+  const size_t w = DisplayWidth(s);
+  if (w < width) out.append(width - w, ' ');
+}
+
+}  // namespace
+
+struct clsBeamPjOld::Inputs {
+  // options
+  bool top = false, mm2 = false, autoRows = false, asEq = false, asSj = false, zj = false, asPjl = false,
+       lfkd = false, bxgj = false;
+  int iPai = 1;
+  // values
+  double As = 0, b = 0, c = 0, dMin = 0, dMax = 0, kl = 0, ku = 0, h = 0, grade = 0, fy25 = 0, fy40 = 0,
+         sl = 0, Ms = 0, Es = 0, ftk = 0;
+  int nThrough = 0;
+  double dThrough = 0;
+  double k[5] = {0, 1, 0, 0, 0};
+  std::string tF;
+
+  // Whether the options need field i.
+  bool Needs(int i) const {
+    if (i <= 7 || (i >= 13 && i <= 15)) return true;
+    if (i == 8) return autoRows || asPjl || lfkd;
+    if (i == 9) return autoRows || lfkd;
+    if (i >= 10 && i <= 12) return !autoRows && iPai >= i - 8;
+    if (i == 16) return lfkd;
+    return false;
+  }
+  SearchInput Search() const {
+    SearchInput s;
+    s.As = As;
+    s.b = b;
+    s.c = c;
+    s.dMin = dMin;
+    s.dMax = dMax;
+    s.nThrough = nThrough;
+    s.dThrough = dThrough;
+    s.kl = kl;
+    s.ku = ku;
+    s.fy25 = fy25;
+    s.fy40 = fy40;
+    s.sl = sl;
+    s.top = top;
+    s.iPai = iPai;
+    for (int r = 0; r < 5; ++r) s.k[r] = k[r];
+    return s;
+  }
+};
 
 clsBeamPjOld::clsBeamPjOld()
     : m_LfKd(std::make_unique<clsLfKd>()),
@@ -20,7 +128,492 @@ void clsBeamPjOld::SubForm(HostRef& frm) {
   modKalbex::Services().SetFormMode(3);
 }
 
-void clsBeamPjOld::RegisterTexts() {}
+// Input checks in field order (the fields the options need, and any field the host marks as in
+// use in bText); the first failure stops with its code and the field position in Index.
+//   501: the text fails its check kind (message of the input-check component);
+//   502: the text reads as a number but the value cannot be used (bar text, diameter not in the
+//        list, smallest above largest, upper area factor below the lower, leg spacing <= 8 mm).
+int32_t clsBeamPjOld::CheckInputs(const VBArray<std::string>& Text, const VBArray<bool>& bText, const Inputs& opt,
+                                  int16_t& Index, std::string& message) {
+  auto& check = modKalbex::InputCheck();
+  auto& svc = modKalbex::Services();
+  auto fail = [&](int i, int32_t code, std::string msg) {
+    Index = static_cast<int16_t>(i);
+    message = std::move(msg);
+    return code;
+  };
+  for (int i = 0; i < kFields; ++i) {
+    if (!opt.Needs(i) && !(bText.Has(i) && bText(i))) continue;
+    const std::string& t = Text(i);
+    std::string kind = i == 2 ? std::string(svc.tTextById(21000)) : (i >= 10 && i <= 12) ? "S>=0" : "S>0";
+    int32_t code = 0;
+    check.CheckFieldText(kind, kFieldNames[i], t, i == 9 ? -1 : 0, code);
+    if (code != 0) return fail(i, kInputFails, check.tCodeMessage(code, kFieldNames[i], Trim(t)));
+    const double v = LeadingNumber(t);
+    switch (i) {
+      case 2: {
+        if (Trim(t).empty()) break;  // no through bars
+        int32_t n = 0;
+        float d = 0;
+        if (svc.ParseBarText(t, n, d) != kBarTextOk)
+          return fail(i, kInputValue, std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextBarText)) +
+                                          "（当前输入：" + Trim(t) + "）");
+        if (!InDiameterList(d))
+          return fail(i, kInputValue, std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextDiameter)) +
+                                          "（当前输入：" + Trim(t) + "）");
+        break;
+      }
+      case 3:
+      case 4:
+        if (!InDiameterList(v))
+          return fail(i, kInputValue, std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextDiameter)) +
+                                          "（当前输入：" + Trim(t) + "）");
+        if (i == 4 && check.CheckRelation(kFieldNames[3], kFieldNames[4], "<=", Text(3), t) != 0)
+          return fail(i, kInputValue,
+                      check.tCodeMessage(checkcode::kRelation, kFieldNames[3], "≤", kFieldNames[4],
+                                         Trim(Text(3)) + " ＞ " + Trim(t)));
+        break;
+      case 7:
+        if (check.CheckRelation(kFieldNames[7], kFieldNames[6], ">=", t, Text(6)) != 0)
+          return fail(i, kInputValue,
+                      check.tCodeMessage(checkcode::kRelation, kFieldNames[7], "≥", kFieldNames[6],
+                                         Trim(t) + " ＜ " + Trim(Text(6))));
+        break;
+      case 15:
+        if (!(v > 8))
+          return fail(i, kInputValue, std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextLegSpacing)) +
+                                          "（当前输入：" + Trim(t) + "）");
+        break;
+      default: break;
+    }
+  }
+  return 0;
+}
+
+// Row factors from the compression depth: x of the required area (GBJ 10-89 art. 4.1.5, by the
+// rectangular flexure calculator), row centroids from the multi-row diameter d_m with the
+// vertical clear spacing max(d_m, 25) between rows.
+int32_t clsBeamPjOld::AutoRowFactors(Inputs& in, std::string& message) {
+  auto& svc = modKalbex::Services();
+  const double dm = MultiRowDiameter(in.Search());
+  const double a1 = in.c + dm / 2;
+  const double sv = ClearSpacing(in.top ? "TV" : "BV", dm, 2);
+  int32_t e = 0;
+  int16_t iK = 2, iSecPos = 5;
+  double dMu = 0, dAs = in.As;
+  float sFy = fault::to_float(in.fy25), sFcm = modKalbex::Material().CtoFcm(static_cast<float>(in.grade));
+  float sB = fault::to_float(in.b), sH = fault::to_float(in.h), sCas = fault::to_float(a1);
+  float sKc = 0, sP = 0, sKcb = 0;
+  std::string tErr;
+  m_Moment->MuAsCommon(e, iK, iSecPos, dMu, dAs, sFy, sFcm, sB, sH, sCas, sKc, sP, sKcb, &tErr);
+  if (e != 0 && !(e >= 100110 && e <= 100112)) {
+    message = std::string(svc.tTextById(kRowFactorFlexure));
+    if (!tErr.empty()) message += "（" + tErr + "）";
+    return kRowFactorFlexure;
+  }
+  const double x = static_cast<double>(sKc) * (in.h - a1);
+  for (int r = 2; r <= in.iPai; ++r) {
+    const double ak = a1 + (r - 1) * (dm + sv);
+    int32_t err = 0;
+    const double k = RowFactor(in.h, a1, ak, x, err);
+    if (err != 0) {
+      static const char* kRowNames[5] = {"", "", "第二排", "第三排", "第四排"};
+      message = std::string(kRowNames[r]) + std::string(svc.tTextById(err));
+      return err;
+    }
+    in.k[r] = k;
+  }
+  return 0;
+}
+
+void clsBeamPjOld::Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>& Text, VBArray<bool>& bText,
+                             bool& bTop, bool& bMM2, bool& bAutoCalDuoP, int16_t& iPai, bool& bAsEq, bool& bAsSj,
+                             bool& bZj, bool& bAsPjl, bool& bLfKd, bool& bBxGj, double& dEs, double& dMs,
+                             std::string& tF, std::string& tText) {
+  lErr = 0;
+  records_.clear();
+  Inputs in;
+  in.top = bTop;
+  in.mm2 = bMM2;
+  in.autoRows = bAutoCalDuoP;
+  in.asEq = bAsEq;
+  in.asSj = bAsSj;
+  in.zj = bZj;
+  in.asPjl = bAsPjl;
+  in.lfkd = bLfKd;
+  in.bxgj = bBxGj;
+  // Rows allowed: below one means one, above four means four.
+  in.iPai = std::clamp<int>(iPai, 1, 4);
+  in.tF = tF;
+  try {
+    std::string message;
+    lErr = CheckInputs(Text, bText, in, Index, message);
+    if (lErr != 0) {
+      tText = message;
+      return;
+    }
+    auto num = [&](int i) { return LeadingNumber(Text(i)); };
+    in.As = num(0) * (bMM2 ? 1.0 : 100.0);  // cm² unless the host works in mm²
+    in.b = num(1);
+    if (!Trim(Text(2)).empty()) {
+      int32_t n = 0;
+      float d = 0;
+      modKalbex::Services().ParseBarText(Text(2), n, d);
+      in.nThrough = n == 1 ? 2 : n;  // a single through bar is one of a pair, one at each corner
+      in.dThrough = d;
+    }
+    in.dMin = num(3);
+    in.dMax = num(4);
+    in.c = num(5);
+    in.kl = num(6);
+    in.ku = num(7);
+    if (in.Needs(8)) in.h = num(8);
+    if (in.Needs(9)) in.grade = num(9);
+    if (!in.autoRows)
+      for (int r = 2; r <= in.iPai; ++r) in.k[r] = num(8 + r);
+    in.fy25 = num(13);
+    in.fy40 = num(14);
+    in.sl = num(15);
+    if (in.lfkd) {
+      in.Ms = num(16);
+      dMs = in.Ms;
+    }
+
+    // A very wide section makes the search long: ask before going on.
+    auto& ui = modKalbex::Ui();
+    const int buttons = mb::kOkCancel | mb::kDefaultButton2 | mb::kQuestion;
+    if (in.b > 5000) {
+      const std::string le = kBoxLineEnd;
+      const std::string prompt = std::string("警告：") + kFieldNames[1] + "太大，已大大超出常规范围， " + le + le +
+                                 "计算可能要花费几分钟到几个小时的时间。" + le + le + "你确定继续吗？";
+      if (ui.MsgBox(prompt, buttons, "警告！") == mb::kCancel) {
+        lErr = kCancelled;
+        return;
+      }
+      if (in.b > 50000) {
+        const std::string p2 = std::string("如果没有足够的耐心，希望你在重新启动计算机时，不要后悔所作的决定。") + le +
+                               le + "你现在还有后悔的权利，还确定继续吗？";
+        if (ui.MsgBox(p2, buttons, "警告！") == mb::kCancel) {
+          lErr = kCancelled;
+          return;
+        }
+      }
+    }
+
+    if (in.autoRows && in.iPai >= 2) {
+      lErr = AutoRowFactors(in, message);
+      if (lErr != 0) {
+        tText = message;
+        return;
+      }
+    }
+
+    SearchResult res = FindBarArrangements(in.Search());
+    if (res.lErr == kTooNarrow || res.lErr == kNothingFound) {
+      lErr = res.lErr;
+      const std::string le = kBoxLineEnd;
+      const std::string prompt =
+          res.lErr == kTooNarrow
+              ? "截面宽度小于箍筋最大肢距所要求的宽度。 " + le + le + "请调整“截面梁宽”或“箍筋最大肢距”。"
+              : "找不到符合条件的纵筋。 " + le + le + "可能是相对于截面尺寸，配筋面积太大。";
+      // Both search failures carry the selection's own title; the narrow-section case is the
+      // user's to fix, shown with the exclamation icon.
+      ui.MsgBox(prompt, mb::kOkOnly | mb::kExclamation, "无法配筋！");
+      tText = prompt;
+      return;
+    }
+    records_ = std::move(res.records);
+
+    if (in.lfkd) {
+      in.ftk = modKalbex::Material().CtoFtk(static_cast<float>(in.grade));
+      // No modulus given: the modulus of the steel of fy (GBJ 10-89 table 2.2.4).
+      if (!(dEs > 0)) dEs = modKalbex::Material().FyToEs(in.fy25);
+      in.Es = dEs;
+    }
+    WriteTable(in, tText);
+  } catch (const ArithmeticFault&) {
+    lErr = kArithmetic;
+    tText = std::string(modKalbex::Services().tTextById(32005)) +
+            std::string(modKalbex::Services().tTextById(32007));
+  }
+}
+
+// The result table. tF, when given, is the width template of the bar column (a VB "@" template
+// or any text: its length in display columns is the column width); empty gives the width of the
+// longest arrangement.
+void clsBeamPjOld::WriteTable(const Inputs& in, std::string& tText) {
+  auto& svc = modKalbex::Services();
+  const std::string_view le = svc.tLineEnd();
+  std::vector<std::string> desc;
+  desc.reserve(records_.size());
+  size_t w1 = DisplayWidth(" 实配纵筋");
+  for (const auto& r : records_) {
+    desc.push_back(" " + Describe(r));
+    w1 = std::max(w1, DisplayWidth(desc.back()));
+  }
+  w1 += 2;
+  if (!in.tF.empty()) {
+    const size_t ats = static_cast<size_t>(std::count(in.tF.begin(), in.tF.end(), '@'));
+    w1 = std::max<size_t>(ats > 0 ? ats : DisplayWidth(in.tF), 1);
+  }
+
+  struct Col {
+    const char* head;
+    bool on;
+  };
+  const Col cols[5] = {{"[等效面积]", in.asEq},
+                       {" | [实际面积]", in.asSj},
+                       {" | /多排纵筋折减系数", in.zj},
+                       {" | (配筋率)", in.asPjl},
+                       {" | {裂缝宽度}", in.lfkd}};
+  size_t cw[5];
+  for (int j = 0; j < 5; ++j) cw[j] = DisplayWidth(cols[j].head);
+
+  std::string out;
+  out.reserve(256 + records_.size() * (w1 + 80));
+  out += " 显示内容：";
+  out += le;
+  if (in.lfkd) {
+    out += " （裂缝宽度计算参数：";
+    out += in.bxgj ? "一、变形钢筋； " : "一、光面钢筋； ";
+    out += "二、Es ＝ ";
+    out += FormatNumber(in.Es, "0");
+    out += "(MPa)）";
+    out += le;
+  }
+  const size_t head_start = out.size();
+  AppendPadded(out, " 实配纵筋", w1);
+  for (int j = 0; j < 5; ++j)
+    if (cols[j].on) out += cols[j].head;
+  const size_t rule = DisplayWidth(std::string_view(out).substr(head_start));
+  out += le;
+  out.append(rule, '-');
+  out += le;
+
+  const char* areaPattern = in.mm2 ? "0" : "0.00";
+  const double areaScale = in.mm2 ? 1.0 : 0.01;
+  std::string cell;
+  for (size_t n = 0; n < records_.size(); ++n) {
+    const BeamPjRecord& r = records_[n];
+    const size_t line_start = out.size();
+    AppendPadded(out, desc[n], w1);
+    const double actual = ActualArea(r);
+    const double d = EquivalentDiameter(r);
+    int last = -1;
+    for (int j = 0; j < 5; ++j)
+      if (cols[j].on) last = j;
+    for (int j = 0; j < 5; ++j) {
+      if (!cols[j].on) continue;
+      cell.clear();
+      if (j > 0) cell += " | ";
+      switch (j) {
+        case 0:
+          cell += "[";
+          AppendFormatted(cell, EquivalentArea(r, in.fy25, in.fy40) * areaScale, areaPattern);
+          cell += "]";
+          break;
+        case 1:
+          cell += "[";
+          AppendFormatted(cell, actual * areaScale, areaPattern);
+          cell += "]";
+          break;
+        case 2: {
+          const float k[3] = {r.k2, r.k3, r.k4};
+          for (int row = 2; row <= r.Rows(); ++row) {
+            cell += "/";
+            AppendFormatted(cell, k[row - 2], "0.00");
+          }
+          break;
+        }
+        case 3: {
+          // ratio to the effective depth of the outer row, h - c - d/2
+          const double ho = in.h - in.c - d / 2;
+          if (in.b > 0 && ho > 0) {
+            cell += "(";
+            AppendFormatted(cell, actual / (in.b * ho) * 100, "0.00");
+            cell += "%)";
+          }
+          break;
+        }
+        case 4: {
+          std::string t, bh = Describe(r), kind = "受弯", shape = "矩形截面";
+          int32_t e = 0;
+          bool byMoment = true, bx = in.bxgj, dpzj = false, cfhz = false, qzdc = false;
+          double c = in.c, D = d, Ms = in.Ms, Ns = 0, As = actual, B = in.b, H = in.h, Bf = 0, Hf = 0, Bf1 = 0,
+                 Hf1 = 0, Lo = 0, Cas = in.c + d / 2, Cas1 = Cas, Ftk = in.ftk, Es = in.Es, W = 0;
+          m_LfKd->LfKdCommon(t, e, bh, kind, shape, byMoment, bx, dpzj, cfhz, qzdc, c, D, Ms, Ns, As, B, H, Bf, Hf,
+                             Bf1, Hf1, Lo, Cas, Cas1, Ftk, Es, &W);
+          if (e == 900200) {
+            cell += "{";
+            AppendFormatted(cell, W, "0.000");
+            cell += "}";
+          }
+          break;
+        }
+      }
+      if (j == last) out += cell;
+      else AppendPadded(out, cell, cw[j]);
+    }
+    while (out.size() > line_start && out.back() == ' ') out.pop_back();
+    out += le;
+  }
+  tText = std::move(out);
+}
+
+// --- form operations ---------------------------------------------------------------------------
+
+void clsBeamPjOld::Form_Load() {
+  const HostRef f = Form();
+  const std::string sq(modKalbex::Services().tSquareSign());
+  const HostRef lbl = ControlOf(f, "lblB", 0);
+  const std::string cap = "钢筋面积 (cm" + sq + ")：";
+  SetText(lbl, "Caption", cap);
+  SetText(lbl, "ToolTipText", " " + cap + " ");
+  SetText(ControlOf(f, "CboB", 0), "ToolTipText", " " + cap + " ");
+  const std::string o0 = "平方毫米 (mm" + sq + ")", o1 = "平方厘米 (cm" + sq + ")";
+  SetText(ControlOf(f, "ChkOpt", 0), "Caption", o0);
+  SetText(ControlOf(f, "ChkOpt", 0), "ToolTipText", o0);
+  SetText(ControlOf(f, "ChkOpt", 1), "Caption", o1);
+  SetText(ControlOf(f, "ChkOpt", 1), "ToolTipText", o1);
+}
+
+void clsBeamPjOld::OptB_Click(int16_t& Index) {
+  const HostRef f = Form();
+  const HostRef lbl = ControlOf(f, "lblB", 0);
+  if (Index == 2 || Index == 3) {
+    const bool mm = IsOn(ControlOf(f, "optB", 2) ? ControlOf(f, "optB", 2)->Get("Value") : Variant());
+    const std::string cap =
+        std::string("钢筋面积 (") + (mm ? "mm" : "cm") + std::string(modKalbex::Services().tSquareSign()) + ")：";
+    SetText(lbl, "Caption", cap);
+    SetText(lbl, "ToolTipText", " " + cap + " ");
+  }
+  SetText(ControlOf(f, "CboB", 0), "ToolTipText", GetText(lbl, "ToolTipText"));
+  SetText(ControlOf(f, "rtbBox"), "Text", "");
+}
+
+// ChkB(0) switches the row check boxes between "rows allowed" (automatic factors: section height
+// and concrete grade needed) and "factor given" (the factor inputs). ChkB(1..3) enable, in the
+// second meaning, the factor input of row 2..4 (lblB/CboB 10..12); with automatic factors those
+// inputs stay disabled.
+void clsBeamPjOld::ChkB_Click(int16_t& Index) {
+  const HostRef f = Form();
+  auto& svc = modKalbex::Services();
+  const HostRef chk0 = ControlOf(f, "ChkB", 0);
+  const bool autoRows = chk0 && IsOn(chk0->Get("Value"));
+  static const char* kAllow[3] = {" 允许第二排纵筋 ", " 允许第三排纵筋 ", " 允许第四排纵筋 "};
+  static const char* kFactor[3] = {" 第二排折减系数 ", " 第三排折减系数 ", " 第四排折减系数 "};
+  auto factorInput = [&](int k) {  // k = 1..3
+    const HostRef box = ControlOf(f, "ChkB", k);
+    const bool on = !autoRows && box && IsOn(box->Get("Value"));
+    svc.EnableLabelAndCombo(ControlOf(f, "lblB", 9 + k), ControlOf(f, "CboB", 9 + k), on);
+  };
+  if (Index == 0) {
+    for (int k = 1; k <= 3; ++k) {
+      const HostRef box = ControlOf(f, "ChkB", k);
+      const char* cap = autoRows ? kAllow[k - 1] : kFactor[k - 1];
+      SetText(box, "Caption", cap);
+      SetText(box, "ToolTipText", cap);
+      if (!autoRows) SetText(ControlOf(f, "lblB", 9 + k), "Caption", std::string(kFieldNames[9 + k]) + "：");
+      factorInput(k);
+    }
+    svc.EnableLabelAndCombo(ControlOf(f, "lblB", 8), ControlOf(f, "CboB", 8), autoRows);
+    svc.EnableLabelAndCombo(ControlOf(f, "lblB", 9), ControlOf(f, "CboB", 9), autoRows);
+  } else if (Index >= 1 && Index <= 3) {
+    factorInput(Index);
+  }
+}
+
+// ChkOpt(0) (mm²) and ChkOpt(1) (cm²) are one choice, mirrored by optB(2) and optB(3). Our shared
+// services component has no option-pairing operation, so the pairing is kept here: the clicked
+// box's new state decides the unit, the other box and the option buttons follow, and the area
+// caption is brought up to date as OptB_Click does.
+void clsBeamPjOld::ChkOpt_Click(int16_t& Index) {
+  if (Index != 0 && Index != 1) return;
+  const HostRef f = Form();
+  const HostRef clicked = ControlOf(f, "ChkOpt", Index);
+  const bool on = clicked && IsOn(clicked->Get("Value"));
+  const int unit = on ? Index : 1 - Index;  // 0 = mm², 1 = cm²
+  SetProp(ControlOf(f, "ChkOpt", unit), "Value", Variant::Int32(1));
+  SetProp(ControlOf(f, "ChkOpt", 1 - unit), "Value", Variant::Int32(0));
+  SetProp(ControlOf(f, "optB", 2 + unit), "Value", Variant::Bool(true));
+  SetProp(ControlOf(f, "optB", 3 - unit), "Value", Variant::Bool(false));
+  int16_t opt = static_cast<int16_t>(2 + unit);
+  OptB_Click(opt);
+}
+
+// Saved inputs, version "Tavrine_BeamPj_V2000.0138", one value a line in this order:
+// CboB(0..16) Text, ChkB(0..3) Value, optB(0..3) Value, ChkOpt(0..1) Value. A control the form
+// does not have saves an empty value and loads nothing.
+namespace {
+struct SavedControl {
+  const char* name;
+  int index;
+  const char* prop;
+};
+std::vector<SavedControl> SavedControls() {
+  std::vector<SavedControl> v;
+  for (int k = 0; k < kFields; ++k) v.push_back({"CboB", k, "Text"});
+  for (int k = 0; k <= 3; ++k) v.push_back({"ChkB", k, "Value"});
+  for (int k = 0; k <= 3; ++k) v.push_back({"optB", k, "Value"});
+  for (int k = 0; k <= 1; ++k) v.push_back({"ChkOpt", k, "Value"});
+  return v;
+}
+}  // namespace
+
+void clsBeamPjOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName, HostRef* frmMain) {
+  auto& svc = modKalbex::Services();
+  if (frmMain && *frmMain) svc.SetMainForm(*frmMain);
+  const HostRef f = sub_form_ ? sub_form_ : (frmMain ? *frmMain : HostRef());
+  const std::string path =
+      tDataSaveName && !Trim(*tDataSaveName).empty() ? Trim(*tDataSaveName) : std::string(kDataFile);
+  auto& store = modKalbex::Persistence();
+  const bool load = modKalbex::bTextEq(tMode, svc.tTextById(30021));
+  const bool save = modKalbex::bTextEq(tMode, svc.tTextById(30022));
+  if (!load && !save) throw ComponentFailure("clsBeamPjOld.LoadOrSaveData: unknown mode \"" + tMode + "\"");
+  const auto controls = SavedControls();
+  if (save) {
+    std::vector<std::string> values;
+    values.reserve(controls.size());
+    for (const auto& c : controls) {
+      const HostRef ctl = ControlOf(f, c.name, c.index);
+      values.push_back(ctl ? ctl->Get(c.prop).AsText() : std::string());
+    }
+    std::string error;
+    if (SaveInputs(store, path, kHeader, values, &error) != persistcode::kOk)
+      throw ComponentFailure(error.empty() ? store.tCodeMessage(persistcode::kWriteFailed, path) : error);
+    return;
+  }
+  SavedInput data;
+  std::string error;
+  const int32_t code = store.Load(path, {kHeader}, data, &error);
+  if (code != persistcode::kOk) throw ComponentFailure(error.empty() ? store.tCodeMessage(code, path) : error);
+  for (const auto& c : controls) {
+    std::string v;
+    if (!data.Next(v)) break;
+    const HostRef ctl = ControlOf(f, c.name, c.index);
+    if (!ctl) continue;
+    if (std::string_view(c.prop) == "Text") {
+      ctl->Set("Text", Variant::String(v));
+    } else if (EqualsNoCase(Trim(v), "True") || EqualsNoCase(Trim(v), "False")) {
+      ctl->Set(c.prop, Variant::Bool(EqualsNoCase(Trim(v), "True")));
+    } else if (!Trim(v).empty()) {
+      ctl->Set(c.prop, Variant::Int32(static_cast<int32_t>(LeadingNumber(v))));
+    }
+  }
+}
+
+void clsBeamPjOld::RegisterTexts() {
+  AddTexts({
+      // Check kind of the through-bar field: a bar text, checked by the calculator itself.
+      {21000, "UnCheckNum"},
+      {kTextBarText, "一栏应输入钢筋根数、钢筋符号和直径，如 2Φ20、2-20（根数为空时按1根计）。"},
+      {kTextDiameter, "一栏的钢筋直径应为 6、8、10、12、14、16、18、20、22、25、28、32、36、40 之一。"},
+      {kTextLegSpacing, "一栏应输入大于8的数值。"},
+      {kRowFactorFlexure, "自动计算多排纵筋面积折减系数失败：由配筋面积求受压区高度x的受弯计算出错。"},
+      {kRowFactorDepth, "纵筋合力点位于受压区内，(h - ak) - x / 2 ≤ 0，无法自动计算面积折减系数。请减少允许的纵筋排数或加大截面高度。"},
+      {kRowFactorAboveOne, "纵筋面积折减系数大于1，自动计算结果无效。请检查截面高度、保护层厚度和钢筋直径。"},
+  });
+}
 
 const ClassInfo& clsBeamPjOld::Info() const { return ClassInfoOf(); }
 
@@ -30,6 +623,14 @@ const ClassInfo& clsBeamPjOld::ClassInfoOf() {
     "clsBeamPjOld",
     {
       Method("SubForm", &C::SubForm, {"frm"}),
+      Method("Calculate", &C::Calculate,
+             {"lErr", "Index", {"Text", 0}, {"bText", 0}, "bTop", "bMM2", "bAutoCalDuoP", "iPai", "bAsEq", "bAsSj",
+              "bZj", "bAsPjl", "bLfKd", "bBxGj", "dEs", "dMs", "tF", "tText"}),
+      Method("Form_Load", &C::Form_Load, {}),
+      Method("ChkB_Click", &C::ChkB_Click, {"Index"}),
+      Method("OptB_Click", &C::OptB_Click, {"Index"}),
+      Method("ChkOpt_Click", &C::ChkOpt_Click, {"Index"}),
+      Method("LoadOrSaveData", &C::LoadOrSaveData, {"tMode", "tDataSaveName", "frmMain"}),
     }};
   return ci;
 }
