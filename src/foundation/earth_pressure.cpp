@@ -128,6 +128,8 @@ void clsDtqKa::CalResult(VBArray<std::string>& Text, std::string& tText, int32_t
     r.Sp(4).Raw("计算公式：《建筑地基基础设计规范》GBJ 7－89").End();
     r.Sp(4).Raw("Ea ＝ 0.5 * γ * h ^ 2 * Ka    （基础规范式 6.4.4）").End();
     r.Raw("    式中：Ka － 主动土压力系数，按规范附录十一确定。").End();
+    // Formula lines take the report's 4-space indent; the three stored continuation lines of
+    // (附11-1) carry their own.
     r.Sp(4).Raw("Ka ＝ {Sin(α + β) / [Sinα * Sin(α + β - φ - δ)] ^ 2} * {κq * [Sin(α + β) * Sin(α - δ)").End();
     r.Raw("     + Sin(φ + δ) * Sin(φ - β)] + 2 * η * Sinα * Cosφ * Cos(α + β - φ - δ)").End();
     r.Raw("     - 2 * [(κq * Sin(α + β) * Sin(φ - β) + η * Sinα * Cosφ) * (κq * Sin(α - δ) * Sin(φ + δ)").End();
@@ -141,13 +143,13 @@ void clsDtqKa::CalResult(VBArray<std::string>& Text, std::string& tText, int32_t
       return;
     }
     // (附11-2): the surface load as an equivalent extra height of backfill.
-    const double kq = 1.0 + fault::div(fault::div(fault::div(2.0 * q, gamma), h) * std::sin(alpha) * std::cos(beta), s_ab);
     r.Raw("    其中：κq ＝ 1 + 2 * q / γ / h * Sinα * Cosβ / Sin(α + β)    （附11-2）").End();
+    const double kq = 1.0 + fault::div(fault::div(fault::div(2.0 * q, gamma), h) * std::sin(alpha) * std::cos(beta), s_ab);
     r.Raw("          κq ＝ 1+2*"), n(q).Raw("/"), n(gamma).Raw("/"), n(h).Raw("*sin"), n(alpha_d).Raw("°*Cos"),
         n(beta_d).Raw("°/Sin("), n(alpha_d).Raw("°+"), n(beta_d).Raw("°) ＝ "), n(kq).End();
     // (附11-3): cohesion made dimensionless.
-    const double eta = fault::div(fault::div(2.0 * c, gamma), h);
     r.Raw("          η＝ 2 * c / γ / h    （附11-3）").End();
+    const double eta = fault::div(fault::div(2.0 * c, gamma), h);
     r.Raw("          η ＝ 2*"), n(c).Raw("/"), n(gamma).Raw("/"), n(h).Raw(" ＝ "), n(eta).End();
 
     const double s_a = std::sin(alpha);
@@ -183,6 +185,7 @@ void clsDtqKa::CalResult(VBArray<std::string>& Text, std::string& tText, int32_t
     // GBJ 7-89 eq. 6.4.4, per metre run of the wall.
     const double Ea = fault::check(0.5 * gamma * h * h * Ka);
     r.Sp(4).Raw("Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*"), n(gamma).Raw("*"), n(h).Raw("^2*"), n(Ka).Raw(" ＝ ");
+    // Ea is a force per metre run of the wall: the "knd" value with "/m" after it.
     r.Val(Ea, "knd").Raw("/m").End();
     lErrNumber = dtqka::kDone;
   } catch (const ArithmeticFault&) {
