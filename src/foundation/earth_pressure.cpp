@@ -109,7 +109,10 @@ void clsDtqKa::CalResult(VBArray<std::string>& Text, std::string& tText, int32_t
     const double q = LeadingNumber(Text(dtqka::kLoad)), c = LeadingNumber(Text(dtqka::kCohesion));
     const double phi_d = LeadingNumber(Text(dtqka::kPhi)), alpha_d = LeadingNumber(Text(dtqka::kAlpha));
     const double beta_d = LeadingNumber(Text(dtqka::kBeta)), delta_d = LeadingNumber(Text(dtqka::kDelta));
-    const double phi = phi_d * kDeg, alpha = alpha_d * kDeg, beta = beta_d * kDeg, delta = delta_d * kDeg;
+    // Angles are combined in degrees before the conversion, so that α + β − φ − δ of whole
+    // degrees that cancel is exactly 0 and its sine exactly 0.
+    auto sind = [](double deg) { return std::sin(deg * kDeg); };
+    auto cosd = [](double deg) { return std::cos(deg * kDeg); };
     auto n = [&](double x) -> Report& { return r.Fmt(x, "3"); };
     const std::string sq(r.services().tSquareSign()), cube(r.services().tCubeSign());
 
@@ -136,7 +139,7 @@ void clsDtqKa::CalResult(VBArray<std::string>& Text, std::string& tText, int32_t
     r.Raw("     + η * Sinα * Cosφ)] ^ 0.5}    （附11-1）").End();
 
     // GBJ 7-89 appendix 11: the trial wedge needs α + β < 180° (the backfill surface meets the back).
-    const double s_ab = std::sin(alpha + beta);
+    const double s_ab = sind(alpha_d + beta_d);
     if (!(s_ab > 0)) {
       lErrNumber = dtqka::kSinAlphaBeta;
       r.MoveTo(tText);
@@ -144,7 +147,7 @@ void clsDtqKa::CalResult(VBArray<std::string>& Text, std::string& tText, int32_t
     }
     // (附11-2): the surface load as an equivalent extra height of backfill.
     r.Raw("    其中：κq ＝ 1 + 2 * q / γ / h * Sinα * Cosβ / Sin(α + β)    （附11-2）").End();
-    const double kq = 1.0 + fault::div(fault::div(fault::div(2.0 * q, gamma), h) * std::sin(alpha) * std::cos(beta), s_ab);
+    const double kq = 1.0 + fault::div(fault::div(fault::div(2.0 * q, gamma), h) * sind(alpha_d) * cosd(beta_d), s_ab);
     r.Raw("          κq ＝ 1+2*"), n(q).Raw("/"), n(gamma).Raw("/"), n(h).Raw("*sin"), n(alpha_d).Raw("°*Cos"),
         n(beta_d).Raw("°/Sin("), n(alpha_d).Raw("°+"), n(beta_d).Raw("°) ＝ "), n(kq).End();
     // (附11-3): cohesion made dimensionless.
@@ -152,23 +155,23 @@ void clsDtqKa::CalResult(VBArray<std::string>& Text, std::string& tText, int32_t
     const double eta = fault::div(fault::div(2.0 * c, gamma), h);
     r.Raw("          η ＝ 2*"), n(c).Raw("/"), n(gamma).Raw("/"), n(h).Raw(" ＝ "), n(eta).End();
 
-    const double s_a = std::sin(alpha);
+    const double s_a = sind(alpha_d);
     if (s_a == 0) {
       lErrNumber = dtqka::kSinAlpha;
       r.MoveTo(tText);
       return;
     }
-    const double s_all = std::sin(alpha + beta - phi - delta);
+    const double s_all = sind(alpha_d + beta_d - phi_d - delta_d);
     if (s_all == 0) {
       lErrNumber = dtqka::kSinAll;
       r.MoveTo(tText);
       return;
     }
     const double A = fault::div(s_ab, (s_a * s_all) * (s_a * s_all));
-    const double B = kq * (s_ab * std::sin(alpha - delta) + std::sin(phi + delta) * std::sin(phi - beta));
-    const double C = 2.0 * eta * s_a * std::cos(phi) * std::cos(alpha + beta - phi - delta);
-    const double D = kq * s_ab * std::sin(phi - beta) + eta * s_a * std::cos(phi);
-    const double E = kq * std::sin(alpha - delta) * std::sin(phi + delta) + eta * s_a * std::cos(phi);
+    const double B = kq * (s_ab * sind(alpha_d - delta_d) + sind(phi_d + delta_d) * sind(phi_d - beta_d));
+    const double C = 2.0 * eta * s_a * cosd(phi_d) * cosd(alpha_d + beta_d - phi_d - delta_d);
+    const double D = kq * s_ab * sind(phi_d - beta_d) + eta * s_a * cosd(phi_d);
+    const double E = kq * sind(alpha_d - delta_d) * sind(phi_d + delta_d) + eta * s_a * cosd(phi_d);
     r.Raw("    分步计算公式（附11-1）").End();
     r.Raw("    A ＝ Sin(α + β) / [Sinα * Sin(α + β - φ - δ)] ^ 2 ＝ "), n(A).End();
     r.Raw("    B ＝ κq * [Sin(α + β) * Sin(α - δ) + Sin(φ + δ) * Sin(φ - β)] ＝ "), n(B).End();

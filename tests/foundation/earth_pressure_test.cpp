@@ -108,6 +108,9 @@ TEST(DtqKa, StopsAtEachFailingCheckWithTheReportAsFarAsWritten) {
       // α + β − φ − δ = 60 + 0 − 30 − 30 = 0
       {"alpha+beta-phi-delta=0", {"18", "5", "0", "0", "30", "60", "0", "30", ""}, dtqka::kSinAll,
        "          η ＝ 2*0.000/18.000/5.000 ＝ 0.000"},
+      // 70 + 10 − 50 − 30 = 0 in whole degrees (in radians the four terms would not cancel exactly)
+      {"70+10-50-30=0", {"18", "5", "0", "0", "50", "70", "10", "30", ""}, dtqka::kSinAll,
+       "          η ＝ 2*0.000/18.000/5.000 ＝ 0.000"},
       // backfill steeper than φ: D = κq sin120 sin(−10°) < 0 < E = κq sin90 sin20 (no cohesion
       // can cause this: η adds the same positive term to D and E)
       {"D*E<0", {"18", "5", "0", "0", "20", "90", "30", "0", ""}, dtqka::kNegativeRoot,
