@@ -238,7 +238,7 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
     auto quk = [&](double lambda, std::string_view pattern) {
       r.Sp(4).Raw("Quk ＝ ").Num(lambda, pattern).Raw("*").Val(Qum, "kn").Raw(" ＝ ").Val(lambda * Qum, "knd").End();
     };
-    const std::string_view kLambdaTable = "#0.000";
+    const std::string_view kLambdaTable = "#0.0000";
     bool by_equation = n >= 4;
     if (n == 3) {
       r.Sp(4).Raw("当试桩数n＝3时，按桩基规范表C－6确定：").End();
