@@ -143,7 +143,9 @@ int32_t clsBeamPjOld::CheckInputs(const VBArray<std::string>& Text, const VBArra
     return code;
   };
   for (int i = 0; i < kFields; ++i) {
-    if (!opt.Needs(i) && !(bText.Has(i) && bText(i))) continue;
+    // (bText is read through its data: an element of a std::vector<bool> is no addressable bool)
+    const bool inUse = bText.Has(i) && bText.data[static_cast<size_t>(i - bText.lbound)];
+    if (!opt.Needs(i) && !inUse) continue;
     const std::string& t = Text(i);
     std::string kind = i == 2 ? std::string(svc.tTextById(21000)) : (i >= 10 && i <= 12) ? "S>=0" : "S>0";
     int32_t code = 0;
