@@ -154,7 +154,7 @@ double clsWind::CalWindPsiz(double zH) {
     }
     return g;
   }();
-  if (!(zH > 0.1)) return kPsi[0];
+  if (!(zH > grid[0])) return kPsi[0];
   if (zH >= 1.0) return kPsi[9];
   size_t k = 1;
   while (k < 9 && zH > grid[k]) ++k;
