@@ -157,7 +157,7 @@ int32_t clsBeamPjOld::CheckInputs(const VBArray<std::string>& Text, const VBArra
         if (Trim(t).empty()) break;  // no through bars
         int32_t n = 0;
         float d = 0;
-        if (svc.ParseBarText(t, n, d) != kBarTextOk)
+        if (svc.ParseBarText(t, n, d) != kBarTextOk || n > 9999)
           return fail(i, kInputValue, std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextBarText)) +
                                           "（当前输入：" + Trim(t) + "）");
         if (!InDiameterList(d))
@@ -232,6 +232,8 @@ void clsBeamPjOld::Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>
                              bool& bTop, bool& bMM2, bool& bAutoCalDuoP, int16_t& iPai, bool& bAsEq, bool& bAsSj,
                              bool& bZj, bool& bAsPjl, bool& bLfKd, bool& bBxGj, double& dEs, double& dMs,
                              std::string& tF, std::string& tText) {
+  // Failures leave their message in tText (the host's result box) and, for input failures, the
+  // field position in Index; Index is left alone otherwise. A cancelled warning changes nothing.
   lErr = 0;
   records_.clear();
   Inputs in;
@@ -276,6 +278,7 @@ void clsBeamPjOld::Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>
     in.fy25 = num(13);
     in.fy40 = num(14);
     in.sl = num(15);
+    // The form's moment field is the crack-width moment; dMs hands back the value used (kN·m).
     if (in.lfkd) {
       in.Ms = num(16);
       dMs = in.Ms;
@@ -428,7 +431,9 @@ void clsBeamPjOld::WriteTable(const Inputs& in, std::string& tText) {
           break;
         }
         case 3: {
-          // ratio to the effective depth of the outer row, h - c - d/2
+          // Ratio to h - c - d/2. For mixed sizes and rows d is the equivalent diameter
+          // sum(n d²)/sum(n d) of all bars, as the crack-width clause takes it (GBJ 10-89 5.2.2);
+          // the crack width below uses the same d and as = c + d/2.
           const double ho = in.h - in.c - d / 2;
           if (in.b > 0 && ho > 0) {
             cell += "(";

@@ -254,7 +254,7 @@ SearchResult FindBarArrangements(const SearchInput& in) {
   }
   const int iPai = std::clamp(in.iPai, 1, 4);
   const bool through = in.nThrough > 0 && in.dThrough > 0;
-  const int nT = through ? std::max(in.nThrough, 2) : 0;
+  const int nT = through ? std::clamp(in.nThrough, 2, 9999) : 0;
 
   // Largest usable diameter (the bound itself when it is in the list).
   double dLargest = 0;
@@ -286,7 +286,7 @@ SearchResult FindBarArrangements(const SearchInput& in) {
     BeamPjRecord r;
     stamp(r);
     r.row[0] = {static_cast<int16_t>(nT), static_cast<float>(in.dThrough), 0, 0};
-    int extra = std::max(0, nMin - nT);
+    int extra = std::min(std::max(0, nMin - nT), INT16_MAX - 1 - nT);
     if ((nT & 1) && (extra & 1)) ++extra;
     if (extra > 0) {
       const double cands[] = {x.Step(in.dThrough, -1, 1), x.Step(in.dThrough, +1, 1), in.dThrough};
