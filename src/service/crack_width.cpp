@@ -161,8 +161,6 @@ void CrackWidth(LfArgs& a, const Names& names, Report* rp, bool ms_always) {
   const bool eccentric = kind == Kind::kEccTension || kind == Kind::kEccCompression;
   const bool ms_given = kind == Kind::kFlexure ? (ms_always || a.bPxSrFs) : (eccentric && a.bPxSrFs);
   const double Ms = ms_given ? a.MsEo : 0.0;
-  double eo = 0;
-  if (eccentric) eo = a.bPxSrFs ? fault::div(Ms, Ns) * 1000 : a.MsEo;
 
   const auto V = [&](double x, std::string_view tok) -> Report& { return rp->Fmt(x, tok, 0); };
   if constexpr (kReport) {
@@ -214,6 +212,12 @@ void CrackWidth(LfArgs& a, const Names& names, Report* rp, bool ms_always) {
     if (kind == Kind::kFlexure && a.bQzDc) r.Raw("    构件为直接承受轻、中级工作制吊车的受弯构件").End();
     if (kind != Kind::kFlexure) { r.Raw("    按荷载的短期效应组合计算的轴向力值Ns＝"); V(Ns, "knd").End(); }
     if (ms_given) { r.Raw("    按荷载的短期效应组合计算的弯矩值Ms＝"); V(Ms, "knmd").End(); }
+  }
+  // The data lines stand before eo, so that a zero Ns leaves them in the report.
+  double eo = 0;
+  if (eccentric) eo = a.bPxSrFs ? fault::div(Ms, Ns) * 1000 : a.MsEo;
+  if constexpr (kReport) {
+    Report& r = *rp;
     if (eccentric) {
       if (a.bPxSrFs) {
         r.Raw("    轴向力对截面重心的偏心距eo＝Ms / Ns ＝ "); V(Ms * 1e6, "nmm").Raw("/"); V(Ns * 1000, "n")

@@ -225,6 +225,11 @@ TEST(CrackWidth, ErrorsAndTrap) {
   n.Ns = 0;
   n.Run(false);
   EXPECT_EQ(n.err, 900999);
+  n.Run(true);  // the data lines before eo stay, the notice follows them
+  EXPECT_EQ(n.err, 900999);
+  EXPECT_TRUE(n.text.ends_with("    按荷载的短期效应组合计算的弯矩值Ms＝100.00 kN·m\r\n\r\n"
+                               "计算过程中出现溢出或除数为零等错误，计算结果无效。 请检查输入数据。"))
+      << n.text;
 
   // The service entry reads MsEo as Ms only with bPxSrFs; flexure without it has no moment.
   Lf f;
