@@ -94,6 +94,7 @@ void Run(benchmark::State& state, const std::string& folder) {
   }
   state.counters["MB"] = static_cast<double>(kTarget >> 20);
   state.counters["peak_rss_growth_kB"] = static_cast<double>(MaxRssKb() - rss0);
+  state.counters["peak_rss_MB"] = static_cast<double>(MaxRssKb()) / 1024.0;
 }
 
 void BM_LastBeamOf50MbWnl_Utf8(benchmark::State& state) { Run(state, TheFiles().utf8); }

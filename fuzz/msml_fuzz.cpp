@@ -6,12 +6,7 @@
 #include <string_view>
 
 #include "frame/fault.h"
-#include "frame/registry.h"
 #include "service/result_files_detail.h"
-
-namespace tk {
-void RegisterAllClasses() {}
-}  // namespace tk
 
 using namespace tk::msml;
 
