@@ -16,6 +16,7 @@ namespace {
 // Error codes of the crack-width calculation.
 constexpr int32_t kLfOk = 900200;
 constexpr int32_t kLfNoCheck = 900357;  // eccentric compression with eo/ho <= 0.55
+// Our own code: a member kind or section shape this calculation has no rule for.
 constexpr int32_t kLfBadKindShape = 900201;
 constexpr int32_t kLfFault = 900999;
 
@@ -141,7 +142,7 @@ void CrackWidth(LfArgs& a, const Names& names, Report* rp, bool ms_always) {
     a.Bf1 = a.Bf;
     a.Hf1 = a.Hf;
   }
-  // GBJ 10-89 table 5.2.2: member-behaviour coefficient.
+  // GBJ 10-89 clause 5.2.2: member-behaviour coefficient alpha_cr.
   static constexpr double kAlphaCr[4] = {2.7, 2.4, 2.1, 2.1};
   const double alpha_cr = kAlphaCr[static_cast<int>(kind)];
   const double c_given = a.c;
@@ -228,7 +229,8 @@ void CrackWidth(LfArgs& a, const Names& names, Report* rp, bool ms_always) {
     }
   }
 
-  // GBJ 10-89 clause 5.2.1: an eccentric compression member with eo/ho <= 0.55 needs no check.
+  // GBJ 10-89 clause 5.2: an eccentric compression member with eo/ho <= 0.55 needs no crack
+  // check (the bars hardly work in tension); the service entry tells its caller by the code.
   if (kind == Kind::kEccCompression) {
     const double ratio = fault::div(eo, ho);
     if (ratio <= 0.55) {
