@@ -145,7 +145,10 @@ int16_t DefaultServices::FilterKey(int16_t& key, int32_t cls) {
     case keyclass::kSignedNumber:
       keep = digit || key == '.' || key == '-' || key == '+' || key == 'e' || key == 'E';
       break;
-    case keyclass::kNumberList: keep = digit || key == '.' || key == '-' || key == ','; break;
+    case keyclass::kNumberList:
+      keep = digit || key == '.' || key == '-' || key == ',' || key == '+' || key == '*' || key == '/' ||
+             key == 'A' || key == 'a' || key == 's' || key == 'S';
+      break;
     case keyclass::kPositiveNumber:
     default: keep = digit || key == '.'; break;
   }

@@ -63,7 +63,8 @@ namespace keyclass {
 constexpr int32_t kAny = 35000;             // no filter
 constexpr int32_t kPositiveNumber = 35012;  // digits and one point
 constexpr int32_t kInteger = 35025;         // digits only
-constexpr int32_t kNumberList = 35031;      // digits, point, sign, ',' and '，' separators
+constexpr int32_t kNumberList = 35031;      // digits, point, sign, ',' and '，' separators, and the
+                                            // expressions in As of a compression-steel entry (0.3As)
 constexpr int32_t kSignedNumber = 35032;    // digits, point, sign and exponent
 constexpr int32_t kText = 35897;            // any text
 }  // namespace keyclass

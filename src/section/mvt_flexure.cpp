@@ -614,6 +614,7 @@ bool Guarded(Flex& f, Fn&& fn) {
 void CalMAs(Call& k) {
   Report& r = k.r;
   Flex f(k, r);
+  r.Sp(4).Raw(k.mode == 0 ? "正截面受弯配筋计算：" : "正截面受弯承载力计算：").HeadingEnd();
   f.ho = k.h - k.as;
   // GBJ 10-89 eq. 4.1.4: balanced relative depth
   f.xi_b = fault::div(0.8, 1 + fault::div(k.fy, 0.0033 * k.Es));
@@ -624,7 +625,6 @@ void CalMAs(Call& k) {
   f.gtext = GammaText(k.bEA, k.Rlfo);
   f.Md = f.gamma * k.M * 1e6;
 
-  r.Sp(4).Raw(k.mode == 0 ? "正截面受弯配筋计算：" : "正截面受弯承载力计算：").HeadingEnd();
   if (k.bEA) L(f).Raw("承载力抗震调整系数γRE ＝ 0.75").End();
   else if (k.Rlfo != 1) L(f).Raw("结构构件的重要性系数γo ＝ ").Raw(Factor(k.Rlfo)).End();
   L(f).Raw("ξb ＝ 0.8 / (1 + fy / (0.0033 * Es)) ＝ 0.8/(1+").Val(k.fy, "n/mm2").Raw("/(0.0033*").Val(k.Es, "n/mm2");
