@@ -1,7 +1,8 @@
 // Beam bar selection: the arrangement search alone and the whole Calculate (checks, search,
 // result table with ratio and crack width per arrangement), by section width and rows allowed.
-// A beam of width b carries about 1.2 % of b·ho (h = 600, ho ≈ 560): As = 6.72·b mm², bars 12 to
-// 25 mm, window 1.00 to 1.10, bottom bars, stirrup legs at most 200 mm apart, C30.
+// A beam of width b carries about 1.2 % of b·ho (h = 600, ho ≈ 560): As = 6.72·b mm² (load 1), or
+// a heavily reinforced 2.9 % (As = 16·b, two to three rows: load 2); bars 12 to 25 mm, window
+// 1.00 to 1.10, bottom bars, stirrup legs at most 200 mm apart, C30.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -14,11 +15,11 @@ namespace {
 
 using namespace tk;
 
-double AsFor(double b) { return 6.72 * b; }
+double AsFor(double b, int load) { return (load == 2 ? 16.0 : 6.72) * b; }
 
-beampj::SearchInput Input(double b, int iPai) {
+beampj::SearchInput Input(double b, int iPai, int load) {
   beampj::SearchInput in;
-  in.As = AsFor(b);
+  in.As = AsFor(b, load);
   in.b = b;
   in.c = 25;
   in.dMin = 12;
@@ -35,7 +36,7 @@ beampj::SearchInput Input(double b, int iPai) {
 }
 
 void BM_Search(benchmark::State& st) {
-  const auto in = Input(static_cast<double>(st.range(0)), static_cast<int>(st.range(1)));
+  const auto in = Input(static_cast<double>(st.range(0)), static_cast<int>(st.range(1)), static_cast<int>(st.range(2)));
   size_t n = 0;
   long long tried = 0;
   for (auto _ : st) {
@@ -51,10 +52,11 @@ void BM_Search(benchmark::State& st) {
 void BM_Calculate(benchmark::State& st) {
   modKalbex::SetUi(std::make_shared<SilentHostUi>());
   const double b = static_cast<double>(st.range(0));
+  const int load = static_cast<int>(st.range(2));
   clsBeamPjOld o;
   VBArray<std::string> text(0, std::vector<std::string>(17));
-  const double Ms = 0.6 * 0.9 * 310 * AsFor(b) * 560 / 1e6;  // service moment, kN·m
-  const std::string t[17] = {std::to_string(AsFor(b) / 100), std::to_string(b), "", "12", "25", "25", "1.0", "1.1",
+  const double Ms = 0.6 * 0.9 * 310 * AsFor(b, load) * 560 / 1e6;  // service moment, kN·m
+  const std::string t[17] = {std::to_string(AsFor(b, load) / 100), std::to_string(b), "", "12", "25", "25", "1.0", "1.1",
                              "600", "30", "0.9", "0.8", "0.7", "310", "310", "200", std::to_string(Ms)};
   for (int k = 0; k < 17; ++k) text(k) = t[k];
   VBArray<bool> used;
@@ -77,8 +79,9 @@ void BM_Calculate(benchmark::State& st) {
 }
 
 void Widths(benchmark::internal::Benchmark* b) {
-  for (int w : {250, 500, 1000, 2000, 5000})
-    for (int p = 1; p <= 4; ++p) b->Args({w, p});
+  for (int load : {1, 2})
+    for (int w : {250, 500, 1000, 2000, 5000})
+      for (int p = 1; p <= 4; ++p) b->Args({w, p, load});
   b->Unit(benchmark::kMillisecond);
 }
 
