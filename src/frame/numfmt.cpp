@@ -1,5 +1,6 @@
 #include "frame/numfmt.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -113,7 +114,8 @@ void Round(double ax, int decimals, std::string& ip, std::string& fp) {
     return;
   }
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", ax);
+  // Same digits as printf("%.14e"), several times faster: reports format dozens of numbers.
+  *std::to_chars(buf, buf + sizeof buf - 1, ax, std::chars_format::scientific, 14).ptr = '\0';
   // buf = d.dddddddddddddde±XX
   char digits[16];
   int nd = 0;
