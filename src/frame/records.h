@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace tk {
@@ -27,28 +28,43 @@ struct BgjRecordOld {
   bool Two = false;
 };
 
+// Element of a Boolean array: a real bool object (std::vector<bool> packs bits and cannot hand
+// out references), used like a bool.
+struct VBBool {
+  bool v = false;
+  VBBool() = default;
+  VBBool(bool b) : v(b) {}
+  operator bool() const { return v; }
+  VBBool& operator=(bool b) {
+    v = b;
+    return *this;
+  }
+};
+
 // An array parameter with its own lower bound: dQui(1..n), Text(0..n).
 template <class T>
 struct VBArray {
+  using Elem = std::conditional_t<std::is_same_v<T, bool>, VBBool, T>;
   int32_t lbound = 0;
-  std::vector<T> data;
+  std::vector<Elem> data;
 
   VBArray() = default;
-  VBArray(int32_t lb, std::vector<T> d) : lbound(lb), data(std::move(d)) {}
+  VBArray(int32_t lb, std::vector<Elem> d) : lbound(lb), data(std::move(d)) {}
   int32_t LBound() const { return lbound; }
   int32_t UBound() const { return lbound + static_cast<int32_t>(data.size()) - 1; }
   size_t size() const { return data.size(); }
   bool empty() const { return data.empty(); }
   bool Has(int32_t i) const { return i >= lbound && i <= UBound(); }
   // Element i; an index outside the bounds reads a zero value (never out of bounds).
-  const T& operator()(int32_t i) const {
-    static const T zero{};
-    return Has(i) ? data[i - lbound] : zero;
+  const Elem& operator()(int32_t i) const {
+    static const Elem zero{};
+    if (!Has(i)) return zero;
+    return data[static_cast<size_t>(i - lbound)];
   }
   // Element i for writing; the array grows to hold it.
-  T& operator()(int32_t i) {
+  Elem& operator()(int32_t i) {
     if (i < lbound) {
-      data.insert(data.begin(), static_cast<size_t>(lbound - i), T{});
+      data.insert(data.begin(), static_cast<size_t>(lbound - i), Elem{});
       lbound = i;
     }
     if (i > UBound()) data.resize(static_cast<size_t>(i - lbound + 1));
@@ -56,7 +72,7 @@ struct VBArray {
   }
   void ReDim(int32_t lb, int32_t ub) {
     lbound = lb;
-    data.assign(ub >= lb ? static_cast<size_t>(ub - lb + 1) : 0, T{});
+    data.assign(ub >= lb ? static_cast<size_t>(ub - lb + 1) : 0, Elem{});
   }
   void ReDimPreserve(int32_t ub) { data.resize(ub >= lbound ? static_cast<size_t>(ub - lbound + 1) : 0); }
 };

@@ -101,6 +101,23 @@ TEST(Dispatch, ArraysStartAtTheDeclaredIndex) {
   EXPECT_EQ(Get(none, "n").i, 0);
 }
 
+TEST(VBArrayTest, BooleanElementsAreWritableAndOutOfBoundsReadsFalse) {
+  VBArray<bool> b;
+  b.ReDim(1, 3);
+  b(2) = true;
+  const VBArray<bool>& cb = b;
+  EXPECT_TRUE(cb(2));
+  EXPECT_FALSE(cb(1));
+  EXPECT_FALSE(cb(9));  // outside the bounds: false, never out of bounds
+  b(5) = true;          // grows
+  EXPECT_EQ(b.UBound(), 5);
+  VBArray<double> d(1, {1.5});
+  EXPECT_DOUBLE_EQ(static_cast<const VBArray<double>&>(d)(0), 0.0);
+  d(-1) = 2;  // grows downwards
+  EXPECT_EQ(d.LBound(), -1);
+  EXPECT_DOUBLE_EQ(d(1), 1.5);
+}
+
 TEST(Dispatch, RecordsByFieldName) {
   Probe p;
   std::vector<Arg> args = {
