@@ -210,13 +210,16 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
     r.Heading("三、每根试桩的极限承载力实测值与平均值之比αi：（根据Qui值由小至大的顺序确定）");
     r.Sp(4).Raw("αi ＝ Qui / Qum").End();
     r.Sp(4).Raw("（桩基规范式 C-2）").End();
-    std::vector<double> a(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) a[static_cast<size_t>(i)] = fault::div(Qu[static_cast<size_t>(i)], Qum);
-    SortZtjAlpha(a, 0, n - 1);
+    // The measured values are sorted with the ratios so that each line shows its own Qui; with a
+    // positive mean both orders agree, otherwise the ratios are sorted by themselves.
+    std::vector<double> Qs(Qu), a(static_cast<size_t>(n));
+    SortZtjAlpha(Qs, 0, n - 1);
+    for (int i = 0; i < n; ++i) a[static_cast<size_t>(i)] = fault::div(Qs[static_cast<size_t>(i)], Qum);
+    if (Qum < 0) SortZtjAlpha(a, 0, n - 1);
     for (int i = 0; i < n; ++i) {
       const double ai = a[static_cast<size_t>(i)];
-      r.Sp(4).Raw("α").Raw(std::to_string(i + 1)).Raw(" ＝ ").Val(ai * Qum, "kn").Raw("/");
-      r.Val(Qum, "kn").Raw(" ＝ ").Num(ai, "#0.000").End();
+      r.Sp(4).Raw("α").Raw(std::to_string(i + 1)).Raw(" ＝ ").Val(Qum < 0 ? ai * Qum : Qs[static_cast<size_t>(i)], "kn");
+      r.Raw("/").Val(Qum, "kn").Raw(" ＝ ").Num(ai, "#0.000").End();
     }
 
     r.Heading("四、标准差Sn ＝ [∑(αi - 1) ^ 2 / (n - 1)] ^ 0.5    (L ＝ 1, n)");
