@@ -209,6 +209,7 @@ struct ShearCase {
     dV = V;  // callers of this service read the shear back in N
     const bool ok = SectionHolds(sKcal);
     if (r) {
+      // The limit line is followed by the comparison with V and, when it holds, its verdict text.
       r->Sp(8).Raw(ok ? "≥ V ＝ " : "＜ V ＝ ").Val(V, "nd");
       if (ok) r->Text(kTextShearSectionOk);
       r->End();
@@ -251,6 +252,8 @@ struct ShearCase {
         }
       }
     }
+    // The formula value is handed back; the report's last line shows the larger of it and
+    // Asvmin, which the caller also receives in sAsMin.
     dAs = Asv;
     if (r) {
       const bool min_governs = Asv <= Asvmin;
@@ -292,6 +295,9 @@ struct ShearCase {
     }
   }
 
+  // Report order: detailing, then the section limit; in direction 1 the design shear is compared
+  // with the limit at once and the stirrups follow; in direction 2 the capacity comes first and is
+  // then compared with the limit, since there is no shear to compare before it is computed.
   void Run(double& dV, double& dAs, float& sAsMin, float& sK, float& sKcal, float& sDmin, float& sAtMax) {
     Detailing(sAsMin, sDmin, sAtMax);
     SectionLimit(sK);
@@ -344,7 +350,9 @@ void clsMoment::CalV_As(int32_t& lErr, int16_t& iK, int16_t& iSecPos, double& dV
     else r.Sp(4).Raw("由剪力设计值V求箍筋面积Asv，剪力设计值V＝").Fmt(c.V_in, "kN", -1).End();
     r.Sp(4).Raw("箍筋间距S＝").Val(c.s, "mmd").End();
     r.Sp(4).Raw("截面尺寸B*H＝").Val(c.b, "mm").Raw("*").Val(c.h, "mmd").End();
+    // The grade as its number ("3级框架梁"); the detailing block below names it in words.
     if (c.iSecPos != 5) r.Sp(4).Raw("计算截面位置：").Raw(std::to_string(c.iSecPos)).Raw("级框架梁").End();
+    // Grade and fc share one data line, as in the flexure report.
     if (iFc == 0) r.Sp(4).Raw("砼强度等级： C").Raw(ShortestText(sfC));
     r.Sp(4).Raw("砼轴心抗压强度设计值fc＝").Val(c.fc, "n/mm2d").End();
     r.Sp(4).Raw("钢筋强度设计值Fyv＝").Val(c.fyv_in, "n/mm2d").End();
