@@ -18,13 +18,13 @@ namespace {
 
 using namespace moment_codes;
 
-// Seismic adjustment factor of frame-beam end sections in bending (GBJ 11-89 table 4.4.2).
+// Seismic adjustment factor gamma_RE of frame-beam sections in bending (GBJ 11-89).
 constexpr double kGammaReFlexure = 0.75;
 
 const char* const kOverflowText = "溢出，或不可知的错误";
 
 // Relative depth of the rectangular stress block at which the tension steel just yields
-// (GBJ 10-89 eq. 4.1.4): xi_b = 0.8 / (1 + fy / (0.0033 Es)).
+// (GBJ 10-89 art. 4.1): xi_b = 0.8 / (1 + fy / (0.0033 Es)).
 double BalancedDepth(double fy) {
   const double Es = modKalbex::Material().FyToEs(fy);
   return fault::div(0.8, 1.0 + fault::div(fy, 0.0033 * Es));
@@ -107,7 +107,7 @@ struct FlexureCase {
       r->Sp(4).Raw("相对受压区高度ξ ＝ x / Ho ＝ ").Val(x, "mm").Raw("/").Val(ho, "mm").Raw(" ＝ ");
       r->Num(xi, "#0.0000").End();
     }
-    // Seismic frame-beam ends: GBJ 11-89 art. 6.3.1 limits x/ho to 0.25 (grade 1) and 0.35
+    // Seismic frame-beam ends: GBJ 11-89 limits x/ho to 0.25 (grade 1) and 0.35
     // (grades 2, 3); grade 4 and ordinary sections keep the balanced depth.
     std::string_view warn;
     if (iSecPos == 1) {
@@ -135,7 +135,8 @@ struct FlexureCase {
     }
   }
 
-  // Direction 1 (GBJ 10-89 eq. 4.1.5-1, -2): x from the moment, then As from the force balance.
+  // Direction 1 (GBJ 10-89 art. 4.1, rectangular sections): x from the moment, then As from the
+  // force balance.
   bool AreaFromMoment(double& dMu, double& dAs) {
     M = fault::check(Mu_in * 1e6);
     dMu = M;  // callers of this service read the moment back in N*mm
@@ -165,7 +166,7 @@ struct FlexureCase {
         r->Val(fcm, "n/mm2_1").Raw("/").Val(fy, "n/mm2").Raw(" ＝ ").Val(As, "mm2d").HeadingEnd();
       }
     } else {
-      // Over-reinforced: the steel stress follows the linear rule of GBJ 10-89 eq. 4.1.4-3.
+      // Over-reinforced: the steel stress follows the linear rule of GBJ 10-89 art. 4.1.
       sigma_s = fault::div(fy * (xi - 0.8), xi_b - 0.8);
       if (r) {
         r->Sp(4).Raw("σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)").End();
@@ -183,7 +184,7 @@ struct FlexureCase {
   }
 
   // Direction 2: x from the force balance; beyond the balanced depth the steel does not yield
-  // and x follows from fcm*b*x = As*sigma_s with the linear steel stress of eq. 4.1.4-3.
+  // and x follows from fcm*b*x = As*sigma_s with the same linear steel stress.
   bool MomentFromArea(double& dMu) {
     As = As_in;
     x = fault::div(fault::div(As * fy, b), fcm);
@@ -214,7 +215,7 @@ struct FlexureCase {
       code = kMuNoDepth;
       return false;
     }
-    // fcm*b*x*(ho - x/2), written as a difference of squares (GBJ 10-89 eq. 4.1.5-1).
+    // fcm*b*x*(ho - x/2), written as a difference of squares.
     M = fault::check((ho * ho - (ho - x) * (ho - x)) * fcm * b / 2.0);
     if (seismic) M = M / kGammaReFlexure;
     const double Mu = M / 1e6;
@@ -306,7 +307,7 @@ void clsMoment::CalMu_As(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, doubl
     c.Run(dMu, dAs, sKc, sP, sKcb);
     lErrNumber = c.code;
     if (c.code != kMuNoDepth) {
-      // GBJ 10-89 art. 8.5.1: 0.15 % for concrete up to C35 (fcm 19), 0.2 % above; the user may
+      // Minimum ratio of GBJ 10-89: 0.15 % for concrete up to C35 (fcm 19), 0.2 % above; the user may
       // ask for more. The check is on the full section b*h.
       const double rho_code = c.fcm > 19 ? 0.002 : 0.0015;
       const double rho_min = modKalbex::vMaxVal(rho_code, sPmin / 100.0);

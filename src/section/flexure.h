@@ -18,7 +18,7 @@ class clsMoment : public Component {
   // Adds the numbered texts this class uses to the shared services component.
   static void RegisterTexts();
 
-  // Singly reinforced rectangular section in bending (GBJ 10-89 art. 4.1.5). iK = 1: As from Mu,
+  // Singly reinforced rectangular section in bending (GBJ 10-89 art. 4.1). iK = 1: As from Mu,
   // iK = 2: Mu from As. On return in direction 1, dMu holds the moment in N*mm. Codes 100101..100109
   // and 100199 stop; 100110..100112 are warnings with all outputs written. Service for the bar
   // selection, slab, stair and footing calculators.

@@ -1,5 +1,5 @@
 // clsMoment, shear half: stirrups of rectangular sections (GBJ 10-89 art. 4.2 for ordinary
-// sections, art. 8.3 / GBJ 11-89 art. 6.3 for the ends of seismic frame beams).
+// sections, art. 8.3 with the detailing of GBJ 11-89 for the ends of seismic frame beams).
 #include <string>
 #include <string_view>
 
@@ -19,16 +19,16 @@ namespace {
 
 using namespace moment_codes;
 
-// Seismic adjustment factor of frame-beam sections in shear (GBJ 11-89 table 4.4.2).
+// Seismic adjustment factor gamma_RE of frame-beam sections in shear (GBJ 11-89).
 constexpr double kGammaReShear = 0.85;
-// Stirrup strength above which no more is counted in the shear formulas (GBJ 10-89 art. 4.2.3).
+// Stirrup strength above which no more is counted in the shear formulas of GBJ 10-89.
 constexpr double kFyvMax = 310;
 // The stirrup area of Dmin at Smax is worked with the single-precision pi of the material tables.
 constexpr double kPi = static_cast<double>(3.1415927f);
 
 const char* const kOverflowText = "溢出，或不可知的错误";
 
-// Detailing of the ends of seismic frame beams by grade (GBJ 11-89 art. 6.3.3): minimum stirrup
+// Detailing of the ends of seismic frame beams by grade (GBJ 11-89): minimum stirrup
 // diameter, the cap on the confined-zone spacing, and the minimum stirrup ratio factor.
 struct SeismicDetailing {
   double Dmin, sj_cap;
@@ -43,7 +43,7 @@ constexpr SeismicDetailing kSeismic[4] = {
     {6, 150, "0.025", 0.025, "    四级框架梁构造要求："},
 };
 
-// Detailing of ordinary beams by height (GBJ 10-89 art. 7.2.9, 7.2.10): each band includes its
+// Stirrup detailing of ordinary beams by height (GBJ 10-89): each band includes its
 // upper bound, so h = 250 is in the first band and 250 < h <= 300 in the second.
 struct HeightBand {
   double h_max;  // upper bound of the band (the last band has none)
@@ -117,7 +117,7 @@ struct ShearCase {
         RatioLine(d.coef_text);
       }
     } else {
-      // GBJ 10-89 art. 4.2.8: below 0.07 fc b ho the concrete carries the shear and the
+      // GBJ 10-89 art. 4.2: up to 0.07 fc b ho the concrete carries the shear and the
       // stirrups are set by detailing; only a design shear (direction 1) can tell.
       const double V0 = Vc / 1000;
       detailing = iK == 1 && V_in <= V0;
