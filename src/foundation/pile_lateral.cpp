@@ -296,7 +296,10 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
     }
     r.Sp(7).Raw("＝ ").Val(Rh, "knd").End();
     // A tensile head force large enough to crack the whole section leaves no lateral capacity.
-    if (Rh <= 0) r.Sp(4).Raw("    警告：Rh ≤ 0，桩顶竖向拉力过大，单桩不能承受水平力。").End();
+    if (Rh <= 0) {
+      lErrNumber = zhrh::kRhNotPositive;
+      r.Sp(4).Raw("    警告：Rh ≤ 0，桩顶竖向拉力过大，单桩不能承受水平力。").End();
+    }
 
     if (bKz) {
       r.Heading("(7)、抗震验算：");
