@@ -24,6 +24,8 @@ enum : int32_t {
   kErrSatweNoLoadCase = 3600920,
   kErrSatweBeamNotInWnl = 3600930,
   kErrSatweListingEnded = 3600940,
+  // A number beyond the 32-bit float range, or a zero span under a vertical TBSA case: the
+  // trapped run-time failures of each reading.
   kErrSatweFault = 3600999,
   kErrTbsaFloorNotFound = 3600810,
   kErrTbsaBeamNotFound = 3600820,

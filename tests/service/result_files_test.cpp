@@ -317,6 +317,39 @@ TEST(MsMlTbsa, VerticalCaseFromEndShears) {
   EXPECT_EQ(Tbsa(kData + "tbsa", 1, 2).sC, 35);
 }
 
+TEST(MsMlTbsa, GeneralDataLayouts) {
+  struct C {
+    const char* what;
+    std::string ver, text;
+    int32_t code, lines, recognised;
+    std::vector<std::pair<int32_t, int>> cases;  // number, slot
+  } cases[] = {
+      {"group wrapped over two lines after a remark", "", "TOTAL DATA\n7, 1, 0,\n 1, 0, 2\n", 0, 3, 2, {{1, 5}, {2, 4}}},
+      {"additional case takes a number", "", "7,1,1,0,1,1\n", 0, 1, 2, {{1, 5}, {2, 0}, {3, 1}}},
+      {"wind and earthquake both ways", "", "7,1,0,1,1,3\n", 0, 1, 5, {{1, 5}, {2, 3}, {3, 4}, {4, 1}, {5, 2}}},
+      {"vertical only: direction not needed", "", "7,1,0,0,0,0\n", 0, 1, 1, {{1, 5}}},
+      {"V5.0 title skipped even when numeric", std::string(msml::kTbsaV5), "12,3\n7,1,0,0,0,0\n", 0, 2, 1, {{1, 5}}},
+      {"fractional switch", "", "7,1,0,0.5,0,1\n", 3600850, 1, 0, {}},
+      {"empty file", "", "", 3600850, 0, 0, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    msml::LineReader r;
+    r.OpenMemory(c.text);
+    msml::TbsaHead h;
+    int32_t lines = -1;
+    EXPECT_EQ(msml::ReadTbsaHead(r, c.ver, h, lines), c.code);
+    EXPECT_EQ(lines, c.lines);
+    if (c.code != 0) continue;
+    EXPECT_EQ(h.recognised, c.recognised);
+    ASSERT_EQ(h.cases.size(), c.cases.size());
+    for (size_t k = 0; k < c.cases.size(); ++k) {
+      EXPECT_EQ(h.cases[k].number, c.cases[k].first);
+      EXPECT_EQ(h.cases[k].slot, c.cases[k].second);
+    }
+  }
+}
+
 TEST(MsMlTbsa, GbkCrlfCopyReadsTheSame) {
   ASSERT_FALSE(gbk::IsValidUtf8(Slurp(kData + "tbsa_gbk/Tbsa4.Out")));
   const Out a = Tbsa(kData + "tbsa", 1, 1), b = Tbsa(kData + "tbsa_gbk", 1, 1);
