@@ -1,10 +1,10 @@
 # Thin wrapper over CMake presets: `make demo`, `make test`, `make bench`.
 SHELL := /bin/bash
 DEB_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                nlohmann-json3-dev libcli11-dev
+                nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev
 JOBS ?= 2
 
-.PHONY: all deps build demo test test-fast test-asan bench format clean
+.PHONY: all deps build demo test test-fast test-asan test-fuzz bench format clean
 
 all: build
 
@@ -36,7 +36,13 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j $(JOBS)
 
-test: test-fast test-asan
+# libFuzzer run of the result-file readers (clang, sanitizers, a fixed number of inputs).
+test-fuzz: deps
+	bash fuzz/run_fuzz.sh $(FUZZ_RUNS)
+
+FUZZ_RUNS ?= 20000
+
+test: test-fuzz test-fast test-asan
 
 bench: deps
 	cmake --preset bench >/dev/null
@@ -47,4 +53,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan build-bench
+	rm -rf build build-asan build-bench build-fuzz
