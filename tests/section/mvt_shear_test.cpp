@@ -109,6 +109,23 @@ TEST(MvtShear, ShearSpanRatioClampsAndStirrupStrengthCap) {
   EXPECT_NEAR(o.in.Asv, 38.705, 0.001);
 }
 
+TEST(MvtShear, EarthquakeOnAnOrdinaryBeamUsesTheOrdinaryFormsWithGammaRE) {
+  // position 5 with earthquake action: V * γRE = 250000*0.85 = 212500;
+  // Asv = (212500 - 148312.5)*100/(1.5*210*565) = 36.066
+  In in = Base();
+  in.V = 250;
+  in.bEA = true;
+  auto o = Mvt(in);
+  EXPECT_NEAR(o.in.Asv, 36.066, 0.001);
+  EXPECT_TRUE(o.Has("      Asv ＝ (V * γRE - 0.07 * fc * b * ho) * S / (1.5 * fyv * ho)\r\n"));
+  // the capacity is divided by γRE: 326287.5/0.85 = 383867.6 N
+  in.mode = 1;
+  in.dAs = 1000;
+  in.Asv = 100;
+  o = Mvt(in);
+  EXPECT_NEAR(o.in.V, 383.8676, 0.0001);
+}
+
 TEST(MvtShear, EarthquakeSetsImportanceFactorToOne) {
   In in = Base();
   in.V = 100;
