@@ -10,7 +10,7 @@
 #include "frame/services.h"
 #include "frame/text.h"
 #include "materials/material.h"
-#include "section/flexure_codes.h"
+#include "section/flexure_common.h"
 
 namespace tk {
 
@@ -40,6 +40,7 @@ struct FlexureCase {
   bool seismic = false, yielding = true;
   int32_t code = 0;
   Report* r = nullptr;
+  const UnitPatterns* u = nullptr;  // set together with r
 
   // Input checks in the order the messages are numbered; 0 when the case can be computed.
   int32_t Check() {
@@ -104,7 +105,7 @@ struct FlexureCase {
     }
     sKc = fault::to_float(xi);
     if (r) {
-      r->Sp(4).Raw("相对受压区高度ξ ＝ x / Ho ＝ ").Val(x, "mm").Raw("/").Val(ho, "mm").Raw(" ＝ ");
+      r->Sp(4).Raw("相对受压区高度ξ ＝ x / Ho ＝ ").Num(x, u->mm).Raw("/").Num(ho, u->mm).Raw(" ＝ ");
       r->Num(xi, "#0.0000").End();
     }
     // Seismic frame-beam ends: GBJ 11-89 limits x/ho to 0.25 (grade 1) and 0.35
@@ -130,7 +131,7 @@ struct FlexureCase {
     rho = fault::div(fault::div(As, b), ho);
     sP = fault::to_float(rho);
     if (r) {
-      r->Sp(4).Raw("配筋率ρ ＝ As / B / Ho ＝ ").Val(As, "mm2").Raw("/").Val(b, "mm").Raw("/").Val(ho, "mm");
+      r->Sp(4).Raw("配筋率ρ ＝ As / B / Ho ＝ ").Num(As, u->mm2).Raw("/").Num(b, u->mm).Raw("/").Num(ho, u->mm);
       r->Raw(" ＝ ").Num(rho, "percent").End();
     }
   }
@@ -155,28 +156,28 @@ struct FlexureCase {
       } else {
         r->Sp(4).Raw("受压区高度x ＝ Ho - (Ho ^ 2 - 2 * Mu / fcm / B) ^ 0.5").End();
       }
-      r->Sp(16).Raw("＝ ").Val(ho, "mm").Raw("-(").Val(ho, "mm").Raw("^2-2*").Val(M, "mm");
-      r->Raw(seismic ? "*0.75/" : "/").Val(fcm, "n/mm2_1").Raw("/").Val(b, "mm").Raw(")^0.5").End();
-      r->Sp(16).Raw("＝ ").Val(x, "mmd").Raw(yielding ? " ≤ ξb * Ho" : " ＞ ξb * Ho").End();
+      r->Sp(16).Raw("＝ ").Num(ho, u->mm).Raw("-(").Num(ho, u->mm).Raw("^2-2*").Num(M, u->mm);
+      r->Raw(seismic ? "*0.75/" : "/").Num(fcm, u->nmm2_1).Raw("/").Num(b, u->mm).Raw(")^0.5").End();
+      r->Sp(16).Raw("＝ ").Num(x, u->mmd).Raw(yielding ? " ≤ ξb * Ho" : " ＞ ξb * Ho").End();
     }
     if (yielding) {
       As = fault::div(b * x * fcm, fy);
       if (r) {
-        r->Sp(4).Raw("As ＝ B * x * fcm / fy ＝ ").Val(b, "mm").Raw("*").Val(x, "mm").Raw("*");
-        r->Val(fcm, "n/mm2_1").Raw("/").Val(fy, "n/mm2").Raw(" ＝ ").Val(As, "mm2d").HeadingEnd();
+        r->Sp(4).Raw("As ＝ B * x * fcm / fy ＝ ").Num(b, u->mm).Raw("*").Num(x, u->mm).Raw("*");
+        r->Num(fcm, u->nmm2_1).Raw("/").Num(fy, u->nmm2).Raw(" ＝ ").Num(As, u->mm2d).HeadingEnd();
       }
     } else {
       // Over-reinforced: the steel stress follows the linear rule of GBJ 10-89 art. 4.1.
       sigma_s = fault::div(fy * (xi - 0.8), xi_b - 0.8);
       if (r) {
         r->Sp(4).Raw("σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)").End();
-        r->Sp(7).Raw("＝ ").Val(fy, "n/mm2").Raw("*(").Val(x, "mm").Raw("/").Val(ho, "mm").Raw("-0.8)/(");
-        r->Num(xi_b, "#0.000").Raw("-0.8) ＝ ").Val(sigma_s, "n/mm2d").End();
+        r->Sp(7).Raw("＝ ").Num(fy, u->nmm2).Raw("*(").Num(x, u->mm).Raw("/").Num(ho, u->mm).Raw("-0.8)/(");
+        r->Num(xi_b, "#0.000").Raw("-0.8) ＝ ").Num(sigma_s, u->nmm2d).End();
       }
       As = fault::div(b * x * fcm, sigma_s);
       if (r) {
-        r->Sp(4).Raw("As ＝ B * x * fcm / σs ＝ ").Val(b, "mm").Raw("*").Val(x, "mm").Raw("*");
-        r->Val(fcm, "n/mm2_1").Raw("/").Val(sigma_s, "n/mm2").Raw(" ＝ ").Val(As, "mm2d").HeadingEnd();
+        r->Sp(4).Raw("As ＝ B * x * fcm / σs ＝ ").Num(b, u->mm).Raw("*").Num(x, u->mm).Raw("*");
+        r->Num(fcm, u->nmm2_1).Raw("/").Num(sigma_s, u->nmm2).Raw(" ＝ ").Num(As, u->mm2d).HeadingEnd();
       }
     }
     dAs = As;
@@ -192,9 +193,9 @@ struct FlexureCase {
     xi = fault::div(x, ho);
     yielding = !(xi > xi_b);
     if (r) {
-      r->Sp(4).Raw("受压区高度x ＝ As * fy / B / fcm ＝ ").Val(As, "mm2").Raw("*").Val(fy, "n/mm2").Raw("/");
-      r->Val(b, "mm").Raw("/").Val(fcm, "n/mm2_1").End();
-      r->Sp(16).Raw("＝ ").Val(x, "mmd");
+      r->Sp(4).Raw("受压区高度x ＝ As * fy / B / fcm ＝ ").Num(As, u->mm2).Raw("*").Num(fy, u->nmm2).Raw("/");
+      r->Num(b, u->mm).Raw("/").Num(fcm, u->nmm2_1).End();
+      r->Sp(16).Raw("＝ ").Num(x, u->mmd);
       r->Raw(yielding ? " ≤ ξb * Ho" : " ＞ ξb * Ho，需重新计算受压区高度x").End();
     }
     if (!yielding) {
@@ -203,10 +204,10 @@ struct FlexureCase {
       xi = fault::div(x, ho);
       if (r) {
         r->Sp(4).Raw("x ＝ 0.8 * fy * As / (ξb - 0.8) / [fy * As / (ξb - 0.8) - fcm * B * Ho] * Ho").End();
-        r->Sp(4).Raw("  ＝ 0.8*").Val(fy, "n/mm2").Raw("*").Val(As, "mm2").Raw("/(").Num(xi_b, "#0.000");
-        r->Raw("-0.8)/[").Val(fy, "n/mm2").Raw("*").Val(As, "mm2").Raw("/(").Num(xi_b, "#0.000").Raw("-0.8)-");
-        r->Val(fcm, "n/mm2_1").Raw("*").Val(b, "mm").Raw("*").Val(ho, "mm").Raw("]*").Val(ho, "mm").End();
-        r->Sp(4).Raw("  ＝ ").Val(x, "mmd").End();
+        r->Sp(4).Raw("  ＝ 0.8*").Num(fy, u->nmm2).Raw("*").Num(As, u->mm2).Raw("/(").Num(xi_b, "#0.000");
+        r->Raw("-0.8)/[").Num(fy, u->nmm2).Raw("*").Num(As, u->mm2).Raw("/(").Num(xi_b, "#0.000").Raw("-0.8)-");
+        r->Num(fcm, u->nmm2_1).Raw("*").Num(b, u->mm).Raw("*").Num(ho, u->mm).Raw("]*").Num(ho, u->mm).End();
+        r->Sp(4).Raw("  ＝ ").Num(x, u->mmd).End();
       }
     }
     // With xi_b below 0.8 the recomputed x stays below 0.8 ho; the guard keeps the moment
@@ -223,9 +224,9 @@ struct FlexureCase {
     if (r) {
       if (seismic) r->Sp(4).Raw("弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2) / γRE").End();
       else r->Sp(4).Raw("弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2)").End();
-      r->Sp(17).Raw("＝ ").Val(fcm, "n/mm2_1").Raw("*").Val(b, "mm").Raw("*").Val(x, "mm").Raw("*(");
-      r->Val(ho, "mm").Raw("-").Val(x, "mm").Raw(seismic ? "/2)/0.75" : "/2)").End();
-      r->Sp(17).Raw("＝ ").Val(Mu, "knmd").HeadingEnd();
+      r->Sp(17).Raw("＝ ").Num(fcm, u->nmm2_1).Raw("*").Num(b, u->mm).Raw("*").Num(x, u->mm).Raw("*(");
+      r->Num(ho, u->mm).Raw("-").Num(x, u->mm).Raw(seismic ? "/2)/0.75" : "/2)").End();
+      r->Sp(17).Raw("＝ ").Num(Mu, u->knmd).HeadingEnd();
     }
     return true;
   }
@@ -282,12 +283,14 @@ void clsMoment::CalMu_As(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, doubl
   if (lErrNumber != 0) return;  // input errors leave the caller's report as it was
 
   Report r;
+  const UnitPatterns units(r.services());
   c.r = &r;
+  c.u = &units;
   try {
     r.Title("弯矩", tText);
     r.Heading("1．基本参数：");
-    if (c.iK == 2) r.Sp(4).Raw("由配筋面积As求弯矩设计值Mu，配筋面积As＝").Val(c.As_in, "mm2d").End();
-    else r.Sp(4).Raw("由弯矩设计值Mu求配筋面积As，弯矩设计值Mu＝").Val(c.Mu_in, "knmd").End();
+    if (c.iK == 2) r.Sp(4).Raw("由配筋面积As求弯矩设计值Mu，配筋面积As＝").Num(c.As_in, units.mm2d).End();
+    else r.Sp(4).Raw("由弯矩设计值Mu求配筋面积As，弯矩设计值Mu＝").Num(c.Mu_in, units.knmd).End();
     switch (c.iSecPos) {
       case 1: r.Sp(4).Raw("计算截面位置：一级框架梁端").End(); break;
       case 2:
@@ -295,13 +298,13 @@ void clsMoment::CalMu_As(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, doubl
       case 4: r.Sp(4).Raw("计算截面位置：四级框架梁端").End(); break;
       default: break;
     }
-    r.Sp(4).Raw("截面尺寸B*H＝").Val(c.b, "mm").Raw("*").Val(c.h, "mmd").End();
+    r.Sp(4).Raw("截面尺寸B*H＝").Num(c.b, units.mm).Raw("*").Num(c.h, units.mmd).End();
     if (iFcm == 0) r.Sp(4).Raw("砼强度等级： C").Raw(ShortestText(sFcm));
     r.Sp(4).Raw("砼弯曲抗压强度设计值fcm＝").Val(c.fcm, "n/mm2d_2").End();
-    r.Sp(4).Raw("钢筋强度设计值fy＝").Val(c.fy, "n/mm2d").Sp(4).Raw("纵筋合力点至近边距离as＝");
-    r.Val(c.as, "mmd").End();
-    r.Sp(4).Raw("截面有效高度Ho ＝ H - as ＝ ").Val(c.h, "mm").Raw("-").Val(c.as, "mm").Raw(" ＝ ");
-    r.Val(c.ho, "mmd").HeadingEnd();
+    r.Sp(4).Raw("钢筋强度设计值fy＝").Num(c.fy, units.nmm2d).Sp(4).Raw("纵筋合力点至近边距离as＝");
+    r.Num(c.as, units.mmd).End();
+    r.Sp(4).Raw("截面有效高度Ho ＝ H - as ＝ ").Num(c.h, units.mm).Raw("-").Num(c.as, units.mm).Raw(" ＝ ");
+    r.Num(c.ho, units.mmd).HeadingEnd();
     r.Heading("2．计算结果：");
 
     c.Run(dMu, dAs, sKc, sP, sKcb);
@@ -315,7 +318,7 @@ void clsMoment::CalMu_As(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, doubl
       const double AsMin = fault::check(c.b * c.h * rho_min);
       if (c.As < AsMin) {
         r.Sp(4).Raw("最小配筋率ρmin ＝ ").Num(rho_min, "percent").Sp(4).Raw("AsMin ＝ B * H * ρmin ＝ ");
-        r.Val(AsMin, "mm2d").End();
+        r.Num(AsMin, units.mm2d).End();
       }
     }
   } catch (const ComponentFailure&) {

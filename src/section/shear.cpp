@@ -11,7 +11,7 @@
 #include "frame/text.h"
 #include "materials/material.h"
 #include "section/flexure.h"
-#include "section/flexure_codes.h"
+#include "section/flexure_common.h"
 
 namespace tk {
 
@@ -72,6 +72,7 @@ struct ShearCase {
   bool seismic = false, detailing = false;
   int32_t code = 0;
   Report* r = nullptr;
+  const UnitPatterns* u = nullptr;  // set together with r
 
   int32_t Check() {
     fyv = fyv_in > kFyvMax ? kFyvMax : fyv_in;
@@ -94,8 +95,8 @@ struct ShearCase {
   // fc, B, S with the stirrup-ratio factor: "＝ (0.035*14.3/210)*200*100 ＝ 47.67 mm²".
   void RatioLine(const char* coef_text) {
     r->Sp(6).Raw("最小配箍面积Asvmin＝ (").Raw(coef_text).Raw(" * Fc / Fyv) * B * S").End();
-    r->Sp(24).Raw("＝ (").Raw(coef_text).Raw("*").Val(fc, "n/mm2").Raw("/").Val(fyv, "n/mm2").Raw(")*");
-    r->Val(b, "mm").Raw("*").Val(s, "mm").Raw(" ＝ ").Val(ratio, "mm2d").End();
+    r->Sp(24).Raw("＝ (").Raw(coef_text).Raw("*").Num(fc, u->nmm2).Raw("/").Num(fyv, u->nmm2).Raw(")*");
+    r->Num(b, u->mm).Raw("*").Num(s, u->mm).Raw(" ＝ ").Num(ratio, u->mm2d).End();
   }
 
   void Detailing(float& sAsMin, float& sDmin, float& sAtMax) {
@@ -109,11 +110,11 @@ struct ShearCase {
       ratio = fault::check(d.coef * fault::div(fc, fyv) * b * s);
       if (r) {
         r->Raw(d.heading).End();
-        r->Sp(6).Raw("箍筋最小直径Dmin＝").Val(Dmin, "mmd").End();
+        r->Sp(6).Raw("箍筋最小直径Dmin＝").Num(Dmin, u->mmd).End();
         r->Sp(6).Raw(d.sj_cap == 100 ? "加密区箍筋最大间距Sjmmax＝ Min{100, H / 4} ＝ "
                                      : "加密区箍筋最大间距Sjmmax＝ Min{150, H / 4} ＝ ");
-        r->Val(Sjmmax, "mmd").End();
-        r->Sp(6).Raw("非加密区箍筋最大间距Smax＝ 2 * Sjmmax ＝ ").Val(Smax, "mmd").End();
+        r->Num(Sjmmax, u->mmd).End();
+        r->Sp(6).Raw("非加密区箍筋最大间距Smax＝ 2 * Sjmmax ＝ ").Num(Smax, u->mmd).End();
         RatioLine(d.coef_text);
       }
     } else {
@@ -127,12 +128,12 @@ struct ShearCase {
       Smax = detailing ? band.smax_low : band.smax_high;
       ratio = detailing ? 0.0 : fault::check(0.02 * fault::div(fc, fyv) * b * s);
       if (r) {
-        r->Sp(4).Raw("0.07 * fc * B * Ho ＝ 0.07*").Val(fc, "n/mm2").Raw("*").Val(b, "mm").Raw("*");
-        r->Val(ho, "mm").Raw(" ＝ ").Val(Vc, "nd").End();
+        r->Sp(4).Raw("0.07 * fc * B * Ho ＝ 0.07*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*");
+        r->Num(ho, u->mm).Raw(" ＝ ").Num(Vc, u->nd).End();
         // The capacity direction has no design shear yet to compare with.
-        if (iK == 1) r->Sp(8).Raw(detailing ? "≥ V ＝ " : "＜ V ＝ ").Val(V_in * 1000, "nd").End();
+        if (iK == 1) r->Sp(8).Raw(detailing ? "≥ V ＝ " : "＜ V ＝ ").Num(V_in * 1000, u->nd).End();
         r->Sp(4).Raw(detailing ? "当V≤0.07 * fc * B * Ho、" : "当V＞0.07 * fc * B * Ho、").Raw(band.text).End();
-        r->Sp(6).Raw("箍筋最小直径Dmin＝").Val(Dmin, "mmd").Raw("，箍筋最大间距Smax＝").Val(Smax, "mmd").End();
+        r->Sp(6).Raw("箍筋最小直径Dmin＝").Num(Dmin, u->mmd).Raw("，箍筋最大间距Smax＝").Num(Smax, u->mmd).End();
         if (!detailing) RatioLine("0.02");
       }
     }
@@ -142,8 +143,8 @@ struct ShearCase {
     sAtMax = fault::to_float(Smax);
     sAsMin = fault::to_float(Asvmin);
     if (r) {
-      r->Sp(4).Raw("Dmin、Smax的配箍面积Asvgz＝ Dmin ^ 2 * π / 4 * S / Smax ＝ ").Val(Asvgz, "mm2d").End();
-      r->Sp(6).Raw("最小配箍面积Asvmin＝ ").Val(Asvmin, "mm2d").End();
+      r->Sp(4).Raw("Dmin、Smax的配箍面积Asvgz＝ Dmin ^ 2 * π / 4 * S / Smax ＝ ").Num(Asvgz, u->mm2d).End();
+      r->Sp(6).Raw("最小配箍面积Asvmin＝ ").Num(Asvmin, u->mm2d).End();
     }
   }
 
@@ -172,8 +173,8 @@ struct ShearCase {
     r->Sp(4).Raw("矩形受弯构件，其受剪截面应符合下式条件：").End();
     if (seismic) {
       r->Sp(4).Raw("V ≤ 0.2 * fc * b * ho / γRE    （混凝土规范式 8.3.3）").End();
-      r->Sp(4).Raw("0.2 * fc * b * ho / γRE ＝ 0.2*").Val(fc, "n/mm2").Raw("*").Val(b, "mm").Raw("*");
-      r->Val(ho, "mm").Raw("/0.85 ＝ ").Val(limit, "nd").End();
+      r->Sp(4).Raw("0.2 * fc * b * ho / γRE ＝ 0.2*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*");
+      r->Num(ho, u->mm).Raw("/0.85 ＝ ").Num(limit, u->nd).End();
       return;
     }
     if (ratio_hb <= 4) {
@@ -184,8 +185,8 @@ struct ShearCase {
       r->Sp(4).Raw("当 4 ＜Ho / B ＜ 6 时，β＝ 0.35 - 0.025 * Ho / B ＝ ").Val(beta, "3").End();
       r->Sp(4).Raw("V ≤ ").Val(beta, "2").Raw(" * fc * b * ho    （混凝土规范式 4.2.1）").End();
     }
-    r->Sp(4).Raw(coef).Raw(" * fc * b * ho ＝ ").Raw(coef).Raw("*").Val(fc, "n/mm2").Raw("*").Val(b, "mm");
-    r->Raw("*").Val(ho, "mm").Raw(" ＝ ").Val(limit, "nd").End();
+    r->Sp(4).Raw(coef).Raw(" * fc * b * ho ＝ ").Raw(coef).Raw("*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm);
+    r->Raw("*").Num(ho, u->mm).Raw(" ＝ ").Num(limit, u->nd).End();
   }
 
   // V against the section limit; on failure the code, sKcal and a warning line.
@@ -210,7 +211,7 @@ struct ShearCase {
     const bool ok = SectionHolds(sKcal);
     if (r) {
       // The limit line is followed by the comparison with V and, when it holds, its verdict text.
-      r->Sp(8).Raw(ok ? "≥ V ＝ " : "＜ V ＝ ").Val(V, "nd");
+      r->Sp(8).Raw(ok ? "≥ V ＝ " : "＜ V ＝ ").Num(V, u->nd);
       if (ok) r->Text(kTextShearSectionOk);
       r->End();
       if (!ok) SectionWarning();
@@ -224,9 +225,9 @@ struct ShearCase {
         Asv = fault::check((V - Vc) * s / (1.5 * fyv * ho));
         if (r) {
           r->Sp(4).Raw("Asv ＝ (V - 0.07 * fc * B * Ho) * S / (1.5 * Fyv * Ho)").End();
-          r->Sp(8).Raw("＝ (").Val(V, "n").Raw("-0.07*").Val(fc, "n/mm2").Raw("*").Val(b, "mm").Raw("*");
-          r->Val(ho, "mm").Raw(")*").Val(s, "mm").Raw("/(1.5*").Val(fyv, "n/mm2").Raw("*").Val(ho, "mm");
-          r->Raw(") ＝ ").Val(Asv, "mm2d").End();
+          r->Sp(8).Raw("＝ (").Num(V, u->n).Raw("-0.07*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*");
+          r->Num(ho, u->mm).Raw(")*").Num(s, u->mm).Raw("/(1.5*").Num(fyv, u->nmm2).Raw("*").Num(ho, u->mm);
+          r->Raw(") ＝ ").Num(Asv, u->mm2d).End();
         }
       }
     } else {
@@ -234,9 +235,9 @@ struct ShearCase {
       const double Vcs = fault::check(0.056 * fc * b * ho / kGammaReShear);
       detailing = !(V > Vcs);
       if (r) {
-        r->Sp(4).Raw("0.056 * fc * B * Ho / γRE ＝ 0.056*").Val(fc, "n/mm2").Raw("*").Val(b, "mm").Raw("*");
-        r->Val(ho, "mm").Raw("/0.85 ＝ ").Val(Vcs, "nd").End();
-        r->Sp(8).Raw(detailing ? "≥ V ＝ " : "＜ V ＝ ").Val(V, "nd").End();
+        r->Sp(4).Raw("0.056 * fc * B * Ho / γRE ＝ 0.056*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*");
+        r->Num(ho, u->mm).Raw("/0.85 ＝ ").Num(Vcs, u->nd).End();
+        r->Sp(8).Raw(detailing ? "≥ V ＝ " : "＜ V ＝ ").Num(V, u->nd).End();
       }
       if (detailing) {
         code = kVDetailingSeismic;
@@ -246,9 +247,9 @@ struct ShearCase {
         if (r) {
           r->Sp(4).Raw("V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.4-1）").End();
           r->Sp(4).Raw("Asv ＝ (V * γRE - 0.056 * fc * B * Ho) * S / (1.2 * fyv * Ho)").End();
-          r->Sp(8).Raw("＝ (").Val(V, "n").Raw("*0.85-0.056*").Val(fc, "n/mm2").Raw("*").Val(b, "mm").Raw("*");
-          r->Val(ho, "mm").Raw(")*").Val(s, "mm").Raw("/(1.2*").Val(fyv, "n/mm2").Raw("*").Val(ho, "mm");
-          r->Raw(") ＝ ").Val(Asv, "mm2d").End();
+          r->Sp(8).Raw("＝ (").Num(V, u->n).Raw("*0.85-0.056*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*");
+          r->Num(ho, u->mm).Raw(")*").Num(s, u->mm).Raw("/(1.2*").Num(fyv, u->nmm2).Raw("*").Num(ho, u->mm);
+          r->Raw(") ＝ ").Num(Asv, u->mm2d).End();
         }
       }
     }
@@ -257,8 +258,8 @@ struct ShearCase {
     dAs = Asv;
     if (r) {
       const bool min_governs = Asv <= Asvmin;
-      r->Raw(min_governs ? "    Asvmin ＝ " : "    Asv ＝ ").Val(min_governs ? Asvmin : Asv, "mm2d");
-      r->Raw("    最大间距@").Val(Smax, "mm").End();
+      r->Raw(min_governs ? "    Asvmin ＝ " : "    Asv ＝ ").Num(min_governs ? Asvmin : Asv, u->mm2d);
+      r->Raw("    最大间距@").Num(Smax, u->mm).End();
     }
   }
 
@@ -271,24 +272,24 @@ struct ShearCase {
       if (r) {
         r->Sp(4).Raw("矩形截面的一般受弯构件，其斜截面受剪承载力按下列公式计算：").End();
         r->Sp(4).Raw("V ≤ 0.07 * fc * B * Ho + 1.5 * fyv * Asv / S * Ho（混凝土规范式 4.2.3-2）").End();
-        r->Sp(4).Raw("V ＝ 0.07*").Val(fc, "n/mm2").Raw("*").Val(b, "mm").Raw("*").Val(ho, "mm").Raw("+1.5*");
-        r->Val(fyv, "n/mm2").Raw("*").Val(Asv_in, "mm2").Raw("/").Val(s, "mm").Raw("*").Val(ho, "mm");
-        r->Raw(" ＝ ").Val(V, "nd").End();
+        r->Sp(4).Raw("V ＝ 0.07*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*").Num(ho, u->mm).Raw("+1.5*");
+        r->Num(fyv, u->nmm2).Raw("*").Num(Asv_in, u->mm2).Raw("/").Num(s, u->mm).Raw("*").Num(ho, u->mm);
+        r->Raw(" ＝ ").Num(V, u->nd).End();
       }
     } else {
       V = fault::check((0.056 * fc * b * ho + 1.2 * fyv * ho * Asv_s) / kGammaReShear);
       if (r) {
         r->Sp(4).Raw("矩形截面的一般框架梁，其斜截面受剪承载力按下列公式计算：").End();
         r->Sp(4).Raw("V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.3）").End();
-        r->Sp(4).Raw("V ＝ (0.056*").Val(fc, "n/mm2").Raw("*").Val(b, "mm").Raw("*").Val(ho, "mm").Raw("+1.2*");
-        r->Val(fyv, "n/mm2").Raw("*").Val(Asv_in, "mm2").Raw("/").Val(s, "mm").Raw("*").Val(ho, "mm");
-        r->Raw(")/0.85 ＝ ").Val(V, "nd").End();
+        r->Sp(4).Raw("V ＝ (0.056*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*").Num(ho, u->mm).Raw("+1.2*");
+        r->Num(fyv, u->nmm2).Raw("*").Num(Asv_in, u->mm2).Raw("/").Num(s, u->mm).Raw("*").Num(ho, u->mm);
+        r->Raw(")/0.85 ＝ ").Num(V, u->nd).End();
       }
     }
     const bool ok = SectionHolds(sKcal);
     dV = V / 1000;
     if (r) {
-      r->Sp(8).Raw(ok ? "≤ " : "＞ ").Val(limit, "nd");
+      r->Sp(8).Raw(ok ? "≤ " : "＞ ").Num(limit, u->nd);
       if (ok) r->Text(kTextShearSectionOk);
       r->End();
       if (!ok) SectionWarning();
@@ -342,25 +343,27 @@ void clsMoment::CalV_As(int32_t& lErr, int16_t& iK, int16_t& iSecPos, double& dV
   if (lErr != 0) return;  // input errors leave the caller's report as it was
 
   Report r;
+  const UnitPatterns units(r.services());
   c.r = &r;
+  c.u = &units;
   try {
     r.Title("剪力", tText);
     r.Heading("1．基本参数：");
-    if (c.iK == 2) r.Sp(4).Raw("由箍筋面积Asv求剪力设计值V，箍筋面积Asv＝").Val(c.Asv_in, "mm2d").End();
+    if (c.iK == 2) r.Sp(4).Raw("由箍筋面积Asv求剪力设计值V，箍筋面积Asv＝").Num(c.Asv_in, units.mm2d).End();
     else r.Sp(4).Raw("由剪力设计值V求箍筋面积Asv，剪力设计值V＝").Fmt(c.V_in, "kN", -1).End();
-    r.Sp(4).Raw("箍筋间距S＝").Val(c.s, "mmd").End();
-    r.Sp(4).Raw("截面尺寸B*H＝").Val(c.b, "mm").Raw("*").Val(c.h, "mmd").End();
+    r.Sp(4).Raw("箍筋间距S＝").Num(c.s, units.mmd).End();
+    r.Sp(4).Raw("截面尺寸B*H＝").Num(c.b, units.mm).Raw("*").Num(c.h, units.mmd).End();
     // The grade as its number ("3级框架梁"); the detailing block below names it in words.
     if (c.iSecPos != 5) r.Sp(4).Raw("计算截面位置：").Raw(std::to_string(c.iSecPos)).Raw("级框架梁").End();
     // Grade and fc share one data line, as in the flexure report.
     if (iFc == 0) r.Sp(4).Raw("砼强度等级： C").Raw(ShortestText(sfC));
-    r.Sp(4).Raw("砼轴心抗压强度设计值fc＝").Val(c.fc, "n/mm2d").End();
-    r.Sp(4).Raw("钢筋强度设计值Fyv＝").Val(c.fyv_in, "n/mm2d").End();
-    r.Sp(4).Raw("纵筋合力点至近边距离as＝").Val(c.as, "mmd").End();
+    r.Sp(4).Raw("砼轴心抗压强度设计值fc＝").Num(c.fc, units.nmm2d).End();
+    r.Sp(4).Raw("钢筋强度设计值Fyv＝").Num(c.fyv_in, units.nmm2d).End();
+    r.Sp(4).Raw("纵筋合力点至近边距离as＝").Num(c.as, units.mmd).End();
     if (c.fyv_in > kFyvMax)
-      r.Sp(8).Raw("当Fyv≥").Val(kFyvMax, "n/mm2").Raw("时，取Fyv＝").Val(kFyvMax, "n/mm2d").End();
-    r.Sp(4).Raw("截面有效高度Ho ＝ H - as ＝ ").Val(c.h, "mm").Raw("-").Val(c.as, "mm").Raw(" ＝ ");
-    r.Val(c.ho, "mmd").HeadingEnd();
+      r.Sp(8).Raw("当Fyv≥").Num(kFyvMax, units.nmm2).Raw("时，取Fyv＝").Num(kFyvMax, units.nmm2d).End();
+    r.Sp(4).Raw("截面有效高度Ho ＝ H - as ＝ ").Num(c.h, units.mm).Raw("-").Num(c.as, units.mm).Raw(" ＝ ");
+    r.Num(c.ho, units.mmd).HeadingEnd();
     r.Heading("2．计算结果：");
     c.Run(dV, dAsv, sAsvMin, sK, sKcal, sDmin, sSmax);
     lErr = c.code;
