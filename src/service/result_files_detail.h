@@ -52,6 +52,7 @@ class LineReader {
   LineReader& operator=(const LineReader&) = delete;
 
   bool OpenFile(const std::string& path);
+  // The bytes are not copied: they must outlive the reading.
   void OpenMemory(std::string_view bytes);
   void Close();
   bool is_open() const { return fd_ >= 0 || memory_; }
