@@ -130,7 +130,10 @@ struct RecordTraits {
     R r{};
     if (v.IsEmpty() || v.IsMissing()) return r;
     if (v.type != Variant::Type::Record) ThrowWrongKind(p, v, "a record is required");
-    for (auto& [name, val] : v.rec->fields) {
+    for (const auto& field : v.rec->fields) {
+      // named members rather than a structured binding: the lambda below captures them
+      const std::string& name = field.first;
+      const Variant& val = field.second;
       bool known = false;
       std::apply(
           [&](const auto&... f) {
