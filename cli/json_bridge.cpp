@@ -39,15 +39,15 @@ std::shared_ptr<tk::MemoryControlArray> MakeControls(const json& list, HostObjec
   return a;
 }
 
-HostRef MakeForm(const json& spec, HostObjects& objects, const std::string& where) {
-  if (spec.is_string()) {
-    auto it = objects.forms.find(spec.get<std::string>());
-    if (it == objects.forms.end()) throw ContractError(where + ": no form named \"" + spec.get<std::string>() + "\" defined earlier");
+HostRef MakeForm(const json& desc, HostObjects& objects, const std::string& where) {
+  if (desc.is_string()) {
+    auto it = objects.forms.find(desc.get<std::string>());
+    if (it == objects.forms.end()) throw ContractError(where + ": no form named \"" + desc.get<std::string>() + "\" defined earlier");
     return it->second;
   }
-  if (!spec.is_object()) throw ContractError(where + ": a form must be an object of controls or a form name");
+  if (!desc.is_object()) throw ContractError(where + ": a form must be an object of controls or a form name");
   auto f = std::make_shared<tk::MemoryForm>();
-  for (auto it = spec.begin(); it != spec.end(); ++it) {
+  for (auto it = desc.begin(); it != desc.end(); ++it) {
     const std::string w = where + "." + it.key();
     if (it->is_array()) f->controls.emplace_back(it.key(), MakeControls(*it, objects, w));
     else if (it->is_object() && it->contains("$controls")) f->controls.emplace_back(it.key(), MakeControls((*it)["$controls"], objects, w));

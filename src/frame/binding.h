@@ -22,11 +22,11 @@
 
 namespace tk {
 
-struct ParamSpec {
+struct ParamName {
   std::string name;
   int32_t lbound = 0;
-  ParamSpec(const char* n) : name(n) {}
-  ParamSpec(const char* n, int32_t lb) : name(n), lbound(lb) {}
+  ParamName(const char* n) : name(n) {}
+  ParamName(const char* n, int32_t lb) : name(n), lbound(lb) {}
 };
 
 [[noreturn]] void ThrowWrongKind(const ParamInfo& p, const Variant& v, const char* why = nullptr);
@@ -276,18 +276,18 @@ struct Slot<std::optional<T>> {
 };
 
 template <class A>
-ParamInfo MakeParam(const ParamSpec& spec) {
+ParamInfo MakeParam(const ParamName& decl) {
   using S = Slot<A>;
   ParamInfo p;
-  p.name = spec.name;
+  p.name = decl.name;
   p.type = Traits<typename S::Type>::Name();
   p.by_ref = S::kByRef;
   p.optional = S::kOptional;
-  p.lbound = spec.lbound;
+  p.lbound = decl.lbound;
   if constexpr (!S::kOptional) {
     typename S::Type zero{};
     p.zero = Traits<typename S::Type>::To(zero);
-    if (p.zero.type == Variant::Type::Array) p.zero.arr->lbound = spec.lbound;
+    if (p.zero.type == Variant::Type::Array) p.zero.arr->lbound = decl.lbound;
   } else {
     p.zero = Variant::Missing();
   }
@@ -310,13 +310,13 @@ Variant CallWith(C& obj, R (C::*pm)(A...), std::vector<Variant*>& vars, const st
 }
 
 template <class C, class R, class... A>
-MethodInfo Method(std::string name, R (C::*pm)(A...), std::vector<ParamSpec> specs) {
+MethodInfo Method(std::string name, R (C::*pm)(A...), std::vector<ParamName> names) {
   static_assert(std::is_base_of_v<Component, C>);
   MethodInfo m;
   m.name = std::move(name);
-  if (specs.size() != sizeof...(A)) throw std::logic_error("parameter names do not match " + m.name);
+  if (names.size() != sizeof...(A)) throw std::logic_error("parameter names do not match " + m.name);
   size_t k = 0;
-  ((m.params.push_back(MakeParam<A>(specs[k])), ++k), ...);
+  ((m.params.push_back(MakeParam<A>(names[k])), ++k), ...);
   if constexpr (!std::is_void_v<R>) m.return_type = Traits<std::remove_cv_t<std::remove_reference_t<R>>>::Name();
   m.invoke = [pm, ps = m.params](Component& self, std::vector<Variant*>& vars) {
     return CallWith(static_cast<C&>(self), pm, vars, ps, std::index_sequence_for<A...>{});

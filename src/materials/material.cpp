@@ -39,6 +39,12 @@ const ConcreteRow* RowOfGrade(double c) {
   return nullptr;
 }
 
+// A column of the concrete table for a grade; 0 for a grade not in the table.
+float ColumnOfGrade(double c, float ConcreteRow::*column) {
+  const ConcreteRow* r = RowOfGrade(c);
+  return r ? r->*column : 0.0f;
+}
+
 double SteelByGrade(const std::string& text, int16_t* I) {
   const std::string_view t = TrimView(text);
   if (IsNumericText(t)) {
@@ -76,22 +82,10 @@ double clsMaterial::FyToEs(double Fy) {
   return modKalbex::dInterpolate(Fy, 210.0, 310.0, 210000.0, 200000.0);
 }
 
-float clsMaterial::CtoFcm(float sC) {
-  const ConcreteRow* r = RowOfGrade(sC);
-  return r ? r->fcm : 0.0f;
-}
-float clsMaterial::CtoFc(float sC) {
-  const ConcreteRow* r = RowOfGrade(sC);
-  return r ? r->fc : 0.0f;
-}
-float clsMaterial::CtoFt(float sC) {
-  const ConcreteRow* r = RowOfGrade(sC);
-  return r ? r->ft : 0.0f;
-}
-float clsMaterial::CtoFtk(float sC) {
-  const ConcreteRow* r = RowOfGrade(sC);
-  return r ? r->ftk : 0.0f;
-}
+float clsMaterial::CtoFcm(float sC) { return ColumnOfGrade(sC, &ConcreteRow::fcm); }
+float clsMaterial::CtoFc(float sC) { return ColumnOfGrade(sC, &ConcreteRow::fc); }
+float clsMaterial::CtoFt(float sC) { return ColumnOfGrade(sC, &ConcreteRow::ft); }
+float clsMaterial::CtoFtk(float sC) { return ColumnOfGrade(sC, &ConcreteRow::ftk); }
 
 double clsMaterial::CtoEc(double c) {
   if (std::isnan(c)) return kConcrete[0].Ec;

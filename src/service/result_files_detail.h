@@ -91,6 +91,9 @@ void ReadDotValues(std::string_view s, size_t pos, size_t after_dot, size_t gap,
 // Whole number by the leading-number rule, rounded as the original's CInt; `ok` false when out of
 // the 16-bit range (such a number matches no floor, beam or load case).
 int32_t WholeNumber(std::string_view text, bool& ok);
+// A force line begins with its load-case number in brackets, "(12)": the number and the column
+// just after ")" (the line's end when it has none); false for a line without such a number.
+bool BracketedCaseNumber(std::string_view line, int32_t& number, size_t& after);
 
 // --- working data -----------------------------------------------------------------------------
 

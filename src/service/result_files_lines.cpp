@@ -148,6 +148,17 @@ void ReadDotValues(std::string_view s, size_t pos, size_t after_dot, size_t gap,
   }
 }
 
+bool BracketedCaseNumber(std::string_view line, int32_t& number, size_t& after) {
+  const size_t lp = line.find('(');
+  if (lp == std::string_view::npos) return false;
+  const size_t rp = line.find(')', lp + 1);
+  const std::string_view num = rp == std::string_view::npos ? line.substr(lp + 1) : line.substr(lp + 1, rp - lp - 1);
+  bool ok = false;
+  number = WholeNumber(num, ok);
+  after = rp == std::string_view::npos ? line.size() : rp + 1;
+  return ok;
+}
+
 int32_t WholeNumber(std::string_view text, bool& ok) {
   const double r = std::nearbyint(LeadingNumber(text));
   ok = r >= -32768.0 && r <= 32767.0;

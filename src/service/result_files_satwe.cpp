@@ -135,17 +135,12 @@ int32_t ReadWnlBeam(LineReader& r, int iBeam, WnlBeam& out) {
 
   const auto count = static_cast<int32_t>(out.cases.size());
   while (r.Next(line)) {
-    const size_t lp = line.find('(');
-    if (lp == std::string_view::npos) continue;
-    const size_t rp = line.find(')', lp + 1);
-    const std::string_view num =
-        rp == std::string_view::npos ? line.substr(lp + 1) : line.substr(lp + 1, rp - lp - 1);
-    bool ok = false;
-    const int32_t n = WholeNumber(num, ok);
-    if (!ok) continue;
+    int32_t n = 0;
+    size_t after = 0;
+    if (!BracketedCaseNumber(line, n, after)) continue;
     for (const auto& c : out.cases) {
       if (c.number != n) continue;
-      ReadSatweForceLine(line, rp == std::string_view::npos ? line.size() : rp + 1, c.slot, out.t);
+      ReadSatweForceLine(line, after, c.slot, out.t);
       break;
     }
     if (n == count) return 0;

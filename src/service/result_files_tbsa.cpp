@@ -167,17 +167,12 @@ int32_t ReadTbsaBeam(LineReader& r, const TbsaHead& head, int iCs, int iBeam, Tb
 
   bool complete = false;
   while (!complete && r.Next(line)) {
-    const size_t lp = line.find('(');
-    if (lp == std::string_view::npos) continue;
-    const size_t rp = line.find(')', lp + 1);
-    const std::string_view num =
-        rp == std::string_view::npos ? line.substr(lp + 1) : line.substr(lp + 1, rp - lp - 1);
-    bool ok = false;
-    const int32_t n = WholeNumber(num, ok);
-    if (!ok) continue;
+    int32_t n = 0;
+    size_t after = 0;
+    if (!BracketedCaseNumber(line, n, after)) continue;
     for (const auto& c : head.cases) {
       if (c.number != n) continue;
-      if (c.slot != 0) ReadTbsaForceLine(line, rp == std::string_view::npos ? line.size() : rp + 1, c.slot, out.BL, out.t);
+      if (c.slot != 0) ReadTbsaForceLine(line, after, c.slot, out.BL, out.t);
       break;
     }
     // The stop counts the cases given to slots, as the general data number them; see the note
