@@ -3,19 +3,22 @@
 // A beam of width b carries about 1.2 % of b·ho (h = 600, ho ≈ 560): As = 6.72·b mm² (load 1), or
 // a heavily reinforced 2.9 % (As = 16·b, two to three rows: load 2); bars 12 to 25 mm, window
 // 1.00 to 1.10, bottom bars, stirrup legs at most 200 mm apart, C30.
+#include "members/beam_bars.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <string>
 
 #include "frame/calculator.h"
-#include "members/beam_bars.h"
 
 namespace {
 
 using namespace tk;
 
-double AsFor(double b, int load) { return (load == 2 ? 16.0 : 6.72) * b; }
+double AsFor(double b, int load) {
+  return (load == 2 ? 16.0 : 6.72) * b;
+}
 
 beampj::SearchInput Input(double b, int iPai, int load) {
   beampj::SearchInput in;
@@ -36,7 +39,8 @@ beampj::SearchInput Input(double b, int iPai, int load) {
 }
 
 void BM_Search(benchmark::State& st) {
-  const auto in = Input(static_cast<double>(st.range(0)), static_cast<int>(st.range(1)), static_cast<int>(st.range(2)));
+  const auto in = Input(static_cast<double>(st.range(0)), static_cast<int>(st.range(1)),
+                        static_cast<int>(st.range(2)));
   size_t n = 0;
   long long tried = 0;
   for (auto _ : st) {
@@ -56,20 +60,36 @@ void BM_Calculate(benchmark::State& st) {
   clsBeamPjOld o;
   VBArray<std::string> text(0, std::vector<std::string>(17));
   const double Ms = 0.6 * 0.9 * 310 * AsFor(b, load) * 560 / 1e6;  // service moment, kN·m
-  const std::string t[17] = {std::to_string(AsFor(b, load) / 100), std::to_string(b), "", "12", "25", "25", "1.0", "1.1",
-                             "600", "30", "0.9", "0.8", "0.7", "310", "310", "200", std::to_string(Ms)};
+  const std::string t[17] = {std::to_string(AsFor(b, load) / 100),
+                             std::to_string(b),
+                             "",
+                             "12",
+                             "25",
+                             "25",
+                             "1.0",
+                             "1.1",
+                             "600",
+                             "30",
+                             "0.9",
+                             "0.8",
+                             "0.7",
+                             "310",
+                             "310",
+                             "200",
+                             std::to_string(Ms)};
   for (int k = 0; k < 17; ++k) text(k) = t[k];
   VBArray<bool> used;
   int32_t lErr = 0;
   int16_t Index = 0, iPai = static_cast<int16_t>(st.range(1));
-  bool top = false, mm2 = false, autoRows = false, eq = true, sj = true, zj = true, pjl = true, lfkd = true,
-       bx = true;
+  bool top = false, mm2 = false, autoRows = false, eq = true, sj = true, zj = true, pjl = true,
+       lfkd = true, bx = true;
   double Es = 200000, dMs = 0;
   std::string tF, tText;
   size_t bytes = 0;
   for (auto _ : st) {
     tText.clear();
-    o.Calculate(lErr, Index, text, used, top, mm2, autoRows, iPai, eq, sj, zj, pjl, lfkd, bx, Es, dMs, tF, tText);
+    o.Calculate(lErr, Index, text, used, top, mm2, autoRows, iPai, eq, sj, zj, pjl, lfkd, bx, Es,
+                dMs, tF, tText);
     bytes = tText.size();
     benchmark::DoNotOptimize(tText);
   }

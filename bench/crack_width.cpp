@@ -1,11 +1,12 @@
 // Crack width as the beam bar selection calls it: LfKdCommon without a report, once per
 // candidate bar arrangement.
+#include "service/crack_width.h"
+
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "frame/calculator.h"
-#include "service/crack_width.h"
 
 namespace {
 
@@ -21,9 +22,9 @@ void Run(benchmark::State& state, Inputs in) {
   tk::clsLfKd k;
   for (auto _ : state) {
     in.c = 25;  // the call raises c and rewrites as, as' in place; restore as the caller would
-    k.LfKdCommon(in.text, in.err, in.label, in.kind, in.shape, in.bPxSrFs, in.bBxGj, in.bDpZj, in.bCfHz,
-                 in.bQzDc, in.c, in.D, in.MsEo, in.Ns, in.As, in.B, in.H, in.Bf, in.Hf, in.Bf1, in.Hf1, in.Lo,
-                 in.Cas, in.Cas1, in.Ftk, in.Es, &in.Wmax);
+    k.LfKdCommon(in.text, in.err, in.label, in.kind, in.shape, in.bPxSrFs, in.bBxGj, in.bDpZj,
+                 in.bCfHz, in.bQzDc, in.c, in.D, in.MsEo, in.Ns, in.As, in.B, in.H, in.Bf, in.Hf,
+                 in.Bf1, in.Hf1, in.Lo, in.Cas, in.Cas1, in.Ftk, in.Es, &in.Wmax);
     benchmark::DoNotOptimize(in.Wmax);
     benchmark::DoNotOptimize(in.err);
     // vary the steel so that nothing is hoisted out of the loop
@@ -47,7 +48,10 @@ void BM_LfKdCommon_EccentricCompressionI(benchmark::State& state) {
   in.MsEo = 300;
   in.Ns = 500;
   in.B = 300;
-  in.Bf = 500; in.Hf = 100; in.Bf1 = 600; in.Hf1 = 120;
+  in.Bf = 500;
+  in.Hf = 100;
+  in.Bf1 = 600;
+  in.Hf1 = 120;
   in.Lo = 8000;
   Run(state, in);
 }

@@ -1,12 +1,13 @@
 // One MVTCommon call with its full report: a rectangle in bending, shear and torsion, a T section
 // with As' = 0.3As (the fixed-point iteration on As'), and a rectangle whose ratio K needs the
 // 1.001 rounds of the over-reinforced capacity.
+#include "section/mvt.h"
+
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "frame/calculator.h"
-#include "section/mvt.h"
 
 namespace {
 
@@ -28,19 +29,24 @@ void Call(benchmark::State& st, const Case& c, bool text) {
     VBArray<std::string> tErrCon;
     int16_t mode = 0, pos = 5;
     bool bBE = false, bEA = false, bConF = false, bQdSjz = false, bText = text;
-    float cc = 30, Fcm = 0, Ft = 0, Rlfo = 1, B = 250, H = 600, Bf = 0, Hf = 0, Bf1 = c.Bf1, Hf1 = c.Hf1;
+    float cc = 30, Fcm = 0, Ft = 0, Rlfo = 1, B = 250, H = 600, Bf = 0, Hf = 0, Bf1 = c.Bf1,
+          Hf1 = c.Hf1;
     float Cas = 35, Cas1 = 35, P = 0, S = 100, A = 0, Smax = 0, Dmin = 0, Es = 200000, Kcb, KcE, Kc;
-    double Fy = 310, Fy1 = 310, Fyv = 210, M = c.M, dAs = 0, V = c.V, Asv = 0, T = c.T, AsvMin, Ast1, AstL, Asvt;
-    m.MVTCommon(lErr, tErr, lErrCon, tErrCon, mode, pos, shape, bBE, bEA, bConF, bQdSjz, cc, Fcm, Ft, Fy, Fy1, Fyv,
-                Rlfo, tAs1, M, dAs, V, Asv, T, B, H, Bf, Hf, Bf1, Hf1, Cas, Cas1, 0, P, S, A, Smax, Dmin, AsvMin,
-                Ast1, AstL, Asvt, Es, &Kcb, &KcE, &Kc, &bText, &tText, &tEng, &tBh);
+    double Fy = 310, Fy1 = 310, Fyv = 210, M = c.M, dAs = 0, V = c.V, Asv = 0, T = c.T, AsvMin,
+           Ast1, AstL, Asvt;
+    m.MVTCommon(lErr, tErr, lErrCon, tErrCon, mode, pos, shape, bBE, bEA, bConF, bQdSjz, cc, Fcm,
+                Ft, Fy, Fy1, Fyv, Rlfo, tAs1, M, dAs, V, Asv, T, B, H, Bf, Hf, Bf1, Hf1, Cas, Cas1,
+                0, P, S, A, Smax, Dmin, AsvMin, Ast1, AstL, Asvt, Es, &Kcb, &KcE, &Kc, &bText,
+                &tText, &tEng, &tBh);
     benchmark::DoNotOptimize(dAs);
     bytes = tText.size();
   }
   st.counters["report_bytes"] = static_cast<double>(bytes);
 }
 
-void BM_RectangleTorsion(benchmark::State& st) { Call(st, Case{}, st.range(0) != 0); }
+void BM_RectangleTorsion(benchmark::State& st) {
+  Call(st, Case{}, st.range(0) != 0);
+}
 void BM_TSection03As(benchmark::State& st) {
   Case c;
   c.shape = "T形截面";

@@ -1,12 +1,13 @@
 // Pile load-test statistics: the root search of JGJ 94-94 eq. C-4 with 50 test piles on the
 // finest grid (lPrecision = 10⁹: 10⁵ coarse points per m, then 10⁴ refinement points).
+#include "foundation/pile_load_test.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "foundation/pile_load_test.h"
 #include "frame/calculator.h"
 
 namespace {

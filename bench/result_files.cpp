@@ -1,5 +1,7 @@
 // clsMsMl: the last beam of a 50 MB WNL file (SATWE internal forces of many floors' worth of
 // beams), in UTF-8/LF and in GBK/CRLF. Target: under 0.5 s, memory flat (the file is streamed).
+#include "service/result_files.h"
+
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <sys/resource.h>
@@ -10,7 +12,6 @@
 #include <string>
 
 #include "service/gbk.h"
-#include "service/result_files.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ std::string Slurp(const std::string& path) {
 }
 
 std::string Replace(std::string s, const std::string& from, const std::string& to) {
-  for (size_t p = s.find(from); p != std::string::npos; p = s.find(from, p + to.size())) s.replace(p, from.size(), to);
+  for (size_t p = s.find(from); p != std::string::npos; p = s.find(from, p + to.size()))
+    s.replace(p, from.size(), to);
   return s;
 }
 
@@ -40,7 +42,8 @@ struct Files {
     const std::string head = wnl.substr(0, wnl.find(" N-B ＝ 1 "));
     const std::string block = wnl.substr(b2, b12 - b2);
     const std::string tail = block.substr(block.find('\n'));
-    const std::string wpj_last = Replace(wpj, "N-B＝2 (", "N-B＝" + std::to_string(kLastBeam) + " (");
+    const std::string wpj_last =
+        Replace(wpj, "N-B＝2 (", "N-B＝" + std::to_string(kLastBeam) + " (");
     // Written block by block, so that making the files does not itself raise the peak memory.
     utf8 = Make("u", head, tail, wpj_last, false);
     gbk = Make("g", head, tail, wpj_last, true);
@@ -54,16 +57,20 @@ struct Files {
                    const std::string& wpj, bool gbk) {
     const std::string dir = root + "/" + name;
     std::system(("mkdir -p '" + dir + "'").c_str());
-    auto enc = [&](const std::string& s) { return gbk ? tk::gbk::Utf8ToGbk(Replace(s, "\n", "\r\n")) : s; };
+    auto enc = [&](const std::string& s) {
+      return gbk ? tk::gbk::Utf8ToGbk(Replace(s, "\n", "\r\n")) : s;
+    };
     std::ofstream out(dir + "/WNL2.OUT", std::ios::binary);
     out << enc(head);
     size_t size = head.size();
     for (int n = 1; size < kTarget; n = n % 30000 + 1) {
-      const std::string b = enc(" N-B ＝ " + std::to_string(n) + " (NODE-i＝ 1, NODE-j＝ 2)    弯矩 (kN-m)" + tail);
+      const std::string b =
+          enc(" N-B ＝ " + std::to_string(n) + " (NODE-i＝ 1, NODE-j＝ 2)    弯矩 (kN-m)" + tail);
       out << b;
       size += b.size();
     }
-    out << enc(" N-B ＝ " + std::to_string(kLastBeam) + " (NODE-i＝ 1, NODE-j＝ 2)    弯矩 (kN-m)" + tail);
+    out << enc(" N-B ＝ " + std::to_string(kLastBeam) + " (NODE-i＝ 1, NODE-j＝ 2)    弯矩 (kN-m)" +
+               tail);
     std::ofstream(dir + "/WPJ2.OUT", std::ios::binary) << enc(wpj);
     return dir;
   }
@@ -97,10 +104,18 @@ void Run(benchmark::State& state, const std::string& folder) {
   state.counters["peak_rss_MB"] = static_cast<double>(MaxRssKb()) / 1024.0;
 }
 
-void BM_LastBeamOf50MbWnl_Utf8(benchmark::State& state) { Run(state, TheFiles().utf8); }
-void BM_LastBeamOf50MbWnl_GbkCrlf(benchmark::State& state) { Run(state, TheFiles().gbk); }
+void BM_LastBeamOf50MbWnl_Utf8(benchmark::State& state) {
+  Run(state, TheFiles().utf8);
+}
+void BM_LastBeamOf50MbWnl_GbkCrlf(benchmark::State& state) {
+  Run(state, TheFiles().gbk);
+}
 
 }  // namespace
 
-BENCHMARK(BM_LastBeamOf50MbWnl_Utf8)->Unit(benchmark::kMillisecond)->Setup([](const benchmark::State&) { TheFiles(); });
-BENCHMARK(BM_LastBeamOf50MbWnl_GbkCrlf)->Unit(benchmark::kMillisecond)->Setup([](const benchmark::State&) { TheFiles(); });
+BENCHMARK(BM_LastBeamOf50MbWnl_Utf8)
+    ->Unit(benchmark::kMillisecond)
+    ->Setup([](const benchmark::State&) { TheFiles(); });
+BENCHMARK(BM_LastBeamOf50MbWnl_GbkCrlf)
+    ->Unit(benchmark::kMillisecond)
+    ->Setup([](const benchmark::State&) { TheFiles(); });

@@ -13,25 +13,31 @@ using tk::Variant;
 
 namespace {
 
-std::shared_ptr<tk::MemoryControl> MakeControl(const json& props, HostObjects& objects, const std::string& where) {
-  if (props.is_object() && props.size() == 1 && props.contains("$control")) return MakeControl(props["$control"], objects, where);
-  if (!props.is_object()) throw ContractError(where + ": a control must be an object of properties");
+std::shared_ptr<tk::MemoryControl> MakeControl(const json& props, HostObjects& objects,
+                                               const std::string& where) {
+  if (props.is_object() && props.size() == 1 && props.contains("$control"))
+    return MakeControl(props["$control"], objects, where);
+  if (!props.is_object())
+    throw ContractError(where + ": a control must be an object of properties");
   auto c = std::make_shared<tk::MemoryControl>();
   if (auto it = props.find("List"); it != props.end()) {
     if (!it->is_array()) throw ContractError(where + ".List: must be an array of texts");
-    for (const auto& item : *it) c->list.push_back(item.is_string() ? item.get<std::string>() : item.dump());
+    for (const auto& item : *it)
+      c->list.push_back(item.is_string() ? item.get<std::string>() : item.dump());
   }
   for (auto it = props.begin(); it != props.end(); ++it) {
     if (it.key() == "List") continue;
     const Variant v = ToVariant(it.value(), objects, where + "." + it.key());
-    if (v.type == Variant::Type::Array || v.type == Variant::Type::Record || v.type == Variant::Type::Object)
+    if (v.type == Variant::Type::Array || v.type == Variant::Type::Record ||
+        v.type == Variant::Type::Object)
       throw ContractError(where + "." + it.key() + ": a control property must be a plain value");
     c->properties.emplace_back(it.key(), v);
   }
   return c;
 }
 
-std::shared_ptr<tk::MemoryControlArray> MakeControls(const json& list, HostObjects& objects, const std::string& where) {
+std::shared_ptr<tk::MemoryControlArray> MakeControls(const json& list, HostObjects& objects,
+                                                     const std::string& where) {
   if (!list.is_array()) throw ContractError(where + ": a control array must be a list");
   auto a = std::make_shared<tk::MemoryControlArray>();
   for (size_t k = 0; k < list.size(); ++k)
@@ -42,17 +48,24 @@ std::shared_ptr<tk::MemoryControlArray> MakeControls(const json& list, HostObjec
 HostRef MakeForm(const json& desc, HostObjects& objects, const std::string& where) {
   if (desc.is_string()) {
     auto it = objects.forms.find(desc.get<std::string>());
-    if (it == objects.forms.end()) throw ContractError(where + ": no form named \"" + desc.get<std::string>() + "\" defined earlier");
+    if (it == objects.forms.end())
+      throw ContractError(where + ": no form named \"" + desc.get<std::string>() +
+                          "\" defined earlier");
     return it->second;
   }
-  if (!desc.is_object()) throw ContractError(where + ": a form must be an object of controls or a form name");
+  if (!desc.is_object())
+    throw ContractError(where + ": a form must be an object of controls or a form name");
   auto f = std::make_shared<tk::MemoryForm>();
   for (auto it = desc.begin(); it != desc.end(); ++it) {
     const std::string w = where + "." + it.key();
-    if (it->is_array()) f->controls.emplace_back(it.key(), MakeControls(*it, objects, w));
-    else if (it->is_object() && it->contains("$controls")) f->controls.emplace_back(it.key(), MakeControls((*it)["$controls"], objects, w));
-    else if (it->is_object()) f->controls.emplace_back(it.key(), MakeControl(*it, objects, w));
-    else throw ContractError(w + ": a form control must be an object or a list");
+    if (it->is_array())
+      f->controls.emplace_back(it.key(), MakeControls(*it, objects, w));
+    else if (it->is_object() && it->contains("$controls"))
+      f->controls.emplace_back(it.key(), MakeControls((*it)["$controls"], objects, w));
+    else if (it->is_object())
+      f->controls.emplace_back(it.key(), MakeControl(*it, objects, w));
+    else
+      throw ContractError(w + ": a form control must be an object or a list");
   }
   return f;
 }
@@ -60,13 +73,16 @@ HostRef MakeForm(const json& desc, HostObjects& objects, const std::string& wher
 json ControlJson(tk::MemoryControl& c) {
   json props = json::object();
   for (const auto& [k, v] : c.properties) props[k] = ToJson(v);
-  if (!c.list.empty() || props.contains("List")) props["List"] = c.list;
-  else props["List"] = json::array();
+  if (!c.list.empty() || props.contains("List"))
+    props["List"] = c.list;
+  else
+    props["List"] = json::array();
   return props;
 }
 
 json ObjectJson(const HostRef& o) {
-  if (auto* c = dynamic_cast<tk::MemoryControl*>(o.get())) return json{{"$control", ControlJson(*c)}};
+  if (auto* c = dynamic_cast<tk::MemoryControl*>(o.get()))
+    return json{{"$control", ControlJson(*c)}};
   if (auto* a = dynamic_cast<tk::MemoryControlArray*>(o.get())) {
     json list = json::array();
     for (auto& item : a->items) {
@@ -79,9 +95,12 @@ json ObjectJson(const HostRef& o) {
     json form = json::object();
     for (auto& [name, ctl] : f->controls) {
       json x = ObjectJson(ctl);
-      if (x.contains("$control")) form[name] = x["$control"];
-      else if (x.contains("$controls")) form[name] = x["$controls"];
-      else form[name] = x;
+      if (x.contains("$control"))
+        form[name] = x["$control"];
+      else if (x.contains("$controls"))
+        form[name] = x["$controls"];
+      else
+        form[name] = x;
     }
     return json{{"$form", form}};
   }
@@ -104,25 +123,33 @@ json NumberJson(double d, bool single) {
 
 Variant ToVariant(const json& j, HostObjects& objects, const std::string& where) {
   switch (j.type()) {
-    case json::value_t::null: return Variant();
-    case json::value_t::boolean: return Variant::Bool(j.get<bool>());
+    case json::value_t::null:
+      return Variant();
+    case json::value_t::boolean:
+      return Variant::Bool(j.get<bool>());
     case json::value_t::number_integer:
     case json::value_t::number_unsigned: {
       const double d = j.get<double>();
-      if (d >= INT32_MIN && d <= INT32_MAX) return Variant::Int32(static_cast<int32_t>(j.get<long long>()));
+      if (d >= INT32_MIN && d <= INT32_MAX)
+        return Variant::Int32(static_cast<int32_t>(j.get<long long>()));
       return Variant::Double(d);
     }
-    case json::value_t::number_float: return Variant::Double(j.get<double>());
-    case json::value_t::string: return Variant::String(j.get<std::string>());
+    case json::value_t::number_float:
+      return Variant::Double(j.get<double>());
+    case json::value_t::string:
+      return Variant::String(j.get<std::string>());
     case json::value_t::array: {
       std::vector<Variant> items;
       items.reserve(j.size());
-      for (size_t k = 0; k < j.size(); ++k) items.push_back(ToVariant(j[k], objects, where + "[" + std::to_string(k) + "]"));
+      for (size_t k = 0; k < j.size(); ++k)
+        items.push_back(ToVariant(j[k], objects, where + "[" + std::to_string(k) + "]"));
       return Variant::Array(tk::VArray::kDeclaredLBound, std::move(items));
     }
     case json::value_t::object: {
-      if (j.contains("$control")) return Variant::Object(MakeControl(j["$control"], objects, where));
-      if (j.contains("$controls")) return Variant::Object(MakeControls(j["$controls"], objects, where));
+      if (j.contains("$control"))
+        return Variant::Object(MakeControl(j["$control"], objects, where));
+      if (j.contains("$controls"))
+        return Variant::Object(MakeControls(j["$controls"], objects, where));
       if (j.contains("$form")) {
         HostRef f = MakeForm(j["$form"], objects, where);
         if (auto n = j.find("name"); n != j.end()) {
@@ -133,25 +160,33 @@ Variant ToVariant(const json& j, HostObjects& objects, const std::string& where)
       }
       std::vector<std::pair<std::string, Variant>> fields;
       for (auto it = j.begin(); it != j.end(); ++it) {
-        if (!it.key().empty() && it.key()[0] == '$') throw ContractError(where + ": unknown host object " + it.key());
+        if (!it.key().empty() && it.key()[0] == '$')
+          throw ContractError(where + ": unknown host object " + it.key());
         fields.emplace_back(it.key(), ToVariant(it.value(), objects, where + "." + it.key()));
       }
       return Variant::Record("", std::move(fields));
     }
-    default: throw ContractError(where + ": unsupported JSON value");
+    default:
+      throw ContractError(where + ": unsupported JSON value");
   }
 }
 
 json ToJson(const Variant& v) {
   switch (v.type) {
     case Variant::Type::Empty:
-    case Variant::Type::Missing: return nullptr;
-    case Variant::Type::Bool: return v.b;
+    case Variant::Type::Missing:
+      return nullptr;
+    case Variant::Type::Bool:
+      return v.b;
     case Variant::Type::Int16:
-    case Variant::Type::Int32: return v.i;
-    case Variant::Type::Single: return NumberJson(v.f, true);
-    case Variant::Type::Double: return NumberJson(v.d, false);
-    case Variant::Type::String: return v.s;
+    case Variant::Type::Int32:
+      return v.i;
+    case Variant::Type::Single:
+      return NumberJson(v.f, true);
+    case Variant::Type::Double:
+      return NumberJson(v.d, false);
+    case Variant::Type::String:
+      return v.s;
     case Variant::Type::Array: {
       json a = json::array();
       for (const auto& x : v.arr->items) a.push_back(ToJson(x));
@@ -162,7 +197,8 @@ json ToJson(const Variant& v) {
       for (const auto& [k, x] : v.rec->fields) o[k] = ToJson(x);
       return o;
     }
-    case Variant::Type::Object: return v.obj ? ObjectJson(v.obj) : json(nullptr);
+    case Variant::Type::Object:
+      return v.obj ? ObjectJson(v.obj) : json(nullptr);
   }
   return nullptr;
 }

@@ -35,10 +35,14 @@ class CliUi : public tk::HostUi {
           : set == tk::mb::kRetryCancel                          ? tk::mb::kRetry
                                                                  : tk::mb::kOk;
     } else if (answer_ == "cancel" || answer_ == "no") {
-      if (set == tk::mb::kYesNo) a = tk::mb::kNo;
-      else if (set == tk::mb::kOkOnly) a = tk::mb::kOk;
-      else if (answer_ == "no" && set == tk::mb::kYesNoCancel) a = tk::mb::kNo;
-      else a = tk::mb::kCancel;
+      if (set == tk::mb::kYesNo)
+        a = tk::mb::kNo;
+      else if (set == tk::mb::kOkOnly)
+        a = tk::mb::kOk;
+      else if (answer_ == "no" && set == tk::mb::kYesNoCancel)
+        a = tk::mb::kNo;
+      else
+        a = tk::mb::kCancel;
     }
     std::cerr << "  -> " << AnswerName(a) << "\n";
     return a;
@@ -47,13 +51,20 @@ class CliUi : public tk::HostUi {
  private:
   static const char* AnswerName(int a) {
     switch (a) {
-      case tk::mb::kOk: return "OK";
-      case tk::mb::kCancel: return "Cancel";
-      case tk::mb::kAbort: return "Abort";
-      case tk::mb::kRetry: return "Retry";
-      case tk::mb::kIgnore: return "Ignore";
-      case tk::mb::kYes: return "Yes";
-      case tk::mb::kNo: return "No";
+      case tk::mb::kOk:
+        return "OK";
+      case tk::mb::kCancel:
+        return "Cancel";
+      case tk::mb::kAbort:
+        return "Abort";
+      case tk::mb::kRetry:
+        return "Retry";
+      case tk::mb::kIgnore:
+        return "Ignore";
+      case tk::mb::kYes:
+        return "Yes";
+      case tk::mb::kNo:
+        return "No";
     }
     return "?";
   }
@@ -87,23 +98,31 @@ Call Resolve(const json& j, size_t index) {
   if (!j.is_object()) throw ContractError(where + ": a call must be a JSON object");
   Call c;
   auto cls = j.find("class");
-  if (cls == j.end() || !cls->is_string()) throw ContractError(where + ": \"class\" (a text) is required");
+  if (cls == j.end() || !cls->is_string())
+    throw ContractError(where + ": \"class\" (a text) is required");
   c.cls = tk::Registry::Find(cls->get<std::string>());
   if (!c.cls) throw ContractError(where + ": unknown class " + cls->get<std::string>());
   auto op = j.find("operation");
-  if (op == j.end() || !op->is_string()) throw ContractError(where + ": \"operation\" (a text) is required");
+  if (op == j.end() || !op->is_string())
+    throw ContractError(where + ": \"operation\" (a text) is required");
   c.method = c.cls->info().Find(op->get<std::string>());
-  if (!c.method) throw ContractError(where + ": class " + c.cls->name + " has no operation " + op->get<std::string>());
+  if (!c.method)
+    throw ContractError(where + ": class " + c.cls->name + " has no operation " +
+                        op->get<std::string>());
   if (auto a = j.find("args"); a != j.end() && !a->is_null()) {
-    if (!a->is_object() && !a->is_array()) throw ContractError(where + ": \"args\" must be an object or an array");
+    if (!a->is_object() && !a->is_array())
+      throw ContractError(where + ": \"args\" must be an object or an array");
     if (a->is_array() && a->size() > c.method->params.size())
       throw ContractError(where + ": " + c.cls->name + "." + c.method->name + " takes " +
-                          std::to_string(c.method->params.size()) + " arguments, " + std::to_string(a->size()) + " given");
+                          std::to_string(c.method->params.size()) + " arguments, " +
+                          std::to_string(a->size()) + " given");
     if (a->is_object())
       for (auto it = a->begin(); it != a->end(); ++it) {
         bool known = false;
         for (const auto& p : c.method->params) known |= tk::EqualsNoCase(p.name, it.key());
-        if (!known) throw ContractError(where + ": " + c.cls->name + "." + c.method->name + " has no parameter " + it.key());
+        if (!known)
+          throw ContractError(where + ": " + c.cls->name + "." + c.method->name +
+                              " has no parameter " + it.key());
       }
     c.args = &*a;
   }
@@ -130,8 +149,10 @@ RunResult RunJson(const std::string& text) {
   }
   const bool many = in.is_array();
   std::vector<const json*> items;
-  if (many) for (const auto& x : in) items.push_back(&x);
-  else items.push_back(&in);
+  if (many)
+    for (const auto& x : in) items.push_back(&x);
+  else
+    items.push_back(&in);
   std::vector<Call> calls;
   for (size_t k = 0; k < items.size(); ++k) calls.push_back(Resolve(*items[k], k));
 
@@ -145,7 +166,8 @@ RunResult RunJson(const std::string& text) {
     std::vector<tk::Arg> args;
     if (c.args && c.args->is_array()) {
       for (size_t i = 0; i < c.args->size(); ++i)
-        args.push_back({"", ToVariant((*c.args)[i], objects, where + "." + c.method->params[i].name)});
+        args.push_back(
+            {"", ToVariant((*c.args)[i], objects, where + "." + c.method->params[i].name)});
     } else if (c.args) {
       for (auto it = c.args->begin(); it != c.args->end(); ++it)
         args.push_back({it.key(), ToVariant(it.value(), objects, where + "." + it.key())});
@@ -188,7 +210,9 @@ RunResult RunJson(const std::string& text) {
   return r;
 }
 
-std::string Dump(const json& j) { return j.dump(2, ' ', false, json::error_handler_t::replace); }
+std::string Dump(const json& j) {
+  return j.dump(2, ' ', false, json::error_handler_t::replace);
+}
 
 int CmdList(const std::string& cls) {
   if (cls.empty()) {
@@ -203,7 +227,8 @@ int CmdList(const std::string& cls) {
   std::cout << e->ProgId() << " (interface " << e->InterfaceName() << ")\n";
   for (const auto& m : e->info().methods) {
     std::cout << "  " << m.name << "(";
-    for (size_t k = 0; k < m.params.size(); ++k) std::cout << (k ? ", " : "") << Describe(m.params[k]);
+    for (size_t k = 0; k < m.params.size(); ++k)
+      std::cout << (k ? ", " : "") << Describe(m.params[k]);
     std::cout << ")";
     if (!m.return_type.empty()) std::cout << " As " << m.return_type;
     std::cout << "\n";
@@ -225,8 +250,10 @@ int CmdRun(const std::string& file, bool report) {
   }
   try {
     RunResult r = RunJson(text);
-    if (report) std::cout << r.reports;
-    else std::cout << Dump(r.output) << "\n";
+    if (report)
+      std::cout << r.reports;
+    else
+      std::cout << Dump(r.output) << "\n";
     return 0;
   } catch (const ContractError& e) {
     std::cerr << "kalbex: " << e.what() << "\n";
@@ -261,7 +288,8 @@ int CmdDemo(const std::string& dir) {
       if (r.all_reports && !r.reports.empty()) {
         std::cout << r.reports << "\n";
       } else if (r.output.is_array()) {
-        for (const auto& call : r.output) std::cout << call.dump(-1, ' ', false, json::error_handler_t::replace) << "\n";
+        for (const auto& call : r.output)
+          std::cout << call.dump(-1, ' ', false, json::error_handler_t::replace) << "\n";
       } else {
         std::cout << r.output.dump(-1, ' ', false, json::error_handler_t::replace) << "\n";
       }
@@ -287,10 +315,12 @@ int main(int argc, char** argv) {
   auto* run = app.add_subcommand("run", "run late-bound calls given as JSON");
   run->add_option("file", run_file, "call file, or - for standard input")->required();
   run->add_flag("--report", report, "print the report text (tText) of each call instead of JSON");
-  run->add_option("--answer", answer, "answer for message boxes")->check(CLI::IsMember({"ok", "cancel", "yes", "no"}));
+  run->add_option("--answer", answer, "answer for message boxes")
+      ->check(CLI::IsMember({"ok", "cancel", "yes", "no"}));
   auto* demo = app.add_subcommand("demo", "run every example call file and print its report");
   demo->add_option("--examples", examples, "examples folder");
-  demo->add_option("--answer", answer, "answer for message boxes")->check(CLI::IsMember({"ok", "cancel", "yes", "no"}));
+  demo->add_option("--answer", answer, "answer for message boxes")
+      ->check(CLI::IsMember({"ok", "cancel", "yes", "no"}));
   auto* reg = app.add_subcommand("register", "write the registration manifest");
   auto* unreg = app.add_subcommand("unregister", "remove the registration manifest");
   try {
@@ -298,7 +328,8 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? 0 : 2;
   }
-  if (const char* env = std::getenv("KALBEX_EXAMPLES"); env && *env && !demo->count("--examples")) examples = env;
+  if (const char* env = std::getenv("KALBEX_EXAMPLES"); env && *env && !demo->count("--examples"))
+    examples = env;
   tk::modKalbex::SetUi(std::make_shared<kalbex::CliUi>(answer));
   if (*list) return kalbex::CmdList(list_class);
   if (*run) return kalbex::CmdRun(run_file, report);

@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         h.cases = {{1, 5}, {2, 3}, {3, 4}, {4, 1}, {5, 2}};
         h.recognised = 5;
         TbsaBeam b;
-        if (ReadTbsaBeam(r, h, 1, beam, b) == 0) CalMsCombination(b.t, {false, true, false}, false, 1.0f);
+        if (ReadTbsaBeam(r, h, 1, beam, b) == 0)
+          CalMsCombination(b.t, {false, true, false}, false, 1.0f);
         break;
       }
       default: {

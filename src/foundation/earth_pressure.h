@@ -22,8 +22,8 @@ constexpr int32_t kSinAll = 800203;        // sin(α + β − φ − δ) = 0
 constexpr int32_t kNegativeRoot = 800204;  // D·E < 0
 constexpr int32_t kFault = 800299;
 // Field positions of Text().
-constexpr int16_t kGamma = 0, kHeight = 1, kLoad = 2, kCohesion = 3, kPhi = 4, kAlpha = 5, kBeta = 6,
-                  kDelta = 7, kName = 8;
+constexpr int16_t kGamma = 0, kHeight = 1, kLoad = 2, kCohesion = 3, kPhi = 4, kAlpha = 5,
+                  kBeta = 6, kDelta = 7, kName = 8;
 }  // namespace dtqka
 
 class clsDtqKa : public Component {

@@ -7,8 +7,7 @@
 namespace tk {
 
 clsDlJcOld::clsDlJcOld()
-    : m_Moment(std::make_unique<clsMoment>()),
-      m_Member(std::make_unique<MemberComponent>()) {}
+    : m_Moment(std::make_unique<clsMoment>()), m_Member(std::make_unique<MemberComponent>()) {}
 
 clsDlJcOld::~clsDlJcOld() {
   m_Moment.reset();
@@ -20,23 +19,28 @@ void clsDlJcOld::SubForm(HostRef& frm) {
   modKalbex::Services().SetFormMode(3);
 }
 
-void clsDlJcOld::PicForm(HostRef& frm) { pic_form_ = frm; }
+void clsDlJcOld::PicForm(HostRef& frm) {
+  pic_form_ = frm;
+}
 
-void clsDlJcOld::tValue(int16_t& Index, std::string& text) { modKalbex::Services().SetIndexedValue(Index, text); }
+void clsDlJcOld::tValue(int16_t& Index, std::string& text) {
+  modKalbex::Services().SetIndexedValue(Index, text);
+}
 
 void clsDlJcOld::RegisterTexts() {}
 
-const ClassInfo& clsDlJcOld::Info() const { return ClassInfoOf(); }
+const ClassInfo& clsDlJcOld::Info() const {
+  return ClassInfoOf();
+}
 
 const ClassInfo& clsDlJcOld::ClassInfoOf() {
   using C [[maybe_unused]] = clsDlJcOld;
-  static const ClassInfo ci{
-    "clsDlJcOld",
-    {
-      Method("SubForm", &C::SubForm, {"frm"}),
-      Method("PicForm", &C::PicForm, {"frm"}),
-      Method("tValue", &C::tValue, {"Index", "text"}),
-    }};
+  static const ClassInfo ci{"clsDlJcOld",
+                            {
+                                Method("SubForm", &C::SubForm, {"frm"}),
+                                Method("PicForm", &C::PicForm, {"frm"}),
+                                Method("tValue", &C::tValue, {"Index", "text"}),
+                            }};
   return ci;
 }
 

@@ -36,7 +36,8 @@ double Table542(double ah, const double (&col)[8]) {
   if (!(ah > kAlphaH[0])) return col[0];
   if (ah >= kAlphaH[n - 1]) return col[n - 1];
   for (int k = 0; k + 1 < n; ++k)
-    if (ah <= kAlphaH[k + 1]) return modKalbex::dInterpolate(ah, kAlphaH[k], kAlphaH[k + 1], col[k], col[k + 1]);
+    if (ah <= kAlphaH[k + 1])
+      return modKalbex::dInterpolate(ah, kAlphaH[k], kAlphaH[k + 1], col[k], col[k + 1]);
   return col[n - 1];
 }
 
@@ -48,21 +49,23 @@ struct Field {
 };
 constexpr int kFirstField = 3, kLastField = 12;
 constexpr Field kFields[] = {
-    {"桩长L", "S>0"},                 // 3
-    {"混凝土强度等级", "7.5~60"},     // 4
-    {"桩身直径（边长）d", "S>0"},     // 5
-    {"桩身纵筋As", "UnCheckNum"},     // 6: bar text, checked here
-    {"净保护层厚度c", "S>0"},         // 7
-    {"桩入土深度h", "S>0"},           // 8
-    {"比例系数m值", "S>0"},           // 9
-    {"桩顶竖向力N", "S"},             // 10
-    {"桩顶容许水平位移χoa", "S>0"},   // 11
-    {"钢筋弹性模量Es", "S>0"},        // 12
+    {"桩长L", "S>0"},                // 3
+    {"混凝土强度等级", "7.5~60"},    // 4
+    {"桩身直径（边长）d", "S>0"},    // 5
+    {"桩身纵筋As", "UnCheckNum"},    // 6: bar text, checked here
+    {"净保护层厚度c", "S>0"},        // 7
+    {"桩入土深度h", "S>0"},          // 8
+    {"比例系数m值", "S>0"},          // 9
+    {"桩顶竖向力N", "S"},            // 10
+    {"桩顶容许水平位移χoa", "S>0"},  // 11
+    {"钢筋弹性模量Es", "S>0"},       // 12
 };
 constexpr int16_t kBarField = 6;
 
 // Numbers inside substitutions: no trailing zeros, enough places for the small quantities.
-std::string Nm(double x) { return FormatNumber(x, "0.####"); }
+std::string Nm(double x) {
+  return FormatNumber(x, "0.####");
+}
 
 }  // namespace
 
@@ -81,7 +84,8 @@ int32_t clsZhRh::CalZhRhAs(const std::string& tAs, double& dAs) {
     return 0;
   }
   ISharedServices& svc = modKalbex::Services();
-  const std::string_view symbols[] = {"φ", "Φ", svc.tBarSymbol1(), svc.tBarSymbol2(), svc.tBarSymbol3(), "-", " "};
+  const std::string_view symbols[] = {
+      "φ", "Φ", svc.tBarSymbol1(), svc.tBarSymbol2(), svc.tBarSymbol3(), "-", " "};
   size_t at = std::string_view::npos, len = 0;
   for (std::string_view s : symbols) {
     if (s.empty()) continue;
@@ -116,9 +120,10 @@ double clsZhRh::CalZhRhNux(double alpha_h, bool bFixed) {
   return Table542(alpha_h, bFixed ? kNuxFixed : kNuxHinged);
 }
 
-void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string& tZhBh, const std::string& tJmLx,
-                      const std::string& tZhLx, const std::string& tYs, double dC, double dD, const std::string& tAs,
-                      double dCj, double dH, double dM, double dN, double dXoa, double dEs, bool bKz) {
+void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string& tZhBh,
+                      const std::string& tJmLx, const std::string& tZhLx, const std::string& tYs,
+                      double dC, double dD, const std::string& tAs, double dCj, double dH,
+                      double dM, double dN, double dXoa, double dEs, bool bKz) {
   lErrNumber = 0;
   Report r;
   ISharedServices& svc = r.services();
@@ -134,19 +139,24 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
     r.MoveTo(tText);
   };
   const bool circular = sec == kCircular;
-  if (!circular && sec != kSquare) return stop(zhrh::kBadSection, "截面类型应为“圆形截面”或“方形截面”。");
+  if (!circular && sec != kSquare)
+    return stop(zhrh::kBadSection, "截面类型应为“圆形截面”或“方形截面”。");
   const bool low_ratio = type == kBoredLow;
   const bool formula2 = type == kBoredHigh || type == kPrecast;
-  if (!low_ratio && !formula2) return stop(zhrh::kBadPileType, "桩类型“" + std::string(type) + "”无法识别。");
+  if (!low_ratio && !formula2)
+    return stop(zhrh::kBadPileType, "桩类型“" + std::string(type) + "”无法识别。");
   const bool fixed = ys == kFixed;
-  if (!fixed && ys != kHinged) return stop(zhrh::kBadRestraint, "桩顶约束情况应为“铰接、自由”或“固接”。");
+  if (!fixed && ys != kHinged)
+    return stop(zhrh::kBadRestraint, "桩顶约束情况应为“铰接、自由”或“固接”。");
   const double ft = modKalbex::Material().CtoFt(static_cast<float>(dC));
   const double Ec = modKalbex::Material().CtoEc(dC);
   if (!(ft > 0)) return stop(zhrh::kBadGrade, "混凝土强度等级 C" + Nm(dC) + " 不在规范表中。");
   double As = 0;
   if (CalZhRhAs(tAs, As) != 0) return stop(zhrh::kBadBars, "桩身纵筋“" + tAs + "”无法识别。");
-  if (!(dD > 0) || !(dH > 0) || !(dM > 0) || !(dXoa > 0) || !(dEs > 0) || !(dCj >= 0) || !std::isfinite(dN))
-    return stop(zhrh::kBadInput, "桩径、入土深度、m值、容许水平位移及钢筋弹性模量应大于0，保护层厚度不应小于0。");
+  if (!(dD > 0) || !(dH > 0) || !(dM > 0) || !(dXoa > 0) || !(dEs > 0) || !(dCj >= 0) ||
+      !std::isfinite(dN))
+    return stop(zhrh::kBadInput,
+                "桩径、入土深度、m值、容许水平位移及钢筋弹性模量应大于0，保护层厚度不应小于0。");
 
   try {
     r.Heading("1．基本资料：");
@@ -176,11 +186,21 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
     r.Heading("(1)、桩身换算截面：");
     if (circular) {
       rho_g = fault::div(As, kPi * dD * dD / 4.0);
-      r.Sp(6).Raw("ρg ＝ As / (π * d ^ 2 / 4) ＝ ").Raw(Nm(As)).Raw("/(3.1416*").Raw(Nm(dD)).Raw("^2/4) ＝ ");
+      r.Sp(6)
+          .Raw("ρg ＝ As / (π * d ^ 2 / 4) ＝ ")
+          .Raw(Nm(As))
+          .Raw("/(3.1416*")
+          .Raw(Nm(dD))
+          .Raw("^2/4) ＝ ");
       r.Num(rho_g, "0.000%").End();
       if (low_ratio && rho_g >= 0.0065) return stop(zhrh::kRhoTooHigh, " ρg ≥ 0.65% 。");
       const double do_mm = dD - 2.0 * dCj;
-      r.Sp(6).Raw("扣除保护层的桩直径 do ＝ d - 2 * c ＝ ").Raw(Nm(dD)).Raw("-2*").Raw(Nm(dCj)).Raw(" ＝ ");
+      r.Sp(6)
+          .Raw("扣除保护层的桩直径 do ＝ d - 2 * c ＝ ")
+          .Raw(Nm(dD))
+          .Raw("-2*")
+          .Raw(Nm(dCj))
+          .Raw(" ＝ ");
       r.Val(do_mm, "mmd");
       if (do_mm <= 0) {
         lErrNumber = zhrh::kCoreNotPositive;
@@ -191,7 +211,14 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
       r.End();
       const double dzero = do_mm / 1000.0;
       const double aE = fault::div(dEs, Ec);
-      r.Sp(6).Raw("αE ＝ Es / Ec ＝ ").Raw(Nm(dEs)).Raw("/").Raw(Nm(Ec)).Raw(" ＝ ").Num(aE, "#0.000").End();
+      r.Sp(6)
+          .Raw("αE ＝ Es / Ec ＝ ")
+          .Raw(Nm(dEs))
+          .Raw("/")
+          .Raw(Nm(Ec))
+          .Raw(" ＝ ")
+          .Num(aE, "#0.000")
+          .End();
       // JGJ 94-94 5.4.2: section modulus of the transformed circular section
       Wo = fault::check(kPi * d / 32.0 * (d * d + 2.0 * (aE - 1.0) * rho_g * dzero * dzero));
       r.Sp(6).Raw("Wo ＝ π * d / 32 * [d ^ 2 + 2 * (αE - 1) * ρg * do ^ 2]").End();
@@ -205,9 +232,23 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
       r.Sp(9).Raw("＝ ").Num(An, "0.00000").Raw(" ").Raw(m2).End();
     } else {
       An = d * d;
-      r.Sp(6).Raw("桩身换算截面积 An ＝ d ^ 2 ＝ ").Raw(Nm(d)).Raw("^2 ＝ ").Num(An, "0.00000").Raw(" ").Raw(m2).End();
+      r.Sp(6)
+          .Raw("桩身换算截面积 An ＝ d ^ 2 ＝ ")
+          .Raw(Nm(d))
+          .Raw("^2 ＝ ")
+          .Num(An, "0.00000")
+          .Raw(" ")
+          .Raw(m2)
+          .End();
       rho_g = fault::div(As, dD * dD);
-      r.Sp(6).Raw("ρg ＝ As / An ＝ ").Raw(Nm(As)).Raw("/").Raw(Nm(dD * dD)).Raw(" ＝ ").Num(rho_g, "0.000%").End();
+      r.Sp(6)
+          .Raw("ρg ＝ As / An ＝ ")
+          .Raw(Nm(As))
+          .Raw("/")
+          .Raw(Nm(dD * dD))
+          .Raw(" ＝ ")
+          .Num(rho_g, "0.000%")
+          .End();
       if (low_ratio && rho_g >= 0.0065) {
         lErrNumber = zhrh::kRhoTooHigh;
         r.Sp(6).Raw("错误 ρg ≥ 0.65%").End();
@@ -215,17 +256,36 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
         return;
       }
       Wo = d * d * d / 6.0;
-      r.Sp(6).Raw("Wo ＝ d ^ 3 / 6 ＝ ").Raw(Nm(d)).Raw("^3/6 ＝ ").Num(Wo, "0.000000").Raw(" ").Raw(m3).End();
+      r.Sp(6)
+          .Raw("Wo ＝ d ^ 3 / 6 ＝ ")
+          .Raw(Nm(d))
+          .Raw("^3/6 ＝ ")
+          .Num(Wo, "0.000000")
+          .Raw(" ")
+          .Raw(m3)
+          .End();
     }
 
     r.Heading("(2)、桩身抗弯刚度：");
     const double Io = Wo * d / 2.0;
-    r.Sp(6).Raw("桩身换算截面惯性距 Io ＝ Wo * d / 2 ＝ ").Num(Wo, "0.000000").Raw("*").Raw(Nm(d)).Raw("/2 ＝ ");
+    r.Sp(6)
+        .Raw("桩身换算截面惯性距 Io ＝ Wo * d / 2 ＝ ")
+        .Num(Wo, "0.000000")
+        .Raw("*")
+        .Raw(Nm(d))
+        .Raw("/2 ＝ ");
     r.Num(Io, "0.0000000").Raw(" ").Raw(m4).End();
     // JGJ 94-94 5.4.2: EI = 0.85 Ec Io for a reinforced-concrete pile; Ec from N/mm² to kN/m²
     const double EI = fault::check(0.85 * Ec * 1000.0 * Io);
     r.Sp(6).Raw("对于钢筋混凝土桩，EI ＝ 0.85 * Ec * Io").End();
-    r.Sp(6).Raw("EI ＝ 0.85*").Raw(Nm(Ec)).Raw("*1000*").Num(Io, "0.0000000").Raw(" ＝ ").Val(EI, "knm2d").End();
+    r.Sp(6)
+        .Raw("EI ＝ 0.85*")
+        .Raw(Nm(Ec))
+        .Raw("*1000*")
+        .Num(Io, "0.0000000")
+        .Raw(" ＝ ")
+        .Val(EI, "knm2d")
+        .End();
 
     r.Heading("(3)、桩的水平变形系数：");
     double bo;
@@ -258,7 +318,14 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
 
     r.Heading("(4)、桩顶水平位移系数及桩身最大弯矩系数：");
     const double ah = alpha * dH;
-    r.Sp(6).Raw("桩的换算埋深 αh ＝ ").Num(alpha, "#0.0000").Raw("*").Raw(Nm(dH)).Raw(" ＝ ").Num(ah, "#0.000").End();
+    r.Sp(6)
+        .Raw("桩的换算埋深 αh ＝ ")
+        .Num(alpha, "#0.0000")
+        .Raw("*")
+        .Raw(Nm(dH))
+        .Raw(" ＝ ")
+        .Num(ah, "#0.000")
+        .End();
     const double vm = CalZhRhNum(ah, fixed), vx = CalZhRhNux(ah, fixed);
     r.Sp(6).Raw("查桩基规范表5.4.2得：νm ＝ ").Num(vm, "#0.000").End();
     r.Sp(6).Raw("查桩基规范表5.4.2得：νx ＝ ").Num(vx, "#0.000").End();
@@ -269,7 +336,11 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
     // N = 0 counts as compression; tension (N < 0) takes the full influence.
     const bool compression = dN >= 0;
     const double zN = compression ? 0.5 : 1.0;
-    r.Sp(6).Raw("桩顶竖向力影响系数 ζN ＝ ").Num(zN, "#0.0").Raw(compression ? " （竖向压力）" : " （竖向拉力）").End();
+    r.Sp(6)
+        .Raw("桩顶竖向力影响系数 ζN ＝ ")
+        .Num(zN, "#0.0")
+        .Raw(compression ? " （竖向压力）" : " （竖向拉力）")
+        .End();
 
     r.Heading("(6)、单桩水平承载力设计值：");
     r.Sp(4).Raw("对于").Raw(type).Raw("，可按下列公式计算单桩水平承载力设计值 Rh：").End();
@@ -282,16 +353,41 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
       Rh = fault::check(fault::div(alpha * gm * ftk * Wo, vm) * (1.25 + 22.0 * rho_g) * f);
       r.Sp(4).Raw("Rh ＝ α * γm * ft * Wo / νm * (1.25 + 22 * ρg) * (1 ± ζN * N / γm / ft / An)");
       r.Raw("    （桩基规范式 5.4.2-1）").End();
-      r.Sp(7).Raw("＝ ").Num(alpha, "#0.0000").Raw("*").Num(gm, "#0.00").Raw("*").Raw(Nm(ftk)).Raw("*");
-      r.Num(Wo, "0.000000").Raw("/").Num(vm, "#0.000").Raw("*(1.25+22*").Num(rho_g, "0.00000").Raw(")*(1");
-      r.Raw(compression ? "+" : "-").Num(zN, "#0.0").Raw("*").Val(Na, "kn").Raw("/").Num(gm, "#0.00").Raw("/");
+      r.Sp(7)
+          .Raw("＝ ")
+          .Num(alpha, "#0.0000")
+          .Raw("*")
+          .Num(gm, "#0.00")
+          .Raw("*")
+          .Raw(Nm(ftk))
+          .Raw("*");
+      r.Num(Wo, "0.000000")
+          .Raw("/")
+          .Num(vm, "#0.000")
+          .Raw("*(1.25+22*")
+          .Num(rho_g, "0.00000")
+          .Raw(")*(1");
+      r.Raw(compression ? "+" : "-")
+          .Num(zN, "#0.0")
+          .Raw("*")
+          .Val(Na, "kn")
+          .Raw("/")
+          .Num(gm, "#0.00")
+          .Raw("/");
       r.Raw(Nm(ftk)).Raw("/").Num(An, "0.00000").Raw(")").End();
     } else {
       // JGJ 94-94 eq. 5.4.2-2, χoa from mm to m
       const double xoa = dXoa / 1000.0;
       Rh = fault::check(fault::div(alpha * alpha * alpha * EI, vx) * xoa);
       r.Sp(4).Raw("Rh ＝ α ^ 3 * E * I / νx * χoa    （桩基规范式 5.4.2-2）").End();
-      r.Sp(7).Raw("＝ ").Num(alpha, "#0.0000").Raw("^3*").Val(EI, "knm2").Raw("/").Num(vx, "#0.000").Raw("*");
+      r.Sp(7)
+          .Raw("＝ ")
+          .Num(alpha, "#0.0000")
+          .Raw("^3*")
+          .Val(EI, "knm2")
+          .Raw("/")
+          .Num(vx, "#0.000")
+          .Raw("*");
       r.Raw(Nm(xoa)).End();
     }
     r.Sp(7).Raw("＝ ").Val(Rh, "knd").End();
@@ -303,7 +399,9 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
 
     if (bKz) {
       r.Heading("(7)、抗震验算：");
-      r.Sp(4).Raw("验算地震作用桩基的水平承载力时，应将单桩水平承载力设计值乘以调整系数 1.25：").End();
+      r.Sp(4)
+          .Raw("验算地震作用桩基的水平承载力时，应将单桩水平承载力设计值乘以调整系数 1.25：")
+          .End();
       // GBJ 11-89 / JGJ 94-94 5.4.2: seismic increase of the lateral capacity
       const double RhE = 1.25 * Rh;
       r.Sp(4).Raw("RhE ＝ 1.25 * Rh ＝ 1.25*").Val(Rh, "kn").Raw(" ＝ ").Val(RhE, "knd").End();
@@ -315,7 +413,8 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
   r.MoveTo(tText);
 }
 
-void clsZhRh::CheckZhRhErr(int32_t& lErrNumber, int16_t& Index, VBArray<std::string>& Text, VBArray<bool>& bText) {
+void clsZhRh::CheckZhRhErr(int32_t& lErrNumber, int16_t& Index, VBArray<std::string>& Text,
+                           VBArray<bool>& bText) {
   lErrNumber = 0;
   IInputCheck& ic = modKalbex::InputCheck();
   for (int16_t i = kFirstField; i <= kLastField; ++i) {
@@ -346,13 +445,18 @@ void clsZhRh::CboB_KeyPress(int16_t Index, int16_t& KeyAscii) {
   // Field 6 takes bar texts (count, symbol, diameter) and field 10 a signed force; the other
   // number fields take digits and a point, and the text fields below 3 anything.
   int32_t cls = keyclass::kPositiveNumber;
-  if (Index < kFirstField) cls = keyclass::kAny;
-  else if (Index == kBarField) cls = keyclass::kText;
-  else if (Index == 10) cls = keyclass::kSignedNumber;
+  if (Index < kFirstField)
+    cls = keyclass::kAny;
+  else if (Index == kBarField)
+    cls = keyclass::kText;
+  else if (Index == 10)
+    cls = keyclass::kSignedNumber;
   KeyAscii = modKalbex::Services().FilterKey(KeyAscii, cls);
 }
 
-const ClassInfo& clsZhRh::Info() const { return ClassInfoOf(); }
+const ClassInfo& clsZhRh::Info() const {
+  return ClassInfoOf();
+}
 
 const ClassInfo& clsZhRh::ClassInfoOf() {
   using C [[maybe_unused]] = clsZhRh;
@@ -361,8 +465,8 @@ const ClassInfo& clsZhRh::ClassInfoOf() {
       {
           Method("CheckZhRhErr", &C::CheckZhRhErr, {"lErrNumber", "Index", "Text", "bText"}),
           Method("ZhRhCal", &C::ZhRhCal,
-                 {"tText", "lErrNumber", "tZhBh", "tJmLx", "tZhLx", "tYs", "dC", "dD", "tAs", "dCj", "dH", "dM",
-                  "dN", "dXoa", "dEs", "bKz"}),
+                 {"tText", "lErrNumber", "tZhBh", "tJmLx", "tZhLx", "tYs", "dC", "dD", "tAs", "dCj",
+                  "dH", "dM", "dN", "dXoa", "dEs", "bKz"}),
           Method("CboB_KeyPress", &C::CboB_KeyPress, {"Index", "KeyAscii"}),
       }};
   return ci;

@@ -15,7 +15,8 @@ namespace {
 
 // JGJ 94-94 table C-5 (n = 2): λ by α2 - α1 = 0.21 ... 0.51.
 constexpr double kC5Delta[] = {0.21, 0.24, 0.27, 0.30, 0.33, 0.36, 0.39, 0.42, 0.45, 0.48, 0.51};
-constexpr float kC5[] = {1.00f, 0.99f, 0.97f, 0.96f, 0.94f, 0.93f, 0.91f, 0.90f, 0.88f, 0.87f, 0.85f};
+constexpr float kC5[] = {1.00f, 0.99f, 0.97f, 0.96f, 0.94f, 0.93f,
+                         0.91f, 0.90f, 0.88f, 0.87f, 0.85f};
 
 // JGJ 94-94 table C-6 (n = 3): rows α2, columns α3 - α1; NaN marks the cells the code leaves
 // empty, which the range tests keep out of every interpolation.
@@ -33,7 +34,9 @@ constexpr float kC6[5][8] = {
 // The ratios come out of a division; the table limits (0.48, 1.08, Sn = 0.15 ...) are meant as
 // the engineer reads them, so a ratio that is 0.48 on paper must not test as 0.4799999999.
 // Nine decimals remove the binary noise and nothing a load test can measure.
-double Snap(double x) { return std::round(x * 1e9) / 1e9; }
+double Snap(double x) {
+  return std::round(x * 1e9) / 1e9;
+}
 
 // Linear between two grid points; on a grid point the neighbour is not touched (it may be empty).
 double Lerp(double x, double x1, double x2, double y1, double y2) {
@@ -57,16 +60,22 @@ double TableC5(double delta) {
 
 double TableC6(double alpha2, double delta) {
   const int i = Interval(kC6Alpha2, alpha2), j = Interval(kC6Delta, delta);
-  auto row = [&](int r) { return Lerp(delta, kC6Delta[j], kC6Delta[j + 1], kC6[r][j], kC6[r][j + 1]); };
+  auto row = [&](int r) {
+    return Lerp(delta, kC6Delta[j], kC6Delta[j + 1], kC6[r][j], kC6[r][j + 1]);
+  };
   if (alpha2 <= kC6Alpha2[i]) return row(i);
   if (alpha2 >= kC6Alpha2[i + 1]) return row(i + 1);
   return modKalbex::dInterpolate(alpha2, kC6Alpha2[i], kC6Alpha2[i + 1], row(i), row(i + 1));
 }
 
-double F(const double (&A)[5], double x) { return A[0] + x * (A[1] + x * (A[2] + x * (A[3] + x * A[4]))); }
+double F(const double (&A)[5], double x) {
+  return A[0] + x * (A[1] + x * (A[2] + x * (A[3] + x * A[4])));
+}
 
 // The scan stops where F has reached the sign opposite to F(1).
-bool Crossed(double f1, double f) { return f1 < 0 ? f >= 0 : f <= 0; }
+bool Crossed(double f1, double f) {
+  return f1 < 0 ? f >= 0 : f <= 0;
+}
 
 std::string LambdaPattern(int d) {
   if (d <= 0) return "#0";
@@ -171,8 +180,8 @@ clsZtj::Root clsZtj::SolveQuartic(const double (&A)[5], int32_t lPrecision) {
   return root;
 }
 
-void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& tEngName, VBArray<double>& dQui,
-                    HostRef prgBar) {
+void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& tEngName,
+                    VBArray<double>& dQui, HostRef prgBar) {
   Report r;
   r.Raw(tEngName).Raw("：单桩竖向极限承载力标准值统计").HeadingEnd();
   r.Sp(4).Raw("根据《建筑桩基技术规范》JGJ 94－94（以下简称“桩基规范”）附录C的规定，").End();
@@ -185,7 +194,13 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
     r.Heading("一、n根正常条件试桩的极限承载力实测值：");
     for (int i = 1; i <= n; ++i) {
       const std::string k = std::to_string(i);
-      r.Sp(4).Raw(k).Raw("号桩，Qu").Raw(k).Raw(" ＝ ").Val(Qu[static_cast<size_t>(i - 1)], "knd").End();
+      r.Sp(4)
+          .Raw(k)
+          .Raw("号桩，Qu")
+          .Raw(k)
+          .Raw(" ＝ ")
+          .Val(Qu[static_cast<size_t>(i - 1)], "knd")
+          .End();
     }
     // Appendix C needs at least two test piles (Sn divides by n - 1): with fewer there is no
     // statistic and no Quk, and the report says so instead of inventing one.
@@ -205,7 +220,14 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
     for (double q : Qu) sum += q;
     const double Qum = fault::div(sum, n);
     r.Sp(4).Raw("Qum ＝ ∑Qui / n    (L ＝ 1, n)    （桩基规范式 C-1）").End();
-    r.Sp(4).Raw("Qum ＝ ").Val(sum, "kn").Raw("/").Raw(std::to_string(n)).Raw(" ＝ ").Val(Qum, "knd").End();
+    r.Sp(4)
+        .Raw("Qum ＝ ")
+        .Val(sum, "kn")
+        .Raw("/")
+        .Raw(std::to_string(n))
+        .Raw(" ＝ ")
+        .Val(Qum, "knd")
+        .End();
 
     r.Heading("三、每根试桩的极限承载力实测值与平均值之比αi：（根据Qui值由小至大的顺序确定）");
     r.Sp(4).Raw("αi ＝ Qui / Qum").End();
@@ -214,11 +236,16 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
     // positive mean both orders agree, otherwise the ratios are sorted by themselves.
     std::vector<double> Qs(Qu), a(static_cast<size_t>(n));
     SortZtjAlpha(Qs, 0, n - 1);
-    for (int i = 0; i < n; ++i) a[static_cast<size_t>(i)] = fault::div(Qs[static_cast<size_t>(i)], Qum);
+    for (int i = 0; i < n; ++i)
+      a[static_cast<size_t>(i)] = fault::div(Qs[static_cast<size_t>(i)], Qum);
     if (Qum < 0) SortZtjAlpha(a, 0, n - 1);
     for (int i = 0; i < n; ++i) {
       const double ai = a[static_cast<size_t>(i)];
-      r.Sp(4).Raw("α").Raw(std::to_string(i + 1)).Raw(" ＝ ").Val(Qum < 0 ? ai * Qum : Qs[static_cast<size_t>(i)], "kn");
+      r.Sp(4)
+          .Raw("α")
+          .Raw(std::to_string(i + 1))
+          .Raw(" ＝ ")
+          .Val(Qum < 0 ? ai * Qum : Qs[static_cast<size_t>(i)], "kn");
       r.Raw("/").Val(Qum, "kn").Raw(" ＝ ").Num(ai, "#0.000").End();
     }
 
@@ -239,7 +266,14 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
     r.Sp(4).Raw("当Sn ＞ 0.15 时，Quk ＝ λ * Qum").End();
 
     auto quk = [&](double lambda, std::string_view pattern) {
-      r.Sp(4).Raw("Quk ＝ ").Num(lambda, pattern).Raw("*").Val(Qum, "kn").Raw(" ＝ ").Val(lambda * Qum, "knd").End();
+      r.Sp(4)
+          .Raw("Quk ＝ ")
+          .Num(lambda, pattern)
+          .Raw("*")
+          .Val(Qum, "kn")
+          .Raw(" ＝ ")
+          .Val(lambda * Qum, "knd")
+          .End();
     };
     const std::string_view kLambdaTable = "#0.0000";
     bool by_equation = n >= 4;
@@ -247,14 +281,27 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
       r.Sp(4).Raw("当试桩数n＝3时，按桩基规范表C－6确定：").End();
       const double a2 = Snap(a[1]), delta = Snap(a[2] - a[0]);
       r.Sp(4).Raw("α2 ＝ ").Num(a[1], "#0.000").End();
-      r.Sp(4).Raw("α3 - α1 ＝ ").Num(a[2], "#0.000").Raw("-").Num(a[0], "#0.000").Raw(" ＝ ").Num(a[2] - a[0], "#0.000").End();
+      r.Sp(4)
+          .Raw("α3 - α1 ＝ ")
+          .Num(a[2], "#0.000")
+          .Raw("-")
+          .Num(a[0], "#0.000")
+          .Raw(" ＝ ")
+          .Num(a[2] - a[0], "#0.000")
+          .End();
       const char* out = nullptr;
-      if (delta < 0.48 && a2 < 0.92) out = "α3 - α1 ＜ 0.48，且α2 ＜ 0.92，超出表C－6的范围，无法确定λ值。";
-      else if (delta < 0.48 && a2 > 1.08) out = "α3 - α1 ＜ 0.48，且α2 ＞ 1.08，超出表C－6的范围，无法确定λ值。";
-      else if (delta < 0.30) out = "α3 - α1 ＜ 0.30，超出表C－6的范围，无法确定λ值。";
-      else if (delta > 0.51) out = "α3 - α1 ＞ 0.51，超出表C－6的范围，无法确定λ值。";
-      else if (a2 > 1.16) out = "α2 ＞ 1.16，超出表C－6的范围，无法确定λ值。";
-      else if (a2 < 0.84) out = "α2 ＜ 0.84，超出表C－6的范围，无法确定λ值。";
+      if (delta < 0.48 && a2 < 0.92)
+        out = "α3 - α1 ＜ 0.48，且α2 ＜ 0.92，超出表C－6的范围，无法确定λ值。";
+      else if (delta < 0.48 && a2 > 1.08)
+        out = "α3 - α1 ＜ 0.48，且α2 ＞ 1.08，超出表C－6的范围，无法确定λ值。";
+      else if (delta < 0.30)
+        out = "α3 - α1 ＜ 0.30，超出表C－6的范围，无法确定λ值。";
+      else if (delta > 0.51)
+        out = "α3 - α1 ＞ 0.51，超出表C－6的范围，无法确定λ值。";
+      else if (a2 > 1.16)
+        out = "α2 ＞ 1.16，超出表C－6的范围，无法确定λ值。";
+      else if (a2 < 0.84)
+        out = "α2 ＜ 0.84，超出表C－6的范围，无法确定λ值。";
       if (out) {
         r.Sp(4).Raw(out).End();
         r.Sp(4).Raw("当试桩数n＝3超出表C－6的范围时，按试桩数n≥4的公式计算：").End();
@@ -267,7 +314,14 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
     } else if (n == 2) {
       r.Sp(4).Raw("当试桩数n＝2时，按桩基规范表C－5确定：").End();
       const double delta = Snap(a[1] - a[0]);
-      r.Sp(4).Raw("α2 - α1 ＝ ").Num(a[1], "#0.000").Raw("-").Num(a[0], "#0.000").Raw(" ＝ ").Num(a[1] - a[0], "#0.000").End();
+      r.Sp(4)
+          .Raw("α2 - α1 ＝ ")
+          .Num(a[1], "#0.000")
+          .Raw("-")
+          .Num(a[0], "#0.000")
+          .Raw(" ＝ ")
+          .Num(a[1] - a[0], "#0.000")
+          .End();
       if (delta > 0.51) {
         r.Sp(4).Raw("α2 - α1 ＞ 0.51，超出表C－5的范围，无法确定λ值。").End();
         r.Sp(4).Raw("当试桩数n＝2超出表C－5的范围时，按试桩数n≥4的公式计算：").End();
@@ -305,8 +359,8 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
         s += a[static_cast<size_t>(i)];
         sq += a[static_cast<size_t>(i)] * a[static_cast<size_t>(i)];
       }
-      const double A[5] = {sq + s * s / m, -2.0 * dn * s / m, 0.127 - 1.127 * dn + dn * dn / m, 0.147 * (dn - 1),
-                           -0.042 * (dn - 1)};
+      const double A[5] = {sq + s * s / m, -2.0 * dn * s / m, 0.127 - 1.127 * dn + dn * dn / m,
+                           0.147 * (dn - 1), -0.042 * (dn - 1)};
       r.Sp(4).Raw("当m ＝ ").Raw(std::to_string(m)).Raw("时，解方程：");
       for (int k = 0; k <= 4; ++k) Term(r, A[k], k);
       r.Raw(" ＝ 0").End();
@@ -316,7 +370,12 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
         SetProp(prgBar, "Value", Variant::Int32(m));
         continue;
       }
-      r.Sp(4).Raw("方程有近似解λ(").Raw(std::to_string(m)).Raw(") ＝ ").Num(root.lambda, pattern).Raw("，此时");
+      r.Sp(4)
+          .Raw("方程有近似解λ(")
+          .Raw(std::to_string(m))
+          .Raw(") ＝ ")
+          .Num(root.lambda, pattern)
+          .Raw("，此时");
       r.Raw("F(λ) ＝").Num(root.F, "#0.000000").End();
       quk(root.lambda, pattern);
       break;
@@ -351,7 +410,8 @@ void clsZtj::Calculate(std::string& tText) {
   }
   // An empty or non-numeric precision falls back to a grid of 0.01.
   const double p = LeadingNumber(GetText(cbo_precision_));
-  const int32_t lPrecision = p >= 1 && p <= 2147483647.0 ? static_cast<int32_t>(p) : kDefaultPrecision;
+  const int32_t lPrecision =
+      p >= 1 && p <= 2147483647.0 ? static_cast<int32_t>(p) : kDefaultPrecision;
   const std::string eng = GetText(txt_eng_);
   SetProp(prg_bar_, "Value", Variant::Int32(0));
   CalZtj(lPrecision, tText, eng, q, prg_bar_);
@@ -384,7 +444,8 @@ void clsZtj::cmdZj_Click(int16_t Index) {
         if (i != k) keep.push_back(lst_qui_->Call("List", {Variant::Int32(i)}).AsText());
       lst_qui_->Call("Clear", {});
       for (const auto& t : keep) lst_qui_->Call("AddItem", {Variant::String(t)});
-      SetProp(lst_qui_, "ListIndex", Variant::Int32(keep.empty() ? -1 : std::min(k, static_cast<int>(keep.size()) - 1)));
+      SetProp(lst_qui_, "ListIndex",
+              Variant::Int32(keep.empty() ? -1 : std::min(k, static_cast<int>(keep.size()) - 1)));
       show_count();
       return;
     }
@@ -392,11 +453,14 @@ void clsZtj::cmdZj_Click(int16_t Index) {
       lst_qui_->Call("Clear", {});
       show_count();
       return;
-    default: return;
+    default:
+      return;
   }
 }
 
-const ClassInfo& clsZtj::Info() const { return ClassInfoOf(); }
+const ClassInfo& clsZtj::Info() const {
+  return ClassInfoOf();
+}
 
 const ClassInfo& clsZtj::ClassInfoOf() {
   using C [[maybe_unused]] = clsZtj;

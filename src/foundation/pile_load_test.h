@@ -31,8 +31,8 @@ class clsZtj : public Component {
   // Main form to the shared services component; frmX becomes the working form.
   void Let_Controls(HostRef& frmM, HostRef& frmX);
 
-  void CalZtj(int32_t lPrecision, std::string& tText, const std::string& tEngName, VBArray<double>& dQui,
-              HostRef prgBar);
+  void CalZtj(int32_t lPrecision, std::string& tText, const std::string& tEngName,
+              VBArray<double>& dQui, HostRef prgBar);
   void Calculate(std::string& tText);
   void cmdZj_Click(int16_t Index);
 

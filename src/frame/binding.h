@@ -74,7 +74,8 @@ struct Traits<float> {
     if (v.IsEmpty() || v.IsMissing()) return 0;
     if (!v.IsNumber()) ThrowWrongKind(p, v);
     const double x = v.AsDouble();
-    if (std::isfinite(x) && std::fabs(x) > FLT_MAX) ThrowWrongKind(p, v, "the number is out of range");
+    if (std::isfinite(x) && std::fabs(x) > FLT_MAX)
+      ThrowWrongKind(p, v, "the number is out of range");
     return static_cast<float>(x);
   }
   static Variant To(float x) { return Variant::Single(x); }
@@ -126,7 +127,8 @@ struct FieldDesc {
 
 template <class R, class... F>
 struct RecordTraits {
-  static R FromFields(const Variant& v, const ParamInfo& p, const std::tuple<FieldDesc<R, F>...>& fs) {
+  static R FromFields(const Variant& v, const ParamInfo& p,
+                      const std::tuple<FieldDesc<R, F>...>& fs) {
     R r{};
     if (v.IsEmpty() || v.IsMissing()) return r;
     if (v.type != Variant::Type::Record) ThrowWrongKind(p, v, "a record is required");
@@ -157,9 +159,10 @@ struct RecordTraits {
     std::vector<std::pair<std::string, Variant>> out;
     std::apply(
         [&](const auto&... f) {
-          (out.emplace_back(f.name,
-                            Traits<std::remove_cv_t<std::remove_reference_t<decltype(r.*(f.member))>>>::To(
-                                r.*(f.member))),
+          (out.emplace_back(
+               f.name,
+               Traits<std::remove_cv_t<std::remove_reference_t<decltype(r.*(f.member))>>>::To(
+                   r.*(f.member))),
            ...);
         },
         fs);
@@ -171,25 +174,28 @@ template <>
 struct Traits<useRecordSection> {
   using R = useRecordSection;
   static auto Fields() {
-    return std::make_tuple(FieldDesc<R, int16_t>{"iType", &R::iType}, FieldDesc<R, float>{"B", &R::B},
-                           FieldDesc<R, float>{"H", &R::H}, FieldDesc<R, float>{"Bf", &R::Bf},
-                           FieldDesc<R, float>{"Hf", &R::Hf}, FieldDesc<R, float>{"Bf1", &R::Bf1},
+    return std::make_tuple(FieldDesc<R, int16_t>{"iType", &R::iType},
+                           FieldDesc<R, float>{"B", &R::B}, FieldDesc<R, float>{"H", &R::H},
+                           FieldDesc<R, float>{"Bf", &R::Bf}, FieldDesc<R, float>{"Hf", &R::Hf},
+                           FieldDesc<R, float>{"Bf1", &R::Bf1},
                            FieldDesc<R, float>{"Hf1", &R::Hf1});
   }
   static std::string Name() { return "useRecordSection"; }
   static R From(const Variant& v, const ParamInfo& p) {
-    return RecordTraits<R, int16_t, float, float, float, float, float, float>::FromFields(v, p, Fields());
+    return RecordTraits<R, int16_t, float, float, float, float, float, float>::FromFields(v, p,
+                                                                                          Fields());
   }
   static Variant To(const R& r) {
-    return RecordTraits<R, int16_t, float, float, float, float, float, float>::ToFields("useRecordSection", r,
-                                                                                      Fields());
+    return RecordTraits<R, int16_t, float, float, float, float, float, float>::ToFields(
+        "useRecordSection", r, Fields());
   }
 };
 template <>
 struct Traits<BgjRecordOld> {
   using R = BgjRecordOld;
   static auto Fields() {
-    return std::make_tuple(FieldDesc<R, std::string>{"D", &R::D}, FieldDesc<R, std::string>{"A", &R::A},
+    return std::make_tuple(FieldDesc<R, std::string>{"D", &R::D},
+                           FieldDesc<R, std::string>{"A", &R::A},
                            FieldDesc<R, int32_t>{"As", &R::As}, FieldDesc<R, bool>{"Two", &R::Two});
   }
   static std::string Name() { return "BgjRecordOld"; }
@@ -197,7 +203,8 @@ struct Traits<BgjRecordOld> {
     return RecordTraits<R, std::string, std::string, int32_t, bool>::FromFields(v, p, Fields());
   }
   static Variant To(const R& r) {
-    return RecordTraits<R, std::string, std::string, int32_t, bool>::ToFields("BgjRecordOld", r, Fields());
+    return RecordTraits<R, std::string, std::string, int32_t, bool>::ToFields("BgjRecordOld", r,
+                                                                              Fields());
   }
 };
 
@@ -295,15 +302,16 @@ ParamInfo MakeParam(const ParamName& decl) {
 }
 
 template <class C, class R, class... A, size_t... I>
-Variant CallWith(C& obj, R (C::*pm)(A...), std::vector<Variant*>& vars, const std::vector<ParamInfo>& ps,
-                 std::index_sequence<I...>) {
+Variant CallWith(C& obj, R (C::*pm)(A...), std::vector<Variant*>& vars,
+                 const std::vector<ParamInfo>& ps, std::index_sequence<I...>) {
   std::tuple<Slot<A>...> slots;
   (std::get<I>(slots).Load(*vars[I], ps[I]), ...);
   Variant result;
   if constexpr (std::is_void_v<R>) {
     (obj.*pm)(std::get<I>(slots).Arg()...);
   } else {
-    result = Traits<std::remove_cv_t<std::remove_reference_t<R>>>::To((obj.*pm)(std::get<I>(slots).Arg()...));
+    result = Traits<std::remove_cv_t<std::remove_reference_t<R>>>::To(
+        (obj.*pm)(std::get<I>(slots).Arg()...));
   }
   (std::get<I>(slots).Store(*vars[I]), ...);
   return result;
@@ -314,10 +322,12 @@ MethodInfo Method(std::string name, R (C::*pm)(A...), std::vector<ParamName> nam
   static_assert(std::is_base_of_v<Component, C>);
   MethodInfo m;
   m.name = std::move(name);
-  if (names.size() != sizeof...(A)) throw std::logic_error("parameter names do not match " + m.name);
+  if (names.size() != sizeof...(A))
+    throw std::logic_error("parameter names do not match " + m.name);
   size_t k = 0;
   ((m.params.push_back(MakeParam<A>(names[k])), ++k), ...);
-  if constexpr (!std::is_void_v<R>) m.return_type = Traits<std::remove_cv_t<std::remove_reference_t<R>>>::Name();
+  if constexpr (!std::is_void_v<R>)
+    m.return_type = Traits<std::remove_cv_t<std::remove_reference_t<R>>>::Name();
   m.invoke = [pm, ps = m.params](Component& self, std::vector<Variant*>& vars) {
     return CallWith(static_cast<C&>(self), pm, vars, ps, std::index_sequence_for<A...>{});
   };

@@ -7,11 +7,15 @@ namespace tk {
 
 std::atomic<long> Component::live_{0};
 
-Component::Component() { live_.fetch_add(1, std::memory_order_relaxed); }
+Component::Component() {
+  live_.fetch_add(1, std::memory_order_relaxed);
+}
 Component::~Component() {
   if (counted_) live_.fetch_sub(1, std::memory_order_relaxed);
 }
-long Component::LiveObjects() { return live_.load(std::memory_order_relaxed); }
+long Component::LiveObjects() {
+  return live_.load(std::memory_order_relaxed);
+}
 
 const MethodInfo* ClassInfo::Find(std::string_view method) const {
   for (const auto& m : methods)
@@ -22,7 +26,8 @@ const MethodInfo* ClassInfo::Find(std::string_view method) const {
 }
 
 void ThrowWrongKind(const ParamInfo& p, const Variant& v, const char* why) {
-  std::string msg = "parameter " + p.name + " (" + p.type + ") cannot take a value of kind " + v.TypeName();
+  std::string msg =
+      "parameter " + p.name + " (" + p.type + ") cannot take a value of kind " + v.TypeName();
   if (why) msg += std::string(": ") + why;
   throw ContractError(msg);
 }
@@ -48,7 +53,8 @@ Variant Invoke(Component& obj, std::string_view method, std::vector<Arg>& args) 
       if (k == n)
         for (size_t j = 0; j < n; ++j)
           if (EqualsNoCase(m->params[j].name, a.name)) k = j;
-      if (k == n) throw ContractError("operation " + ci.name + "." + m->name + " has no parameter " + a.name);
+      if (k == n)
+        throw ContractError("operation " + ci.name + "." + m->name + " has no parameter " + a.name);
     }
     if (given[k]) throw ContractError("parameter " + m->params[k].name + " given twice");
     given[k] = true;

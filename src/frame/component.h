@@ -18,10 +18,10 @@ class Component;
 // One parameter of a public operation as the interface declares it.
 struct ParamInfo {
   std::string name;
-  std::string type;      // "Long", "Single", "String", "Variant", "Object", "Double()" ...
+  std::string type;  // "Long", "Single", "String", "Variant", "Object", "Double()" ...
   bool by_ref = true;
   bool optional = false;
-  int32_t lbound = 0;    // first index of an array parameter
+  int32_t lbound = 0;  // first index of an array parameter
   // Zero value of the declared type (what a left-out required parameter starts as).
   Variant zero;
 };

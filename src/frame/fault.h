@@ -16,7 +16,9 @@ struct ArithmeticFault : std::exception {
 
 namespace fault {
 
-[[noreturn]] inline void raise() { throw ArithmeticFault(); }
+[[noreturn]] inline void raise() {
+  throw ArithmeticFault();
+}
 
 inline double check(double x) {
   if (!std::isfinite(x)) raise();
@@ -30,7 +32,9 @@ inline double sqrt(double x) {
   if (!(x >= 0)) raise();
   return std::sqrt(x);
 }
-inline double pow(double a, double b) { return check(std::pow(a, b)); }
+inline double pow(double a, double b) {
+  return check(std::pow(a, b));
+}
 inline double log(double x) {
   if (!(x > 0)) raise();
   return std::log(x);

@@ -9,8 +9,12 @@
 
 namespace tk {
 
-bool LocalFileSystem::FolderExists(const std::string& path) { return DirectoryExists(path); }
-bool LocalFileSystem::FileExists(const std::string& path) { return tk::FileExists(path); }
+bool LocalFileSystem::FolderExists(const std::string& path) {
+  return DirectoryExists(path);
+}
+bool LocalFileSystem::FileExists(const std::string& path) {
+  return tk::FileExists(path);
+}
 
 std::string LocalFileSystem::BuildPath(std::string_view folder, std::string_view name) {
   std::string p(folder);
@@ -31,7 +35,8 @@ std::string LocalFileSystem::FindFile(const std::string& folder, std::string_vie
   return {};
 }
 
-std::vector<std::string> LocalFileSystem::ListFiles(const std::string& folder, std::string_view pattern) {
+std::vector<std::string> LocalFileSystem::ListFiles(const std::string& folder,
+                                                    std::string_view pattern) {
   std::vector<std::string> out;
   DIR* d = ::opendir(folder.empty() ? "." : folder.c_str());
   if (!d) return out;

@@ -18,7 +18,8 @@ class IFileSystem {
   // ("Tbsa4.OUT" finds "Tbsa4.Out"); empty when there is none.
   virtual std::string FindFile(const std::string& folder, std::string_view name) = 0;
   // Names in `folder` matching a pattern with "*" and "?" (ASCII case-insensitive), sorted.
-  virtual std::vector<std::string> ListFiles(const std::string& folder, std::string_view pattern) = 0;
+  virtual std::vector<std::string> ListFiles(const std::string& folder,
+                                             std::string_view pattern) = 0;
 };
 
 class LocalFileSystem : public IFileSystem {

@@ -16,7 +16,9 @@ void SetText(const HostRef& c, std::string_view property, std::string_view text)
 HostRef ControlOf(const HostRef& form, std::string_view name, int index) {
   return form ? form->Control(name, index) : nullptr;
 }
-HostRef ItemOf(const HostRef& array, int index) { return array ? array->Item(index) : nullptr; }
+HostRef ItemOf(const HostRef& array, int index) {
+  return array ? array->Item(index) : nullptr;
+}
 
 namespace {
 Variant* FindProp(std::vector<std::pair<std::string, Variant>>& props, std::string_view name) {
@@ -32,13 +34,16 @@ Variant MemoryControl::Get(std::string_view property) {
   if (EqualsNoCase(property, "ListCount")) return Variant::Int32(static_cast<int32_t>(list.size()));
   if (Variant* v = FindProp(properties, property)) return *v;
   if (EqualsNoCase(property, "ListIndex")) return Variant::Int32(-1);
-  if (EqualsNoCase(property, "Enabled") || EqualsNoCase(property, "Visible")) return Variant::Bool(true);
+  if (EqualsNoCase(property, "Enabled") || EqualsNoCase(property, "Visible"))
+    return Variant::Bool(true);
   return Variant::String("");
 }
 
 void MemoryControl::Set(std::string_view property, const Variant& value) {
-  if (Variant* v = FindProp(properties, property)) *v = value;
-  else properties.emplace_back(std::string(property), value);
+  if (Variant* v = FindProp(properties, property))
+    *v = value;
+  else
+    properties.emplace_back(std::string(property), value);
   // A combo box shows its selected item as its text.
   if (EqualsNoCase(property, "ListIndex")) {
     const int k = static_cast<int>(value.AsDouble());
@@ -80,11 +85,14 @@ Variant MemoryForm::Get(std::string_view property) {
   return Variant::String("");
 }
 void MemoryForm::Set(std::string_view property, const Variant& value) {
-  if (Variant* v = FindProp(properties, property)) *v = value;
-  else properties.emplace_back(std::string(property), value);
+  if (Variant* v = FindProp(properties, property))
+    *v = value;
+  else
+    properties.emplace_back(std::string(property), value);
 }
 Variant MemoryForm::Call(std::string_view method, const std::vector<Variant>& args) {
-  if (EqualsNoCase(method, "Show") || EqualsNoCase(method, "Hide") || EqualsNoCase(method, "Refresh"))
+  if (EqualsNoCase(method, "Show") || EqualsNoCase(method, "Hide") ||
+      EqualsNoCase(method, "Refresh"))
     return {};
   throw ComponentFailure("host form has no method " + std::string(method));
 }
@@ -102,7 +110,7 @@ namespace mb {
 int DefaultAnswer(int buttons) {
   const int set = buttons & 7;
   const int which = (buttons & kDefaultButton3) ? 2 : (buttons & kDefaultButton2) ? 1 : 0;
-  static const int answers[6][3] = {{kOk, kOk, kOk},          {kOk, kCancel, kCancel},
+  static const int answers[6][3] = {{kOk, kOk, kOk},           {kOk, kCancel, kCancel},
                                     {kAbort, kRetry, kIgnore}, {kYes, kNo, kCancel},
                                     {kYes, kNo, kNo},          {kRetry, kCancel, kCancel}};
   return set < 6 ? answers[set][which] : kOk;

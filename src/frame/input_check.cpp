@@ -11,8 +11,8 @@ namespace {
 constexpr double kGrades[] = {7.5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60};
 }
 
-int32_t DefaultInputCheck::CheckFieldText(std::string_view kind, std::string_view name, std::string_view text,
-                                          int32_t flag, int32_t& code) {
+int32_t DefaultInputCheck::CheckFieldText(std::string_view kind, std::string_view name,
+                                          std::string_view text, int32_t flag, int32_t& code) {
   using namespace checkcode;
   code = kOk;
   const std::string_view k = TrimView(kind);
@@ -51,19 +51,29 @@ std::string DefaultInputCheck::tCodeMessage(int32_t code, std::string_view t1, s
   const std::string name(t1), text(t2);
   const std::string shown = text.empty() ? std::string() : "（当前输入：" + text + "）";
   switch (code) {
-    case kOk: return {};
-    case kEmpty: return name + "一栏不能为空。";
-    case kNotNumber: return name + "一栏应输入数值。" + shown;
-    case kNotPositive: return name + "一栏应输入大于0的数值。" + shown;
-    case kNegative: return name + "一栏应输入不小于0的数值。" + shown;
-    case kNotWholePositive: return name + "一栏应输入大于0的整数。" + shown;
-    case kZero: return name + "一栏应输入不等于0的数值。" + shown;
-    case kOutOfRange: return name + "一栏的数值超出允许范围。" + shown;
-    case kNotGrade: return name + "一栏应输入规范中的混凝土强度等级（7.5～60）。" + shown;
+    case kOk:
+      return {};
+    case kEmpty:
+      return name + "一栏不能为空。";
+    case kNotNumber:
+      return name + "一栏应输入数值。" + shown;
+    case kNotPositive:
+      return name + "一栏应输入大于0的数值。" + shown;
+    case kNegative:
+      return name + "一栏应输入不小于0的数值。" + shown;
+    case kNotWholePositive:
+      return name + "一栏应输入大于0的整数。" + shown;
+    case kZero:
+      return name + "一栏应输入不等于0的数值。" + shown;
+    case kOutOfRange:
+      return name + "一栏的数值超出允许范围。" + shown;
+    case kNotGrade:
+      return name + "一栏应输入规范中的混凝土强度等级（7.5～60）。" + shown;
     case kRelation:
       return name + " 应" + std::string(t2) + " " + std::string(t3) + "。" +
              (t4.empty() ? std::string() : "（" + std::string(t4) + "）");
-    default: return "输入错误！（代码 " + std::to_string(code) + "）";
+    default:
+      return "输入错误！（代码 " + std::to_string(code) + "）";
   }
 }
 
@@ -72,18 +82,26 @@ int32_t DefaultInputCheck::CheckRelation(std::string_view, std::string_view, std
   const double a = LeadingNumber(text1), b = LeadingNumber(text2);
   const std::string_view o = TrimView(op);
   bool holds;
-  if (o == ">") holds = a > b;
-  else if (o == "<") holds = a < b;
-  else if (o == ">=") holds = a >= b;
-  else if (o == "<=") holds = a <= b;
-  else if (o == "=") holds = a == b;
-  else if (o == "<>") holds = a != b;
-  else throw ComponentFailure("input check: unknown comparison \"" + std::string(op) + "\"");
+  if (o == ">")
+    holds = a > b;
+  else if (o == "<")
+    holds = a < b;
+  else if (o == ">=")
+    holds = a >= b;
+  else if (o == "<=")
+    holds = a <= b;
+  else if (o == "=")
+    holds = a == b;
+  else if (o == "<>")
+    holds = a != b;
+  else
+    throw ComponentFailure("input check: unknown comparison \"" + std::string(op) + "\"");
   return holds ? checkcode::kOk : checkcode::kRelation;
 }
 
-void DefaultInputCheck::AddErrCon(VBArray<int32_t>& lErrCon, VBArray<std::string>& tErrCon, int32_t code,
-                                  std::string_view condition, std::string_view report) {
+void DefaultInputCheck::AddErrCon(VBArray<int32_t>& lErrCon, VBArray<std::string>& tErrCon,
+                                  int32_t code, std::string_view condition,
+                                  std::string_view report) {
   std::string text(TrimView(condition));
   if (text.empty()) {
     // the last non-empty line of the report

@@ -71,15 +71,25 @@ HostUi& Ui() {
   return *u;
 }
 
-void SetServicesFactory(std::function<std::unique_ptr<ISharedServices>()> f) { ServicesFactory() = std::move(f); }
-void SetMaterialFactory(std::function<std::unique_ptr<clsMaterial>()> f) { MaterialFactory() = std::move(f); }
+void SetServicesFactory(std::function<std::unique_ptr<ISharedServices>()> f) {
+  ServicesFactory() = std::move(f);
+}
+void SetMaterialFactory(std::function<std::unique_ptr<clsMaterial>()> f) {
+  MaterialFactory() = std::move(f);
+}
 void SetPersistenceFactory(std::function<std::unique_ptr<IPersistence>()> f) {
   PersistenceFactory() = std::move(f);
 }
-void SetInputCheckFactory(std::function<std::unique_ptr<IInputCheck>()> f) { InputCheckFactory() = std::move(f); }
-void SetUi(std::shared_ptr<HostUi> ui) { Objects().ui = std::move(ui); }
+void SetInputCheckFactory(std::function<std::unique_ptr<IInputCheck>()> f) {
+  InputCheckFactory() = std::move(f);
+}
+void SetUi(std::shared_ptr<HostUi> ui) {
+  Objects().ui = std::move(ui);
+}
 
-std::string tUnitText(std::string_view token) { return std::string(Services().tUnitFormat(token)); }
+std::string tUnitText(std::string_view token) {
+  return std::string(Services().tUnitFormat(token));
+}
 
 double dInterpolate(double x, double x1, double x2, double y1, double y2) {
   if (x1 == x2) return 0.0;
@@ -106,6 +116,8 @@ double vMaxVal(const Variant& a, const Variant& b, const Variant& c) {
   return r;
 }
 
-bool bTextEq(std::string_view a, std::string_view b) { return EqualsNoCase(TrimView(a), TrimView(b)); }
+bool bTextEq(std::string_view a, std::string_view b) {
+  return EqualsNoCase(TrimView(a), TrimView(b));
+}
 
 }  // namespace tk::modKalbex

@@ -43,11 +43,23 @@ double dInterpolate(double x, double x1, double x2, double y1, double y2);
 // Smallest / largest numeric value of the arguments; texts read by the leading-number rule.
 double vMinVal(const Variant& a, const Variant& b, const Variant& c = Variant::Missing());
 double vMaxVal(const Variant& a, const Variant& b, const Variant& c = Variant::Missing());
-inline double vMinVal(double a, double b) { return b < a ? b : a; }
-inline double vMaxVal(double a, double b) { return b > a ? b : a; }
-inline double vMinVal(double a, double b, double c) { const double r = vMinVal(a, b); return c < r ? c : r; }
-inline double vMaxVal(double a, double b, double c) { const double r = vMaxVal(a, b); return c > r ? c : r; }
-inline double dMax(double a, double b) { return a < b ? b : a; }
+inline double vMinVal(double a, double b) {
+  return b < a ? b : a;
+}
+inline double vMaxVal(double a, double b) {
+  return b > a ? b : a;
+}
+inline double vMinVal(double a, double b, double c) {
+  const double r = vMinVal(a, b);
+  return c < r ? c : r;
+}
+inline double vMaxVal(double a, double b, double c) {
+  const double r = vMaxVal(a, b);
+  return c > r ? c : r;
+}
+inline double dMax(double a, double b) {
+  return a < b ? b : a;
+}
 // Equal after trimming, ignoring letter case.
 bool bTextEq(std::string_view a, std::string_view b);
 

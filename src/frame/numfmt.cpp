@@ -13,11 +13,11 @@ namespace {
 
 struct Pattern {
   std::string prefix, suffix;
-  int min_int = 0;    // '0' placeholders before the point
-  int min_dec = 0;    // '0' placeholders after the point
-  int max_dec = 0;    // all placeholders after the point
-  bool group = false; // ',' between integer placeholders
-  int percent = 0;    // each '%' multiplies by 100
+  int min_int = 0;     // '0' placeholders before the point
+  int min_dec = 0;     // '0' placeholders after the point
+  int max_dec = 0;     // all placeholders after the point
+  bool group = false;  // ',' between integer placeholders
+  int percent = 0;     // each '%' multiplies by 100
   bool any_digit = false;
 };
 
@@ -27,17 +27,21 @@ std::string_view Section(std::string_view pat, bool negative, bool* use_abs) {
   bool quoted = false;
   size_t first = std::string_view::npos, second = std::string_view::npos;
   for (size_t k = 0; k < pat.size(); ++k) {
-    if (pat[k] == '"') quoted = !quoted;
-    else if (pat[k] == '\\' && !quoted) ++k;
+    if (pat[k] == '"')
+      quoted = !quoted;
+    else if (pat[k] == '\\' && !quoted)
+      ++k;
     else if (pat[k] == ';' && !quoted) {
-      if (first == std::string_view::npos) first = k;
-      else if (second == std::string_view::npos) second = k;
+      if (first == std::string_view::npos)
+        first = k;
+      else if (second == std::string_view::npos)
+        second = k;
     }
   }
   if (first == std::string_view::npos) return pat;
   if (negative) {
-    std::string_view neg = pat.substr(first + 1, second == std::string_view::npos ? std::string_view::npos
-                                                                                 : second - first - 1);
+    std::string_view neg = pat.substr(
+        first + 1, second == std::string_view::npos ? std::string_view::npos : second - first - 1);
     if (!neg.empty()) {
       *use_abs = true;
       return neg;
@@ -50,8 +54,10 @@ Pattern Parse(std::string_view p) {
   Pattern r;
   bool point = false;
   auto lit = [&](std::string_view s) {
-    if (r.any_digit) r.suffix.append(s);
-    else r.prefix.append(s);
+    if (r.any_digit)
+      r.suffix.append(s);
+    else
+      r.prefix.append(s);
   };
   for (size_t k = 0; k < p.size(); ++k) {
     const char c = p[k];
@@ -82,9 +88,12 @@ Pattern Parse(std::string_view p) {
         // A backslash escapes one (possibly multi-byte UTF-8) character.
         size_t len = 1;
         const unsigned char u = static_cast<unsigned char>(p[k + 1]);
-        if (u >= 0xF0) len = 4;
-        else if (u >= 0xE0) len = 3;
-        else if (u >= 0xC0) len = 2;
+        if (u >= 0xF0)
+          len = 4;
+        else if (u >= 0xE0)
+          len = 3;
+        else if (u >= 0xC0)
+          len = 2;
         lit(p.substr(k + 1, len));
         k += len;
       }
@@ -135,12 +144,13 @@ void Round(double ax, int decimals, std::string& ip, std::string& fp) {
       if (up) {
         int k = keep - 1;
         while (k >= 0 && d[k] == '9') d[k--] = '0';
-        if (k >= 0) ++d[k];
+        if (k >= 0)
+          ++d[k];
         else {
           d.insert(d.begin(), '1');
           ++keep;
           // the leading place value grew by one decade
-          return Round(std::pow(10.0, exp10 + 1) , decimals, ip, fp), void();
+          return Round(std::pow(10.0, exp10 + 1), decimals, ip, fp), void();
         }
       }
     }

@@ -7,10 +7,14 @@ namespace tk {
 namespace {
 void AppendEscaped(std::string& out, std::string_view v) {
   for (char c : v) {
-    if (c == '\\') out += "\\\\";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\r') out += "\\r";
-    else out.push_back(c);
+    if (c == '\\')
+      out += "\\\\";
+    else if (c == '\n')
+      out += "\\n";
+    else if (c == '\r')
+      out += "\\r";
+    else
+      out.push_back(c);
   }
 }
 std::string Unescape(std::string_view v) {
@@ -41,8 +45,12 @@ void SavedInputWriter::Write(std::string_view value) {
     buf_.clear();
   }
 }
-void SavedInputWriter::Write(double value) { Write(ShortestText(value)); }
-void SavedInputWriter::Write(bool value) { Write(std::string_view(value ? "True" : "False")); }
+void SavedInputWriter::Write(double value) {
+  Write(ShortestText(value));
+}
+void SavedInputWriter::Write(bool value) {
+  Write(std::string_view(value ? "True" : "False"));
+}
 
 int32_t SavedInputWriter::Commit(std::string* error) {
   file_.Write(buf_);
@@ -54,12 +62,13 @@ int32_t SavedInputWriter::Commit(std::string* error) {
   return persistcode::kOk;
 }
 
-std::unique_ptr<SavedInputWriter> FilePersistence::BeginSave(const std::string& path, std::string_view header) {
+std::unique_ptr<SavedInputWriter> FilePersistence::BeginSave(const std::string& path,
+                                                             std::string_view header) {
   return std::make_unique<SavedInputWriter>(path, header);
 }
 
-int32_t FilePersistence::Load(const std::string& path, const std::vector<std::string>& known, SavedInput& out,
-                              std::string* error) {
+int32_t FilePersistence::Load(const std::string& path, const std::vector<std::string>& known,
+                              SavedInput& out, std::string* error) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) {
     if (error) *error = tCodeMessage(persistcode::kNoFile, path);
@@ -93,11 +102,16 @@ int32_t FilePersistence::Load(const std::string& path, const std::vector<std::st
 std::string FilePersistence::tCodeMessage(int32_t code, std::string_view path) {
   const std::string p(path);
   switch (code) {
-    case persistcode::kOk: return {};
-    case persistcode::kNoFile: return "无法读取数据文件 " + p + "。";
-    case persistcode::kUnknownHeader: return "数据文件 " + p + " 的版本无法识别，未读取任何数据。";
-    case persistcode::kWriteFailed: return "数据文件 " + p + " 保存失败，原文件未改动。";
-    default: return "数据文件 " + p + " 出错。";
+    case persistcode::kOk:
+      return {};
+    case persistcode::kNoFile:
+      return "无法读取数据文件 " + p + "。";
+    case persistcode::kUnknownHeader:
+      return "数据文件 " + p + " 的版本无法识别，未读取任何数据。";
+    case persistcode::kWriteFailed:
+      return "数据文件 " + p + " 保存失败，原文件未改动。";
+    default:
+      return "数据文件 " + p + " 出错。";
   }
 }
 

@@ -50,18 +50,20 @@ struct SavedInput {
 class IPersistence {
  public:
   virtual ~IPersistence() = default;
-  virtual std::unique_ptr<SavedInputWriter> BeginSave(const std::string& path, std::string_view header) = 0;
+  virtual std::unique_ptr<SavedInputWriter> BeginSave(const std::string& path,
+                                                      std::string_view header) = 0;
   // Loads a file whose header is one of `known_headers` (oldest first).
-  virtual int32_t Load(const std::string& path, const std::vector<std::string>& known_headers, SavedInput& out,
-                       std::string* error = nullptr) = 0;
+  virtual int32_t Load(const std::string& path, const std::vector<std::string>& known_headers,
+                       SavedInput& out, std::string* error = nullptr) = 0;
   virtual std::string tCodeMessage(int32_t code, std::string_view path) = 0;
 };
 
 class FilePersistence : public IPersistence {
  public:
-  std::unique_ptr<SavedInputWriter> BeginSave(const std::string& path, std::string_view header) override;
-  int32_t Load(const std::string& path, const std::vector<std::string>& known_headers, SavedInput& out,
-               std::string* error = nullptr) override;
+  std::unique_ptr<SavedInputWriter> BeginSave(const std::string& path,
+                                              std::string_view header) override;
+  int32_t Load(const std::string& path, const std::vector<std::string>& known_headers,
+               SavedInput& out, std::string* error = nullptr) override;
   std::string tCodeMessage(int32_t code, std::string_view path) override;
 };
 

@@ -74,7 +74,9 @@ struct VBArray {
     lbound = lb;
     data.assign(ub >= lb ? static_cast<size_t>(ub - lb + 1) : 0, Elem{});
   }
-  void ReDimPreserve(int32_t ub) { data.resize(ub >= lbound ? static_cast<size_t>(ub - lbound + 1) : 0); }
+  void ReDimPreserve(int32_t ub) {
+    data.resize(ub >= lbound ? static_cast<size_t>(ub - lbound + 1) : 0);
+  }
 };
 
 }  // namespace tk

@@ -1,8 +1,8 @@
 #include "frame/registry.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -18,8 +18,9 @@ namespace {
 
 // Order of the library's class table (the order of registration and of the manifest).
 constexpr std::string_view kClassOrder[] = {
-    "clsMaterial", "clsMsMl", "clsBendComponentBl", "clsDlJcOld", "clsZtj",       "clsMVT",     "clsLfKd",
-    "clsBanOld",   "clsZhRh", "clsWind",            "clsBeamPjOld", "clsMoment", "clsDtqKa", "clsLtBs"};
+    "clsMaterial",  "clsMsMl",   "clsBendComponentBl", "clsDlJcOld", "clsZtj",
+    "clsMVT",       "clsLfKd",   "clsBanOld",          "clsZhRh",    "clsWind",
+    "clsBeamPjOld", "clsMoment", "clsDtqKa",           "clsLtBs"};
 
 size_t OrderOf(std::string_view n) {
   for (size_t k = 0; k < std::size(kClassOrder); ++k)
@@ -51,8 +52,9 @@ void Registry::Add(ClassEntry e) {
       return;
     }
   t.push_back(std::move(e));
-  std::stable_sort(t.begin(), t.end(),
-                   [](const ClassEntry& a, const ClassEntry& b) { return OrderOf(a.name) < OrderOf(b.name); });
+  std::stable_sort(t.begin(), t.end(), [](const ClassEntry& a, const ClassEntry& b) {
+    return OrderOf(a.name) < OrderOf(b.name);
+  });
 }
 
 const std::vector<ClassEntry>& Registry::Classes() {
@@ -78,18 +80,22 @@ std::unique_ptr<Component> Registry::Create(std::string_view n) {
 
 std::string RegistryDir() {
   if (const char* d = std::getenv("TAVRINE_REGISTRY_DIR"); d && *d) return d;
-  if (const char* x = std::getenv("XDG_DATA_HOME"); x && *x) return std::string(x) + "/TavrineKalbex";
+  if (const char* x = std::getenv("XDG_DATA_HOME"); x && *x)
+    return std::string(x) + "/TavrineKalbex";
   const char* home = std::getenv("HOME");
   return std::string(home && *home ? home : ".") + "/.local/share/TavrineKalbex";
 }
 
-std::string ManifestPath() { return RegistryDir() + "/TavrineKalbex.manifest"; }
+std::string ManifestPath() {
+  return RegistryDir() + "/TavrineKalbex.manifest";
+}
 
 namespace {
 std::string LibraryPath() {
 #if defined(__unix__) || defined(__APPLE__)
   Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&DllRegisterServer), &info) && info.dli_fname) return info.dli_fname;
+  if (dladdr(reinterpret_cast<void*>(&DllRegisterServer), &info) && info.dli_fname)
+    return info.dli_fname;
 #endif
   return {};
 }
@@ -134,15 +140,17 @@ template <size_t K>
 void* CreateK() {
   return CreateByIndex(K);
 }
-void Destroy(void* p) { delete static_cast<tk::Component*>(p); }
+void Destroy(void* p) {
+  delete static_cast<tk::Component*>(p);
+}
 
 const TkClassFactory* FactoryFor(size_t k) {
   static TkClassFactory factories[14];
   static std::once_flag once;
   std::call_once(once, [] {
-    void* (*creators[14])() = {CreateK<0>, CreateK<1>, CreateK<2>,  CreateK<3>,  CreateK<4>,
-                                CreateK<5>, CreateK<6>, CreateK<7>,  CreateK<8>,  CreateK<9>,
-                                CreateK<10>, CreateK<11>, CreateK<12>, CreateK<13>};
+    void* (*creators[14])() = {CreateK<0>,  CreateK<1>,  CreateK<2>,  CreateK<3>, CreateK<4>,
+                               CreateK<5>,  CreateK<6>,  CreateK<7>,  CreateK<8>, CreateK<9>,
+                               CreateK<10>, CreateK<11>, CreateK<12>, CreateK<13>};
     static std::vector<std::string> ids;
     const auto& classes = Registry::Classes();
     ids.reserve(14);
@@ -170,13 +178,16 @@ extern "C" int32_t DllGetClassObject(const char* prog_id, const TkClassFactory**
   return tk::kCLASS_E_CLASSNOTAVAILABLE;
 }
 
-extern "C" int32_t DllCanUnloadNow(void) { return tk::Component::LiveObjects() == 0 ? tk::kS_OK : tk::kS_FALSE; }
+extern "C" int32_t DllCanUnloadNow(void) {
+  return tk::Component::LiveObjects() == 0 ? tk::kS_OK : tk::kS_FALSE;
+}
 
 extern "C" int32_t DllRegisterServer(void) {
   try {
     const std::string dir = tk::RegistryDir();
     if (!tk::MakeDirectories(dir)) return tk::kSELFREG_E_CLASS;
-    return tk::WriteFileAtomic(tk::ManifestPath(), tk::ManifestText()) ? tk::kS_OK : tk::kSELFREG_E_CLASS;
+    return tk::WriteFileAtomic(tk::ManifestPath(), tk::ManifestText()) ? tk::kS_OK
+                                                                       : tk::kSELFREG_E_CLASS;
   } catch (...) {
     return tk::kE_FAIL;
   }

@@ -21,27 +21,69 @@ struct UnitEntry {
   std::string_view token, pattern;
 };
 constexpr UnitEntry kUnits[] = {
-    {"mm", "0.##"},           {"mmd", "0.##\" mm\""},        {"mm_1", "0.0"},
-    {"mmd_1", "0.0\" mm\""},  {"mm_2", "0.00"},              {"mmd_2", "0.00\" mm\""},
-    {"mm_3", "0.000"},        {"mmd_3", "0.000\" mm\""},     {"m", "0.###"},
-    {"md", "0.###\" m\""},    {"mm2", "0.##"},               {"mm2d", "0.##\" mm²\""},
-    {"mm3", "0"},             {"mm3d", "0\" mm³\""},         {"m2", "0.###"},
-    {"m2d", "0.###\" m²\""},  {"m3", "0.000"},               {"m3d", "0.000\" m³\""},
-    {"M3", "0.000"},          {"m4", "0.0000"},              {"m4d", "0.0000\" m⁴\""},
-    {"n", "0"},               {"nd", "0\" N\""},             {"kn", "0.00"},
-    {"knd", "0.00\" kN\""},   {"kN", "0.00"},                {"kNd", "0.00\" kN\""},
-    {"nmm", "0"},             {"knm", "0.00"},               {"knmd", "0.00\" kN·m\""},
-    {"knm_1", "0.0"},         {"knm_2", "0.000"},            {"knmd_2", "0.000\" kN·m\""},
-    {"knm2", "0.00"},         {"knm2d", "0.00\" kN·m²\""},   {"n/mm2", "0.##"},
-    {"n/mm2d", "0.##\" N/mm²\""}, {"n/mm2_1", "0.0"},        {"n/mm2_2", "0.00"},
-    {"n/mm2d_2", "0.00\" N/mm²\""}, {"n/mm2_3", "0.000"},    {"n/mm2d_3", "0.000\" N/mm²\""},
-    {"kpa", "0.00"},          {"kpad", "0.00\" kPa\""},      {"kn/m", "0.00"},
-    {"kn/md", "0.00\" kN/m\""}, {"kn/m2", "0.00"},           {"kn/m2d", "0.00\" kN/m²\""},
-    {"kn/m2_2", "0.000"},     {"kn/m2d_2", "0.000\" kN/m²\""}, {"kN/m2d", "0.00\" kN/m²\""},
-    {"kn/m3", "0.00"},        {"kn/m3d", "0.00\" kN/m³\""},  {"MN/M4d", "0.00\" MN/m⁴\""},
-    {"pjl", "0.0000"},        {"decd", "0.000"},             {"0", "0"},
-    {"1", "0.0"},             {"2", "0.00"},                 {"3", "0.000"},
-    {"4", "0.0000"},          {"5", "0.00000"},              {"percent", "0.00%"},
+    {"mm", "0.##"},
+    {"mmd", "0.##\" mm\""},
+    {"mm_1", "0.0"},
+    {"mmd_1", "0.0\" mm\""},
+    {"mm_2", "0.00"},
+    {"mmd_2", "0.00\" mm\""},
+    {"mm_3", "0.000"},
+    {"mmd_3", "0.000\" mm\""},
+    {"m", "0.###"},
+    {"md", "0.###\" m\""},
+    {"mm2", "0.##"},
+    {"mm2d", "0.##\" mm²\""},
+    {"mm3", "0"},
+    {"mm3d", "0\" mm³\""},
+    {"m2", "0.###"},
+    {"m2d", "0.###\" m²\""},
+    {"m3", "0.000"},
+    {"m3d", "0.000\" m³\""},
+    {"M3", "0.000"},
+    {"m4", "0.0000"},
+    {"m4d", "0.0000\" m⁴\""},
+    {"n", "0"},
+    {"nd", "0\" N\""},
+    {"kn", "0.00"},
+    {"knd", "0.00\" kN\""},
+    {"kN", "0.00"},
+    {"kNd", "0.00\" kN\""},
+    {"nmm", "0"},
+    {"knm", "0.00"},
+    {"knmd", "0.00\" kN·m\""},
+    {"knm_1", "0.0"},
+    {"knm_2", "0.000"},
+    {"knmd_2", "0.000\" kN·m\""},
+    {"knm2", "0.00"},
+    {"knm2d", "0.00\" kN·m²\""},
+    {"n/mm2", "0.##"},
+    {"n/mm2d", "0.##\" N/mm²\""},
+    {"n/mm2_1", "0.0"},
+    {"n/mm2_2", "0.00"},
+    {"n/mm2d_2", "0.00\" N/mm²\""},
+    {"n/mm2_3", "0.000"},
+    {"n/mm2d_3", "0.000\" N/mm²\""},
+    {"kpa", "0.00"},
+    {"kpad", "0.00\" kPa\""},
+    {"kn/m", "0.00"},
+    {"kn/md", "0.00\" kN/m\""},
+    {"kn/m2", "0.00"},
+    {"kn/m2d", "0.00\" kN/m²\""},
+    {"kn/m2_2", "0.000"},
+    {"kn/m2d_2", "0.000\" kN/m²\""},
+    {"kN/m2d", "0.00\" kN/m²\""},
+    {"kn/m3", "0.00"},
+    {"kn/m3d", "0.00\" kN/m³\""},
+    {"MN/M4d", "0.00\" MN/m⁴\""},
+    {"pjl", "0.0000"},
+    {"decd", "0.000"},
+    {"0", "0"},
+    {"1", "0.0"},
+    {"2", "0.00"},
+    {"3", "0.000"},
+    {"4", "0.0000"},
+    {"5", "0.00000"},
+    {"percent", "0.00%"},
     {"Percent", "0.00%"},
 };
 
@@ -102,7 +144,8 @@ std::string DefaultServices::GetIndexedValue(int32_t index, std::string_view tex
 std::string_view DefaultServices::tUnitFormat(std::string_view token) {
   const auto& m = UnitMap();
   auto it = m.find(token);
-  if (it == m.end()) throw ComponentFailure("shared services: unknown unit token \"" + std::string(token) + "\"");
+  if (it == m.end())
+    throw ComponentFailure("shared services: unknown unit token \"" + std::string(token) + "\"");
   return it->second;
 }
 
@@ -129,7 +172,8 @@ std::string_view DefaultServices::tTextById(int32_t id) {
   EnsureRegistered();
   const auto& t = Texts();
   auto it = t.find(id);
-  if (it == t.end()) throw ComponentFailure("shared services: no text number " + std::to_string(id));
+  if (it == t.end())
+    throw ComponentFailure("shared services: no text number " + std::to_string(id));
   return it->second;
 }
 
@@ -140,17 +184,23 @@ int16_t DefaultServices::FilterKey(int16_t& key, int32_t cls) {
   bool keep = true;
   switch (cls) {
     case keyclass::kAny:
-    case keyclass::kText: keep = true; break;
-    case keyclass::kInteger: keep = digit; break;
+    case keyclass::kText:
+      keep = true;
+      break;
+    case keyclass::kInteger:
+      keep = digit;
+      break;
     case keyclass::kSignedNumber:
       keep = digit || key == '.' || key == '-' || key == '+' || key == 'e' || key == 'E';
       break;
     case keyclass::kNumberList:
-      keep = digit || key == '.' || key == '-' || key == ',' || key == '+' || key == '*' || key == '/' ||
-             key == 'A' || key == 'a' || key == 's' || key == 'S';
+      keep = digit || key == '.' || key == '-' || key == ',' || key == '+' || key == '*' ||
+             key == '/' || key == 'A' || key == 'a' || key == 's' || key == 'S';
       break;
     case keyclass::kPositiveNumber:
-    default: keep = digit || key == '.'; break;
+    default:
+      keep = digit || key == '.';
+      break;
   }
   if (!keep) key = 0;
   return key;
@@ -160,7 +210,8 @@ void DefaultServices::EnableControl(const HostRef& control, bool enabled) {
   SetProp(control, "Enabled", Variant::Bool(enabled));
 }
 
-void DefaultServices::EnableLabelAndCombo(const HostRef& label, const HostRef& combo, bool enabled) {
+void DefaultServices::EnableLabelAndCombo(const HostRef& label, const HostRef& combo,
+                                          bool enabled) {
   SetProp(label, "Enabled", Variant::Bool(enabled));
   SetProp(combo, "Enabled", Variant::Bool(enabled));
 }
@@ -173,9 +224,12 @@ std::string DefaultServices::tNumberText(int32_t n, int32_t style, int32_t) {
   static const char* kDigits[] = {"零", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
   const std::string num = std::to_string(n);
   switch (style) {
-    case 0: return num + "．";
-    case 1: return "(" + num + ")";
-    case 2: return n >= 1 && n <= 20 ? std::string(kCircled[n - 1]) : "(" + num + ")";
+    case 0:
+      return num + "．";
+    case 1:
+      return "(" + num + ")";
+    case 2:
+      return n >= 1 && n <= 20 ? std::string(kCircled[n - 1]) : "(" + num + ")";
     case 3: {
       if (n < 0 || n > 99) return num + "、";
       std::string s;
@@ -188,8 +242,10 @@ std::string DefaultServices::tNumberText(int32_t n, int32_t style, int32_t) {
       }
       return s + "、";
     }
-    case 4: return num + ")";
-    default: return num + ".";
+    case 4:
+      return num + ")";
+    default:
+      return num + ".";
   }
 }
 
@@ -222,8 +278,10 @@ struct AsExpr {
       ++p;
       const double v = Expr();
       Blank();
-      if (p < s.size() && s[p] == ')') ++p;
-      else ok = false;
+      if (p < s.size() && s[p] == ')')
+        ++p;
+      else
+        ok = false;
       return v;
     }
     if (AtAs()) {
@@ -257,9 +315,12 @@ struct AsExpr {
       if (p < s.size() && (s[p] == '*' || s[p] == '/')) {
         const char op = s[p++];
         const double r = Factor();
-        if (op == '*') v *= r;
-        else if (r == 0) ok = false;
-        else v /= r;
+        if (op == '*')
+          v *= r;
+        else if (r == 0)
+          ok = false;
+        else
+          v /= r;
       } else if (p < s.size() && (AtAs() || s[p] == '(')) {
         v *= Factor();  // "0.3As", "2(As)"
       } else {
@@ -296,7 +357,8 @@ double DefaultServices::dEvalAsText(std::string_view expression, double As) {
 int32_t DefaultServices::ParseBarText(std::string_view text, int32_t& count, float& diameter) {
   const std::string_view t = TrimView(text);
   if (t.empty()) return kBarTextEmpty;
-  const std::string_view symbols[] = {"φ", "Φ", tBarSymbol1(), tBarSymbol2(), tBarSymbol3(), "-", " "};
+  const std::string_view symbols[] = {"φ", "Φ", tBarSymbol1(), tBarSymbol2(), tBarSymbol3(),
+                                      "-", " "};
   size_t at = std::string_view::npos, len = 0;
   for (const auto& sym : symbols) {
     const size_t k = t.find(sym);

@@ -51,8 +51,8 @@ class ISharedServices {
 };
 
 // Codes of ParseBarText.
-inline constexpr int32_t kBarTextOk = 0, kBarTextNoSymbol = 1, kBarTextBadCount = 2, kBarTextBadDiameter = 3,
-                         kBarTextEmpty = 4;
+inline constexpr int32_t kBarTextOk = 0, kBarTextNoSymbol = 1, kBarTextBadCount = 2,
+                         kBarTextBadDiameter = 3, kBarTextEmpty = 4;
 
 // Texts behind the text numbers. Each subsystem adds the texts it uses when it registers.
 void AddTexts(std::initializer_list<std::pair<int32_t, std::string_view>> texts);
@@ -63,10 +63,10 @@ namespace keyclass {
 constexpr int32_t kAny = 35000;             // no filter
 constexpr int32_t kPositiveNumber = 35012;  // digits and one point
 constexpr int32_t kInteger = 35025;         // digits only
-constexpr int32_t kNumberList = 35031;      // digits, point, sign, ',' and '，' separators, and the
-                                            // expressions in As of a compression-steel entry (0.3As)
-constexpr int32_t kSignedNumber = 35032;    // digits, point, sign and exponent
-constexpr int32_t kText = 35897;            // any text
+constexpr int32_t kNumberList = 35031;    // digits, point, sign, ',' and '，' separators, and the
+                                          // expressions in As of a compression-steel entry (0.3As)
+constexpr int32_t kSignedNumber = 35032;  // digits, point, sign and exponent
+constexpr int32_t kText = 35897;          // any text
 }  // namespace keyclass
 
 class DefaultServices : public ISharedServices {

@@ -8,7 +8,9 @@
 namespace tk {
 
 namespace {
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 }  // namespace
 
 double LeadingNumber(std::string_view t) {
@@ -26,8 +28,10 @@ double LeadingNumber(std::string_view t) {
       for (; p < t.size(); ++p) {
         const char c = static_cast<char>(t[p] | 0x20);
         int dgt = -1;
-        if (c >= '0' && c <= '9') dgt = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') dgt = c - 'a' + 10;
+        if (c >= '0' && c <= '9')
+          dgt = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+          dgt = c - 'a' + 10;
         if (dgt < 0 || dgt >= base) break;
         v = v * base + dgt;
       }
@@ -81,9 +85,12 @@ bool IsNumericText(std::string_view t) {
   bool digits = false, point = false;
   for (; p < t.size(); ++p) {
     const char c = t[p];
-    if (c >= '0' && c <= '9') digits = true;
-    else if (c == '.' && !point) point = true;
-    else break;
+    if (c >= '0' && c <= '9')
+      digits = true;
+    else if (c == '.' && !point)
+      point = true;
+    else
+      break;
   }
   if (!digits) return false;
   if (p < t.size() && (t[p] == 'e' || t[p] == 'E' || t[p] == 'd' || t[p] == 'D')) {
@@ -102,19 +109,27 @@ bool IsNumericText(std::string_view t) {
 std::string_view TrimView(std::string_view t) {
   static constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
   for (;;) {
-    if (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    else if (t.substr(0, 3) == kIdeographicSpace) t.remove_prefix(3);
-    else break;
+    if (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+      t.remove_prefix(1);
+    else if (t.substr(0, 3) == kIdeographicSpace)
+      t.remove_prefix(3);
+    else
+      break;
   }
   for (;;) {
-    if (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-    else if (t.size() >= 3 && t.substr(t.size() - 3) == kIdeographicSpace) t.remove_suffix(3);
-    else break;
+    if (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+      t.remove_suffix(1);
+    else if (t.size() >= 3 && t.substr(t.size() - 3) == kIdeographicSpace)
+      t.remove_suffix(3);
+    else
+      break;
   }
   return t;
 }
 
-std::string Trim(std::string_view t) { return std::string(TrimView(t)); }
+std::string Trim(std::string_view t) {
+  return std::string(TrimView(t));
+}
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -138,7 +153,11 @@ std::string Shortest(F x) {
 }
 }  // namespace
 
-std::string ShortestText(float x) { return Shortest(x); }
-std::string ShortestText(double x) { return Shortest(x); }
+std::string ShortestText(float x) {
+  return Shortest(x);
+}
+std::string ShortestText(double x) {
+  return Shortest(x);
+}
 
 }  // namespace tk

@@ -37,41 +37,64 @@ Variant Variant::Object(HostRef o) {
 
 double Variant::AsDouble() const {
   switch (type) {
-    case Type::Bool: return b ? -1.0 : 0.0;
+    case Type::Bool:
+      return b ? -1.0 : 0.0;
     case Type::Int16:
-    case Type::Int32: return i;
-    case Type::Single: return f;
-    case Type::Double: return d;
-    case Type::String: return LeadingNumber(s);
-    default: return 0.0;
+    case Type::Int32:
+      return i;
+    case Type::Single:
+      return f;
+    case Type::Double:
+      return d;
+    case Type::String:
+      return LeadingNumber(s);
+    default:
+      return 0.0;
   }
 }
 
 std::string Variant::AsText() const {
   switch (type) {
-    case Type::Bool: return b ? "True" : "False";
+    case Type::Bool:
+      return b ? "True" : "False";
     case Type::Int16:
-    case Type::Int32: return std::to_string(i);
-    case Type::Single: return ShortestText(f);
-    case Type::Double: return ShortestText(d);
-    case Type::String: return s;
-    default: return {};
+    case Type::Int32:
+      return std::to_string(i);
+    case Type::Single:
+      return ShortestText(f);
+    case Type::Double:
+      return ShortestText(d);
+    case Type::String:
+      return s;
+    default:
+      return {};
   }
 }
 
 const char* Variant::TypeName() const {
   switch (type) {
-    case Type::Empty: return "Empty";
-    case Type::Missing: return "Missing";
-    case Type::Bool: return "Boolean";
-    case Type::Int16: return "Integer";
-    case Type::Int32: return "Long";
-    case Type::Single: return "Single";
-    case Type::Double: return "Double";
-    case Type::String: return "String";
-    case Type::Array: return "Array";
-    case Type::Record: return "Record";
-    case Type::Object: return "Object";
+    case Type::Empty:
+      return "Empty";
+    case Type::Missing:
+      return "Missing";
+    case Type::Bool:
+      return "Boolean";
+    case Type::Int16:
+      return "Integer";
+    case Type::Int32:
+      return "Long";
+    case Type::Single:
+      return "Single";
+    case Type::Double:
+      return "Double";
+    case Type::String:
+      return "String";
+    case Type::Array:
+      return "Array";
+    case Type::Record:
+      return "Record";
+    case Type::Object:
+      return "Object";
   }
   return "?";
 }

@@ -44,7 +44,19 @@ struct ComponentFailure : std::runtime_error {
 };
 
 struct Variant {
-  enum class Type : uint8_t { Empty, Missing, Bool, Int16, Int32, Single, Double, String, Array, Record, Object };
+  enum class Type : uint8_t {
+    Empty,
+    Missing,
+    Bool,
+    Int16,
+    Int32,
+    Single,
+    Double,
+    String,
+    Array,
+    Record,
+    Object
+  };
 
   Type type = Type::Empty;
   bool b = false;
@@ -57,13 +69,47 @@ struct Variant {
   HostRef obj;
 
   Variant() = default;
-  static Variant Missing() { Variant v; v.type = Type::Missing; return v; }
-  static Variant Bool(bool x) { Variant v; v.type = Type::Bool; v.b = x; return v; }
-  static Variant Int16(int16_t x) { Variant v; v.type = Type::Int16; v.i = x; return v; }
-  static Variant Int32(int32_t x) { Variant v; v.type = Type::Int32; v.i = x; return v; }
-  static Variant Single(float x) { Variant v; v.type = Type::Single; v.f = x; return v; }
-  static Variant Double(double x) { Variant v; v.type = Type::Double; v.d = x; return v; }
-  static Variant String(std::string x) { Variant v; v.type = Type::String; v.s = std::move(x); return v; }
+  static Variant Missing() {
+    Variant v;
+    v.type = Type::Missing;
+    return v;
+  }
+  static Variant Bool(bool x) {
+    Variant v;
+    v.type = Type::Bool;
+    v.b = x;
+    return v;
+  }
+  static Variant Int16(int16_t x) {
+    Variant v;
+    v.type = Type::Int16;
+    v.i = x;
+    return v;
+  }
+  static Variant Int32(int32_t x) {
+    Variant v;
+    v.type = Type::Int32;
+    v.i = x;
+    return v;
+  }
+  static Variant Single(float x) {
+    Variant v;
+    v.type = Type::Single;
+    v.f = x;
+    return v;
+  }
+  static Variant Double(double x) {
+    Variant v;
+    v.type = Type::Double;
+    v.d = x;
+    return v;
+  }
+  static Variant String(std::string x) {
+    Variant v;
+    v.type = Type::String;
+    v.s = std::move(x);
+    return v;
+  }
   static Variant Array(int32_t lbound, std::vector<Variant> items);
   static Variant Record(std::string type, std::vector<std::pair<std::string, Variant>> fields);
   static Variant Object(HostRef o);
@@ -71,11 +117,14 @@ struct Variant {
   bool IsMissing() const { return type == Type::Missing; }
   bool IsEmpty() const { return type == Type::Empty; }
   bool IsNumber() const {
-    return type == Type::Int16 || type == Type::Int32 || type == Type::Single || type == Type::Double;
+    return type == Type::Int16 || type == Type::Int32 || type == Type::Single ||
+           type == Type::Double;
   }
-  // Numeric value; a text reads by the leading-number rule, Empty/Missing as 0, a Boolean True as -1.
+  // Numeric value; a text reads by the leading-number rule, Empty/Missing as 0, a Boolean True as
+  // -1.
   double AsDouble() const;
-  // Text value; a number prints as the shortest text that reads back to the same value of its width.
+  // Text value; a number prints as the shortest text that reads back to the same value of its
+  // width.
   std::string AsText() const;
   const char* TypeName() const;
 };

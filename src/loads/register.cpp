@@ -6,7 +6,8 @@
 namespace tk {
 
 void RegisterLoadsClasses() {
-  Registry::Add({"clsWind", [] { return std::unique_ptr<Component>(new clsWind()); }, &clsWind::ClassInfoOf});
+  Registry::Add(
+      {"clsWind", [] { return std::unique_ptr<Component>(new clsWind()); }, &clsWind::ClassInfoOf});
   clsWind::RegisterTexts();
 }
 

@@ -17,41 +17,61 @@ namespace {
 using modKalbex::dInterpolate;
 
 // GBJ 9-87 table 6.2.1: height coefficient μz by height z (m), roughness classes A, B, C.
-constexpr float kMuzZ[] = {5, 10, 15, 20, 30, 40, 50, 60, 70, 80, 90, 100, 150, 200, 250, 300, 350, 400};
+constexpr float kMuzZ[] = {5,  10, 15,  20,  30,  40,  50,  60,  70,
+                           80, 90, 100, 150, 200, 250, 300, 350, 400};
 constexpr float kMuz[3][18] = {
-    {1.17f, 1.38f, 1.52f, 1.63f, 1.80f, 1.92f, 2.03f, 2.12f, 2.20f, 2.27f, 2.34f, 2.40f, 2.64f, 2.83f, 2.99f,
-     3.12f, 3.12f, 3.12f},
-    {0.80f, 1.00f, 1.14f, 1.25f, 1.42f, 1.56f, 1.67f, 1.77f, 1.86f, 1.95f, 2.02f, 2.09f, 2.38f, 2.61f, 2.80f,
-     2.97f, 3.12f, 3.12f},
-    {0.54f, 0.71f, 0.84f, 0.94f, 1.11f, 1.24f, 1.36f, 1.46f, 1.55f, 1.64f, 1.72f, 1.79f, 2.11f, 2.36f, 2.58f,
-     2.78f, 2.96f, 3.12f},
+    {1.17f, 1.38f, 1.52f, 1.63f, 1.80f, 1.92f, 2.03f, 2.12f, 2.20f, 2.27f, 2.34f, 2.40f, 2.64f,
+     2.83f, 2.99f, 3.12f, 3.12f, 3.12f},
+    {0.80f, 1.00f, 1.14f, 1.25f, 1.42f, 1.56f, 1.67f, 1.77f, 1.86f, 1.95f, 2.02f, 2.09f, 2.38f,
+     2.61f, 2.80f, 2.97f, 3.12f, 3.12f},
+    {0.54f, 0.71f, 0.84f, 0.94f, 1.11f, 1.24f, 1.36f, 1.46f, 1.55f, 1.64f, 1.72f, 1.79f, 2.11f,
+     2.36f, 2.58f, 2.78f, 2.96f, 3.12f},
 };
 
-// GBJ 9-87 table 6.4.3: magnification factor ξ by ωo·T1² (kN·s²/m²); steel, then concrete and masonry.
+// GBJ 9-87 table 6.4.3: magnification factor ξ by ωo·T1² (kN·s²/m²); steel, then concrete and
+// masonry.
 constexpr float kXiX[] = {0.01f, 0.02f, 0.04f, 0.06f, 0.08f, 0.10f, 0.20f, 0.40f, 0.60f,
                           0.80f, 1,     2,     4,     6,     8,     10,    20,    30};
 constexpr float kXi[2][18] = {
-    {1.47f, 1.57f, 1.69f, 1.77f, 1.83f, 1.88f, 2.04f, 2.24f, 2.36f, 2.46f, 2.53f, 2.80f, 3.09f, 3.28f, 3.42f,
-     3.54f, 3.91f, 4.14f},
-    {1.11f, 1.14f, 1.17f, 1.19f, 1.21f, 1.23f, 1.28f, 1.34f, 1.38f, 1.42f, 1.44f, 1.54f, 1.65f, 1.72f, 1.77f,
-     1.82f, 1.96f, 2.06f},
+    {1.47f, 1.57f, 1.69f, 1.77f, 1.83f, 1.88f, 2.04f, 2.24f, 2.36f, 2.46f, 2.53f, 2.80f, 3.09f,
+     3.28f, 3.42f, 3.54f, 3.91f, 4.14f},
+    {1.11f, 1.14f, 1.17f, 1.19f, 1.21f, 1.23f, 1.28f, 1.34f, 1.38f, 1.42f, 1.44f, 1.54f, 1.65f,
+     1.72f, 1.77f, 1.82f, 1.96f, 2.06f},
 };
 
 // Pulsation influence factor υ by total height H (rows) and H/B (columns), per roughness class.
 constexpr float kUpsH[] = {30, 40, 50, 60, 70, 80, 90, 100, 150, 200};
 constexpr float kUpsHB[] = {0.5f, 1, 2, 3};
 constexpr float kUps[3][10][4] = {
-    {{0.44f, 0.47f, 0.48f, 0.50f}, {0.43f, 0.47f, 0.48f, 0.50f}, {0.40f, 0.46f, 0.48f, 0.50f},
-     {0.39f, 0.44f, 0.48f, 0.50f}, {0.37f, 0.44f, 0.48f, 0.48f}, {0.36f, 0.43f, 0.47f, 0.48f},
-     {0.36f, 0.41f, 0.46f, 0.48f}, {0.35f, 0.40f, 0.46f, 0.48f}, {0.35f, 0.36f, 0.41f, 0.44f},
+    {{0.44f, 0.47f, 0.48f, 0.50f},
+     {0.43f, 0.47f, 0.48f, 0.50f},
+     {0.40f, 0.46f, 0.48f, 0.50f},
+     {0.39f, 0.44f, 0.48f, 0.50f},
+     {0.37f, 0.44f, 0.48f, 0.48f},
+     {0.36f, 0.43f, 0.47f, 0.48f},
+     {0.36f, 0.41f, 0.46f, 0.48f},
+     {0.35f, 0.40f, 0.46f, 0.48f},
+     {0.35f, 0.36f, 0.41f, 0.44f},
      {0.35f, 0.32f, 0.36f, 0.40f}},
-    {{0.45f, 0.49f, 0.51f, 0.52f}, {0.44f, 0.49f, 0.52f, 0.53f}, {0.42f, 0.48f, 0.52f, 0.53f},
-     {0.41f, 0.47f, 0.51f, 0.53f}, {0.40f, 0.46f, 0.50f, 0.52f}, {0.39f, 0.45f, 0.50f, 0.52f},
-     {0.38f, 0.44f, 0.49f, 0.51f}, {0.37f, 0.42f, 0.48f, 0.51f}, {0.37f, 0.38f, 0.44f, 0.48f},
+    {{0.45f, 0.49f, 0.51f, 0.52f},
+     {0.44f, 0.49f, 0.52f, 0.53f},
+     {0.42f, 0.48f, 0.52f, 0.53f},
+     {0.41f, 0.47f, 0.51f, 0.53f},
+     {0.40f, 0.46f, 0.50f, 0.52f},
+     {0.39f, 0.45f, 0.50f, 0.52f},
+     {0.38f, 0.44f, 0.49f, 0.51f},
+     {0.37f, 0.42f, 0.48f, 0.51f},
+     {0.37f, 0.38f, 0.44f, 0.48f},
      {0.37f, 0.35f, 0.40f, 0.44f}},
-    {{0.53f, 0.56f, 0.59f, 0.61f}, {0.52f, 0.57f, 0.61f, 0.63f}, {0.50f, 0.56f, 0.61f, 0.63f},
-     {0.49f, 0.56f, 0.61f, 0.63f}, {0.48f, 0.55f, 0.62f, 0.63f}, {0.47f, 0.54f, 0.61f, 0.63f},
-     {0.46f, 0.53f, 0.61f, 0.63f}, {0.45f, 0.51f, 0.60f, 0.62f}, {0.45f, 0.49f, 0.57f, 0.61f},
+    {{0.53f, 0.56f, 0.59f, 0.61f},
+     {0.52f, 0.57f, 0.61f, 0.63f},
+     {0.50f, 0.56f, 0.61f, 0.63f},
+     {0.49f, 0.56f, 0.61f, 0.63f},
+     {0.48f, 0.55f, 0.62f, 0.63f},
+     {0.47f, 0.54f, 0.61f, 0.63f},
+     {0.46f, 0.53f, 0.61f, 0.63f},
+     {0.45f, 0.51f, 0.60f, 0.62f},
+     {0.45f, 0.49f, 0.57f, 0.61f},
      {0.45f, 0.44f, 0.51f, 0.56f}},
 };
 
@@ -68,7 +88,15 @@ double Lookup(const float (&xs)[M], const Y* ys, double x) {
   return dInterpolate(x, xs[k - 1], xs[k], ys[k - 1], ys[k]);
 }
 
-enum class Family { kConcreteFrame, kConcreteWall, kSteel, kMasonry, kMultiStorey, kGlass, kUnknown };
+enum class Family {
+  kConcreteFrame,
+  kConcreteWall,
+  kSteel,
+  kMasonry,
+  kMultiStorey,
+  kGlass,
+  kUnknown
+};
 
 Family FamilyOf(std::string_view type) {
   if (type == "高层建筑（钢筋混凝土框架、框剪结构）") return Family::kConcreteFrame;
@@ -133,7 +161,9 @@ double clsWind::CalWindMuz(int iCzd, double z) {
   return Lookup(kMuzZ, kMuz[row], z);
 }
 
-double clsWind::CalWindXi(bool steel, double wT2) { return Lookup(kXiX, kXi[steel ? 0 : 1], wT2); }
+double clsWind::CalWindXi(bool steel, double wT2) {
+  return Lookup(kXiX, kXi[steel ? 0 : 1], wT2);
+}
 
 double clsWind::CalWindUpsilon(int iCzd, double HB, double H) {
   const int t = iCzd < 1 ? 0 : iCzd > 3 ? 2 : iCzd - 1;
@@ -161,18 +191,20 @@ double clsWind::CalWindPsiz(double zH) {
   return dInterpolate(zH, grid[k - 1], grid[k], kPsi[k - 1], kPsi[k]);
 }
 
-void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJgLx, float& sWo, float& sTzXs,
-                        int16_t& iCzd, int16_t& iScFs, int16_t& N, VBArray<float>& sH, VBArray<float>& sB,
-                        VBArray<float>& sUs, bool& bAutoCalT1, float& sT1, VBArray<float>& Wk, std::string& tText) {
+void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJgLx, float& sWo,
+                        float& sTzXs, int16_t& iCzd, int16_t& iScFs, int16_t& N, VBArray<float>& sH,
+                        VBArray<float>& sB, VBArray<float>& sUs, bool& bAutoCalT1, float& sT1,
+                        VBArray<float>& Wk, std::string& tText) {
   lErrNumber = 0;
   Report r;
   const std::string type(TrimView(tJgLx));
   const Family fam = FamilyOf(type);
-  const bool high_rise = fam == Family::kConcreteFrame || fam == Family::kConcreteWall || fam == Family::kSteel ||
-                         fam == Family::kMasonry;
+  const bool high_rise = fam == Family::kConcreteFrame || fam == Family::kConcreteWall ||
+                         fam == Family::kSteel || fam == Family::kMasonry;
   // GBJ 9-87 appendix 4 gives empirical periods only for concrete frames and shear-wall buildings;
   // steel and masonry buildings keep the period the user gives.
-  const bool calc_t1 = bAutoCalT1 && (fam == Family::kConcreteFrame || fam == Family::kConcreteWall);
+  const bool calc_t1 =
+      bAutoCalT1 && (fam == Family::kConcreteFrame || fam == Family::kConcreteWall);
   r.Raw("风荷载标准值：").Raw(TrimView(tGcMc)).HeadingEnd();
 
   // The texts were checked by CheckBeamPjErr; what is left would give no result at all.
@@ -215,12 +247,23 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
     const double wo = sWo, Kw = sTzXs;
     const double w0 = Kw * wo;  // adjusted basic wind pressure
     r.Heading("1．基本资料：");
-    r.Sp(4).Raw("基本风压ωo＝").Val(wo, "kn/m2d_2").Sp(4).Raw("基本风压调整系数Kw＝").Num(Kw, "#0.000").End();
+    r.Sp(4)
+        .Raw("基本风压ωo＝")
+        .Val(wo, "kn/m2d_2")
+        .Sp(4)
+        .Raw("基本风压调整系数Kw＝")
+        .Num(Kw, "#0.000")
+        .End();
     r.Sp(4).Raw("调整后的基本风压ωo＝").Val(w0, "kn/m2d_2").End();
     r.Sp(4).Raw("地面粗糙度类别：").Raw(L).Raw("类");
-    if (iCzd == 1) r.Raw("（A类指近海海面、海岛、海岸、湖岸及沙漠地区）");
-    else if (iCzd == 2) r.Raw("（B类指田野、乡村、丛林、丘陵以及房屋比较稀疏的").End().Raw("    中、小城镇和大城市郊区）");
-    else r.Raw("（C类指有密集建筑群的大城市市区）");
+    if (iCzd == 1)
+      r.Raw("（A类指近海海面、海岛、海岸、湖岸及沙漠地区）");
+    else if (iCzd == 2)
+      r.Raw("（B类指田野、乡村、丛林、丘陵以及房屋比较稀疏的")
+          .End()
+          .Raw("    中、小城镇和大城市郊区）");
+    else
+      r.Raw("（C类指有密集建筑群的大城市市区）");
     r.End();
     r.Sp(4).Raw("结构类型：").Raw(type).End();
 
@@ -244,7 +287,8 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
     runs(us, [&](int i) { r.Raw("μsi＝").Num(us[i], "0.###"); });
     r.Sp(4).Raw("设计时执行的规范：").End();
     r.Sp(4).Raw("《建筑结构荷载规范》GBJ 9－87，以下简称“荷载规范”").End();
-    if (fam == Family::kGlass) r.Sp(4).Raw("《玻璃幕墙工程技术规范》JBJ 102－96，以下简称“幕墙规范”").End();
+    if (fam == Family::kGlass)
+      r.Sp(4).Raw("《玻璃幕墙工程技术规范》JBJ 102－96，以下简称“幕墙规范”").End();
 
     r.Heading("2．风荷载计算：");
     r.Raw("  (1) 风压高度变化系数μz：").End();
@@ -252,7 +296,12 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
     std::vector<double> muz(n + 1), beta(n + 1, 1.0);
     for (int i = 1; i <= n; ++i) {
       muz[i] = CalWindMuz(iCzd, z[i]);
-      floor_label(i, i).Raw("在z＝").Val(z[i], "md").Raw("高度处，μzi＝").Num(muz[i], "#0.000").End();
+      floor_label(i, i)
+          .Raw("在z＝")
+          .Val(z[i], "md")
+          .Raw("高度处，μzi＝")
+          .Num(muz[i], "#0.000")
+          .End();
     }
 
     r.Raw("  (2) 风振系数βz：").End();
@@ -279,7 +328,12 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
           T1 = 0.25 + fault::div(0.00053 * H * H, Bc);  // GBJ 9-87 eq. 附4-15
           r.Sp(4).Raw("T1 ＝ 0.25 + 0.00053 * H ^ 2 / B ^ (1 / 3)").End();
           r.Sp(4).Raw("（荷载规范式 附4-15）").End();
-          r.Sp(4).Raw("T1 ＝ 0.25+0.00053*").Val(H, "m").Raw("^2/").Num(Bm, "#0.000").Raw("^(1/3) ＝ ");
+          r.Sp(4)
+              .Raw("T1 ＝ 0.25+0.00053*")
+              .Val(H, "m")
+              .Raw("^2/")
+              .Num(Bm, "#0.000")
+              .Raw("^(1/3) ＝ ");
         } else {
           T1 = 0.03 + fault::div(0.03 * H, Bc);  // GBJ 9-87 eq. 附4-16
           r.Sp(4).Raw("T1 ＝ 0.03 + 0.03 * H / B ^ (1 / 3)").End();
@@ -299,14 +353,24 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
       if (iCzd == 3) {
         f = 0.71;
         f_text = "0.71 * ";
-        r.Sp(4).Raw("计算ωo * T1 ^ 2 时，对地面粗糙度C类地区，按当地的基本风压乘以0.71后代入：").End();
+        r.Sp(4)
+            .Raw("计算ωo * T1 ^ 2 时，对地面粗糙度C类地区，按当地的基本风压乘以0.71后代入：")
+            .End();
       } else if (iCzd == 1) {
         f = 1.38;
         f_text = "1.38 * ";
-        r.Sp(4).Raw("计算ωo * T1 ^ 2 时，对地面粗糙度A类地区，按当地的基本风压乘以1.38后代入").End();
+        r.Sp(4)
+            .Raw("计算ωo * T1 ^ 2 时，对地面粗糙度A类地区，按当地的基本风压乘以1.38后代入")
+            .End();
       }
       const double wT2 = fault::check(f * wo * T1 * T1);
-      r.Sp(4).Raw("ωo * T1 ^ 2 ＝ ").Raw(f_text).Num(wo, "#0.000").Raw(" * ").Num(T1, "#0.000").Raw(" ^ 2 ＝ ");
+      r.Sp(4)
+          .Raw("ωo * T1 ^ 2 ＝ ")
+          .Raw(f_text)
+          .Num(wo, "#0.000")
+          .Raw(" * ")
+          .Num(T1, "#0.000")
+          .Raw(" ^ 2 ＝ ");
       r.Num(wT2, "#0.000").End();
       const double xi = CalWindXi(fam == Family::kSteel, wT2);
       r.Sp(4).Raw("ξ ＝ ").Num(xi, "#0.000").End();
@@ -317,20 +381,37 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
         HB[i] = fault::div(H, B[i]);
         ups[i] = CalWindUpsilon(iCzd, HB[i], H);
       }
-      runs(B, [&](int i) { r.Raw("H / Bi ＝ ").Num(HB[i], "#0.00").Raw("，υi ＝ ").Num(ups[i], "#0.000").Raw("；"); });
+      runs(B, [&](int i) {
+        r.Raw("H / Bi ＝ ").Num(HB[i], "#0.00").Raw("，υi ＝ ").Num(ups[i], "#0.000").Raw("；");
+      });
 
       r.Sp(4).Raw("振型系数ψz，可按荷载规范表6.4.5确定：").End();
       for (int i = 1; i <= n; ++i) {
         const double zH = fault::div(z[i], H);
         psi[i] = CalWindPsiz(zH);
-        floor_label(i, i).Raw("相对高度 z / H ＝ ").Num(zH, "#0.000").Raw("，ψzi ＝ ").Num(psi[i], "#0.000");
+        floor_label(i, i)
+            .Raw("相对高度 z / H ＝ ")
+            .Num(zH, "#0.000")
+            .Raw("，ψzi ＝ ")
+            .Num(psi[i], "#0.000");
         r.Raw("；").End();
       }
       r.Sp(4).Raw("各层在层高处的风振系数βz分别为：").End();
       for (int i = 1; i <= n; ++i) {
         beta[i] = 1.0 + fault::div(xi * ups[i] * psi[i], muz[i]);
-        floor_label(i, i).Raw("βzi ＝ 1 + ").Num(xi, "#0.000").Raw(" * ").Num(ups[i], "#0.000").Raw(" * ");
-        r.Num(psi[i], "#0.000").Raw(" / ").Num(muz[i], "#0.000").Raw(" ＝ ").Num(beta[i], "#0.000").Raw("；").End();
+        floor_label(i, i)
+            .Raw("βzi ＝ 1 + ")
+            .Num(xi, "#0.000")
+            .Raw(" * ")
+            .Num(ups[i], "#0.000")
+            .Raw(" * ");
+        r.Num(psi[i], "#0.000")
+            .Raw(" / ")
+            .Num(muz[i], "#0.000")
+            .Raw(" ＝ ")
+            .Num(beta[i], "#0.000")
+            .Raw("；")
+            .End();
       }
     }
 
@@ -338,8 +419,10 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
     r.Sp(4).Raw("ωk ＝ βz * μs * μz * ωo ").End();
     r.Sp(4).Raw("（荷载规范式 6.1.1）").End();
     r.Sp(4).Raw("各层在层高处的风荷载标准值ωk分别为：");
-    if (iScFs == 3) r.Raw("（Pωki为各层总风荷载）");
-    else if (iScFs == 1) r.Raw("（Qωki为各层沿宽度方向每延米线荷载）");
+    if (iScFs == 3)
+      r.Raw("（Pωki为各层总风荷载）");
+    else if (iScFs == 1)
+      r.Raw("（Qωki为各层沿宽度方向每延米线荷载）");
     r.End();
     // iScFs = 2, like any value other than 1 and 3, prints no storey values: the host offers only
     // the line load per metre of width and the total storey force.
@@ -347,8 +430,10 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
     for (int i = 1; i <= n; ++i) {
       wk[i] = fault::check(beta[i] * us[i] * muz[i] * w0);
       floor_label(i, i).Raw("ωki ＝ ").Num(beta[i], "#0.000");
-      if (us[i] >= 0) r.Raw(" * ").Num(us[i], "#0.000").Raw(" * ");
-      else r.Raw(" * (").Num(us[i], "#0.000").Raw(") * ");
+      if (us[i] >= 0)
+        r.Raw(" * ").Num(us[i], "#0.000").Raw(" * ");
+      else
+        r.Raw(" * (").Num(us[i], "#0.000").Raw(") * ");
       r.Num(muz[i], "#0.000").Raw(" * ").Num(w0, "#0.000").Raw(" ＝ ").Val(wk[i], "kn/m2d_2").End();
       if (fam == Family::kGlass) {
         // JBJ 102-96 5.2.2: the glass is designed for at least 1.0 kN/m² of pressure or suction.
@@ -375,8 +460,10 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
         } else {
           v = (wk[i - 1] + wk[i]) * h[i] * (total ? B[i] : 1.0) / 2.0;
           r.Raw("(").Num(wk[i - 1], "#0.000");
-          if (wk[i] < 0) r.Raw(" - ").Num(-wk[i], "#0.000");
-          else r.Raw(" + ").Num(wk[i], "#0.000");
+          if (wk[i] < 0)
+            r.Raw(" - ").Num(-wk[i], "#0.000");
+          else
+            r.Raw(" + ").Num(wk[i], "#0.000");
           r.Raw(") * ").Val(h[i], "m");
           if (total) r.Raw(" * ").Val(B[i], "m");
           r.Raw(" / 2");
@@ -386,13 +473,14 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
     }
   } catch (const ArithmeticFault&) {
     lErrNumber = wind::kFault;
-    r.Error(std::string(r.services().tTextById(32005)) + std::string(r.services().tTextById(32007)));
+    r.Error(std::string(r.services().tTextById(32005)) +
+            std::string(r.services().tTextById(32007)));
   }
   r.MoveTo(tText);
 }
 
-void clsWind::CheckBeamPjErr(int32_t& lErrNumber, int16_t& Index, VBArray<std::string>& Text, VBArray<bool>& bText,
-                             int16_t iStart, int16_t iEnd) {
+void clsWind::CheckBeamPjErr(int32_t& lErrNumber, int16_t& Index, VBArray<std::string>& Text,
+                             VBArray<bool>& bText, int16_t iStart, int16_t iEnd) {
   lErrNumber = 0;
   IInputCheck& check = modKalbex::InputCheck();
   for (int i = std::max<int>(iStart, 0); i <= iEnd && i < kFieldCount; ++i) {
@@ -422,8 +510,8 @@ std::string clsWind::tFormatLstB(int32_t lCh, int32_t lCbz, float sH, float sB, 
   return s;
 }
 
-void clsWind::ReadTextFormLstB(const std::string& Text, int32_t& lCh, int32_t& lCbz, float& sH, float& sB,
-                               float& sUs) {
+void clsWind::ReadTextFormLstB(const std::string& Text, int32_t& lCh, int32_t& lCbz, float& sH,
+                               float& sB, float& sUs) {
   std::string_view f[5];
   std::string_view rest = Text;
   for (auto& x : f) {
@@ -453,22 +541,39 @@ void clsWind::CboB_KeyPress(int16_t Index, int16_t& KeyAscii) {
   KeyAscii = modKalbex::Services().FilterKey(KeyAscii, cls);
 }
 
-const ClassInfo& clsWind::Info() const { return ClassInfoOf(); }
+const ClassInfo& clsWind::Info() const {
+  return ClassInfoOf();
+}
 
 const ClassInfo& clsWind::ClassInfoOf() {
   using C [[maybe_unused]] = clsWind;
   static const ClassInfo ci{
-    "clsWind",
-    {
-      Method("CalWindJz", &C::CalWindJz,
-             {"lErrNumber", "tGcMc", "tJgLx", "sWo", "sTzXs", "iCzd", "iScFs", "N", {"sH", 1}, {"sB", 1},
-              {"sUs", 1}, "bAutoCalT1", "sT1", {"Wk", 1}, "tText"}),
-      Method("CheckBeamPjErr", &C::CheckBeamPjErr, {"lErrNumber", "Index", "Text", "bText", "iStart", "iEnd"}),
-      Method("tFormatLstB", &C::tFormatLstB, {"lCh", "lCbz", "sH", "sB", "sUs"}),
-      Method("ReadTextFormLstB", &C::ReadTextFormLstB, {"Text", "lCh", "lCbz", "sH", "sB", "sUs"}),
-      Method("bLstBListEq", &C::bLstBListEq, {"Text1", "Text2"}),
-      Method("CboB_KeyPress", &C::CboB_KeyPress, {"Index", "KeyAscii"}),
-    }};
+      "clsWind",
+      {
+          Method("CalWindJz", &C::CalWindJz,
+                 {"lErrNumber",
+                  "tGcMc",
+                  "tJgLx",
+                  "sWo",
+                  "sTzXs",
+                  "iCzd",
+                  "iScFs",
+                  "N",
+                  {"sH", 1},
+                  {"sB", 1},
+                  {"sUs", 1},
+                  "bAutoCalT1",
+                  "sT1",
+                  {"Wk", 1},
+                  "tText"}),
+          Method("CheckBeamPjErr", &C::CheckBeamPjErr,
+                 {"lErrNumber", "Index", "Text", "bText", "iStart", "iEnd"}),
+          Method("tFormatLstB", &C::tFormatLstB, {"lCh", "lCbz", "sH", "sB", "sUs"}),
+          Method("ReadTextFormLstB", &C::ReadTextFormLstB,
+                 {"Text", "lCh", "lCbz", "sH", "sB", "sUs"}),
+          Method("bLstBListEq", &C::bLstBListEq, {"Text1", "Text2"}),
+          Method("CboB_KeyPress", &C::CboB_KeyPress, {"Index", "KeyAscii"}),
+      }};
   return ci;
 }
 

@@ -11,10 +11,10 @@ namespace tk {
 
 // Error codes of the wind calculator (the input texts are checked by CheckBeamPjErr first).
 namespace wind {
-constexpr int32_t kNoFloors = 600101;       // N < 1
-constexpr int32_t kBadRoughness = 600102;   // iCzd not 1, 2 or 3
-constexpr int32_t kBadStructure = 600103;   // tJgLx not one of the six types
-constexpr int32_t kFault = 600199;          // arithmetic fault (zero height, zero width ...)
+constexpr int32_t kNoFloors = 600101;      // N < 1
+constexpr int32_t kBadRoughness = 600102;  // iCzd not 1, 2 or 3
+constexpr int32_t kBadStructure = 600103;  // tJgLx not one of the six types
+constexpr int32_t kFault = 600199;         // arithmetic fault (zero height, zero width ...)
 }  // namespace wind
 
 class clsWind : public Component {
@@ -27,15 +27,17 @@ class clsWind : public Component {
   static void RegisterTexts();
 
   // ωk of every floor (1 = bottom) with the report "风荷载标准值：".
-  void CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJgLx, float& sWo, float& sTzXs,
-                 int16_t& iCzd, int16_t& iScFs, int16_t& N, VBArray<float>& sH, VBArray<float>& sB,
-                 VBArray<float>& sUs, bool& bAutoCalT1, float& sT1, VBArray<float>& Wk, std::string& tText);
+  void CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJgLx, float& sWo,
+                 float& sTzXs, int16_t& iCzd, int16_t& iScFs, int16_t& N, VBArray<float>& sH,
+                 VBArray<float>& sB, VBArray<float>& sUs, bool& bAutoCalT1, float& sT1,
+                 VBArray<float>& Wk, std::string& tText);
   // Checks the host fields Text(iStart..iEnd); the first failure gives its code and index.
-  void CheckBeamPjErr(int32_t& lErrNumber, int16_t& Index, VBArray<std::string>& Text, VBArray<bool>& bText,
-                      int16_t iStart, int16_t iEnd);
+  void CheckBeamPjErr(int32_t& lErrNumber, int16_t& Index, VBArray<std::string>& Text,
+                      VBArray<bool>& bText, int16_t iStart, int16_t iEnd);
   // One line of the host's floor list, and back.
   std::string tFormatLstB(int32_t lCh, int32_t lCbz, float sH, float sB, float sUs);
-  void ReadTextFormLstB(const std::string& Text, int32_t& lCh, int32_t& lCbz, float& sH, float& sB, float& sUs);
+  void ReadTextFormLstB(const std::string& Text, int32_t& lCh, int32_t& lCbz, float& sH, float& sB,
+                        float& sUs);
   bool bLstBListEq(const std::string& Text1, const std::string& Text2);
   // Key filter of the host's combo boxes by field index.
   void CboB_KeyPress(int16_t Index, int16_t& KeyAscii);

@@ -30,7 +30,9 @@ constexpr int kRows = static_cast<int>(std::size(kConcrete));
 constexpr float kBarDiameters[] = {6, 8, 10, 12, 14, 16, 18, 20, 22, 25, 28, 30, 32, 36, 40};
 
 // Grades are matched on ten times their value, rounded, so 7.5 and 7.50001 are one grade.
-long Tenths(double x) { return std::lround(x * 10.0); }
+long Tenths(double x) {
+  return std::lround(x * 10.0);
+}
 
 const ConcreteRow* RowOfGrade(double c) {
   const long t = Tenths(c);
@@ -82,10 +84,18 @@ double clsMaterial::FyToEs(double Fy) {
   return modKalbex::dInterpolate(Fy, 210.0, 310.0, 210000.0, 200000.0);
 }
 
-float clsMaterial::CtoFcm(float sC) { return ColumnOfGrade(sC, &ConcreteRow::fcm); }
-float clsMaterial::CtoFc(float sC) { return ColumnOfGrade(sC, &ConcreteRow::fc); }
-float clsMaterial::CtoFt(float sC) { return ColumnOfGrade(sC, &ConcreteRow::ft); }
-float clsMaterial::CtoFtk(float sC) { return ColumnOfGrade(sC, &ConcreteRow::ftk); }
+float clsMaterial::CtoFcm(float sC) {
+  return ColumnOfGrade(sC, &ConcreteRow::fcm);
+}
+float clsMaterial::CtoFc(float sC) {
+  return ColumnOfGrade(sC, &ConcreteRow::fc);
+}
+float clsMaterial::CtoFt(float sC) {
+  return ColumnOfGrade(sC, &ConcreteRow::ft);
+}
+float clsMaterial::CtoFtk(float sC) {
+  return ColumnOfGrade(sC, &ConcreteRow::ftk);
+}
 
 double clsMaterial::CtoEc(double c) {
   if (std::isnan(c)) return kConcrete[0].Ec;
@@ -98,8 +108,12 @@ double clsMaterial::CtoEc(double c) {
   return kConcrete[kRows - 1].Ec;
 }
 
-double clsMaterial::dGanJinFy(const std::string& tText, int16_t* I) { return SteelByGrade(tText, I); }
-double clsMaterial::dGanJinFy1(const std::string& tText, int16_t* I) { return SteelByGrade(tText, I); }
+double clsMaterial::dGanJinFy(const std::string& tText, int16_t* I) {
+  return SteelByGrade(tText, I);
+}
+double clsMaterial::dGanJinFy1(const std::string& tText, int16_t* I) {
+  return SteelByGrade(tText, I);
+}
 
 double clsMaterial::dGjDiameterFromAs(double dAs, std::optional<int16_t> iGs) {
   // Without a bar count the area is taken as one bar's. A non-positive count or a negative or
@@ -114,18 +128,24 @@ double clsMaterial::dGjDiameterFromAs(double dAs, std::optional<int16_t> iGs) {
   return LeadingNumber(FormatNumber(d, modKalbex::tUnitText("0")));
 }
 
-double clsMaterial::dBf1_AutoCal(const std::string& tJmXs, float sLo, float sB, float sH, float Cas, float sHf1) {
+double clsMaterial::dBf1_AutoCal(const std::string& tJmXs, float sLo, float sB, float sH, float Cas,
+                                 float sHf1) {
   // GBJ 10-89 table 4.1.7: flange width of T and inverted-L beams.
   double k = 0;
-  if (modKalbex::bTextEq(tJmXs, "T形") || modKalbex::bTextEq(tJmXs, "T形截面")) k = 1;
-  else if (modKalbex::bTextEq(tJmXs, "倒L形") || modKalbex::bTextEq(tJmXs, "倒L形截面")) k = 0.5;
+  if (modKalbex::bTextEq(tJmXs, "T形") || modKalbex::bTextEq(tJmXs, "T形截面"))
+    k = 1;
+  else if (modKalbex::bTextEq(tJmXs, "倒L形") || modKalbex::bTextEq(tJmXs, "倒L形截面"))
+    k = 0.5;
   if (sH == Cas) return 0;
   const double r = static_cast<double>(sHf1) / (static_cast<double>(sH) - Cas);
   const double w1 = k * sLo / 3.0;
   double w2;
-  if (r >= 0.1) w2 = sB + 12.0 * k * sHf1;
-  else if (r >= 0.05) w2 = sB + 6.0 * k * sHf1;
-  else w2 = sB;
+  if (r >= 0.1)
+    w2 = sB + 12.0 * k * sHf1;
+  else if (r >= 0.05)
+    w2 = sB + 6.0 * k * sHf1;
+  else
+    w2 = sB;
   return modKalbex::vMaxVal(static_cast<double>(sB), modKalbex::vMinVal(w1, w2));
 }
 
@@ -136,11 +156,14 @@ void clsMaterial::HntQdAddCboB(int16_t iSign, HostRef CboB, HostRef lblB, const 
   const std::string sq(modKalbex::Services().tSquareSign());
   std::string caption, tip;
   const char* const* items = nullptr;
-  static const char* kGrades[] = {"7.5", "10", "15", "20", "25", "30", "35", "40", "45", "50", "55", "60"};
+  static const char* kGrades[] = {"7.5", "10", "15", "20", "25", "30",
+                                  "35",  "40", "45", "50", "55", "60"};
   static const char* kFtk[] = {"0.75", "0.90", "1.20", "1.50", "1.75", "2.00",
                                "2.25", "2.45", "2.60", "2.75", "2.85", "2.95"};
-  static const char* kFc[] = {"3.7", "5.0", "7.5", "10.0", "12.5", "15.0", "17.5", "19.5", "21.5", "23.5", "25.0", "26.5"};
-  static const char* kFcm[] = {"4.1", "5.5", "8.5", "11.0", "13.5", "16.5", "19.0", "21.5", "23.5", "26.0", "27.5", "29.0"};
+  static const char* kFc[] = {"3.7",  "5.0",  "7.5",  "10.0", "12.5", "15.0",
+                              "17.5", "19.5", "21.5", "23.5", "25.0", "26.5"};
+  static const char* kFcm[] = {"4.1",  "5.5",  "8.5",  "11.0", "13.5", "16.5",
+                               "19.0", "21.5", "23.5", "26.0", "27.5", "29.0"};
   switch (iSign) {
     case 0:
       caption = "混凝土强度等级：";
@@ -162,7 +185,8 @@ void clsMaterial::HntQdAddCboB(int16_t iSign, HostRef CboB, HostRef lblB, const 
       tip = " 砼弯曲抗压强度fcm (N/mm" + sq + ") ";
       items = kFcm;
       break;
-    default: return;
+    default:
+      return;
   }
   if (tPf && !tPf->empty()) tip = *tPf;
   SetText(lblB, "Caption", caption);
@@ -175,7 +199,9 @@ void clsMaterial::HntQdAddCboB(int16_t iSign, HostRef CboB, HostRef lblB, const 
   SetText(CboB, "Text", Text);
 }
 
-const ClassInfo& clsMaterial::Info() const { return ClassInfoOf(); }
+const ClassInfo& clsMaterial::Info() const {
+  return ClassInfoOf();
+}
 
 const ClassInfo& clsMaterial::ClassInfoOf() {
   using C [[maybe_unused]] = clsMaterial;

@@ -31,7 +31,8 @@ class clsMaterial : public Component {
   double dGanJinFy(const std::string& tText, int16_t* I = nullptr);
   double dGanJinFy1(const std::string& tText, int16_t* I = nullptr);
   double dGjDiameterFromAs(double dAs, std::optional<int16_t> iGs = std::nullopt);
-  double dBf1_AutoCal(const std::string& tJmXs, float sLo, float sB, float sH, float Cas, float sHf1);
+  double dBf1_AutoCal(const std::string& tJmXs, float sLo, float sB, float sH, float Cas,
+                      float sHf1);
   void HntQdAddCboB(int16_t iSign, HostRef CboB, HostRef lblB, const std::string& Text,
                     std::optional<std::string> tPf = std::nullopt);
 };

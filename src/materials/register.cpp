@@ -6,7 +6,8 @@
 namespace tk {
 
 void RegisterMaterialsClasses() {
-  Registry::Add({"clsMaterial", [] { return std::unique_ptr<Component>(new clsMaterial()); }, &clsMaterial::ClassInfoOf});
+  Registry::Add({"clsMaterial", [] { return std::unique_ptr<Component>(new clsMaterial()); },
+                 &clsMaterial::ClassInfoOf});
 }
 
 }  // namespace tk

@@ -14,11 +14,23 @@ using namespace beampj;
 namespace {
 
 // Field names as the input messages show them.
-constexpr const char* kFieldNames[17] = {
-    "钢筋面积", "截面宽度", "通长钢筋", "纵筋最小直径", "纵筋最大直径", "净保护层厚度",
-    "实配钢筋面积下限", "实配钢筋面积上限", "截面高度", "混凝土强度等级",
-    "第二排纵筋面积折减系数", "第三排纵筋面积折减系数", "第四排纵筋面积折减系数",
-    "钢筋抗拉强度设计值fy (直径d≤25)", "钢筋抗拉强度设计值fy (d＝28~40)", "箍筋最大肢距", "弯矩值 Ms"};
+constexpr const char* kFieldNames[17] = {"钢筋面积",
+                                         "截面宽度",
+                                         "通长钢筋",
+                                         "纵筋最小直径",
+                                         "纵筋最大直径",
+                                         "净保护层厚度",
+                                         "实配钢筋面积下限",
+                                         "实配钢筋面积上限",
+                                         "截面高度",
+                                         "混凝土强度等级",
+                                         "第二排纵筋面积折减系数",
+                                         "第三排纵筋面积折减系数",
+                                         "第四排纵筋面积折减系数",
+                                         "钢筋抗拉强度设计值fy (直径d≤25)",
+                                         "钢筋抗拉强度设计值fy (d＝28~40)",
+                                         "箍筋最大肢距",
+                                         "弯矩值 Ms"};
 
 constexpr int kFields = 17;
 constexpr const char* kDataFile = "QvfdBmPj.tav";
@@ -33,12 +45,14 @@ constexpr const char* kBoxLineEnd = "\r\n";
 
 bool IsOn(const Variant& v) {
   switch (v.type) {
-    case Variant::Type::Bool: return v.b;
+    case Variant::Type::Bool:
+      return v.b;
     case Variant::Type::String: {
       const std::string t = Trim(v.s);
       return EqualsNoCase(t, "True") || (IsNumericText(t) && LeadingNumber(t) != 0);
     }
-    default: return v.AsDouble() != 0;
+    default:
+      return v.AsDouble() != 0;
   }
 }
 
@@ -49,10 +63,14 @@ size_t DisplayWidth(std::string_view s) {
     const unsigned char c = static_cast<unsigned char>(s[k]);
     uint32_t cp = c;
     int len = 1;
-    if (c >= 0xF0) len = 4, cp = c & 0x07;
-    else if (c >= 0xE0) len = 3, cp = c & 0x0F;
-    else if (c >= 0xC0) len = 2, cp = c & 0x1F;
-    for (int j = 1; j < len && k + j < s.size(); ++j) cp = (cp << 6) | (static_cast<unsigned char>(s[k + j]) & 0x3F);
+    if (c >= 0xF0)
+      len = 4, cp = c & 0x07;
+    else if (c >= 0xE0)
+      len = 3, cp = c & 0x0F;
+    else if (c >= 0xC0)
+      len = 2, cp = c & 0x1F;
+    for (int j = 1; j < len && k + j < s.size(); ++j)
+      cp = (cp << 6) | (static_cast<unsigned char>(s[k + j]) & 0x3F);
     k += len;
     const bool wide = (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) ||
                       (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
@@ -73,12 +91,12 @@ void AppendPadded(std::string& out, std::string_view s, size_t width) {
 
 struct clsBeamPjOld::Inputs {
   // options
-  bool top = false, mm2 = false, autoRows = false, asEq = false, asSj = false, zj = false, asPjl = false,
-       lfkd = false, bxgj = false;
+  bool top = false, mm2 = false, autoRows = false, asEq = false, asSj = false, zj = false,
+       asPjl = false, lfkd = false, bxgj = false;
   int iPai = 1;
   // values
-  double As = 0, b = 0, c = 0, dMin = 0, dMax = 0, kl = 0, ku = 0, h = 0, grade = 0, fy25 = 0, fy40 = 0,
-         sl = 0, Ms = 0, Es = 0, ftk = 0;
+  double As = 0, b = 0, c = 0, dMin = 0, dMax = 0, kl = 0, ku = 0, h = 0, grade = 0, fy25 = 0,
+         fy40 = 0, sl = 0, Ms = 0, Es = 0, ftk = 0;
   int nThrough = 0;
   double dThrough = 0;
   double k[5] = {0, 1, 0, 0, 0};
@@ -115,8 +133,7 @@ struct clsBeamPjOld::Inputs {
 };
 
 clsBeamPjOld::clsBeamPjOld()
-    : m_LfKd(std::make_unique<clsLfKd>()),
-      m_Moment(std::make_unique<clsMoment>()) {}
+    : m_LfKd(std::make_unique<clsLfKd>()), m_Moment(std::make_unique<clsMoment>()) {}
 
 clsBeamPjOld::~clsBeamPjOld() {
   m_LfKd.reset();
@@ -133,8 +150,8 @@ void clsBeamPjOld::SubForm(HostRef& frm) {
 //   501: the text fails its check kind (message of the input-check component);
 //   502: the text reads as a number but the value cannot be used (bar text, diameter not in the
 //        list, smallest above largest, upper area factor below the lower, leg spacing <= 8 mm).
-int32_t clsBeamPjOld::CheckInputs(const VBArray<std::string>& Text, const VBArray<bool>& bText, const Inputs& opt,
-                                  int16_t& Index, std::string& message) {
+int32_t clsBeamPjOld::CheckInputs(const VBArray<std::string>& Text, const VBArray<bool>& bText,
+                                  const Inputs& opt, int16_t& Index, std::string& message) {
   auto& check = modKalbex::InputCheck();
   auto& svc = modKalbex::Services();
   auto fail = [&](int i, int32_t code, std::string msg) {
@@ -147,7 +164,9 @@ int32_t clsBeamPjOld::CheckInputs(const VBArray<std::string>& Text, const VBArra
     const bool inUse = bText.Has(i) && bText.data[static_cast<size_t>(i - bText.lbound)];
     if (!opt.Needs(i) && !inUse) continue;
     const std::string& t = Text(i);
-    std::string kind = i == 2 ? std::string(svc.tTextById(21000)) : (i >= 10 && i <= 12) ? "S>=0" : "S>0";
+    std::string kind = i == 2                 ? std::string(svc.tTextById(21000))
+                       : (i >= 10 && i <= 12) ? "S>=0"
+                                              : "S>0";
     int32_t code = 0;
     check.CheckFieldText(kind, kFieldNames[i], t, i == 9 ? -1 : 0, code);
     if (code != 0) return fail(i, kInputFails, check.tCodeMessage(code, kFieldNames[i], Trim(t)));
@@ -158,18 +177,21 @@ int32_t clsBeamPjOld::CheckInputs(const VBArray<std::string>& Text, const VBArra
         int32_t n = 0;
         float d = 0;
         if (svc.ParseBarText(t, n, d) != kBarTextOk || n > 9999)
-          return fail(i, kInputValue, std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextBarText)) +
-                                          "（当前输入：" + Trim(t) + "）");
+          return fail(i, kInputValue,
+                      std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextBarText)) +
+                          "（当前输入：" + Trim(t) + "）");
         if (!InDiameterList(d))
-          return fail(i, kInputValue, std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextDiameter)) +
-                                          "（当前输入：" + Trim(t) + "）");
+          return fail(i, kInputValue,
+                      std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextDiameter)) +
+                          "（当前输入：" + Trim(t) + "）");
         break;
       }
       case 3:
       case 4:
         if (!InDiameterList(v))
-          return fail(i, kInputValue, std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextDiameter)) +
-                                          "（当前输入：" + Trim(t) + "）");
+          return fail(i, kInputValue,
+                      std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextDiameter)) +
+                          "（当前输入：" + Trim(t) + "）");
         if (i == 4 && check.CheckRelation(kFieldNames[3], kFieldNames[4], "<=", Text(3), t) != 0)
           return fail(i, kInputValue,
                       check.tCodeMessage(checkcode::kRelation, kFieldNames[3], "≤", kFieldNames[4],
@@ -183,10 +205,12 @@ int32_t clsBeamPjOld::CheckInputs(const VBArray<std::string>& Text, const VBArra
         break;
       case 15:
         if (!(v > 8))
-          return fail(i, kInputValue, std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextLegSpacing)) +
-                                          "（当前输入：" + Trim(t) + "）");
+          return fail(i, kInputValue,
+                      std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextLegSpacing)) +
+                          "（当前输入：" + Trim(t) + "）");
         break;
-      default: break;
+      default:
+        break;
     }
   }
   return 0;
@@ -203,7 +227,8 @@ int32_t clsBeamPjOld::AutoRowFactors(Inputs& in, std::string& message) {
   int32_t e = 0;
   int16_t iK = 2, iSecPos = 5;
   double dMu = 0, dAs = in.As;
-  float sFy = fault::to_float(in.fy25), sFcm = modKalbex::Material().CtoFcm(static_cast<float>(in.grade));
+  float sFy = fault::to_float(in.fy25),
+        sFcm = modKalbex::Material().CtoFcm(static_cast<float>(in.grade));
   float sB = fault::to_float(in.b), sH = fault::to_float(in.h), sCas = fault::to_float(a1);
   float sKc = 0, sP = 0, sKcb = 0;
   std::string tErr;
@@ -228,10 +253,11 @@ int32_t clsBeamPjOld::AutoRowFactors(Inputs& in, std::string& message) {
   return 0;
 }
 
-void clsBeamPjOld::Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>& Text, VBArray<bool>& bText,
-                             bool& bTop, bool& bMM2, bool& bAutoCalDuoP, int16_t& iPai, bool& bAsEq, bool& bAsSj,
-                             bool& bZj, bool& bAsPjl, bool& bLfKd, bool& bBxGj, double& dEs, double& dMs,
-                             std::string& tF, std::string& tText) {
+void clsBeamPjOld::Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>& Text,
+                             VBArray<bool>& bText, bool& bTop, bool& bMM2, bool& bAutoCalDuoP,
+                             int16_t& iPai, bool& bAsEq, bool& bAsSj, bool& bZj, bool& bAsPjl,
+                             bool& bLfKd, bool& bBxGj, double& dEs, double& dMs, std::string& tF,
+                             std::string& tText) {
   // Failures leave their message in tText (the host's result box) and, for input failures, the
   // field position in Index; Index is left alone otherwise. A cancelled warning changes nothing.
   lErr = 0;
@@ -289,15 +315,17 @@ void clsBeamPjOld::Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>
     const int buttons = mb::kOkCancel | mb::kDefaultButton2 | mb::kQuestion;
     if (in.b > 5000) {
       const std::string le = kBoxLineEnd;
-      const std::string prompt = std::string("警告：") + kFieldNames[1] + "太大，已大大超出常规范围， " + le + le +
-                                 "计算可能要花费几分钟到几个小时的时间。" + le + le + "你确定继续吗？";
+      const std::string prompt =
+          std::string("警告：") + kFieldNames[1] + "太大，已大大超出常规范围， " + le + le +
+          "计算可能要花费几分钟到几个小时的时间。" + le + le + "你确定继续吗？";
       if (ui.MsgBox(prompt, buttons, "警告！") == mb::kCancel) {
         lErr = kCancelled;
         return;
       }
       if (in.b > 50000) {
-        const std::string p2 = std::string("如果没有足够的耐心，希望你在重新启动计算机时，不要后悔所作的决定。") + le +
-                               le + "你现在还有后悔的权利，还确定继续吗？";
+        const std::string p2 =
+            std::string("如果没有足够的耐心，希望你在重新启动计算机时，不要后悔所作的决定。") + le +
+            le + "你现在还有后悔的权利，还确定继续吗？";
         if (ui.MsgBox(p2, buttons, "警告！") == mb::kCancel) {
           lErr = kCancelled;
           return;
@@ -319,7 +347,8 @@ void clsBeamPjOld::Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>
       const std::string le = kBoxLineEnd;
       const std::string prompt =
           res.lErr == kTooNarrow
-              ? "截面宽度小于箍筋最大肢距所要求的宽度。 " + le + le + "请调整“截面梁宽”或“箍筋最大肢距”。"
+              ? "截面宽度小于箍筋最大肢距所要求的宽度。 " + le + le +
+                    "请调整“截面梁宽”或“箍筋最大肢距”。"
               : "找不到符合条件的纵筋。 " + le + le + "可能是相对于截面尺寸，配筋面积太大。";
       // Both search failures carry the selection's own title; the narrow-section case is the
       // user's to fix, shown with the exclamation icon.
@@ -446,10 +475,11 @@ void clsBeamPjOld::WriteTable(const Inputs& in, std::string& tText) {
           std::string t, bh = Describe(r), kind = "受弯", shape = "矩形截面";
           int32_t e = 0;
           bool byMoment = true, bx = in.bxgj, dpzj = false, cfhz = false, qzdc = false;
-          double c = in.c, D = d, Ms = in.Ms, Ns = 0, As = actual, B = in.b, H = in.h, Bf = 0, Hf = 0, Bf1 = 0,
-                 Hf1 = 0, Lo = 0, Cas = in.c + d / 2, Cas1 = Cas, Ftk = in.ftk, Es = in.Es, W = 0;
-          m_LfKd->LfKdCommon(t, e, bh, kind, shape, byMoment, bx, dpzj, cfhz, qzdc, c, D, Ms, Ns, As, B, H, Bf, Hf,
-                             Bf1, Hf1, Lo, Cas, Cas1, Ftk, Es, &W);
+          double c = in.c, D = d, Ms = in.Ms, Ns = 0, As = actual, B = in.b, H = in.h, Bf = 0,
+                 Hf = 0, Bf1 = 0, Hf1 = 0, Lo = 0, Cas = in.c + d / 2, Cas1 = Cas, Ftk = in.ftk,
+                 Es = in.Es, W = 0;
+          m_LfKd->LfKdCommon(t, e, bh, kind, shape, byMoment, bx, dpzj, cfhz, qzdc, c, D, Ms, Ns,
+                             As, B, H, Bf, Hf, Bf1, Hf1, Lo, Cas, Cas1, Ftk, Es, &W);
           if (e == 900200) {
             cell += "{";
             AppendFormatted(cell, W, "0.000");
@@ -458,8 +488,10 @@ void clsBeamPjOld::WriteTable(const Inputs& in, std::string& tText) {
           break;
         }
       }
-      if (j == last) out += cell;
-      else AppendPadded(out, cell, cw[j]);
+      if (j == last)
+        out += cell;
+      else
+        AppendPadded(out, cell, cw[j]);
     }
     while (out.size() > line_start && out.back() == ' ') out.pop_back();
     out += le;
@@ -488,9 +520,10 @@ void clsBeamPjOld::OptB_Click(int16_t& Index) {
   const HostRef f = Form();
   const HostRef lbl = ControlOf(f, "lblB", 0);
   if (Index == 2 || Index == 3) {
-    const bool mm = IsOn(ControlOf(f, "optB", 2) ? ControlOf(f, "optB", 2)->Get("Value") : Variant());
-    const std::string cap =
-        std::string("钢筋面积 (") + (mm ? "mm" : "cm") + std::string(modKalbex::Services().tSquareSign()) + ")：";
+    const bool mm =
+        IsOn(ControlOf(f, "optB", 2) ? ControlOf(f, "optB", 2)->Get("Value") : Variant());
+    const std::string cap = std::string("钢筋面积 (") + (mm ? "mm" : "cm") +
+                            std::string(modKalbex::Services().tSquareSign()) + ")：";
     SetText(lbl, "Caption", cap);
     SetText(lbl, "ToolTipText", " " + cap + " ");
   }
@@ -520,7 +553,8 @@ void clsBeamPjOld::ChkB_Click(int16_t& Index) {
       const char* cap = autoRows ? kAllow[k - 1] : kFactor[k - 1];
       SetText(box, "Caption", cap);
       SetText(box, "ToolTipText", cap);
-      if (!autoRows) SetText(ControlOf(f, "lblB", 9 + k), "Caption", std::string(kFieldNames[9 + k]) + "：");
+      if (!autoRows)
+        SetText(ControlOf(f, "lblB", 9 + k), "Caption", std::string(kFieldNames[9 + k]) + "：");
       factorInput(k);
     }
     svc.EnableLabelAndCombo(ControlOf(f, "lblB", 8), ControlOf(f, "CboB", 8), autoRows);
@@ -567,16 +601,18 @@ std::vector<SavedControl> SavedControls() {
 }
 }  // namespace
 
-void clsBeamPjOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName, HostRef* frmMain) {
+void clsBeamPjOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName,
+                                  HostRef* frmMain) {
   auto& svc = modKalbex::Services();
   if (frmMain && *frmMain) svc.SetMainForm(*frmMain);
   const HostRef f = sub_form_ ? sub_form_ : (frmMain ? *frmMain : HostRef());
-  const std::string path =
-      tDataSaveName && !Trim(*tDataSaveName).empty() ? Trim(*tDataSaveName) : std::string(kDataFile);
+  const std::string path = tDataSaveName && !Trim(*tDataSaveName).empty() ? Trim(*tDataSaveName)
+                                                                          : std::string(kDataFile);
   auto& store = modKalbex::Persistence();
   const bool load = modKalbex::bTextEq(tMode, svc.tTextById(30021));
   const bool save = modKalbex::bTextEq(tMode, svc.tTextById(30022));
-  if (!load && !save) throw ComponentFailure("clsBeamPjOld.LoadOrSaveData: unknown mode \"" + tMode + "\"");
+  if (!load && !save)
+    throw ComponentFailure("clsBeamPjOld.LoadOrSaveData: unknown mode \"" + tMode + "\"");
   const auto controls = SavedControls();
   if (save) {
     std::vector<std::string> values;
@@ -587,13 +623,15 @@ void clsBeamPjOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName
     }
     std::string error;
     if (SaveInputs(store, path, kHeader, values, &error) != persistcode::kOk)
-      throw ComponentFailure(error.empty() ? store.tCodeMessage(persistcode::kWriteFailed, path) : error);
+      throw ComponentFailure(error.empty() ? store.tCodeMessage(persistcode::kWriteFailed, path)
+                                           : error);
     return;
   }
   SavedInput data;
   std::string error;
   const int32_t code = store.Load(path, {kHeader}, data, &error);
-  if (code != persistcode::kOk) throw ComponentFailure(error.empty() ? store.tCodeMessage(code, path) : error);
+  if (code != persistcode::kOk)
+    throw ComponentFailure(error.empty() ? store.tCodeMessage(code, path) : error);
   for (const auto& c : controls) {
     std::string v;
     if (!data.Next(v)) break;
@@ -614,31 +652,54 @@ void clsBeamPjOld::RegisterTexts() {
       // Check kind of the through-bar field: a bar text, checked by the calculator itself.
       {21000, "UnCheckNum"},
       {kTextBarText, "一栏应输入钢筋根数、钢筋符号和直径，如 2Φ20、2-20（根数为空时按1根计）。"},
-      {kTextDiameter, "一栏的钢筋直径应为 6、8、10、12、14、16、18、20、22、25、28、32、36、40 之一。"},
+      {kTextDiameter,
+       "一栏的钢筋直径应为 6、8、10、12、14、16、18、20、22、25、28、32、36、40 之一。"},
       {kTextLegSpacing, "一栏应输入大于8的数值。"},
-      {kRowFactorFlexure, "自动计算多排纵筋面积折减系数失败：由配筋面积求受压区高度x的受弯计算出错。"},
-      {kRowFactorDepth, "纵筋合力点位于受压区内，(h - ak) - x / 2 ≤ 0，无法自动计算面积折减系数。请减少允许的纵筋排数或加大截面高度。"},
-      {kRowFactorAboveOne, "纵筋面积折减系数大于1，自动计算结果无效。请检查截面高度、保护层厚度和钢筋直径。"},
+      {kRowFactorFlexure,
+       "自动计算多排纵筋面积折减系数失败：由配筋面积求受压区高度x的受弯计算出错。"},
+      {kRowFactorDepth,
+       "纵筋合力点位于受压区内，(h - ak) - x / 2 ≤ "
+       "0，无法自动计算面积折减系数。请减少允许的纵筋排数或加大截面高度。"},
+      {kRowFactorAboveOne,
+       "纵筋面积折减系数大于1，自动计算结果无效。请检查截面高度、保护层厚度和钢筋直径。"},
   });
 }
 
-const ClassInfo& clsBeamPjOld::Info() const { return ClassInfoOf(); }
+const ClassInfo& clsBeamPjOld::Info() const {
+  return ClassInfoOf();
+}
 
 const ClassInfo& clsBeamPjOld::ClassInfoOf() {
   using C [[maybe_unused]] = clsBeamPjOld;
   static const ClassInfo ci{
-    "clsBeamPjOld",
-    {
-      Method("SubForm", &C::SubForm, {"frm"}),
-      Method("Calculate", &C::Calculate,
-             {"lErr", "Index", {"Text", 0}, {"bText", 0}, "bTop", "bMM2", "bAutoCalDuoP", "iPai", "bAsEq", "bAsSj",
-              "bZj", "bAsPjl", "bLfKd", "bBxGj", "dEs", "dMs", "tF", "tText"}),
-      Method("Form_Load", &C::Form_Load, {}),
-      Method("ChkB_Click", &C::ChkB_Click, {"Index"}),
-      Method("OptB_Click", &C::OptB_Click, {"Index"}),
-      Method("ChkOpt_Click", &C::ChkOpt_Click, {"Index"}),
-      Method("LoadOrSaveData", &C::LoadOrSaveData, {"tMode", "tDataSaveName", "frmMain"}),
-    }};
+      "clsBeamPjOld",
+      {
+          Method("SubForm", &C::SubForm, {"frm"}),
+          Method("Calculate", &C::Calculate,
+                 {"lErr",
+                  "Index",
+                  {"Text", 0},
+                  {"bText", 0},
+                  "bTop",
+                  "bMM2",
+                  "bAutoCalDuoP",
+                  "iPai",
+                  "bAsEq",
+                  "bAsSj",
+                  "bZj",
+                  "bAsPjl",
+                  "bLfKd",
+                  "bBxGj",
+                  "dEs",
+                  "dMs",
+                  "tF",
+                  "tText"}),
+          Method("Form_Load", &C::Form_Load, {}),
+          Method("ChkB_Click", &C::ChkB_Click, {"Index"}),
+          Method("OptB_Click", &C::OptB_Click, {"Index"}),
+          Method("ChkOpt_Click", &C::ChkOpt_Click, {"Index"}),
+          Method("LoadOrSaveData", &C::LoadOrSaveData, {"tMode", "tDataSaveName", "frmMain"}),
+      }};
   return ci;
 }
 

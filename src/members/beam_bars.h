@@ -17,15 +17,15 @@ namespace tk {
 namespace beampj {
 
 // Error codes of the bar selection.
-constexpr int32_t kInputFails = 501;        // a field text fails its check kind
-constexpr int32_t kInputValue = 502;        // a field reads as a number but its value is not usable
-constexpr int32_t kCancelled = 1508798;     // the user cancelled a long-search warning
-constexpr int32_t kTooNarrow = 8000100;     // stirrup-leg rule needs more bars than fit
-constexpr int32_t kNothingFound = 809900;   // no arrangement at all
-constexpr int32_t kRowFactorFlexure = 3002100;  // flexure calculation for x failed
-constexpr int32_t kRowFactorDepth = 3002200;    // (h - ak) - x/2 <= 0
-constexpr int32_t kRowFactorAboveOne = 3002300; // factor above 1
-constexpr int32_t kArithmetic = 8000199;    // unexpected arithmetic fault
+constexpr int32_t kInputFails = 501;       // a field text fails its check kind
+constexpr int32_t kInputValue = 502;       // a field reads as a number but its value is not usable
+constexpr int32_t kCancelled = 1508798;    // the user cancelled a long-search warning
+constexpr int32_t kTooNarrow = 8000100;    // stirrup-leg rule needs more bars than fit
+constexpr int32_t kNothingFound = 809900;  // no arrangement at all
+constexpr int32_t kRowFactorFlexure = 3002100;   // flexure calculation for x failed
+constexpr int32_t kRowFactorDepth = 3002200;     // (h - ak) - x/2 <= 0
+constexpr int32_t kRowFactorAboveOne = 3002300;  // factor above 1
+constexpr int32_t kArithmetic = 8000199;         // unexpected arithmetic fault
 
 // The 14 bar sizes of the selection (mm), smallest first.
 inline constexpr float kDiameters[] = {6, 8, 10, 12, 14, 16, 18, 20, 22, 25, 28, 32, 36, 40};
@@ -50,18 +50,18 @@ struct BeamPjRecord {
 };
 
 struct SearchInput {
-  double As = 0;        // required area, mm²
-  double b = 0;         // section width, mm
-  double c = 0;         // clear cover, mm
-  double dMin = 0;      // smallest diameter (<= 0: first list entry)
-  double dMax = 0;      // largest diameter (<= 0: last list entry)
-  int nThrough = 0;     // through bars (0 = none)
+  double As = 0;     // required area, mm²
+  double b = 0;      // section width, mm
+  double c = 0;      // clear cover, mm
+  double dMin = 0;   // smallest diameter (<= 0: first list entry)
+  double dMax = 0;   // largest diameter (<= 0: last list entry)
+  int nThrough = 0;  // through bars (0 = none)
   double dThrough = 0;
   double kl = 1, ku = 1;  // window factors
   double fy25 = 310, fy40 = 310;
-  double sl = 200;      // largest stirrup-leg spacing, mm
-  bool top = false;     // top bars ("TH"), else bottom bars ("BH")
-  int iPai = 1;         // rows allowed, 1..4
+  double sl = 200;                // largest stirrup-leg spacing, mm
+  bool top = false;               // top bars ("TH"), else bottom bars ("BH")
+  int iPai = 1;                   // rows allowed, 1..4
   double k[5] = {0, 1, 0, 0, 0};  // k[2..4]: row factors
 };
 
@@ -113,10 +113,10 @@ class clsBeamPjOld : public Component {
 
   // Beam bar selection: checks and reads the host's input texts, searches the arrangements and
   // writes the result table into tText.
-  void Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>& Text, VBArray<bool>& bText, bool& bTop,
-                 bool& bMM2, bool& bAutoCalDuoP, int16_t& iPai, bool& bAsEq, bool& bAsSj, bool& bZj,
-                 bool& bAsPjl, bool& bLfKd, bool& bBxGj, double& dEs, double& dMs, std::string& tF,
-                 std::string& tText);
+  void Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>& Text, VBArray<bool>& bText,
+                 bool& bTop, bool& bMM2, bool& bAutoCalDuoP, int16_t& iPai, bool& bAsEq,
+                 bool& bAsSj, bool& bZj, bool& bAsPjl, bool& bLfKd, bool& bBxGj, double& dEs,
+                 double& dMs, std::string& tF, std::string& tText);
 
   // Form operations on the bound sub-form.
   void Form_Load();
@@ -124,7 +124,8 @@ class clsBeamPjOld : public Component {
   void ChkB_Click(int16_t& Index);
   void ChkOpt_Click(int16_t& Index);
   // Loads or saves the form's inputs ("QvfdBmPj.tav" when tDataSaveName is empty).
-  void LoadOrSaveData(std::string& tMode, std::string* tDataSaveName = nullptr, HostRef* frmMain = nullptr);
+  void LoadOrSaveData(std::string& tMode, std::string* tDataSaveName = nullptr,
+                      HostRef* frmMain = nullptr);
 
   // Member objects, created at construction and released at destruction in this order.
   clsLfKd& lfkd() { return *m_LfKd; }
@@ -135,8 +136,8 @@ class clsBeamPjOld : public Component {
 
  private:
   struct Inputs;
-  int32_t CheckInputs(const VBArray<std::string>& Text, const VBArray<bool>& bText, const Inputs& opt,
-                      int16_t& Index, std::string& message);
+  int32_t CheckInputs(const VBArray<std::string>& Text, const VBArray<bool>& bText,
+                      const Inputs& opt, int16_t& Index, std::string& message);
   int32_t AutoRowFactors(Inputs& in, std::string& message);
   void WriteTable(const Inputs& in, std::string& tText);
   HostRef Form() const { return sub_form_; }

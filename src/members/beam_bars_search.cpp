@@ -67,10 +67,13 @@ struct Ctx {
     const double s = ClearSpacing(key, dm, row);
     const double edge = std::max(in.c, dm);
     const int n = r.Count();
-    return 2 * edge + r.n1 * static_cast<double>(r.d1) + r.n2 * static_cast<double>(r.d2) + (n - 1) * s;
+    return 2 * edge + r.n1 * static_cast<double>(r.d1) + r.n2 * static_cast<double>(r.d2) +
+           (n - 1) * s;
   }
   bool Fits(const BeamPjRow& r, int row) const { return RowWidth(r, row) <= in.b + kEps; }
-  int MaxBars(double d, int row) const { return MaxBarsInRow(in.b, in.c, d, ClearSpacing(key, d, row)); }
+  int MaxBars(double d, int row) const {
+    return MaxBarsInRow(in.b, in.c, d, ClearSpacing(key, d, row));
+  }
 
   void Append(const BeamPjRecord& r) { out.records.push_back(r); }
   void OfferFallback(const BeamPjRecord& r) {
@@ -85,8 +88,8 @@ enum class Outcome { NoFit, Below, Appended, Above };
 
 // Fills row `row` of `rec` in the search order and appends every arrangement in the window.
 // prefix: equivalent area of the rows above; factor: the row's factor; cap: most bars allowed.
-void SearchRow(Ctx& x, int row, const std::vector<double>& bases, int n0, bool throughRange, int nMin, int cap,
-               double prefix, double factor, BeamPjRecord rec) {
+void SearchRow(Ctx& x, int row, const std::vector<double>& bases, int n0, bool throughRange,
+               int nMin, int cap, double prefix, double factor, BeamPjRecord rec) {
   for (const double db : bases) {
     // Extra-bar diameters: from two list entries below (with through bars) or from the base
     // diameter, to two list entries above it; inside the bounds, always with the base diameter.
@@ -102,7 +105,8 @@ void SearchRow(Ctx& x, int row, const std::vector<double>& bases, int n0, bool t
     double de[kDiameterCount];
     int nde = 0;
     for (const float d : kDiameters)
-      if (d == static_cast<float>(db) || (x.Usable(d) && d >= rlo - kEps && d <= rhi + kEps)) de[nde++] = d;
+      if (d == static_cast<float>(db) || (x.Usable(d) && d >= rlo - kEps && d <= rhi + kEps))
+        de[nde++] = d;
 
     int bestSingle = 0;  // most bars of the base diameter alone appended so far
     auto consider = [&](const BeamPjRow& r, bool duplicate) {
@@ -140,9 +144,11 @@ void SearchRow(Ctx& x, int row, const std::vector<double>& bases, int n0, bool t
           const double d = de[k];
           const bool single = d == db;
           BeamPjRow r;
-          if (single) r = BeamPjRow{static_cast<int16_t>(nb + i), static_cast<float>(db), 0, 0};
-          else r = BeamPjRow{static_cast<int16_t>(nb), static_cast<float>(db), static_cast<int16_t>(i),
-                             static_cast<float>(d)};
+          if (single)
+            r = BeamPjRow{static_cast<int16_t>(nb + i), static_cast<float>(db), 0, 0};
+          else
+            r = BeamPjRow{static_cast<int16_t>(nb), static_cast<float>(db), static_cast<int16_t>(i),
+                          static_cast<float>(d)};
           const bool duplicate = single && nb + i <= bestSingle;
           const Outcome o = consider(r, duplicate);
           if (o == Outcome::Appended && single) bestSingle = nb + i;
@@ -202,7 +208,9 @@ int MinBarsFirstRow(double b, double c, double d, double sl) {
   return n > 1e6 ? 1000000 : static_cast<int>(n);
 }
 
-double BarArea(double d) { return kPi * d * d / 4; }
+double BarArea(double d) {
+  return kPi * d * d / 4;
+}
 
 double EquivalentBarArea(double d, double fy25, double fy40) {
   // Bars above 25 mm have the lower design strength fy40; count them in fy25 bars.
@@ -267,7 +275,8 @@ SearchResult FindBarArrangements(const SearchInput& in) {
   const int nMin = MinBarsFirstRow(in.b, in.c, dLargest, in.sl);
   out.nMin = nMin;
   {
-    const BeamPjRow r{static_cast<int16_t>(std::min(nMin, 32767)), static_cast<float>(dLargest), 0, 0};
+    const BeamPjRow r{static_cast<int16_t>(std::min(nMin, 32767)), static_cast<float>(dLargest), 0,
+                      0};
     if (!x.Fits(r, 1) && 2 * in.c + in.sl - 8 < in.b) {
       out.lErr = kTooNarrow;
       return out;
@@ -292,10 +301,11 @@ SearchResult FindBarArrangements(const SearchInput& in) {
       const double cands[] = {x.Step(in.dThrough, -1, 1), x.Step(in.dThrough, +1, 1), in.dThrough};
       for (const double d : cands) {
         if (d == 0) continue;
-        BeamPjRow row = d == in.dThrough
-                            ? BeamPjRow{static_cast<int16_t>(nT + extra), static_cast<float>(d), 0, 0}
-                            : BeamPjRow{static_cast<int16_t>(nT), static_cast<float>(in.dThrough),
-                                        static_cast<int16_t>(extra), static_cast<float>(d)};
+        BeamPjRow row =
+            d == in.dThrough
+                ? BeamPjRow{static_cast<int16_t>(nT + extra), static_cast<float>(d), 0, 0}
+                : BeamPjRow{static_cast<int16_t>(nT), static_cast<float>(in.dThrough),
+                            static_cast<int16_t>(extra), static_cast<float>(d)};
         if (x.Fits(row, 1)) {
           r.row[0] = row;
           break;

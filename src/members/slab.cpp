@@ -20,20 +20,23 @@ void clsBanOld::SubForm(HostRef& frm) {
   modKalbex::Services().SetFormMode(3);
 }
 
-void clsBanOld::tValue(int16_t& Index, std::string& text) { modKalbex::Services().SetIndexedValue(Index, text); }
+void clsBanOld::tValue(int16_t& Index, std::string& text) {
+  modKalbex::Services().SetIndexedValue(Index, text);
+}
 
 void clsBanOld::RegisterTexts() {}
 
-const ClassInfo& clsBanOld::Info() const { return ClassInfoOf(); }
+const ClassInfo& clsBanOld::Info() const {
+  return ClassInfoOf();
+}
 
 const ClassInfo& clsBanOld::ClassInfoOf() {
   using C [[maybe_unused]] = clsBanOld;
-  static const ClassInfo ci{
-    "clsBanOld",
-    {
-      Method("SubForm", &C::SubForm, {"frm"}),
-      Method("tValue", &C::tValue, {"Index", "text"}),
-    }};
+  static const ClassInfo ci{"clsBanOld",
+                            {
+                                Method("SubForm", &C::SubForm, {"frm"}),
+                                Method("tValue", &C::tValue, {"Index", "text"}),
+                            }};
   return ci;
 }
 

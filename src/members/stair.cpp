@@ -6,8 +6,7 @@
 
 namespace tk {
 
-clsLtBs::clsLtBs()
-    : m_Member(std::make_unique<MemberComponent>()) {}
+clsLtBs::clsLtBs() : m_Member(std::make_unique<MemberComponent>()) {}
 
 clsLtBs::~clsLtBs() {
   m_Member.reset();
@@ -18,23 +17,28 @@ void clsLtBs::SubForm(HostRef& frm) {
   modKalbex::Services().SetFormMode(3);
 }
 
-void clsLtBs::PicForm(HostRef& frm) { pic_form_ = frm; }
+void clsLtBs::PicForm(HostRef& frm) {
+  pic_form_ = frm;
+}
 
-void clsLtBs::iCboBoxGotFocusIndex(int16_t& Index) { cbo_focus_index_ = Index; }
+void clsLtBs::iCboBoxGotFocusIndex(int16_t& Index) {
+  cbo_focus_index_ = Index;
+}
 
 void clsLtBs::RegisterTexts() {}
 
-const ClassInfo& clsLtBs::Info() const { return ClassInfoOf(); }
+const ClassInfo& clsLtBs::Info() const {
+  return ClassInfoOf();
+}
 
 const ClassInfo& clsLtBs::ClassInfoOf() {
   using C [[maybe_unused]] = clsLtBs;
-  static const ClassInfo ci{
-    "clsLtBs",
-    {
-      Method("SubForm", &C::SubForm, {"frm"}),
-      Method("PicForm", &C::PicForm, {"frm"}),
-      Method("iCboBoxGotFocusIndex", &C::iCboBoxGotFocusIndex, {"Index"}),
-    }};
+  static const ClassInfo ci{"clsLtBs",
+                            {
+                                Method("SubForm", &C::SubForm, {"frm"}),
+                                Method("PicForm", &C::PicForm, {"frm"}),
+                                Method("iCboBoxGotFocusIndex", &C::iCboBoxGotFocusIndex, {"Index"}),
+                            }};
   return ci;
 }
 

@@ -69,18 +69,29 @@ struct FlexureCase {
       return s;
     };
     switch (c) {
-      case kMuBadDirection: return msg("计算方向iK ＝ ", std::to_string(iK), " 应为1（由Mu求As）或2（由As求Mu）");
-      case kMuBadPosition: return msg("计算截面位置iSecPos ＝ ", std::to_string(iSecPos), " 应为1～5");
-      case kMuNegativeMoment: return msg("弯矩Mu ＝ ", ShortestText(Mu_in), " ＜0");
-      case kMuNegativeArea: return msg("配筋面积As ＝ ", ShortestText(As_in), " ＜0");
-      case kMuBadFy: return msg("钢筋抗拉强度设计值fy ＝ ", ShortestText(static_cast<float>(fy)), " ≤0");
-      case kMuBadFcm: return msg("砼弯曲抗压强度设计值fcm ＝ ", ShortestText(static_cast<float>(fcm)), " ≤0");
-      case kMuBadB: return msg("截面宽度b ＝ ", ShortestText(static_cast<float>(b)), " ≤0");
-      case kMuBadH: return msg("截面高度h ＝ ", ShortestText(static_cast<float>(h)), " ≤0");
-      case kMuBadAs: return msg("纵筋合力点至近边距离as ＝ ", ShortestText(static_cast<float>(as)), " ≤0");
+      case kMuBadDirection:
+        return msg("计算方向iK ＝ ", std::to_string(iK), " 应为1（由Mu求As）或2（由As求Mu）");
+      case kMuBadPosition:
+        return msg("计算截面位置iSecPos ＝ ", std::to_string(iSecPos), " 应为1～5");
+      case kMuNegativeMoment:
+        return msg("弯矩Mu ＝ ", ShortestText(Mu_in), " ＜0");
+      case kMuNegativeArea:
+        return msg("配筋面积As ＝ ", ShortestText(As_in), " ＜0");
+      case kMuBadFy:
+        return msg("钢筋抗拉强度设计值fy ＝ ", ShortestText(static_cast<float>(fy)), " ≤0");
+      case kMuBadFcm:
+        return msg("砼弯曲抗压强度设计值fcm ＝ ", ShortestText(static_cast<float>(fcm)), " ≤0");
+      case kMuBadB:
+        return msg("截面宽度b ＝ ", ShortestText(static_cast<float>(b)), " ≤0");
+      case kMuBadH:
+        return msg("截面高度h ＝ ", ShortestText(static_cast<float>(h)), " ≤0");
+      case kMuBadAs:
+        return msg("纵筋合力点至近边距离as ＝ ", ShortestText(static_cast<float>(as)), " ≤0");
       case kMuAsNotBelowH:
-        return msg("纵筋合力点至近边距离as ＝ ", ShortestText(static_cast<float>(as)), " ≥截面高度h");
-      default: return {};
+        return msg("纵筋合力点至近边距离as ＝ ", ShortestText(static_cast<float>(as)),
+                   " ≥截面高度h");
+      default:
+        return {};
     }
   }
 
@@ -105,7 +116,12 @@ struct FlexureCase {
     }
     sKc = fault::to_float(xi);
     if (r) {
-      r->Sp(4).Raw("相对受压区高度ξ ＝ x / Ho ＝ ").Num(x, u->mm).Raw("/").Num(ho, u->mm).Raw(" ＝ ");
+      r->Sp(4)
+          .Raw("相对受压区高度ξ ＝ x / Ho ＝ ")
+          .Num(x, u->mm)
+          .Raw("/")
+          .Num(ho, u->mm)
+          .Raw(" ＝ ");
       r->Num(xi, "#0.0000").End();
     }
     // Seismic frame-beam ends: GBJ 11-89 limits x/ho to 0.25 (grade 1) and 0.35
@@ -131,7 +147,13 @@ struct FlexureCase {
     rho = fault::div(fault::div(As, b), ho);
     sP = fault::to_float(rho);
     if (r) {
-      r->Sp(4).Raw("配筋率ρ ＝ As / B / Ho ＝ ").Num(As, u->mm2).Raw("/").Num(b, u->mm).Raw("/").Num(ho, u->mm);
+      r->Sp(4)
+          .Raw("配筋率ρ ＝ As / B / Ho ＝ ")
+          .Num(As, u->mm2)
+          .Raw("/")
+          .Num(b, u->mm)
+          .Raw("/")
+          .Num(ho, u->mm);
       r->Raw(" ＝ ").Num(rho, "percent").End();
     }
   }
@@ -157,7 +179,12 @@ struct FlexureCase {
         r->Sp(4).Raw("受压区高度x ＝ Ho - (Ho ^ 2 - 2 * Mu / fcm / B) ^ 0.5").End();
       }
       r->Sp(16).Raw("＝ ").Num(ho, u->mm).Raw("-(").Num(ho, u->mm).Raw("^2-2*").Num(M, u->mm);
-      r->Raw(seismic ? "*0.75/" : "/").Num(fcm, u->nmm2_1).Raw("/").Num(b, u->mm).Raw(")^0.5").End();
+      r->Raw(seismic ? "*0.75/" : "/")
+          .Num(fcm, u->nmm2_1)
+          .Raw("/")
+          .Num(b, u->mm)
+          .Raw(")^0.5")
+          .End();
       r->Sp(16).Raw("＝ ").Num(x, u->mmd).Raw(yielding ? " ≤ ξb * Ho" : " ＞ ξb * Ho").End();
     }
     if (yielding) {
@@ -171,13 +198,25 @@ struct FlexureCase {
       sigma_s = fault::div(fy * (xi - 0.8), xi_b - 0.8);
       if (r) {
         r->Sp(4).Raw("σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)").End();
-        r->Sp(7).Raw("＝ ").Num(fy, u->nmm2).Raw("*(").Num(x, u->mm).Raw("/").Num(ho, u->mm).Raw("-0.8)/(");
+        r->Sp(7)
+            .Raw("＝ ")
+            .Num(fy, u->nmm2)
+            .Raw("*(")
+            .Num(x, u->mm)
+            .Raw("/")
+            .Num(ho, u->mm)
+            .Raw("-0.8)/(");
         r->Num(xi_b, "#0.000").Raw("-0.8) ＝ ").Num(sigma_s, u->nmm2d).End();
       }
       As = fault::div(b * x * fcm, sigma_s);
       if (r) {
         r->Sp(4).Raw("As ＝ B * x * fcm / σs ＝ ").Num(b, u->mm).Raw("*").Num(x, u->mm).Raw("*");
-        r->Num(fcm, u->nmm2_1).Raw("/").Num(sigma_s, u->nmm2).Raw(" ＝ ").Num(As, u->mm2d).HeadingEnd();
+        r->Num(fcm, u->nmm2_1)
+            .Raw("/")
+            .Num(sigma_s, u->nmm2)
+            .Raw(" ＝ ")
+            .Num(As, u->mm2d)
+            .HeadingEnd();
       }
     }
     dAs = As;
@@ -193,7 +232,12 @@ struct FlexureCase {
     xi = fault::div(x, ho);
     yielding = !(xi > xi_b);
     if (r) {
-      r->Sp(4).Raw("受压区高度x ＝ As * fy / B / fcm ＝ ").Num(As, u->mm2).Raw("*").Num(fy, u->nmm2).Raw("/");
+      r->Sp(4)
+          .Raw("受压区高度x ＝ As * fy / B / fcm ＝ ")
+          .Num(As, u->mm2)
+          .Raw("*")
+          .Num(fy, u->nmm2)
+          .Raw("/");
       r->Num(b, u->mm).Raw("/").Num(fcm, u->nmm2_1).End();
       r->Sp(16).Raw("＝ ").Num(x, u->mmd);
       r->Raw(yielding ? " ≤ ξb * Ho" : " ＞ ξb * Ho，需重新计算受压区高度x").End();
@@ -203,10 +247,31 @@ struct FlexureCase {
       x = fault::div(fault::div(0.8 * fy * As, xi_b - 0.8), fault::check(k - fcm * b * ho)) * ho;
       xi = fault::div(x, ho);
       if (r) {
-        r->Sp(4).Raw("x ＝ 0.8 * fy * As / (ξb - 0.8) / [fy * As / (ξb - 0.8) - fcm * B * Ho] * Ho").End();
-        r->Sp(4).Raw("  ＝ 0.8*").Num(fy, u->nmm2).Raw("*").Num(As, u->mm2).Raw("/(").Num(xi_b, "#0.000");
-        r->Raw("-0.8)/[").Num(fy, u->nmm2).Raw("*").Num(As, u->mm2).Raw("/(").Num(xi_b, "#0.000").Raw("-0.8)-");
-        r->Num(fcm, u->nmm2_1).Raw("*").Num(b, u->mm).Raw("*").Num(ho, u->mm).Raw("]*").Num(ho, u->mm).End();
+        r->Sp(4)
+            .Raw("x ＝ 0.8 * fy * As / (ξb - 0.8) / [fy * As / (ξb - 0.8) - fcm * B * Ho] * Ho")
+            .End();
+        r->Sp(4)
+            .Raw("  ＝ 0.8*")
+            .Num(fy, u->nmm2)
+            .Raw("*")
+            .Num(As, u->mm2)
+            .Raw("/(")
+            .Num(xi_b, "#0.000");
+        r->Raw("-0.8)/[")
+            .Num(fy, u->nmm2)
+            .Raw("*")
+            .Num(As, u->mm2)
+            .Raw("/(")
+            .Num(xi_b, "#0.000")
+            .Raw("-0.8)-");
+        r->Num(fcm, u->nmm2_1)
+            .Raw("*")
+            .Num(b, u->mm)
+            .Raw("*")
+            .Num(ho, u->mm)
+            .Raw("]*")
+            .Num(ho, u->mm)
+            .End();
         r->Sp(4).Raw("  ＝ ").Num(x, u->mmd).End();
       }
     }
@@ -222,9 +287,18 @@ struct FlexureCase {
     const double Mu = M / 1e6;
     dMu = Mu;
     if (r) {
-      if (seismic) r->Sp(4).Raw("弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2) / γRE").End();
-      else r->Sp(4).Raw("弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2)").End();
-      r->Sp(17).Raw("＝ ").Num(fcm, u->nmm2_1).Raw("*").Num(b, u->mm).Raw("*").Num(x, u->mm).Raw("*(");
+      if (seismic)
+        r->Sp(4).Raw("弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2) / γRE").End();
+      else
+        r->Sp(4).Raw("弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2)").End();
+      r->Sp(17)
+          .Raw("＝ ")
+          .Num(fcm, u->nmm2_1)
+          .Raw("*")
+          .Num(b, u->mm)
+          .Raw("*")
+          .Num(x, u->mm)
+          .Raw("*(");
       r->Num(ho, u->mm).Raw("-").Num(x, u->mm).Raw(seismic ? "/2)/0.75" : "/2)").End();
       r->Sp(17).Raw("＝ ").Num(Mu, u->knmd).HeadingEnd();
     }
@@ -238,9 +312,9 @@ clsMoment::clsMoment() {}
 
 clsMoment::~clsMoment() = default;
 
-void clsMoment::MuAsCommon(int32_t& lErrNumber, int16_t& iK, int16_t& iSecPos, double& dMu, double& dAs,
-                           float& sFy, float& sFcm, float& sB, float& sH, float& sCas, float& sKc, float& sP,
-                           float& sKcb, std::string* tErr) {
+void clsMoment::MuAsCommon(int32_t& lErrNumber, int16_t& iK, int16_t& iSecPos, double& dMu,
+                           double& dAs, float& sFy, float& sFcm, float& sB, float& sH, float& sCas,
+                           float& sKc, float& sP, float& sKcb, std::string* tErr) {
   lErrNumber = 0;
   // A caller that reuses its message text must not see the message of an earlier call.
   if (tErr) tErr->clear();
@@ -256,8 +330,10 @@ void clsMoment::MuAsCommon(int32_t& lErrNumber, int16_t& iK, int16_t& iSecPos, d
     c.Run(dMu, dAs, sKc, sP, sKcb);
     lErrNumber = c.code;
     if (tErr) {
-      if (c.code == kMuNoDepth) *tErr = "受压区高度x ≥截面有效高度ho";
-      else if (c.code != 0) *tErr = c.WarningMessage();
+      if (c.code == kMuNoDepth)
+        *tErr = "受压区高度x ≥截面有效高度ho";
+      else if (c.code != 0)
+        *tErr = c.WarningMessage();
     }
   } catch (const ComponentFailure&) {
     throw;
@@ -268,8 +344,9 @@ void clsMoment::MuAsCommon(int32_t& lErrNumber, int16_t& iK, int16_t& iSecPos, d
 }
 
 void clsMoment::CalMu_As(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, double& dMu, double& dAs,
-                         std::string& tFy, int16_t& iFcm, float& sFcm, float& sB, float& sH, float& sCas,
-                         float& sKc, float& sP, float& sPmin, float& sKcb, std::string& tText) {
+                         std::string& tFy, int16_t& iFcm, float& sFcm, float& sB, float& sH,
+                         float& sCas, float& sKc, float& sP, float& sPmin, float& sKcb,
+                         std::string& tText) {
   lErrNumber = 0;
   clsMaterial& mat = modKalbex::Material();
   FlexureCase c;
@@ -289,35 +366,53 @@ void clsMoment::CalMu_As(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, doubl
   try {
     r.Title("弯矩", tText);
     r.Heading("1．基本参数：");
-    if (c.iK == 2) r.Sp(4).Raw("由配筋面积As求弯矩设计值Mu，配筋面积As＝").Num(c.As_in, units.mm2d).End();
-    else r.Sp(4).Raw("由弯矩设计值Mu求配筋面积As，弯矩设计值Mu＝").Num(c.Mu_in, units.knmd).End();
+    if (c.iK == 2)
+      r.Sp(4).Raw("由配筋面积As求弯矩设计值Mu，配筋面积As＝").Num(c.As_in, units.mm2d).End();
+    else
+      r.Sp(4).Raw("由弯矩设计值Mu求配筋面积As，弯矩设计值Mu＝").Num(c.Mu_in, units.knmd).End();
     switch (c.iSecPos) {
-      case 1: r.Sp(4).Raw("计算截面位置：一级框架梁端").End(); break;
+      case 1:
+        r.Sp(4).Raw("计算截面位置：一级框架梁端").End();
+        break;
       case 2:
-      case 3: r.Sp(4).Raw("计算截面位置：二、三级框架梁端").End(); break;
-      case 4: r.Sp(4).Raw("计算截面位置：四级框架梁端").End(); break;
-      default: break;
+      case 3:
+        r.Sp(4).Raw("计算截面位置：二、三级框架梁端").End();
+        break;
+      case 4:
+        r.Sp(4).Raw("计算截面位置：四级框架梁端").End();
+        break;
+      default:
+        break;
     }
     r.Sp(4).Raw("截面尺寸B*H＝").Num(c.b, units.mm).Raw("*").Num(c.h, units.mmd).End();
     if (iFcm == 0) r.Sp(4).Raw("砼强度等级： C").Raw(ShortestText(sFcm));
     r.Sp(4).Raw("砼弯曲抗压强度设计值fcm＝").Val(c.fcm, "n/mm2d_2").End();
     r.Sp(4).Raw("钢筋强度设计值fy＝").Num(c.fy, units.nmm2d).Sp(4).Raw("纵筋合力点至近边距离as＝");
     r.Num(c.as, units.mmd).End();
-    r.Sp(4).Raw("截面有效高度Ho ＝ H - as ＝ ").Num(c.h, units.mm).Raw("-").Num(c.as, units.mm).Raw(" ＝ ");
+    r.Sp(4)
+        .Raw("截面有效高度Ho ＝ H - as ＝ ")
+        .Num(c.h, units.mm)
+        .Raw("-")
+        .Num(c.as, units.mm)
+        .Raw(" ＝ ");
     r.Num(c.ho, units.mmd).HeadingEnd();
     r.Heading("2．计算结果：");
 
     c.Run(dMu, dAs, sKc, sP, sKcb);
     lErrNumber = c.code;
     if (c.code != kMuNoDepth) {
-      // Minimum ratio of GBJ 10-89: 0.15 % for concrete up to C35 (fcm 19), 0.2 % above; the user may
-      // ask for more. The check is on the full section b*h.
+      // Minimum ratio of GBJ 10-89: 0.15 % for concrete up to C35 (fcm 19), 0.2 % above; the user
+      // may ask for more. The check is on the full section b*h.
       const double rho_code = c.fcm > 19 ? 0.002 : 0.0015;
       const double rho_min = modKalbex::vMaxVal(rho_code, sPmin / 100.0);
       sPmin = fault::to_float(rho_min);
       const double AsMin = fault::check(c.b * c.h * rho_min);
       if (c.As < AsMin) {
-        r.Sp(4).Raw("最小配筋率ρmin ＝ ").Num(rho_min, "percent").Sp(4).Raw("AsMin ＝ B * H * ρmin ＝ ");
+        r.Sp(4)
+            .Raw("最小配筋率ρmin ＝ ")
+            .Num(rho_min, "percent")
+            .Sp(4)
+            .Raw("AsMin ＝ B * H * ρmin ＝ ");
         r.Num(AsMin, units.mm2d).End();
       }
     }
@@ -345,27 +440,29 @@ void clsMoment::RegisterTexts() {
   });
 }
 
-const ClassInfo& clsMoment::Info() const { return ClassInfoOf(); }
+const ClassInfo& clsMoment::Info() const {
+  return ClassInfoOf();
+}
 
 const ClassInfo& clsMoment::ClassInfoOf() {
   using C [[maybe_unused]] = clsMoment;
   static const ClassInfo ci{
-    "clsMoment",
-    {
-      Method("MuAsCommon", &C::MuAsCommon,
-             {"lErrNumber", "iK", "iSecPos", "dMu", "dAs", "sFy", "sFcm", "sB", "sH", "sCas", "sKc", "sP", "sKcb",
-              "tErr"}),
-      Method("CalMu_As", &C::CalMu_As,
-             {"lErrNumber", "iK", "iSecPos", "dMu", "dAs", "tFy", "iFcm", "sFcm", "sB", "sH", "sCas", "sKc", "sP",
-              "sPmin", "sKcb", "tText"}),
-      Method("VAsCommon", &C::VAsCommon,
-             {"lErrNumber", "iK", "iSecPos", "dV", "dAs", "sFy", "Fc", "sB", "sH", "sCas", "sAt", "sAsMin", "sK",
-              "sKcal", "sDmin", "sAtMax"}),
-      Method("CalV_As", &C::CalV_As,
-             {"lErr", "iK", "iSecPos", "dV", "dAsv", "tFyv", "iFc", "sfC", "sB", "sH", "sCas", "sS", "sAsvMin", "sK",
-              "sKcal", "sDmin", "sSmax", "tText"}),
-      Method("Let_Controls", &C::Let_Controls, {"frmM", "frmX"}),
-    }};
+      "clsMoment",
+      {
+          Method("MuAsCommon", &C::MuAsCommon,
+                 {"lErrNumber", "iK", "iSecPos", "dMu", "dAs", "sFy", "sFcm", "sB", "sH", "sCas",
+                  "sKc", "sP", "sKcb", "tErr"}),
+          Method("CalMu_As", &C::CalMu_As,
+                 {"lErrNumber", "iK", "iSecPos", "dMu", "dAs", "tFy", "iFcm", "sFcm", "sB", "sH",
+                  "sCas", "sKc", "sP", "sPmin", "sKcb", "tText"}),
+          Method("VAsCommon", &C::VAsCommon,
+                 {"lErrNumber", "iK", "iSecPos", "dV", "dAs", "sFy", "Fc", "sB", "sH", "sCas",
+                  "sAt", "sAsMin", "sK", "sKcal", "sDmin", "sAtMax"}),
+          Method("CalV_As", &C::CalV_As,
+                 {"lErr", "iK", "iSecPos", "dV", "dAsv", "tFyv", "iFc", "sfC", "sB", "sH", "sCas",
+                  "sS", "sAsvMin", "sK", "sKcal", "sDmin", "sSmax", "tText"}),
+          Method("Let_Controls", &C::Let_Controls, {"frmM", "frmX"}),
+      }};
   return ci;
 }
 

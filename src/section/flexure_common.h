@@ -20,9 +20,10 @@ inline constexpr int32_t kMuBadDirection = 100113, kMuBadPosition = 100114;
 
 // Shear. 200101..200109 and 200199 stop; 200110/200111 mean detailing stirrups only;
 // 200112/200113 mean the section is too small (sKcal written, no stirrup area).
-inline constexpr int32_t kVNegativeShear = 200101, kVNegativeArea = 200102, kVBadFyv = 200103, kVBadFc = 200104,
-                         kVBadB = 200105, kVBadH = 200106, kVBadAs = 200107, kVAsNotBelowH = 200108,
-                         kVBadSpacing = 200109, kVDetailingOrdinary = 200110, kVDetailingSeismic = 200111,
+inline constexpr int32_t kVNegativeShear = 200101, kVNegativeArea = 200102, kVBadFyv = 200103,
+                         kVBadFc = 200104, kVBadB = 200105, kVBadH = 200106, kVBadAs = 200107,
+                         kVAsNotBelowH = 200108, kVBadSpacing = 200109,
+                         kVDetailingOrdinary = 200110, kVDetailingSeismic = 200111,
                          kVSectionOrdinary = 200112, kVSectionSeismic = 200113, kVFault = 200199;
 // Our own, as for flexure.
 inline constexpr int32_t kVBadDirection = 200114, kVBadPosition = 200115;
@@ -37,9 +38,15 @@ inline constexpr int32_t kTextShearSectionOk = 32310;  // after the section-limi
 struct UnitPatterns {
   std::string mm, mmd, mm2, mm2d, n, nd, nmm2, nmm2d, nmm2_1, knmd;
   explicit UnitPatterns(ISharedServices& s)
-      : mm(s.tUnitFormat("mm")), mmd(s.tUnitFormat("mmd")), mm2(s.tUnitFormat("mm2")),
-        mm2d(s.tUnitFormat("mm2d")), n(s.tUnitFormat("n")), nd(s.tUnitFormat("nd")),
-        nmm2(s.tUnitFormat("n/mm2")), nmm2d(s.tUnitFormat("n/mm2d")), nmm2_1(s.tUnitFormat("n/mm2_1")),
+      : mm(s.tUnitFormat("mm")),
+        mmd(s.tUnitFormat("mmd")),
+        mm2(s.tUnitFormat("mm2")),
+        mm2d(s.tUnitFormat("mm2d")),
+        n(s.tUnitFormat("n")),
+        nd(s.tUnitFormat("nd")),
+        nmm2(s.tUnitFormat("n/mm2")),
+        nmm2d(s.tUnitFormat("n/mm2d")),
+        nmm2_1(s.tUnitFormat("n/mm2_1")),
         knmd(s.tUnitFormat("knmd")) {}
 };
 

@@ -13,7 +13,9 @@ namespace tk {
 
 namespace mvt {
 
-bool IsFrame(int16_t iSecPos) { return iSecPos >= 1 && iSecPos <= 4; }
+bool IsFrame(int16_t iSecPos) {
+  return iSecPos >= 1 && iSecPos <= 4;
+}
 
 std::string GradeText(int16_t iSecPos) {
   // The services number headings in Chinese numerals ("一、"); a grade reads without the mark.
@@ -26,17 +28,25 @@ std::string GradeText(int16_t iSecPos) {
 
 std::string_view ShapeName(Shape s) {
   switch (s) {
-    case Shape::Rect: return "矩形截面";
-    case Shape::InvT: return "倒T形截面";
-    case Shape::T: return "T形截面";
-    case Shape::InvL: return "倒L形截面";
-    case Shape::ISym: return "工形截面（对称）";
-    case Shape::IUnsym: return "工形截面（不对称）";
+    case Shape::Rect:
+      return "矩形截面";
+    case Shape::InvT:
+      return "倒T形截面";
+    case Shape::T:
+      return "T形截面";
+    case Shape::InvL:
+      return "倒L形截面";
+    case Shape::ISym:
+      return "工形截面（对称）";
+    case Shape::IUnsym:
+      return "工形截面（不对称）";
   }
   return {};
 }
 
-bool Flanged(Shape s) { return s == Shape::T || s == Shape::InvL || s == Shape::ISym || s == Shape::IUnsym; }
+bool Flanged(Shape s) {
+  return s == Shape::T || s == Shape::InvL || s == Shape::ISym || s == Shape::IUnsym;
+}
 
 void Fail(Call& k, int32_t code, std::string_view text, std::string_view condition) {
   k.r.Error(text);
@@ -63,7 +73,9 @@ std::string_view GammaText(bool bEA, double gamma_o) {
   return {};
 }
 
-std::string Factor(double x) { return FormatNumber(x, "0.###"); }
+std::string Factor(double x) {
+  return FormatNumber(x, "0.###");
+}
 
 namespace {
 
@@ -117,15 +129,16 @@ clsMVT::~clsMVT() = default;
 // of an arithmetic fault are the shared text 32095 of the frame.
 void clsMVT::RegisterTexts() {}
 
-void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrCon, VBArray<std::string>& tErrCon,
-                       int16_t& iCalMode, int16_t& iSecPos, std::string& tJmXs, bool& bBE, bool& bEA,
-                       bool& bConF, bool& bQdSjz, float& c, float& Fcm, float& Ft, double& Fy, double& Fy1,
-                       double& Fyv, float& Rlfo, std::string& tAs1, double& M, double& dAs, double& V,
-                       double& Asv, double& T, float& B, float& H, float& Bf, float& Hf, float& Bf1, float& Hf1,
-                       float& Cas, float& Cas1, float Pmin, float& P, float& S, float& A, float& Smax,
-                       float& Dmin, double& AsvMin, double& Ast1, double& AstL, double& Asvt, float& Es,
-                       float* Kcb, float* KcE, float* Kc, bool* bTextOut, std::string* tText,
-                       std::string* tEng, std::string* tBh) {
+void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrCon,
+                       VBArray<std::string>& tErrCon, int16_t& iCalMode, int16_t& iSecPos,
+                       std::string& tJmXs, bool& bBE, bool& bEA, bool& bConF, bool& bQdSjz,
+                       float& c, float& Fcm, float& Ft, double& Fy, double& Fy1, double& Fyv,
+                       float& Rlfo, std::string& tAs1, double& M, double& dAs, double& V,
+                       double& Asv, double& T, float& B, float& H, float& Bf, float& Hf, float& Bf1,
+                       float& Hf1, float& Cas, float& Cas1, float Pmin, float& P, float& S,
+                       float& A, float& Smax, float& Dmin, double& AsvMin, double& Ast1,
+                       double& AstL, double& Asvt, float& Es, float* Kcb, float* KcE, float* Kc,
+                       bool* bTextOut, std::string* tText, std::string* tEng, std::string* tBh) {
   using namespace mvt;
   lErr = 0;
   tErr.clear();
@@ -166,18 +179,21 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     return;
   }
   if (!shape) {
-    reject(code::kBadShape, "截面形式“" + tJmXs +
-                                "”应为矩形截面、T形截面、倒T形截面、倒L形截面、工形截面（对称）或工形截面（不对称）");
+    reject(
+        code::kBadShape,
+        "截面形式“" + tJmXs +
+            "”应为矩形截面、T形截面、倒T形截面、倒L形截面、工形截面（对称）或工形截面（不对称）");
     return;
   }
   const As1Entry as1_entry = ReadAs1(svc, tAs1);
   if (!as1_entry.valid) {
-    reject(code::kBadAs1, "受压钢筋面积As'＝ “" + tAs1 + "”应为不小于0的数值，或As的表达式（例如0.3As）");
+    reject(code::kBadAs1,
+           "受压钢筋面积As'＝ “" + tAs1 + "”应为不小于0的数值，或As的表达式（例如0.3As）");
     return;
   }
 
-  Call call(r, lErrCon, tErrCon, Fyv, Rlfo, tAs1, M, dAs, V, Asv, P, Smax, Dmin, AsvMin, Ast1, AstL, Asvt,
-            Kcb, KcE, Kc);
+  Call call(r, lErrCon, tErrCon, Fyv, Rlfo, tAs1, M, dAs, V, Asv, P, Smax, Dmin, AsvMin, Ast1, AstL,
+            Asvt, Kcb, KcE, Kc);
   call.mode = iCalMode;
   call.iSecPos = iSecPos;
   call.shape = *shape;
@@ -225,19 +241,30 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     call.Asv_in = Asv;
 
     // Inputs.
-    if (!bEA) r.Sp(4).Raw("结构构件的重要性系数γo＝ ").Num(Rlfo, "#0.00").Sp(4);
-    else r.Sp(4).Raw("考虑地震作用组合").Sp(4);
-    if (IsFrame(iSecPos)) r.Raw("截面位置：").Raw(GradeText(iSecPos)).Raw("级框架梁").Raw(bBE ? "端" : "").Sp(4);
+    if (!bEA)
+      r.Sp(4).Raw("结构构件的重要性系数γo＝ ").Num(Rlfo, "#0.00").Sp(4);
+    else
+      r.Sp(4).Raw("考虑地震作用组合").Sp(4);
+    if (IsFrame(iSecPos))
+      r.Raw("截面位置：").Raw(GradeText(iSecPos)).Raw("级框架梁").Raw(bBE ? "端" : "").Sp(4);
     r.End();
-    if (bConF) r.Sp(4).Raw("集中荷载作用下的剪扭构件，计算截面至支座的距离a＝ ").Val(A, "mmd").End();
-    r.Sp(4).Raw(concrete_label).Sp(4).Raw("fc＝ ").Val(fc, "n/mm2_1").Raw("    fcm＝ ").Val(Fcm, "n/mm2_1");
+    if (bConF)
+      r.Sp(4).Raw("集中荷载作用下的剪扭构件，计算截面至支座的距离a＝ ").Val(A, "mmd").End();
+    r.Sp(4)
+        .Raw(concrete_label)
+        .Sp(4)
+        .Raw("fc＝ ")
+        .Val(fc, "n/mm2_1")
+        .Raw("    fcm＝ ")
+        .Val(Fcm, "n/mm2_1");
     r.Raw("    ft＝ ").Val(Ft, "n/mm2d_2").End();
     r.Raw("    钢筋强度：fy＝ ").Val(Fy, "n/mm2").Raw("    fy'＝ ").Val(Fy1, "n/mm2");
     r.Raw("    fyv＝ ").Val(Fyv, "n/mm2d").End();
     // One quantity a line, so that a long expression of As' stays readable.
     auto as1_line = [&](bool with_value, double as1) {
       if (as1_entry.number) {
-        if (as1_entry.value != 0) r.Raw("    受压钢筋面积As'＝ ").Val(as1_entry.value, "mm2d").End();
+        if (as1_entry.value != 0)
+          r.Raw("    受压钢筋面积As'＝ ").Val(as1_entry.value, "mm2d").End();
       } else {
         r.Raw("    受压钢筋面积As'＝ ").Raw(Trim(tAs1));
         if (with_value) r.Raw(" ＝ ").Val(as1, "mm2d");
@@ -263,19 +290,36 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     r.Raw("    ho＝ ").Val(static_cast<double>(H) - Cas, "mmd").End();
     switch (*shape) {
       case Shape::ISym:
-        r.Raw("    翼缘宽度bf,bf'＝ ").Val(Bf, "mmd").Raw("    翼缘高度hf,hf'＝ ").Val(Hf, "mmd").End();
+        r.Raw("    翼缘宽度bf,bf'＝ ")
+            .Val(Bf, "mmd")
+            .Raw("    翼缘高度hf,hf'＝ ")
+            .Val(Hf, "mmd")
+            .End();
         break;
       case Shape::InvT:
-        r.Raw("    受拉区翼缘宽度bf＝ ").Val(Bf, "mmd").Raw("    受拉区翼缘高度hf＝ ").Val(Hf, "mmd").End();
+        r.Raw("    受拉区翼缘宽度bf＝ ")
+            .Val(Bf, "mmd")
+            .Raw("    受拉区翼缘高度hf＝ ")
+            .Val(Hf, "mmd")
+            .End();
         break;
       case Shape::IUnsym:
-        r.Raw("    受拉区翼缘宽度bf ＝ ").Val(Bf, "mmd").Raw("    受拉区翼缘高度hf ＝ ").Val(Hf, "mmd").End();
+        r.Raw("    受拉区翼缘宽度bf ＝ ")
+            .Val(Bf, "mmd")
+            .Raw("    受拉区翼缘高度hf ＝ ")
+            .Val(Hf, "mmd")
+            .End();
         [[fallthrough]];
       case Shape::T:
       case Shape::InvL:
-        r.Raw("    受压区翼缘宽度bf'＝ ").Val(Bf1, "mmd").Raw("    受压区翼缘高度hf'＝ ").Val(Hf1, "mmd").End();
+        r.Raw("    受压区翼缘宽度bf'＝ ")
+            .Val(Bf1, "mmd")
+            .Raw("    受压区翼缘高度hf'＝ ")
+            .Val(Hf1, "mmd")
+            .End();
         break;
-      case Shape::Rect: break;
+      case Shape::Rect:
+        break;
     }
     r.Heading("计算结果：");
 
@@ -316,8 +360,8 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
   hand_over();
 }
 
-void clsMVT::CheckMvtEnter(int32_t& lErr, VBArray<std::string>& Text, VBArray<bool>& bText, int16_t& Index,
-                           bool& bShowRtb, std::string& tErr, bool& bQdSjz) {
+void clsMVT::CheckMvtEnter(int32_t& lErr, VBArray<std::string>& Text, VBArray<bool>& bText,
+                           int16_t& Index, bool& bShowRtb, std::string& tErr, bool& bQdSjz) {
   // bShowRtb tells whether the host shows the report box; the checks are the same either way.
   IInputCheck& chk = modKalbex::InputCheck();
   clsMaterial& mat = modKalbex::Material();
@@ -340,28 +384,50 @@ void clsMVT::CheckMvtEnter(int32_t& lErr, VBArray<std::string>& Text, VBArray<bo
   }
   auto name = [&](int i) -> std::string {
     switch (i) {
-      case kFieldConcrete: return bQdSjz ? "轴心抗压强度fc" : "混凝土强度等级";
-      case kFieldFcm: return "弯曲抗压强度fcm";
-      case kFieldFt: return "抗拉强度ft";
-      case kFieldFy: return "钢筋抗拉强度设计值fy";
-      case kFieldFy1: return "钢筋抗压强度设计值fy'";
-      case kFieldFyv: return "箍筋抗拉钢筋强度设计值fyv";
-      case kFieldGammaO: return "构件的重要性系数γo";
-      case kFieldMorAs: return capacity ? "受拉钢筋面积As" : "弯矩设计值M";
-      case kFieldAs1: return "受压钢筋As'";
-      case kFieldVorAsv: return capacity ? "箍筋面积Asv" : "剪力设计值V";
-      case kFieldT: return "扭矩设计值T";
-      case kFieldB: return "截面宽度b";
-      case kFieldH: return "截面高度h";
-      case kFieldBf: return sym_i ? "翼缘宽度bf、bf'" : "受拉区翼缘宽度bf";
-      case kFieldHf: return sym_i ? "翼缘高度hf、hf'" : "受拉区翼缘高度hf";
-      case kFieldBf1: return "受压区翼缘宽度bf'";
-      case kFieldHf1: return "受压区翼缘高度hf'";
-      case kFieldAs: return "纵筋合力点至近边距离as";
-      case kFieldPmin: return "最小配筋率ρmin";
-      case kFieldS: return "箍筋间距S";
-      case kFieldA: return "计算截面至支座的距离a";
-      default: return "第" + std::to_string(i) + "项";
+      case kFieldConcrete:
+        return bQdSjz ? "轴心抗压强度fc" : "混凝土强度等级";
+      case kFieldFcm:
+        return "弯曲抗压强度fcm";
+      case kFieldFt:
+        return "抗拉强度ft";
+      case kFieldFy:
+        return "钢筋抗拉强度设计值fy";
+      case kFieldFy1:
+        return "钢筋抗压强度设计值fy'";
+      case kFieldFyv:
+        return "箍筋抗拉钢筋强度设计值fyv";
+      case kFieldGammaO:
+        return "构件的重要性系数γo";
+      case kFieldMorAs:
+        return capacity ? "受拉钢筋面积As" : "弯矩设计值M";
+      case kFieldAs1:
+        return "受压钢筋As'";
+      case kFieldVorAsv:
+        return capacity ? "箍筋面积Asv" : "剪力设计值V";
+      case kFieldT:
+        return "扭矩设计值T";
+      case kFieldB:
+        return "截面宽度b";
+      case kFieldH:
+        return "截面高度h";
+      case kFieldBf:
+        return sym_i ? "翼缘宽度bf、bf'" : "受拉区翼缘宽度bf";
+      case kFieldHf:
+        return sym_i ? "翼缘高度hf、hf'" : "受拉区翼缘高度hf";
+      case kFieldBf1:
+        return "受压区翼缘宽度bf'";
+      case kFieldHf1:
+        return "受压区翼缘高度hf'";
+      case kFieldAs:
+        return "纵筋合力点至近边距离as";
+      case kFieldPmin:
+        return "最小配筋率ρmin";
+      case kFieldS:
+        return "箍筋间距S";
+      case kFieldA:
+        return "计算截面至支座的距离a";
+      default:
+        return "第" + std::to_string(i) + "项";
     }
   };
   // Loads and ratios may be 0; strengths and dimensions must be positive; the options and the
@@ -386,12 +452,14 @@ void clsMVT::CheckMvtEnter(int32_t& lErr, VBArray<std::string>& Text, VBArray<bo
     if (code != 0) return stop(code, i, chk.tCodeMessage(code, name(i), text(i)));
   }
 
-  auto relation = [&](int i, std::string_view n1, std::string_view op, std::string_view n2, double v1,
-                      double v2) {
+  auto relation = [&](int i, std::string_view n1, std::string_view op, std::string_view n2,
+                      double v1, double v2) {
     const std::string t1 = ShortestText(v1), t2 = ShortestText(v2);
     const int32_t code = chk.CheckRelation(n1, n2, op, t1, t2);
-    if (code != 0) stop(code, i, chk.tCodeMessage(code, n1, op, n2, std::string(n1) + "＝" + t1 + "，" +
-                                                                       std::string(n2) + "＝" + t2));
+    if (code != 0)
+      stop(code, i,
+           chk.tCodeMessage(code, n1, op, n2,
+                            std::string(n1) + "＝" + t1 + "，" + std::string(n2) + "＝" + t2));
     return code == 0;
   };
   auto num = [&](int i) { return LeadingNumber(text(i)); };
@@ -403,11 +471,14 @@ void clsMVT::CheckMvtEnter(int32_t& lErr, VBArray<std::string>& Text, VBArray<bo
     const mvt::As1Entry e = mvt::ReadAs1(modKalbex::Services(), text(kFieldAs1));
     if (!e.valid) {
       return stop(checkcode::kNotNumber, kFieldAs1,
-                  name(kFieldAs1) + "一栏应输入不小于0的数值，或As的表达式（例如0.3As）。（当前输入：" +
+                  name(kFieldAs1) +
+                      "一栏应输入不小于0的数值，或As的表达式（例如0.3As）。（当前输入：" +
                       text(kFieldAs1) + "）");
     }
-    if (e.number) as1_number = e.value;
-    else K = e.value;
+    if (e.number)
+      as1_number = e.value;
+    else
+      K = e.value;
   }
   // The net tension fy * As - fy' * As' must stay positive: with As known (capacity), or per
   // unit As for a ratio given as an expression.
@@ -418,10 +489,18 @@ void clsMVT::CheckMvtEnter(int32_t& lErr, VBArray<std::string>& Text, VBArray<bo
     if (!relation(kFieldAs1, "fy * As - fy' * As'", ">", "0", fy * As - fy1 * As1, 0)) return;
   }
   const double b = num(kFieldB), h = num(kFieldH);
-  if (enabled(kFieldBf) && !relation(kFieldBf, name(kFieldBf), ">=", name(kFieldB), num(kFieldBf), b)) return;
-  if (enabled(kFieldHf) && !relation(kFieldHf, name(kFieldHf), "<", name(kFieldH), num(kFieldHf), h)) return;
-  if (enabled(kFieldBf1) && !relation(kFieldBf1, name(kFieldBf1), ">=", name(kFieldB), num(kFieldBf1), b)) return;
-  if (enabled(kFieldHf1) && !relation(kFieldHf1, name(kFieldHf1), "<", name(kFieldH), num(kFieldHf1), h)) return;
+  if (enabled(kFieldBf) &&
+      !relation(kFieldBf, name(kFieldBf), ">=", name(kFieldB), num(kFieldBf), b))
+    return;
+  if (enabled(kFieldHf) &&
+      !relation(kFieldHf, name(kFieldHf), "<", name(kFieldH), num(kFieldHf), h))
+    return;
+  if (enabled(kFieldBf1) &&
+      !relation(kFieldBf1, name(kFieldBf1), ">=", name(kFieldB), num(kFieldBf1), b))
+    return;
+  if (enabled(kFieldHf1) &&
+      !relation(kFieldHf1, name(kFieldHf1), "<", name(kFieldH), num(kFieldHf1), h))
+    return;
   if (enabled(kFieldHf) && enabled(kFieldHf1) &&
       !relation(kFieldHf1, "hf + hf'", "<", name(kFieldH), num(kFieldHf) + num(kFieldHf1), h))
     return;
@@ -435,19 +514,44 @@ void clsMVT::CheckMvtEnter(int32_t& lErr, VBArray<std::string>& Text, VBArray<bo
 void clsMVT::CboB_KeyPress(int16_t& Index, int16_t& KeyAscii) {
   int32_t input_class = 0;
   switch (Index) {
-    case 5: case 6: case 7: case 11: case 12: case 14: case 15: case 16: case 17: case 18: case 19:
-    case 21: case 22: case 23: case 24: case 25:
+    case 5:
+    case 6:
+    case 7:
+    case 11:
+    case 12:
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+    case 21:
+    case 22:
+    case 23:
+    case 24:
+    case 25:
       input_class = keyclass::kPositiveNumber;  // 35012
       break;
-    case 8: case 9: case 10: input_class = keyclass::kSignedNumber; break;  // 35032
-    case 13: input_class = keyclass::kNumberList; break;  // 35031: the As' entry may be "0.3As"
-    case 20: input_class = keyclass::kInteger; break;     // 35025
-    default: return;
+    case 8:
+    case 9:
+    case 10:
+      input_class = keyclass::kSignedNumber;
+      break;  // 35032
+    case 13:
+      input_class = keyclass::kNumberList;
+      break;  // 35031: the As' entry may be "0.3As"
+    case 20:
+      input_class = keyclass::kInteger;
+      break;  // 35025
+    default:
+      return;
   }
   KeyAscii = modKalbex::Services().FilterKey(KeyAscii, input_class);
 }
 
-const ClassInfo& clsMVT::Info() const { return ClassInfoOf(); }
+const ClassInfo& clsMVT::Info() const {
+  return ClassInfoOf();
+}
 
 const ClassInfo& clsMVT::ClassInfoOf() {
   using C [[maybe_unused]] = clsMVT;
@@ -455,13 +559,56 @@ const ClassInfo& clsMVT::ClassInfoOf() {
       "clsMVT",
       {
           Method("MVTCommon", &C::MVTCommon,
-                 {"lErr",  "tErr",  {"lErrCon", 1}, {"tErrCon", 1}, "iCalMode", "iSecPos", "tJmXs", "bBE",
-                  "bEA",   "bConF", "bQdSjz",       "c",            "Fcm",      "Ft",      "Fy",    "Fy1",
-                  "Fyv",   "Rlfo",  "tAs1",         "M",            "dAs",      "V",       "Asv",   "T",
-                  "B",     "H",     "Bf",           "Hf",           "Bf1",      "Hf1",     "Cas",   "Cas1",
-                  "Pmin",  "P",     "S",            "A",            "Smax",     "Dmin",    "AsvMin", "Ast1",
-                  "AstL",  "Asvt",  "Es",           "Kcb",          "KcE",      "Kc",      "bTextOut", "tText",
-                  "tEng",  "tBh"}),
+                 {"lErr",
+                  "tErr",
+                  {"lErrCon", 1},
+                  {"tErrCon", 1},
+                  "iCalMode",
+                  "iSecPos",
+                  "tJmXs",
+                  "bBE",
+                  "bEA",
+                  "bConF",
+                  "bQdSjz",
+                  "c",
+                  "Fcm",
+                  "Ft",
+                  "Fy",
+                  "Fy1",
+                  "Fyv",
+                  "Rlfo",
+                  "tAs1",
+                  "M",
+                  "dAs",
+                  "V",
+                  "Asv",
+                  "T",
+                  "B",
+                  "H",
+                  "Bf",
+                  "Hf",
+                  "Bf1",
+                  "Hf1",
+                  "Cas",
+                  "Cas1",
+                  "Pmin",
+                  "P",
+                  "S",
+                  "A",
+                  "Smax",
+                  "Dmin",
+                  "AsvMin",
+                  "Ast1",
+                  "AstL",
+                  "Asvt",
+                  "Es",
+                  "Kcb",
+                  "KcE",
+                  "Kc",
+                  "bTextOut",
+                  "tText",
+                  "tEng",
+                  "tBh"}),
           Method("CheckMvtEnter", &C::CheckMvtEnter,
                  {"lErr", "Text", "bText", "Index", "bShowRtb", "tErr", "bQdSjz"}),
           Method("CboB_KeyPress", &C::CboB_KeyPress, {"Index", "KeyAscii"}),

@@ -34,8 +34,12 @@ struct Outcome {
   bool over_limit = false;
 };
 
-Report& L(Flex& f) { return f.r.Raw("      "); }  // a formula line
-Report& C(Flex& f) { return f.r.Raw("        ＝ "); }  // its continuation
+Report& L(Flex& f) {
+  return f.r.Raw("      ");
+}  // a formula line
+Report& C(Flex& f) {
+  return f.r.Raw("        ＝ ");
+}  // its continuation
 
 // M with its factor inside a substitution: "150000000*0.75".
 std::string MText(Flex& f) {
@@ -45,8 +49,10 @@ std::string MText(Flex& f) {
 }
 
 void FlexFail(Flex& f, int32_t code, const std::string& text) {
-  if (f.quiet_errors) L(f).Raw(text).End();
-  else Fail(f.k, code, text);
+  if (f.quiet_errors)
+    L(f).Raw(text).End();
+  else
+    Fail(f.k, code, text);
 }
 
 // GBJ 10-89 eq. 4.1.5-3: stress of steel that does not yield (x > ξb·ho). Below 0.5 N/mm² the
@@ -87,12 +93,18 @@ bool XiLine(Flex& f, double x) {
   const double xi = fault::div(x, f.ho);
   if (k.Kc) *k.Kc = fault::to_float(xi);
   const bool over = xi > f.limit;
-  L(f).Raw("相对受压区高度ξ ＝ x / Ho ＝ ").Val(x, "mm").Raw("/").Val(f.ho, "mm").Raw(" ＝ ").Num(xi, "#0.0000");
+  L(f).Raw("相对受压区高度ξ ＝ x / Ho ＝ ")
+      .Val(x, "mm")
+      .Raw("/")
+      .Val(f.ho, "mm")
+      .Raw(" ＝ ")
+      .Num(xi, "#0.0000");
   f.r.Raw(over ? " ＞ " : " ≤ ").Raw(LimitText(f)).End();
   if (over && !f.quiet_warning) {
     const std::string text = "相对受压区高度ξ ＞ " + LimitText(f);
     L(f).Raw("警告：").Raw(text).Text(32095).End();
-    Note(k, code::kXiAboveLimit, "相对受压区高度ξ ＝ " + FormatNumber(xi, "#0.0000") + " ＞ " + LimitText(f));
+    Note(k, code::kXiAboveLimit,
+         "相对受压区高度ξ ＝ " + FormatNumber(xi, "#0.0000") + " ＞ " + LimitText(f));
   }
   return over;
 }
@@ -108,12 +120,15 @@ Outcome DesignSingle(Flex& f) {
   L(f).Raw("x ＝ ho - (ho ^ 2 - 2 * M").Raw(f.gtext).Raw(" / fcm / b) ^ 0.5").End();
   const double R = ho * ho - fault::div(2 * f.Md, k.fcm * b);
   if (R <= 0) {
-    FlexFail(f, code::kRadicand, "ho ^ 2 - 2 * M" + std::string(f.gtext) + " / fcm / b ＝ " + Fmt(k, R, "mm2") + " ≤ 0");
+    FlexFail(
+        f, code::kRadicand,
+        "ho ^ 2 - 2 * M" + std::string(f.gtext) + " / fcm / b ＝ " + Fmt(k, R, "mm2") + " ≤ 0");
     o.err = code::kRadicand;
     return o;
   }
   const double x = ho - fault::sqrt(R);
-  C(f).Val(ho, "mm").Raw("-(").Val(ho, "mm").Raw("^2-2*").Raw(MText(f)).Raw("/").Val(k.fcm, "n/mm2_1");
+  C(f).Val(ho, "mm").Raw("-(").Val(ho, "mm").Raw("^2-2*").Raw(MText(f)).Raw("/").Val(k.fcm,
+                                                                                     "n/mm2_1");
   f.r.Raw("/").Val(b, "mm").Raw(")^0.5").End();
   C(f).Val(x, "mmd");
   XbCompare(f, x);
@@ -121,12 +136,23 @@ Outcome DesignSingle(Flex& f) {
   o.x = x;
   if (x <= f.xi_b * ho) {
     o.As = fault::div(b * x * k.fcm, k.fy);
-    L(f).Raw("As ＝ b * x * fcm / fy ＝ ").Val(b, "mm").Raw("*").Val(x, "mm").Raw("*").Val(k.fcm, "n/mm2_1");
+    L(f).Raw("As ＝ b * x * fcm / fy ＝ ")
+        .Val(b, "mm")
+        .Raw("*")
+        .Val(x, "mm")
+        .Raw("*")
+        .Val(k.fcm, "n/mm2_1");
     f.r.Raw("/").Val(k.fy, "n/mm2").Raw(" ＝ ").Val(o.As, "mm2d").End();
   } else {
     const double sigma_s = SigmaS(f, x);
     L(f).Raw("钢筋应力σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)").End();
-    C(f).Val(k.fy, "n/mm2").Raw("*(").Val(x, "mm").Raw("/").Val(ho, "mm").Raw("-0.8)/(").Num(f.xi_b, "#0.000");
+    C(f).Val(k.fy, "n/mm2")
+        .Raw("*(")
+        .Val(x, "mm")
+        .Raw("/")
+        .Val(ho, "mm")
+        .Raw("-0.8)/(")
+        .Num(f.xi_b, "#0.000");
     f.r.Raw("-0.8) ＝ ").Val(sigma_s, "n/mm2d").End();
     if (sigma_s <= 0) {
       FlexFail(f, code::kSigmaS, "钢筋应力σs ＝ " + Fmt(k, sigma_s, "n/mm2d") + " ≤ 0");
@@ -134,7 +160,12 @@ Outcome DesignSingle(Flex& f) {
       return o;
     }
     o.As = fault::div(b * x * k.fcm, sigma_s);
-    L(f).Raw("As ＝ b * x * fcm / σs ＝ ").Val(b, "mm").Raw("*").Val(x, "mm").Raw("*").Val(k.fcm, "n/mm2_1");
+    L(f).Raw("As ＝ b * x * fcm / σs ＝ ")
+        .Val(b, "mm")
+        .Raw("*")
+        .Val(x, "mm")
+        .Raw("*")
+        .Val(k.fcm, "n/mm2_1");
     f.r.Raw("/").Val(sigma_s, "n/mm2").Raw(" ＝ ").Val(o.As, "mm2d").End();
   }
   o.over_limit = XiLine(f, x);
@@ -148,14 +179,31 @@ Outcome DesignKnownAs1(Flex& f, double As1) {
   const double ho = f.ho, b = k.b, as1 = k.as1;
   L(f).Raw("双筋矩形截面或翼缘位于受拉边的T形截面受弯构件，").End();
   L(f).Raw("已知 As' ＝ ").Val(As1, "mm2d").Raw("，受压区高度x可按下式计算：").End();
-  L(f).Raw("x ＝ ho - {ho ^ 2 - 2 * [M").Raw(f.gtext).Raw(" - fy' * As' * (ho - as')] / (fcm * b)} ^ 0.5").End();
+  L(f).Raw("x ＝ ho - {ho ^ 2 - 2 * [M")
+      .Raw(f.gtext)
+      .Raw(" - fy' * As' * (ho - as')] / (fcm * b)} ^ 0.5")
+      .End();
   const double R = ho * ho - fault::div(2 * (f.Md - k.fy1 * As1 * (ho - as1)), k.fcm * b);
-  C(f).Val(ho, "mm").Raw("-{").Val(ho, "mm").Raw("^2-2*[").Raw(MText(f)).Raw("-").Val(k.fy1, "n/mm2").Raw("*");
-  f.r.Val(As1, "mm2").Raw("*(").Val(ho, "mm").Raw("-").Val(as1, "mm").Raw(")]/(").Val(k.fcm, "n/mm2_1");
+  C(f).Val(ho, "mm")
+      .Raw("-{")
+      .Val(ho, "mm")
+      .Raw("^2-2*[")
+      .Raw(MText(f))
+      .Raw("-")
+      .Val(k.fy1, "n/mm2")
+      .Raw("*");
+  f.r.Val(As1, "mm2")
+      .Raw("*(")
+      .Val(ho, "mm")
+      .Raw("-")
+      .Val(as1, "mm")
+      .Raw(")]/(")
+      .Val(k.fcm, "n/mm2_1");
   f.r.Raw("*").Val(b, "mm").Raw(")}^0.5").End();
   if (R < 0) {
-    FlexFail(f, code::kRadicand, "ho ^ 2 - 2 * [M" + std::string(f.gtext) + " - fy' * As' * (ho - as')] / (fcm * b) ＝ " +
-                                     Fmt(k, R, "mm2") + " ＜ 0");
+    FlexFail(f, code::kRadicand,
+             "ho ^ 2 - 2 * [M" + std::string(f.gtext) +
+                 " - fy' * As' * (ho - as')] / (fcm * b) ＝ " + Fmt(k, R, "mm2") + " ＜ 0");
     o.err = code::kRadicand;
     return o;
   }
@@ -164,7 +212,12 @@ Outcome DesignKnownAs1(Flex& f, double As1) {
   if (x < 2 * as1) {
     C(f).Val(x, "mmd").Raw(" ＜ 2as' ＝ ").Val(2 * as1, "mmd").End();
     o.As = fault::div(f.Md, k.fy * (ho - as1));
-    L(f).Raw("As ＝ M").Raw(f.gtext).Raw(" / [fy * (ho - as')] ＝ ").Raw(MText(f)).Raw("/[").Val(k.fy, "n/mm2");
+    L(f).Raw("As ＝ M")
+        .Raw(f.gtext)
+        .Raw(" / [fy * (ho - as')] ＝ ")
+        .Raw(MText(f))
+        .Raw("/[")
+        .Val(k.fy, "n/mm2");
     f.r.Raw("*(").Val(ho, "mm").Raw("-").Val(as1, "mm").Raw(")] ＝ ").Val(o.As, "mm2d").End();
   } else {
     C(f).Val(x, "mmd").Raw(" ≥ 2as' ＝ ").Val(2 * as1, "mmd").Raw("，");
@@ -174,7 +227,13 @@ Outcome DesignKnownAs1(Flex& f, double As1) {
     if (x > f.xi_b * ho) {
       sigma_s = SigmaS(f, x);
       L(f).Raw("钢筋应力σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)").End();
-      C(f).Val(k.fy, "n/mm2").Raw("*(").Val(x, "mm").Raw("/").Val(ho, "mm").Raw("-0.8)/(").Num(f.xi_b, "#0.000");
+      C(f).Val(k.fy, "n/mm2")
+          .Raw("*(")
+          .Val(x, "mm")
+          .Raw("/")
+          .Val(ho, "mm")
+          .Raw("-0.8)/(")
+          .Num(f.xi_b, "#0.000");
       f.r.Raw("-0.8) ＝ ").Val(sigma_s, "n/mm2d").End();
       if (sigma_s <= 0) {
         FlexFail(f, code::kSigmaS, "钢筋应力σs ＝ " + Fmt(k, sigma_s, "n/mm2d") + " ≤ 0");
@@ -183,8 +242,16 @@ Outcome DesignKnownAs1(Flex& f, double As1) {
       }
     }
     o.As = fault::div(k.fcm * b * x + k.fy1 * As1, sigma_s);
-    L(f).Raw(x > f.xi_b * ho ? "As ＝ (fcm * b * x + fy' * As') / σs ＝ (" : "As ＝ (fcm * b * x + fy' * As') / fy ＝ (");
-    f.r.Val(k.fcm, "n/mm2_1").Raw("*").Val(b, "mm").Raw("*").Val(x, "mm").Raw("+").Val(k.fy1, "n/mm2").Raw("*");
+    L(f).Raw(x > f.xi_b * ho ? "As ＝ (fcm * b * x + fy' * As') / σs ＝ ("
+                             : "As ＝ (fcm * b * x + fy' * As') / fy ＝ (");
+    f.r.Val(k.fcm, "n/mm2_1")
+        .Raw("*")
+        .Val(b, "mm")
+        .Raw("*")
+        .Val(x, "mm")
+        .Raw("+")
+        .Val(k.fy1, "n/mm2")
+        .Raw("*");
     f.r.Val(As1, "mm2").Raw(")/").Val(sigma_s, "n/mm2").Raw(" ＝ ").Val(o.As, "mm2d").End();
   }
   o.over_limit = XiLine(f, x);
@@ -210,7 +277,12 @@ Outcome DesignK(Flex& f, double K) {
   L(f).Raw("双筋矩形截面或翼缘位于受拉边的T形截面受弯构件，").End();
   L(f).Raw("已知 K ＝ As' / As ＝ ").Num(K, "#0.000").Raw("，可推导出下列公式：").End();
   const double t = k.fy - k.fy1 * K;
-  L(f).Raw("t ＝ fy - fy' * K ＝ ").Val(k.fy, "n/mm2").Raw("-").Val(k.fy1, "n/mm2").Raw("*").Raw(Factor(K));
+  L(f).Raw("t ＝ fy - fy' * K ＝ ")
+      .Val(k.fy, "n/mm2")
+      .Raw("-")
+      .Val(k.fy1, "n/mm2")
+      .Raw("*")
+      .Raw(Factor(K));
   f.r.Raw(" ＝ ").Val(t, "n/mm2d").End();
   if (t <= 0) {
     Fail(k, code::kKRatio, "fy - fy' * K ＝ " + Fmt(k, t, "n/mm2d") + " ≤ 0");
@@ -218,25 +290,63 @@ Outcome DesignK(Flex& f, double K) {
     return o;
   }
   const double p = ho * k.fy - as1 * k.fy1 * K;
-  L(f).Raw("p ＝ ho * fy - as' * fy' * K ＝ ").Val(ho, "mm").Raw("*").Val(k.fy, "n/mm2").Raw("-").Val(as1, "mm");
+  L(f).Raw("p ＝ ho * fy - as' * fy' * K ＝ ")
+      .Val(ho, "mm")
+      .Raw("*")
+      .Val(k.fy, "n/mm2")
+      .Raw("-")
+      .Val(as1, "mm");
   f.r.Raw("*").Val(k.fy1, "n/mm2").Raw("*").Raw(Factor(K)).Raw(" ＝ ").Num(p, "0.##").End();
-  L(f).Raw("As ＝ {p - [p ^ 2 - 2 * t ^ 2 * M").Raw(f.gtext).Raw(" / (fcm * b)] ^ 0.5} * fcm * b / t ^ 2").End();
+  L(f).Raw("As ＝ {p - [p ^ 2 - 2 * t ^ 2 * M")
+      .Raw(f.gtext)
+      .Raw(" / (fcm * b)] ^ 0.5} * fcm * b / t ^ 2")
+      .End();
   const double R = p * p - fault::div(2 * t * t * f.Md, k.fcm * b);
   if (R <= 0) {
-    Fail(k, code::kRadicand, "p ^ 2 - 2 * t ^ 2 * M" + std::string(f.gtext) + " / (fcm * b) ＝ " +
-                                 FormatNumber(R, "0.##") + " ≤ 0");
+    Fail(k, code::kRadicand,
+         "p ^ 2 - 2 * t ^ 2 * M" + std::string(f.gtext) + " / (fcm * b) ＝ " +
+             FormatNumber(R, "0.##") + " ≤ 0");
     o.err = code::kRadicand;
     return o;
   }
   double As = fault::div((p - fault::sqrt(R)) * k.fcm * b, t * t);
   double As1 = K * As;
-  C(f).Raw("{").Num(p, "0.##").Raw("-[").Num(p, "0.##").Raw("^2-2*").Val(t, "n/mm2").Raw("^2*").Raw(MText(f));
-  f.r.Raw("/(").Val(k.fcm, "n/mm2_1").Raw("*").Val(b, "mm").Raw(")]^0.5}*").Val(k.fcm, "n/mm2_1").Raw("*");
+  C(f).Raw("{")
+      .Num(p, "0.##")
+      .Raw("-[")
+      .Num(p, "0.##")
+      .Raw("^2-2*")
+      .Val(t, "n/mm2")
+      .Raw("^2*")
+      .Raw(MText(f));
+  f.r.Raw("/(")
+      .Val(k.fcm, "n/mm2_1")
+      .Raw("*")
+      .Val(b, "mm")
+      .Raw(")]^0.5}*")
+      .Val(k.fcm, "n/mm2_1")
+      .Raw("*");
   f.r.Val(b, "mm").Raw("/").Val(t, "n/mm2").Raw("^2 ＝ ").Val(As, "mm2d").End();
-  L(f).Raw("As' ＝ K * As ＝ ").Raw(Factor(K)).Raw("*").Val(As, "mm2").Raw(" ＝ ").Val(As1, "mm2d").End();
+  L(f).Raw("As' ＝ K * As ＝ ")
+      .Raw(Factor(K))
+      .Raw("*")
+      .Val(As, "mm2")
+      .Raw(" ＝ ")
+      .Val(As1, "mm2d")
+      .End();
   double x = fault::div(k.fy * As - k.fy1 * As1, k.fcm * b);
-  L(f).Raw("x ＝ (fy * As - fy' * As') / (fcm * b) ＝ (").Val(k.fy, "n/mm2").Raw("*").Val(As, "mm2").Raw("-");
-  f.r.Val(k.fy1, "n/mm2").Raw("*").Val(As1, "mm2").Raw(")/(").Val(k.fcm, "n/mm2_1").Raw("*").Val(b, "mm");
+  L(f).Raw("x ＝ (fy * As - fy' * As') / (fcm * b) ＝ (")
+      .Val(k.fy, "n/mm2")
+      .Raw("*")
+      .Val(As, "mm2")
+      .Raw("-");
+  f.r.Val(k.fy1, "n/mm2")
+      .Raw("*")
+      .Val(As1, "mm2")
+      .Raw(")/(")
+      .Val(k.fcm, "n/mm2_1")
+      .Raw("*")
+      .Val(b, "mm");
   f.r.Raw(") ＝ ").Val(x, "mmd");
   XbCompare(f, x);
   f.r.End();
@@ -249,10 +359,31 @@ Outcome DesignK(Flex& f, double K) {
     };
     double Mu = 0;
     bool ok = capacity(x, Mu);
-    L(f).Raw("x ＝ [fy' * As' + 0.8 * fy * As / (ξb - 0.8)] * ho / [fy * As / (ξb - 0.8) - fcm * b * ho]").End();
-    C(f).Raw("[").Val(k.fy1, "n/mm2").Raw("*").Val(As1, "mm2").Raw("+0.8*").Val(k.fy, "n/mm2").Raw("*");
-    f.r.Val(As, "mm2").Raw("/(").Num(f.xi_b, "#0.000").Raw("-0.8)]*").Val(ho, "mm").Raw("/[").Val(k.fy, "n/mm2");
-    f.r.Raw("*").Val(As, "mm2").Raw("/(").Num(f.xi_b, "#0.000").Raw("-0.8)-").Val(k.fcm, "n/mm2_1").Raw("*");
+    L(f).Raw(
+            "x ＝ [fy' * As' + 0.8 * fy * As / (ξb - 0.8)] * ho / [fy * As / (ξb - 0.8) - fcm * b "
+            "* ho]")
+        .End();
+    C(f).Raw("[")
+        .Val(k.fy1, "n/mm2")
+        .Raw("*")
+        .Val(As1, "mm2")
+        .Raw("+0.8*")
+        .Val(k.fy, "n/mm2")
+        .Raw("*");
+    f.r.Val(As, "mm2")
+        .Raw("/(")
+        .Num(f.xi_b, "#0.000")
+        .Raw("-0.8)]*")
+        .Val(ho, "mm")
+        .Raw("/[")
+        .Val(k.fy, "n/mm2");
+    f.r.Raw("*")
+        .Val(As, "mm2")
+        .Raw("/(")
+        .Num(f.xi_b, "#0.000")
+        .Raw("-0.8)-")
+        .Val(k.fcm, "n/mm2_1")
+        .Raw("*");
     f.r.Val(b, "mm").Raw("*").Val(ho, "mm").Raw("]");
     if (!ok) {
       f.r.End();
@@ -262,8 +393,22 @@ Outcome DesignK(Flex& f, double K) {
     }
     f.r.Raw(" ＝ ").Val(x, "mmd").End();
     L(f).Raw("Mu ＝ fcm * b * x * (ho - x / 2) + fy' * As' * (ho - as')").End();
-    C(f).Val(k.fcm, "n/mm2_1").Raw("*").Val(b, "mm").Raw("*").Val(x, "mm").Raw("*(").Val(ho, "mm").Raw("-");
-    f.r.Val(x, "mm").Raw("/2)+").Val(k.fy1, "n/mm2").Raw("*").Val(As1, "mm2").Raw("*(").Val(ho, "mm").Raw("-");
+    C(f).Val(k.fcm, "n/mm2_1")
+        .Raw("*")
+        .Val(b, "mm")
+        .Raw("*")
+        .Val(x, "mm")
+        .Raw("*(")
+        .Val(ho, "mm")
+        .Raw("-");
+    f.r.Val(x, "mm")
+        .Raw("/2)+")
+        .Val(k.fy1, "n/mm2")
+        .Raw("*")
+        .Val(As1, "mm2")
+        .Raw("*(")
+        .Val(ho, "mm")
+        .Raw("-");
     f.r.Val(as1, "mm").Raw(") ＝ ").Val(Mu / 1e6, "knmd");
     f.r.Raw(Mu < f.Md ? " ＜ M" : " ≥ M").Raw(f.gtext).Raw(" ＝ ").Val(f.Md / 1e6, "knmd").End();
     if (Mu < f.Md) {
@@ -281,8 +426,18 @@ Outcome DesignK(Flex& f, double K) {
         o.err = code::kRadicand;
         return o;
       }
-      L(f).Raw("重新计算，取 As ＝ ").Val(As, "mm2d").Raw("，As' ＝ K * As ＝ ").Val(As1, "mm2d").End();
-      L(f).Raw("x ＝ ").Val(x, "mmd").Raw("，Mu ＝ ").Val(Mu / 1e6, "knmd").Raw(" ≥ M").Raw(f.gtext).Raw(" ＝ ");
+      L(f).Raw("重新计算，取 As ＝ ")
+          .Val(As, "mm2d")
+          .Raw("，As' ＝ K * As ＝ ")
+          .Val(As1, "mm2d")
+          .End();
+      L(f).Raw("x ＝ ")
+          .Val(x, "mmd")
+          .Raw("，Mu ＝ ")
+          .Val(Mu / 1e6, "knmd")
+          .Raw(" ≥ M")
+          .Raw(f.gtext)
+          .Raw(" ＝ ");
       f.r.Val(f.Md / 1e6, "knmd").End();
     }
   }
@@ -296,9 +451,9 @@ Outcome DesignK(Flex& f, double K) {
 
 struct FlangedSol {
   double As1 = 0;
-  double R1 = 0, x1 = 0;   // x with the flange width bf'
-  int branch = 0;          // 1 x < 2as', 2 flange yields, 3 flange over-reinforced, 4 web in compression
-  double R2 = 0, x = 0;    // x with the web (branch 4); x = x1 otherwise
+  double R1 = 0, x1 = 0;  // x with the flange width bf'
+  int branch = 0;  // 1 x < 2as', 2 flange yields, 3 flange over-reinforced, 4 web in compression
+  double R2 = 0, x = 0;  // x with the web (branch 4); x = x1 otherwise
   double sigma_s = 0, As = 0;
   int32_t err = 0;
 };
@@ -356,9 +511,25 @@ Outcome ReportFlanged(Flex& f, const FlangedSol& s) {
   } else {
     L(f).Raw("翼缘位于受压边的T形或工字形截面受弯构件受压区高度x按下式计算：").End();
   }
-  L(f).Raw("x ＝ ho - {ho ^ 2 - 2 * [M").Raw(f.gtext).Raw(" - fy' * As' * (ho - as')] / (fcm * bf')} ^ 0.5").End();
-  C(f).Val(ho, "mm").Raw("-{").Val(ho, "mm").Raw("^2-2*[").Raw(MText(f)).Raw("-").Val(k.fy1, "n/mm2").Raw("*");
-  f.r.Val(s.As1, "mm2").Raw("*(").Val(ho, "mm").Raw("-").Val(as1, "mm").Raw(")]/(").Val(k.fcm, "n/mm2_1");
+  L(f).Raw("x ＝ ho - {ho ^ 2 - 2 * [M")
+      .Raw(f.gtext)
+      .Raw(" - fy' * As' * (ho - as')] / (fcm * bf')} ^ 0.5")
+      .End();
+  C(f).Val(ho, "mm")
+      .Raw("-{")
+      .Val(ho, "mm")
+      .Raw("^2-2*[")
+      .Raw(MText(f))
+      .Raw("-")
+      .Val(k.fy1, "n/mm2")
+      .Raw("*");
+  f.r.Val(s.As1, "mm2")
+      .Raw("*(")
+      .Val(ho, "mm")
+      .Raw("-")
+      .Val(as1, "mm")
+      .Raw(")]/(")
+      .Val(k.fcm, "n/mm2_1");
   f.r.Raw("*").Val(bf1, "mm").Raw(")}^0.5").End();
   auto fail_radicand = [&](double R) {
     FlexFail(f, code::kRadicand, "受压区高度x的根号内数值 ＝ " + Fmt(k, R, "mm2") + " ＜ 0");
@@ -367,7 +538,13 @@ Outcome ReportFlanged(Flex& f, const FlangedSol& s) {
   };
   auto sigma_line = [&](double x) {
     L(f).Raw("钢筋应力σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)").End();
-    C(f).Val(k.fy, "n/mm2").Raw("*(").Val(x, "mm").Raw("/").Val(ho, "mm").Raw("-0.8)/(").Num(f.xi_b, "#0.000");
+    C(f).Val(k.fy, "n/mm2")
+        .Raw("*(")
+        .Val(x, "mm")
+        .Raw("/")
+        .Val(ho, "mm")
+        .Raw("-0.8)/(")
+        .Num(f.xi_b, "#0.000");
     f.r.Raw("-0.8) ＝ ").Val(s.sigma_s, "n/mm2d").End();
   };
   auto fail_sigma = [&]() {
@@ -378,7 +555,12 @@ Outcome ReportFlanged(Flex& f, const FlangedSol& s) {
   if (s.R1 < 0) return fail_radicand(s.R1);
   if (s.branch == 1) {
     C(f).Val(s.x1, "mmd").Raw(" ＜ 2as' ＝ ").Val(2 * as1, "mmd").End();
-    L(f).Raw("As ＝ M").Raw(f.gtext).Raw(" / [fy * (ho - as')] ＝ ").Raw(MText(f)).Raw("/[").Val(k.fy, "n/mm2");
+    L(f).Raw("As ＝ M")
+        .Raw(f.gtext)
+        .Raw(" / [fy * (ho - as')] ＝ ")
+        .Raw(MText(f))
+        .Raw("/[")
+        .Val(k.fy, "n/mm2");
     f.r.Raw("*(").Val(ho, "mm").Raw("-").Val(as1, "mm").Raw(")] ＝ ").Val(s.As, "mm2d").End();
   } else if (s.branch == 2 || s.branch == 3) {
     C(f).Val(s.x1, "mmd").Raw(" ≤ hf' ＝ ").Val(hf1, "mmd").Raw("，");
@@ -388,18 +570,60 @@ Outcome ReportFlanged(Flex& f, const FlangedSol& s) {
       sigma_line(s.x1);
       if (s.err == code::kSigmaS) return fail_sigma();
     }
-    L(f).Raw(s.branch == 2 ? "As ＝ (fcm * bf' * x + fy' * As') / fy ＝ (" : "As ＝ (fcm * bf' * x + fy' * As') / σs ＝ (");
-    f.r.Val(k.fcm, "n/mm2_1").Raw("*").Val(bf1, "mm").Raw("*").Val(s.x1, "mm").Raw("+").Val(k.fy1, "n/mm2");
-    f.r.Raw("*").Val(s.As1, "mm2").Raw(")/").Val(s.sigma_s, "n/mm2").Raw(" ＝ ").Val(s.As, "mm2d").End();
+    L(f).Raw(s.branch == 2 ? "As ＝ (fcm * bf' * x + fy' * As') / fy ＝ ("
+                           : "As ＝ (fcm * bf' * x + fy' * As') / σs ＝ (");
+    f.r.Val(k.fcm, "n/mm2_1")
+        .Raw("*")
+        .Val(bf1, "mm")
+        .Raw("*")
+        .Val(s.x1, "mm")
+        .Raw("+")
+        .Val(k.fy1, "n/mm2");
+    f.r.Raw("*")
+        .Val(s.As1, "mm2")
+        .Raw(")/")
+        .Val(s.sigma_s, "n/mm2")
+        .Raw(" ＝ ")
+        .Val(s.As, "mm2d")
+        .End();
   } else {
     C(f).Val(s.x1, "mmd").Raw(" ＞ hf' ＝ ").Val(hf1, "mmd").End();
     L(f).Raw("当 x ＞ hf' 时，应考虑腹板的受压作用，重新计算受压区高度x：").End();
     L(f).Raw("x ＝ ho - {ho ^ 2 - 2 * [M").Raw(f.gtext);
-    f.r.Raw(" - fy' * As' * (ho - as') - fcm * (bf' - b) * hf' * (ho - hf' / 2)] / (fcm * b)} ^ 0.5").End();
-    C(f).Val(ho, "mm").Raw("-{").Val(ho, "mm").Raw("^2-2*[").Raw(MText(f)).Raw("-").Val(k.fy1, "n/mm2").Raw("*");
-    f.r.Val(s.As1, "mm2").Raw("*(").Val(ho, "mm").Raw("-").Val(as1, "mm").Raw(")-").Val(k.fcm, "n/mm2_1");
-    f.r.Raw("*(").Val(bf1, "mm").Raw("-").Val(b, "mm").Raw(")*").Val(hf1, "mm").Raw("*(").Val(ho, "mm").Raw("-");
-    f.r.Val(hf1, "mm").Raw("/2)]/(").Val(k.fcm, "n/mm2_1").Raw("*").Val(b, "mm").Raw(")}^0.5").End();
+    f.r.Raw(
+           " - fy' * As' * (ho - as') - fcm * (bf' - b) * hf' * (ho - hf' / 2)] / (fcm * b)} ^ 0.5")
+        .End();
+    C(f).Val(ho, "mm")
+        .Raw("-{")
+        .Val(ho, "mm")
+        .Raw("^2-2*[")
+        .Raw(MText(f))
+        .Raw("-")
+        .Val(k.fy1, "n/mm2")
+        .Raw("*");
+    f.r.Val(s.As1, "mm2")
+        .Raw("*(")
+        .Val(ho, "mm")
+        .Raw("-")
+        .Val(as1, "mm")
+        .Raw(")-")
+        .Val(k.fcm, "n/mm2_1");
+    f.r.Raw("*(")
+        .Val(bf1, "mm")
+        .Raw("-")
+        .Val(b, "mm")
+        .Raw(")*")
+        .Val(hf1, "mm")
+        .Raw("*(")
+        .Val(ho, "mm")
+        .Raw("-");
+    f.r.Val(hf1, "mm")
+        .Raw("/2)]/(")
+        .Val(k.fcm, "n/mm2_1")
+        .Raw("*")
+        .Val(b, "mm")
+        .Raw(")}^0.5")
+        .End();
     if (s.R2 < 0) return fail_radicand(s.R2);
     C(f).Val(s.x, "mmd");
     XbCompare(f, s.x);
@@ -411,9 +635,28 @@ Outcome ReportFlanged(Flex& f, const FlangedSol& s) {
     }
     L(f).Raw(over ? "As ＝ [fcm * b * x + fy' * As' + fcm * (bf' - b) * hf'] / σs ＝ ["
                   : "As ＝ [fcm * b * x + fy' * As' + fcm * (bf' - b) * hf'] / fy ＝ [");
-    f.r.Val(k.fcm, "n/mm2_1").Raw("*").Val(b, "mm").Raw("*").Val(s.x, "mm").Raw("+").Val(k.fy1, "n/mm2");
-    f.r.Raw("*").Val(s.As1, "mm2").Raw("+").Val(k.fcm, "n/mm2_1").Raw("*(").Val(bf1, "mm").Raw("-").Val(b, "mm");
-    f.r.Raw(")*").Val(hf1, "mm").Raw("]/").Val(s.sigma_s, "n/mm2").Raw(" ＝ ").Val(s.As, "mm2d").End();
+    f.r.Val(k.fcm, "n/mm2_1")
+        .Raw("*")
+        .Val(b, "mm")
+        .Raw("*")
+        .Val(s.x, "mm")
+        .Raw("+")
+        .Val(k.fy1, "n/mm2");
+    f.r.Raw("*")
+        .Val(s.As1, "mm2")
+        .Raw("+")
+        .Val(k.fcm, "n/mm2_1")
+        .Raw("*(")
+        .Val(bf1, "mm")
+        .Raw("-")
+        .Val(b, "mm");
+    f.r.Raw(")*")
+        .Val(hf1, "mm")
+        .Raw("]/")
+        .Val(s.sigma_s, "n/mm2")
+        .Raw(" ＝ ")
+        .Val(s.As, "mm2d")
+        .End();
   }
   o.As = s.As;
   o.x = s.x;
@@ -421,7 +664,9 @@ Outcome ReportFlanged(Flex& f, const FlangedSol& s) {
   return o;
 }
 
-Outcome DesignFlanged(Flex& f, double As1) { return ReportFlanged(f, SolveFlanged(f, As1)); }
+Outcome DesignFlanged(Flex& f, double As1) {
+  return ReportFlanged(f, SolveFlanged(f, As1));
+}
 
 // As' = K·As on a flanged section: fixed point on As' from 0.1·K·Ac, until As' changes by less
 // than 1 mm², at most min(1000, h/10) rounds; the last design is the one reported.
@@ -431,8 +676,18 @@ Outcome IterateK(Flex& f, double K) {
   double As1 = 0.1 * K * Ac;
   const int rounds_max = static_cast<int>(std::min(1000.0, std::floor(k.h / 10)));
   L(f).Raw("已知 K ＝ As' / As ＝ ").Num(K, "#0.000").Raw("，取 As' ＝ K * As 迭代计算：").End();
-  L(f).Raw("As' 初值 ＝ 0.1 * K * [(bf' - b) * hf' + b * h] ＝ 0.1*").Raw(Factor(K)).Raw("*[(").Val(k.bf1, "mm");
-  f.r.Raw("-").Val(k.b, "mm").Raw(")*").Val(k.hf1, "mm").Raw("+").Val(k.b, "mm").Raw("*").Val(k.h, "mm");
+  L(f).Raw("As' 初值 ＝ 0.1 * K * [(bf' - b) * hf' + b * h] ＝ 0.1*")
+      .Raw(Factor(K))
+      .Raw("*[(")
+      .Val(k.bf1, "mm");
+  f.r.Raw("-")
+      .Val(k.b, "mm")
+      .Raw(")*")
+      .Val(k.hf1, "mm")
+      .Raw("+")
+      .Val(k.b, "mm")
+      .Raw("*")
+      .Val(k.h, "mm");
   f.r.Raw("] ＝ ").Val(As1, "mm2d").End();
   int rounds = 0;
   bool converged = false;
@@ -449,8 +704,10 @@ Outcome IterateK(Flex& f, double K) {
     }
   }
   L(f).Raw("迭代 ").Raw(std::to_string(rounds)).Raw(" 次");
-  if (converged) f.r.Raw("，As' 的变化小于 1 mm").Raw(f.r.services().tSquareSign());
-  else f.r.Raw("（上限 min(1000, h / 10) ＝ ").Raw(std::to_string(rounds_max)).Raw(" 次）");
+  if (converged)
+    f.r.Raw("，As' 的变化小于 1 mm").Raw(f.r.services().tSquareSign());
+  else
+    f.r.Raw("（上限 min(1000, h / 10) ＝ ").Raw(std::to_string(rounds_max)).Raw(" 次）");
   f.r.Raw("，取 As' ＝ ").Val(As1, "mm2d").End();
   return DesignFlanged(f, As1);
 }
@@ -464,7 +721,9 @@ void WriteCapacity(Flex& f, double Mu, std::string_view formula, const std::stri
   L(f).Raw("Mu ＝ ").Raw(f.gtext.empty() ? "" : "[").Raw(formula).Raw(f.gtext.empty() ? "" : "]");
   if (!f.gtext.empty()) f.r.Raw(f.gtext == " * γRE" ? " / γRE" : " / γo");
   f.r.End();
-  C(f).Raw(f.gtext.empty() ? "" : "[").Raw(values).Raw(f.gtext.empty() ? "" : "]/" + Factor(f.gamma));
+  C(f).Raw(f.gtext.empty() ? "" : "[")
+      .Raw(values)
+      .Raw(f.gtext.empty() ? "" : "]/" + Factor(f.gamma));
   f.r.Raw(" ＝ ").Val(M, "knmd").End();
 }
 
@@ -476,30 +735,50 @@ Outcome Capacity(Flex& f, double As, double As1) {
   const bool flanged = Flanged(k.shape);
   const double bf1 = flanged ? k.bf1 : b, hf1 = k.hf1;
   auto v = [&](double x, std::string_view t) { return Fmt(k, x, t); };
-  if (flanged) L(f).Raw("翼缘位于受压边的T形或工字形截面受弯构件受压区高度x按下式计算：").End();
-  else if (As1 == 0) L(f).Raw("单筋矩形截面或翼缘位于受拉边的T形截面受弯构件受压区高度x按下式计算：").End();
-  else L(f).Raw("双筋矩形截面或翼缘位于受拉边的T形截面受弯构件受压区高度x按下式计算：").End();
+  if (flanged)
+    L(f).Raw("翼缘位于受压边的T形或工字形截面受弯构件受压区高度x按下式计算：").End();
+  else if (As1 == 0)
+    L(f).Raw("单筋矩形截面或翼缘位于受拉边的T形截面受弯构件受压区高度x按下式计算：").End();
+  else
+    L(f).Raw("双筋矩形截面或翼缘位于受拉边的T形截面受弯构件受压区高度x按下式计算：").End();
 
   double x = fault::div(fy * As - fy1 * As1, fcm * bf1);
   if (As1 == 0 && !flanged) {
-    L(f).Raw("x ＝ fy * As / (fcm * b) ＝ ").Val(fy, "n/mm2").Raw("*").Val(As, "mm2").Raw("/(").Val(fcm, "n/mm2_1");
+    L(f).Raw("x ＝ fy * As / (fcm * b) ＝ ")
+        .Val(fy, "n/mm2")
+        .Raw("*")
+        .Val(As, "mm2")
+        .Raw("/(")
+        .Val(fcm, "n/mm2_1");
   } else {
-    L(f).Raw(flanged ? "x ＝ (fy * As - fy' * As') / (fcm * bf') ＝ (" : "x ＝ (fy * As - fy' * As') / (fcm * b) ＝ (");
-    f.r.Val(fy, "n/mm2").Raw("*").Val(As, "mm2").Raw("-").Val(fy1, "n/mm2").Raw("*").Val(As1, "mm2").Raw(")/(");
+    L(f).Raw(flanged ? "x ＝ (fy * As - fy' * As') / (fcm * bf') ＝ ("
+                     : "x ＝ (fy * As - fy' * As') / (fcm * b) ＝ (");
+    f.r.Val(fy, "n/mm2")
+        .Raw("*")
+        .Val(As, "mm2")
+        .Raw("-")
+        .Val(fy1, "n/mm2")
+        .Raw("*")
+        .Val(As1, "mm2")
+        .Raw(")/(");
     f.r.Val(fcm, "n/mm2_1");
   }
   f.r.Raw("*").Val(bf1, "mm").Raw(") ＝ ").Val(x, "mmd");
 
-  const std::string steel = "+" + v(fy1, "n/mm2") + "*" + v(As1, "mm2") + "*(" + v(ho, "mm") + "-" + v(as1, "mm") + ")";
+  const std::string steel =
+      "+" + v(fy1, "n/mm2") + "*" + v(As1, "mm2") + "*(" + v(ho, "mm") + "-" + v(as1, "mm") + ")";
   auto rect_moment = [&](double width, double xx) {
     return fcm * width * xx * (ho - xx / 2) + fy1 * As1 * (ho - as1);
   };
   auto rect_values = [&](double width, double xx) {
-    return v(fcm, "n/mm2_1") + "*" + v(width, "mm") + "*" + v(xx, "mm") + "*(" + v(ho, "mm") + "-" + v(xx, "mm") +
-           "/2)" + (As1 != 0 ? steel : std::string());
+    return v(fcm, "n/mm2_1") + "*" + v(width, "mm") + "*" + v(xx, "mm") + "*(" + v(ho, "mm") + "-" +
+           v(xx, "mm") + "/2)" + (As1 != 0 ? steel : std::string());
   };
   auto over_x = [&](double width, double extra, std::string_view extra_text) {
-    L(f).Raw("x ＝ [").Raw(extra_text).Raw(As1 != 0 ? "fy' * As' + " : "").Raw("0.8 * fy * As / (ξb - 0.8)] * ho / [");
+    L(f).Raw("x ＝ [")
+        .Raw(extra_text)
+        .Raw(As1 != 0 ? "fy' * As' + " : "")
+        .Raw("0.8 * fy * As / (ξb - 0.8)] * ho / [");
     f.r.Raw("fy * As / (ξb - 0.8) - fcm * ").Raw(width == b ? "b" : "bf'").Raw(" * ho]").End();
     if (!OverReinforcedX(f, width, As, As1, extra, x)) {
       Fail(k, code::kRadicand, "fy * As / (ξb - 0.8) - fcm * b * ho ≥ 0");
@@ -514,14 +793,16 @@ Outcome Capacity(Flex& f, double As, double As1) {
     const double width = flanged ? bf1 : b;
     if (As1 > 0 && x <= 2 * as1) {
       f.r.Raw(" ≤ 2as' ＝ ").Val(2 * as1, "mmd").End();
-      WriteCapacity(f, fy * As * (ho - as1), "fy * As * (ho - as')",
-                    v(fy, "n/mm2") + "*" + v(As, "mm2") + "*(" + v(ho, "mm") + "-" + v(as1, "mm") + ")");
+      WriteCapacity(
+          f, fy * As * (ho - as1), "fy * As * (ho - as')",
+          v(fy, "n/mm2") + "*" + v(As, "mm2") + "*(" + v(ho, "mm") + "-" + v(as1, "mm") + ")");
     } else {
       if (flanged) f.r.Raw(" ≤ hf' ＝ ").Val(hf1, "mmd").Raw("，");
       XbCompare(f, x);
       if (x > f.xi_b * ho) {
         f.r.Raw(flanged ? "" : "，重新计算受压区高度x").End();
-        if (flanged) L(f).Raw("hf' ＞ x ＞ ξb * ho，应按照宽度为 bf' 的矩形截面重新计算受压区高度x").End();
+        if (flanged)
+          L(f).Raw("hf' ＞ x ＞ ξb * ho，应按照宽度为 bf' 的矩形截面重新计算受压区高度x").End();
         if (!over_x(width, 0, "")) return o;
       } else {
         f.r.End();
@@ -535,9 +816,25 @@ Outcome Capacity(Flex& f, double As, double As1) {
     f.r.Raw(" ＞ hf' ＝ ").Val(hf1, "mmd").End();
     const double flange_force = fcm * (bf1 - b) * hf1;
     x = fault::div(fy * As - fy1 * As1 - flange_force, fcm * b);
-    L(f).Raw("x ＝ [fy * As - fy' * As' - fcm * (bf' - b) * hf'] / (fcm * b) ＝ [").Val(fy, "n/mm2").Raw("*");
-    f.r.Val(As, "mm2").Raw("-").Val(fy1, "n/mm2").Raw("*").Val(As1, "mm2").Raw("-").Val(fcm, "n/mm2_1").Raw("*(");
-    f.r.Val(bf1, "mm").Raw("-").Val(b, "mm").Raw(")*").Val(hf1, "mm").Raw("]/(").Val(fcm, "n/mm2_1").Raw("*");
+    L(f).Raw("x ＝ [fy * As - fy' * As' - fcm * (bf' - b) * hf'] / (fcm * b) ＝ [")
+        .Val(fy, "n/mm2")
+        .Raw("*");
+    f.r.Val(As, "mm2")
+        .Raw("-")
+        .Val(fy1, "n/mm2")
+        .Raw("*")
+        .Val(As1, "mm2")
+        .Raw("-")
+        .Val(fcm, "n/mm2_1")
+        .Raw("*(");
+    f.r.Val(bf1, "mm")
+        .Raw("-")
+        .Val(b, "mm")
+        .Raw(")*")
+        .Val(hf1, "mm")
+        .Raw("]/(")
+        .Val(fcm, "n/mm2_1")
+        .Raw("*");
     f.r.Val(b, "mm").Raw(") ＝ ").Val(x, "mmd");
     XbCompare(f, x);
     if (x > f.xi_b * ho) {
@@ -546,11 +843,14 @@ Outcome Capacity(Flex& f, double As, double As1) {
     } else {
       f.r.End();
     }
-    const double Mu = fcm * (b * x * (ho - x / 2) + (bf1 - b) * hf1 * (ho - hf1 / 2)) + fy1 * As1 * (ho - as1);
-    WriteCapacity(f, Mu, "fcm * [b * x * (ho - x / 2) + (bf' - b) * hf' * (ho - hf' / 2)] + fy' * As' * (ho - as')",
-                  v(fcm, "n/mm2_1") + "*[" + v(b, "mm") + "*" + v(x, "mm") + "*(" + v(ho, "mm") + "-" + v(x, "mm") +
-                      "/2)+(" + v(bf1, "mm") + "-" + v(b, "mm") + ")*" + v(hf1, "mm") + "*(" + v(ho, "mm") + "-" +
-                      v(hf1, "mm") + "/2)]" + steel);
+    const double Mu =
+        fcm * (b * x * (ho - x / 2) + (bf1 - b) * hf1 * (ho - hf1 / 2)) + fy1 * As1 * (ho - as1);
+    WriteCapacity(
+        f, Mu,
+        "fcm * [b * x * (ho - x / 2) + (bf' - b) * hf' * (ho - hf' / 2)] + fy' * As' * (ho - as')",
+        v(fcm, "n/mm2_1") + "*[" + v(b, "mm") + "*" + v(x, "mm") + "*(" + v(ho, "mm") + "-" +
+            v(x, "mm") + "/2)+(" + v(bf1, "mm") + "-" + v(b, "mm") + ")*" + v(hf1, "mm") + "*(" +
+            v(ho, "mm") + "-" + v(hf1, "mm") + "/2)]" + steel);
   }
   o.As = As;
   o.x = x;
@@ -569,7 +869,13 @@ void CheckAsMin(Flex& f, double As) {
   const double rho = fault::div(As, b * ho);
   k.rho = rho;
   k.P = fault::to_float(rho);
-  L(f).Raw("配筋率ρ ＝ As / b / ho ＝ ").Val(As, "mm2").Raw("/").Val(b, "mm").Raw("/").Val(ho, "mm").Raw(" ＝ ");
+  L(f).Raw("配筋率ρ ＝ As / b / ho ＝ ")
+      .Val(As, "mm2")
+      .Raw("/")
+      .Val(b, "mm")
+      .Raw("/")
+      .Val(ho, "mm")
+      .Raw(" ＝ ");
   f.r.Val(rho, "percent").End();
   double rho_min = std::max(k.fcm <= 19 ? 0.15 : 0.20, k.Pmin);  // per cent
   std::string label = "最小配筋率";
@@ -593,7 +899,8 @@ void CheckAsMin(Flex& f, double As) {
   }
   if (k.bBE && IsFrame(k.iSecPos) && rho > 0.025) {
     Fail(k, code::kRatioAbove,
-         "受拉钢筋配筋率ρ ＝ " + Fmt(k, rho, "percent") + " ＞ 2.5%（" + GradeText(k.iSecPos) + "级框架梁端）");
+         "受拉钢筋配筋率ρ ＝ " + Fmt(k, rho, "percent") + " ＞ 2.5%（" + GradeText(k.iSecPos) +
+             "级框架梁端）");
   }
 }
 
@@ -625,9 +932,14 @@ void CalMAs(Call& k) {
   f.gtext = GammaText(k.bEA, k.Rlfo);
   f.Md = f.gamma * k.M * 1e6;
 
-  if (k.bEA) L(f).Raw("承载力抗震调整系数γRE ＝ 0.75").End();
-  else if (k.Rlfo != 1) L(f).Raw("结构构件的重要性系数γo ＝ ").Raw(Factor(k.Rlfo)).End();
-  L(f).Raw("ξb ＝ 0.8 / (1 + fy / (0.0033 * Es)) ＝ 0.8/(1+").Val(k.fy, "n/mm2").Raw("/(0.0033*").Val(k.Es, "n/mm2");
+  if (k.bEA)
+    L(f).Raw("承载力抗震调整系数γRE ＝ 0.75").End();
+  else if (k.Rlfo != 1)
+    L(f).Raw("结构构件的重要性系数γo ＝ ").Raw(Factor(k.Rlfo)).End();
+  L(f).Raw("ξb ＝ 0.8 / (1 + fy / (0.0033 * Es)) ＝ 0.8/(1+")
+      .Val(k.fy, "n/mm2")
+      .Raw("/(0.0033*")
+      .Val(k.Es, "n/mm2");
   r.Raw(")) ＝ ").Num(f.xi_b, "#0.000").End();
   if (f.seismic_limit)
     L(f).Raw(GradeText(k.iSecPos)).Raw("级框架梁端：ξ ≤ ").Raw(Factor(f.limit)).End();
@@ -656,7 +968,11 @@ void CalMAs(Call& k) {
     k.tAs1 = k.iSecPos == 1 ? "0.5As" : "0.3As";
     K = k.iSecPos == 1 ? 0.5 : 0.3;
     r.End();
-    L(f).Raw("由于以上条件不满足要求，对于").Raw(GradeText(k.iSecPos)).Raw("级框架梁端，可取As' ＝ ").Raw(k.tAs1).End();
+    L(f).Raw("由于以上条件不满足要求，对于")
+        .Raw(GradeText(k.iSecPos))
+        .Raw("级框架梁端，可取As' ＝ ")
+        .Raw(k.tAs1)
+        .End();
   };
   const bool flanged = Flanged(k.shape);
   ok = Guarded(f, [&] {

@@ -12,7 +12,9 @@ namespace {
 
 enum class Form { SeismicConcentrated, Seismic, Concentrated, Ordinary };
 
-Report& L(Report& r) { return r.Raw("      "); }
+Report& L(Report& r) {
+  return r.Raw("      ");
+}
 
 }  // namespace
 
@@ -30,14 +32,21 @@ void CalVAsv(Call& k) {
                             : (k.bConF ? Form::Concentrated : Form::Ordinary);
 
   r.Sp(4).Raw("斜截面承载力计算：").HeadingEnd();
-  if (k.bEA) L(r).Raw("承载力抗震调整系数γRE ＝ 0.85").End();
-  else if (gamma_o != 1) L(r).Raw("结构构件的重要性系数γo ＝ ").Raw(Factor(gamma_o)).End();
+  if (k.bEA)
+    L(r).Raw("承载力抗震调整系数γRE ＝ 0.85").End();
+  else if (gamma_o != 1)
+    L(r).Raw("结构构件的重要性系数γo ＝ ").Raw(Factor(gamma_o)).End();
 
   // Shear span ratio of a concentrated load, GBJ 10-89 4.2.3: 1.4 ≤ λ ≤ 3.
   double lambda = 0;
   if (k.bConF) {
     lambda = fault::div(k.a, ho);
-    L(r).Raw("λ ＝ a / ho ＝ ").Val(k.a, "mm").Raw("/").Val(ho, "mm").Raw(" ＝ ").Num(lambda, "#0.000");
+    L(r).Raw("λ ＝ a / ho ＝ ")
+        .Val(k.a, "mm")
+        .Raw("/")
+        .Val(ho, "mm")
+        .Raw(" ＝ ")
+        .Num(lambda, "#0.000");
     if (lambda < 1.4) {
       lambda = 1.4;
       r.Raw(" ＜ 1.4，取 λ ＝ 1.4");
@@ -64,11 +73,16 @@ void CalVAsv(Call& k) {
   k.detailing = k.iSecPos >= 1 && k.iSecPos <= 5;
   if (IsFrame(k.iSecPos)) {
     // GBJ 11-89 6.3.6 and 6.3.7, by frame grade.
-    static constexpr double kD[] = {10, 8, 8, 6}, kX[] = {200, 200, 300, 300}, kC[] = {0.035, 0.03, 0.025, 0.025};
+    static constexpr double kD[] = {10, 8, 8, 6}, kX[] = {200, 200, 300, 300},
+                            kC[] = {0.035, 0.03, 0.025, 0.025};
     const int g = k.iSecPos - 1;
     L(r).Raw(GradeText(k.iSecPos)).Raw("级框架梁构造要求：").End();
     Smax = std::min(kX[g], k.h / 2);
-    r.Raw("        加密区箍筋最大间距Smax'＝ Min{").Num(kX[g] / 2, "0").Raw(", h / 4} ＝ ").Val(Smax / 2, "mmd").End();
+    r.Raw("        加密区箍筋最大间距Smax'＝ Min{")
+        .Num(kX[g] / 2, "0")
+        .Raw(", h / 4} ＝ ")
+        .Val(Smax / 2, "mmd")
+        .End();
     r.Raw("        非加密区箍筋最大间距Smax＝ 2 * Smax' ＝ ").Val(Smax, "mmd").End();
     Dmin = kD[g];
     // GBJ 11-89 6.3.6: with more than 2 % tension steel the stirrup is 2 mm thicker.
@@ -79,40 +93,68 @@ void CalVAsv(Call& k) {
     r.End();
     AsvMin = kC[g] * fault::div(fc, fyv) * b * S;
     r.Raw("        最小配箍面积Asvmin＝ (").Raw(Factor(kC[g])).Raw(" * Fc / Fyv) * b * S").End();
-    r.Raw("          ＝ (").Raw(Factor(kC[g])).Raw("*").Val(fc, "n/mm2_1").Raw("/").Val(fyv, "n/mm2").Raw(")*");
+    r.Raw("          ＝ (")
+        .Raw(Factor(kC[g]))
+        .Raw("*")
+        .Val(fc, "n/mm2_1")
+        .Raw("/")
+        .Val(fyv, "n/mm2")
+        .Raw(")*");
     r.Val(b, "mm").Raw("*").Val(S, "mm").Raw(" ＝ ").Val(AsvMin, "mm2d").End();
   } else if (k.iSecPos == 5) {
     // GBJ 10-89 7.2.9 and 7.2.10. In mode 1 the capacity counts the stirrups, so the columns for
     // V > 0.07·fc·b·ho apply.
     const bool low = k.mode == 0 && Vd * gamma_re <= V0;
-    L(r).Raw("0.07 * fc * b * ho ＝ 0.07*").Val(fc, "n/mm2_1").Raw("*").Val(b, "mm").Raw("*").Val(ho, "mm");
+    L(r).Raw("0.07 * fc * b * ho ＝ 0.07*")
+        .Val(fc, "n/mm2_1")
+        .Raw("*")
+        .Val(b, "mm")
+        .Raw("*")
+        .Val(ho, "mm");
     r.Raw(" ＝ ").Val(V0, "nd");
     if (k.mode == 0) r.Raw(low ? " ≥ V" : " ＜ V").Raw(gtext).Raw(" ＝ ").Val(Vd * gamma_re, "nd");
     r.End();
     const double h = k.h;
     int band;
-    if (h <= 250) band = 0;
-    else if (h <= 300) band = 1;
-    else if (h <= 500) band = 2;
-    else if (h <= 800) band = 3;
-    else band = 4;
+    if (h <= 250)
+      band = 0;
+    else if (h <= 300)
+      band = 1;
+    else if (h <= 500)
+      band = 2;
+    else if (h <= 800)
+      band = 3;
+    else
+      band = 4;
     static constexpr double kD[] = {4, 6, 6, 6, 8}, kSlow[] = {200, 200, 300, 350, 500},
                             kShigh[] = {150, 150, 200, 250, 300};
-    static constexpr std::string_view kLow[] = {"、h ≤ 250（mm）构造要求：", "、250 ＜ h ≤ 300（mm）构造要求：",
-                                                "、300 ＜ h ≤ 500（mm）构造要求：", "、500 ＜ h ≤ 800（mm）构造要求：",
-                                                "、h ＞ 800（mm）构造要求："};
-    static constexpr std::string_view kHigh[] = {"、h ≤ 250（mm）构造要求：", "、250 ＜ H ≤ 300（mm）构造要求：",
-                                                 "、300 ＜ h ≤ 500（mm）构造要求：", "、500 ＜ h ≤ 800（mm）构造要求：",
-                                                 "、h ＞ 800（mm）构造要求："};
+    static constexpr std::string_view kLow[] = {
+        "、h ≤ 250（mm）构造要求：", "、250 ＜ h ≤ 300（mm）构造要求：",
+        "、300 ＜ h ≤ 500（mm）构造要求：", "、500 ＜ h ≤ 800（mm）构造要求：",
+        "、h ＞ 800（mm）构造要求："};
+    static constexpr std::string_view kHigh[] = {
+        "、h ≤ 250（mm）构造要求：", "、250 ＜ H ≤ 300（mm）构造要求：",
+        "、300 ＜ h ≤ 500（mm）构造要求：", "、500 ＜ h ≤ 800（mm）构造要求：",
+        "、h ＞ 800（mm）构造要求："};
     Dmin = kD[band];
     Smax = low ? kSlow[band] : kShigh[band];
     L(r).Raw("当 V").Raw(gtext).Raw(low ? " ≤ 0.07 * fc * b * ho" : " ＞ 0.07 * fc * b * ho");
     r.Raw(low ? kLow[band] : kHigh[band]).End();
-    r.Raw("        箍筋最小直径Dmin＝").Val(Dmin, "mmd").Raw("，箍筋最大间距Smax＝").Val(Smax, "mmd").End();
+    r.Raw("        箍筋最小直径Dmin＝")
+        .Val(Dmin, "mmd")
+        .Raw("，箍筋最大间距Smax＝")
+        .Val(Smax, "mmd")
+        .End();
     if (!low) {
       AsvMin = 0.02 * fault::div(fc, fyv) * b * S;
       r.Raw("        最小配箍面积Asvmin＝ (0.02 * Fc / Fyv) * b * S").End();
-      r.Raw("          ＝ (0.02*").Val(fc, "n/mm2_1").Raw("/").Val(fyv, "n/mm2").Raw(")*").Val(b, "mm").Raw("*");
+      r.Raw("          ＝ (0.02*")
+          .Val(fc, "n/mm2_1")
+          .Raw("/")
+          .Val(fyv, "n/mm2")
+          .Raw(")*")
+          .Val(b, "mm")
+          .Raw("*");
       r.Val(S, "mm").Raw(" ＝ ").Val(AsvMin, "mm2d").End();
     }
   } else {
@@ -122,7 +164,9 @@ void CalVAsv(Call& k) {
   if (k.detailing) {
     // The area of Dmin bars at Smax, brought to the spacing S.
     const double asv_d = Dmin * Dmin * kPi32 / 4 * fault::div(S, Smax);
-    L(r).Raw("Dmin、Smax的配箍面积Asv#＝ Dmin ^ 2 * π / 4 * S / Smax ＝ ").Val(Dmin, "mm").Raw("^2*3.1416/4*");
+    L(r).Raw("Dmin、Smax的配箍面积Asv#＝ Dmin ^ 2 * π / 4 * S / Smax ＝ ")
+        .Val(Dmin, "mm")
+        .Raw("^2*3.1416/4*");
     r.Val(S, "mm").Raw("/").Val(Smax, "mm").Raw(" ＝ ").Val(asv_d, "mm2d").End();
     AsvMin = std::max(AsvMin, asv_d);
     L(r).Raw("最小配箍面积Asvmin＝ ").Val(AsvMin, "mm2d").End();
@@ -143,7 +187,9 @@ void CalVAsv(Call& k) {
     case Form::SeismicConcentrated:
       L(r).Raw("V ≤ [0.16 * fc * b * ho / (λ + 1.5) + fyv * Asv / S * ho] / γRE").End();
       break;
-    case Form::Seismic: L(r).Raw("V ≤ (0.056 * fc * b * ho + 1.2 * fyv * Asv / S * ho) / γRE").End(); break;
+    case Form::Seismic:
+      L(r).Raw("V ≤ (0.056 * fc * b * ho + 1.2 * fyv * Asv / S * ho) / γRE").End();
+      break;
     case Form::Concentrated:
       L(r).Raw("V").Raw(gtext).Raw(" ≤ 0.2fc * b * ho / (λ + 1.5) + 1.25fyv * Asv / S * ho").End();
       break;
@@ -176,7 +222,8 @@ void CalVAsv(Call& k) {
       vc_vals = "0.07*" + fcbho;
       break;
   }
-  const std::string fyv_ho = v(fyv, "n/mm2") + "*" + v(k.Asv_in, "mm2") + "/" + v(S, "mm") + "*" + v(ho, "mm");
+  const std::string fyv_ho =
+      v(fyv, "n/mm2") + "*" + v(k.Asv_in, "mm2") + "/" + v(S, "mm") + "*" + v(ho, "mm");
 
   double Asv = 0;
   if (k.mode == 0) {
@@ -194,25 +241,56 @@ void CalVAsv(Call& k) {
         case Form::SeismicConcentrated:
           Asv = (Vd * 0.85 - 0.16 * fc * b * ho / (lambda + 1.5)) * S / fyv / ho;
           L(r).Raw("Asv ＝ [V * γRE - 0.16 * fc * b * ho / (λ + 1.5)] * S / fyv / ho").End();
-          r.Raw("        ＝ [").Raw(vd).Raw("*0.85-0.16*").Raw(fcbho).Raw("/(").Raw(lam).Raw("+1.5)]*");
+          r.Raw("        ＝ [")
+              .Raw(vd)
+              .Raw("*0.85-0.16*")
+              .Raw(fcbho)
+              .Raw("/(")
+              .Raw(lam)
+              .Raw("+1.5)]*");
           r.Val(S, "mm").Raw("/").Val(fyv, "n/mm2").Raw("/").Val(ho, "mm");
           break;
         case Form::Seismic:
           Asv = (Vd * 0.85 - 0.056 * fc * b * ho) * S / (1.2 * fyv * ho);
           L(r).Raw("Asv ＝ (V * γRE - 0.056 * fc * b * ho) * S / (1.2 * fyv * ho)").End();
-          r.Raw("        ＝ (").Raw(vd).Raw("*0.85-0.056*").Raw(fcbho).Raw(")*").Val(S, "mm").Raw("/(1.2*");
+          r.Raw("        ＝ (")
+              .Raw(vd)
+              .Raw("*0.85-0.056*")
+              .Raw(fcbho)
+              .Raw(")*")
+              .Val(S, "mm")
+              .Raw("/(1.2*");
           r.Val(fyv, "n/mm2").Raw("*").Val(ho, "mm").Raw(")");
           break;
         case Form::Concentrated:
           Asv = (Vd * gamma_re - 0.2 * fc * b * ho / (lambda + 1.5)) * S / (1.25 * fyv * ho);
-          L(r).Raw("Asv ＝ [V").Raw(gtext).Raw(" - 0.2fc * b * ho / (λ + 1.5)] * S / (1.25fyv * ho)").End();
-          r.Raw("        ＝ [").Raw(vdg).Raw("-0.2*").Raw(fcbho).Raw("/(").Raw(lam).Raw("+1.5)]*").Val(S, "mm");
+          L(r).Raw("Asv ＝ [V")
+              .Raw(gtext)
+              .Raw(" - 0.2fc * b * ho / (λ + 1.5)] * S / (1.25fyv * ho)")
+              .End();
+          r.Raw("        ＝ [")
+              .Raw(vdg)
+              .Raw("-0.2*")
+              .Raw(fcbho)
+              .Raw("/(")
+              .Raw(lam)
+              .Raw("+1.5)]*")
+              .Val(S, "mm");
           r.Raw("/(1.25*").Val(fyv, "n/mm2").Raw("*").Val(ho, "mm").Raw(")");
           break;
         case Form::Ordinary:
           Asv = (Vd * gamma_re - V0) * S / (1.5 * fyv * ho);
-          L(r).Raw("Asv ＝ (V").Raw(gtext).Raw(" - 0.07 * fc * b * ho) * S / (1.5 * fyv * ho)").End();
-          r.Raw("        ＝ (").Raw(vdg).Raw("-0.07*").Raw(fcbho).Raw(")*").Val(S, "mm").Raw("/(1.5*");
+          L(r).Raw("Asv ＝ (V")
+              .Raw(gtext)
+              .Raw(" - 0.07 * fc * b * ho) * S / (1.5 * fyv * ho)")
+              .End();
+          r.Raw("        ＝ (")
+              .Raw(vdg)
+              .Raw("-0.07*")
+              .Raw(fcbho)
+              .Raw(")*")
+              .Val(S, "mm")
+              .Raw("/(1.5*");
           r.Val(fyv, "n/mm2").Raw("*").Val(ho, "mm").Raw(")");
           break;
       }
@@ -235,7 +313,8 @@ void CalVAsv(Call& k) {
         break;
       case Form::Concentrated:
         // Ordinary forms: V·γo·γRE ≤ capacity, so the capacity is divided by both.
-        Vcap = (0.2 * fc * b * ho / (lambda + 1.5) + 1.25 * fyv * fault::div(Asv_in, S) * ho) / (gamma_o * gamma_re);
+        Vcap = (0.2 * fc * b * ho / (lambda + 1.5) + 1.25 * fyv * fault::div(Asv_in, S) * ho) /
+               (gamma_o * gamma_re);
         r.Raw("(0.2*").Raw(fcbho).Raw("/(").Raw(lam).Raw("+1.5)+1.25*").Raw(fyv_ho).Raw(")");
         break;
       case Form::Ordinary:
@@ -260,8 +339,10 @@ void CalVAsv(Call& k) {
     if (limit < Vd) {
       r.End();
       const double ratio = fault::div(Vd * 0.85, fc * b * ho);
-      Fail(k, code::kShearSeismic, v(limit, "nd") + " ＜ V ＝ " + v(Vd, "nd") + "，受剪截面尺寸不足",
-           "V * γRE / (fc * b * ho) ＝ " + FormatNumber(ratio, "#0.000") + " ＞ 0.2，受剪截面尺寸不足");
+      Fail(k, code::kShearSeismic,
+           v(limit, "nd") + " ＜ V ＝ " + v(Vd, "nd") + "，受剪截面尺寸不足",
+           "V * γRE / (fc * b * ho) ＝ " + FormatNumber(ratio, "#0.000") +
+               " ＞ 0.2，受剪截面尺寸不足");
       return;
     }
     r.Raw(" ≥ V ＝ ").Val(Vd, "nd").End();
@@ -273,17 +354,34 @@ void CalVAsv(Call& k) {
         break;
       case Shape::InvT:
         hw = k.h - k.hf;
-        L(r).Raw("hw ＝ h - hf ＝ ").Val(k.h, "mm").Raw("-").Val(k.hf, "mm").Raw(" ＝ ").Val(hw, "mmd").End();
+        L(r).Raw("hw ＝ h - hf ＝ ")
+            .Val(k.h, "mm")
+            .Raw("-")
+            .Val(k.hf, "mm")
+            .Raw(" ＝ ")
+            .Val(hw, "mmd")
+            .End();
         break;
       case Shape::T:
       case Shape::InvL:
         hw = k.h - k.hf1;
-        L(r).Raw("hw ＝ h - hf' ＝ ").Val(k.h, "mm").Raw("-").Val(k.hf1, "mm").Raw(" ＝ ").Val(hw, "mmd").End();
+        L(r).Raw("hw ＝ h - hf' ＝ ")
+            .Val(k.h, "mm")
+            .Raw("-")
+            .Val(k.hf1, "mm")
+            .Raw(" ＝ ")
+            .Val(hw, "mmd")
+            .End();
         break;
       case Shape::ISym:
       case Shape::IUnsym:
         hw = k.h - k.hf - k.hf1;
-        L(r).Raw("hw ＝ h - hf - hf' ＝ ").Val(k.h, "mm").Raw("-").Val(k.hf, "mm").Raw("-").Val(k.hf1, "mm");
+        L(r).Raw("hw ＝ h - hf - hf' ＝ ")
+            .Val(k.h, "mm")
+            .Raw("-")
+            .Val(k.hf, "mm")
+            .Raw("-")
+            .Val(k.hf1, "mm");
         r.Raw(" ＝ ").Val(hw, "mmd").End();
         break;
     }
@@ -292,28 +390,42 @@ void CalVAsv(Call& k) {
     double beta;
     if (ratio_hw <= 4) {
       beta = 0.25;
-      L(r).Raw("当 hw / b ≤ 4 时，V").Raw(gtext).Raw(" ≤ 0.25 * fc * b * ho").Raw("    （hw / b ＝ ");
+      L(r).Raw("当 hw / b ≤ 4 时，V")
+          .Raw(gtext)
+          .Raw(" ≤ 0.25 * fc * b * ho")
+          .Raw("    （hw / b ＝ ");
       r.Num(ratio_hw, "#0.00").Raw("）").End();
     } else if (ratio_hw >= 6) {
       beta = 0.2;
-      L(r).Raw("当 hw / b ≥ 6 时，V").Raw(gtext).Raw(" ≤ 0.2 * fc * b * ho").Raw("    （hw / b ＝ ");
+      L(r).Raw("当 hw / b ≥ 6 时，V")
+          .Raw(gtext)
+          .Raw(" ≤ 0.2 * fc * b * ho")
+          .Raw("    （hw / b ＝ ");
       r.Num(ratio_hw, "#0.00").Raw("）").End();
     } else {
       beta = 0.35 - 0.025 * ratio_hw;
-      L(r).Raw("当 4 ＜hw / b ＜ 6 时，β＝ 0.35 - 0.025 * hw / b ＝ 0.35-0.025*").Val(hw, "mm").Raw("/").Val(b, "mm");
+      L(r).Raw("当 4 ＜hw / b ＜ 6 时，β＝ 0.35 - 0.025 * hw / b ＝ 0.35-0.025*")
+          .Val(hw, "mm")
+          .Raw("/")
+          .Val(b, "mm");
       r.Raw(" ＝ ").Num(beta, "#0.000").End();
       L(r).Raw("V").Raw(gtext).Raw(" ≤ β * fc * b * ho").End();
     }
     const double limit = beta * fc * b * ho;
-    L(r).Raw(Factor(beta)).Raw(" * fc * b * ho ＝ ").Raw(FormatNumber(beta, "0.###")).Raw("*").Raw(fcbho);
+    L(r).Raw(Factor(beta))
+        .Raw(" * fc * b * ho ＝ ")
+        .Raw(FormatNumber(beta, "0.###"))
+        .Raw("*")
+        .Raw(fcbho);
     r.Raw(" ＝ ").Val(limit, "nd");
     if (limit < Vd * gamma_re) {
       r.End();
       const double ratio = fault::div(Vd * gamma_re, fc * b * ho);
       Fail(k, code::kShearOrdinary,
-           v(limit, "nd") + " ＜ V" + std::string(gtext) + " ＝ " + v(Vd * gamma_re, "nd") + "，受剪截面尺寸不足",
-           "V" + std::string(gtext) + " / (fc * b * ho) ＝ " + FormatNumber(ratio, "#0.000") + " ＞ " +
-               FormatNumber(beta, "0.000") + "，受剪截面尺寸不足");
+           v(limit, "nd") + " ＜ V" + std::string(gtext) + " ＝ " + v(Vd * gamma_re, "nd") +
+               "，受剪截面尺寸不足",
+           "V" + std::string(gtext) + " / (fc * b * ho) ＝ " + FormatNumber(ratio, "#0.000") +
+               " ＞ " + FormatNumber(beta, "0.000") + "，受剪截面尺寸不足");
       return;
     }
     r.Raw(" ≥ V").Raw(gtext).Raw(" ＝ ").Val(Vd * gamma_re, "nd").End();

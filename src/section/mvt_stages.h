@@ -36,13 +36,30 @@ constexpr int32_t kFault = 900999;         // arithmetic fault outside the flexu
 // One MVTCommon call: inputs as working doubles, outputs as references to the caller's
 // parameters (written as soon as a stage has them, so a fault keeps what was written).
 struct Call {
-  Call(Report& r_, VBArray<int32_t>& lErrCon_, VBArray<std::string>& tErrCon_, double& Fyv_, float& Rlfo_,
-       std::string& tAs1_, double& Mout_, double& dAs_, double& Vout_, double& Asv_, float& P_, float& Smax_,
-       float& Dmin_, double& AsvMin_, double& Ast1_, double& AstL_, double& Asvt_, float* Kcb_, float* KcE_,
-       float* Kc_)
-      : r(r_), lErrCon(lErrCon_), tErrCon(tErrCon_), Fyv(Fyv_), Rlfo(Rlfo_), tAs1(tAs1_), Mout(Mout_),
-        dAs(dAs_), Vout(Vout_), Asv(Asv_), P(P_), Smax(Smax_), Dmin(Dmin_), AsvMin(AsvMin_), Ast1(Ast1_),
-        AstL(AstL_), Asvt(Asvt_), Kcb(Kcb_), KcE(KcE_), Kc(Kc_) {}
+  Call(Report& r_, VBArray<int32_t>& lErrCon_, VBArray<std::string>& tErrCon_, double& Fyv_,
+       float& Rlfo_, std::string& tAs1_, double& Mout_, double& dAs_, double& Vout_, double& Asv_,
+       float& P_, float& Smax_, float& Dmin_, double& AsvMin_, double& Ast1_, double& AstL_,
+       double& Asvt_, float* Kcb_, float* KcE_, float* Kc_)
+      : r(r_),
+        lErrCon(lErrCon_),
+        tErrCon(tErrCon_),
+        Fyv(Fyv_),
+        Rlfo(Rlfo_),
+        tAs1(tAs1_),
+        Mout(Mout_),
+        dAs(dAs_),
+        Vout(Vout_),
+        Asv(Asv_),
+        P(P_),
+        Smax(Smax_),
+        Dmin(Dmin_),
+        AsvMin(AsvMin_),
+        Ast1(Ast1_),
+        AstL(AstL_),
+        Asvt(Asvt_),
+        Kcb(Kcb_),
+        KcE(KcE_),
+        Kc(Kc_) {}
 
   Report& r;
   VBArray<int32_t>& lErrCon;
@@ -80,9 +97,9 @@ struct Call {
   float* KcE;
   float* Kc;
 
-  double rho = 0;            // tension steel ratio from the flexure stage
-  bool detailing = false;    // the shear stage set Dmin, Smax (iSecPos 1 to 5)
-  double shear_Asv = 0;      // the shear stage's design Asv (mode 0), for torsion neglected
+  double rho = 0;          // tension steel ratio from the flexure stage
+  bool detailing = false;  // the shear stage set Dmin, Smax (iSecPos 1 to 5)
+  double shear_Asv = 0;    // the shear stage's design Asv (mode 0), for torsion neglected
 };
 
 // Stages.
@@ -91,10 +108,10 @@ void CalVAsv(Call& k);
 void CalTAst(Call& k);
 
 // Helpers shared by the stages (mvt.cpp).
-bool IsFrame(int16_t iSecPos);                 // seismic frame grades 1 to 4
-std::string GradeText(int16_t iSecPos);        // "一" ... "四"
+bool IsFrame(int16_t iSecPos);           // seismic frame grades 1 to 4
+std::string GradeText(int16_t iSecPos);  // "一" ... "四"
 std::string_view ShapeName(Shape s);
-bool Flanged(Shape s);                         // T, inverted L, both I shapes
+bool Flanged(Shape s);  // T, inverted L, both I shapes
 // Appends "      错误：" + text, records the error (code, condition or text) in the list and
 // keeps it as the stage's error when it is the stage's first.
 void Fail(Call& k, int32_t code, std::string_view text, std::string_view condition = {});
@@ -107,7 +124,7 @@ std::string_view GammaText(bool bEA, double gamma_o);
 // A factor as the report prints it inside a substitution ("1.1", "0.75").
 std::string Factor(double x);
 
-constexpr double kPi32 = 3.1415927410125732;  // π as the 32-bit value 3.1415927
+constexpr double kPi32 = 3.1415927410125732;              // π as the 32-bit value 3.1415927
 inline constexpr std::string_view kPhi = "\xEE\x80\x80";  // U+E000, the report font's bar symbol
 
 }  // namespace tk::mvt

@@ -1,15 +1,17 @@
 // Registration of the classes and report texts of this subsystem.
 #include "frame/registry.h"
 #include "frame/services.h"
-#include "section/mvt.h"
 #include "section/flexure.h"
+#include "section/mvt.h"
 
 namespace tk {
 
 void RegisterSectionClasses() {
-  Registry::Add({"clsMVT", [] { return std::unique_ptr<Component>(new clsMVT()); }, &clsMVT::ClassInfoOf});
+  Registry::Add(
+      {"clsMVT", [] { return std::unique_ptr<Component>(new clsMVT()); }, &clsMVT::ClassInfoOf});
   clsMVT::RegisterTexts();
-  Registry::Add({"clsMoment", [] { return std::unique_ptr<Component>(new clsMoment()); }, &clsMoment::ClassInfoOf});
+  Registry::Add({"clsMoment", [] { return std::unique_ptr<Component>(new clsMoment()); },
+                 &clsMoment::ClassInfoOf});
   clsMoment::RegisterTexts();
 }
 

@@ -46,7 +46,7 @@ constexpr SeismicDetailing kSeismic[4] = {
 // Stirrup detailing of ordinary beams by height (GBJ 10-89): each band includes its
 // upper bound, so h = 250 is in the first band and 250 < h <= 300 in the second.
 struct HeightBand {
-  double h_max;  // upper bound of the band (the last band has none)
+  double h_max;                      // upper bound of the band (the last band has none)
   double Dmin, smax_low, smax_high;  // Smax for V <= 0.07 fc b ho and for V above it
   const char* text;                  // band as the report names it
 };
@@ -95,7 +95,14 @@ struct ShearCase {
   // fc, B, S with the stirrup-ratio factor: "＝ (0.035*14.3/210)*200*100 ＝ 47.67 mm²".
   void RatioLine(const char* coef_text) {
     r->Sp(6).Raw("最小配箍面积Asvmin＝ (").Raw(coef_text).Raw(" * Fc / Fyv) * B * S").End();
-    r->Sp(24).Raw("＝ (").Raw(coef_text).Raw("*").Num(fc, u->nmm2).Raw("/").Num(fyv, u->nmm2).Raw(")*");
+    r->Sp(24)
+        .Raw("＝ (")
+        .Raw(coef_text)
+        .Raw("*")
+        .Num(fc, u->nmm2)
+        .Raw("/")
+        .Num(fyv, u->nmm2)
+        .Raw(")*");
     r->Num(b, u->mm).Raw("*").Num(s, u->mm).Raw(" ＝ ").Num(ratio, u->mm2d).End();
   }
 
@@ -128,12 +135,25 @@ struct ShearCase {
       Smax = detailing ? band.smax_low : band.smax_high;
       ratio = detailing ? 0.0 : fault::check(0.02 * fault::div(fc, fyv) * b * s);
       if (r) {
-        r->Sp(4).Raw("0.07 * fc * B * Ho ＝ 0.07*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*");
+        r->Sp(4)
+            .Raw("0.07 * fc * B * Ho ＝ 0.07*")
+            .Num(fc, u->nmm2)
+            .Raw("*")
+            .Num(b, u->mm)
+            .Raw("*");
         r->Num(ho, u->mm).Raw(" ＝ ").Num(Vc, u->nd).End();
         // The capacity direction has no design shear yet to compare with.
         if (iK == 1) r->Sp(8).Raw(detailing ? "≥ V ＝ " : "＜ V ＝ ").Num(V_in * 1000, u->nd).End();
-        r->Sp(4).Raw(detailing ? "当V≤0.07 * fc * B * Ho、" : "当V＞0.07 * fc * B * Ho、").Raw(band.text).End();
-        r->Sp(6).Raw("箍筋最小直径Dmin＝").Num(Dmin, u->mmd).Raw("，箍筋最大间距Smax＝").Num(Smax, u->mmd).End();
+        r->Sp(4)
+            .Raw(detailing ? "当V≤0.07 * fc * B * Ho、" : "当V＞0.07 * fc * B * Ho、")
+            .Raw(band.text)
+            .End();
+        r->Sp(6)
+            .Raw("箍筋最小直径Dmin＝")
+            .Num(Dmin, u->mmd)
+            .Raw("，箍筋最大间距Smax＝")
+            .Num(Smax, u->mmd)
+            .End();
         if (!detailing) RatioLine("0.02");
       }
     }
@@ -143,7 +163,10 @@ struct ShearCase {
     sAtMax = fault::to_float(Smax);
     sAsMin = fault::to_float(Asvmin);
     if (r) {
-      r->Sp(4).Raw("Dmin、Smax的配箍面积Asvgz＝ Dmin ^ 2 * π / 4 * S / Smax ＝ ").Num(Asvgz, u->mm2d).End();
+      r->Sp(4)
+          .Raw("Dmin、Smax的配箍面积Asvgz＝ Dmin ^ 2 * π / 4 * S / Smax ＝ ")
+          .Num(Asvgz, u->mm2d)
+          .End();
       r->Sp(6).Raw("最小配箍面积Asvmin＝ ").Num(Asvmin, u->mm2d).End();
     }
   }
@@ -173,7 +196,12 @@ struct ShearCase {
     r->Sp(4).Raw("矩形受弯构件，其受剪截面应符合下式条件：").End();
     if (seismic) {
       r->Sp(4).Raw("V ≤ 0.2 * fc * b * ho / γRE    （混凝土规范式 8.3.3）").End();
-      r->Sp(4).Raw("0.2 * fc * b * ho / γRE ＝ 0.2*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*");
+      r->Sp(4)
+          .Raw("0.2 * fc * b * ho / γRE ＝ 0.2*")
+          .Num(fc, u->nmm2)
+          .Raw("*")
+          .Num(b, u->mm)
+          .Raw("*");
       r->Num(ho, u->mm).Raw("/0.85 ＝ ").Num(limit, u->nd).End();
       return;
     }
@@ -185,7 +213,14 @@ struct ShearCase {
       r->Sp(4).Raw("当 4 ＜Ho / B ＜ 6 时，β＝ 0.35 - 0.025 * Ho / B ＝ ").Val(beta, "3").End();
       r->Sp(4).Raw("V ≤ ").Val(beta, "2").Raw(" * fc * b * ho    （混凝土规范式 4.2.1）").End();
     }
-    r->Sp(4).Raw(coef).Raw(" * fc * b * ho ＝ ").Raw(coef).Raw("*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm);
+    r->Sp(4)
+        .Raw(coef)
+        .Raw(" * fc * b * ho ＝ ")
+        .Raw(coef)
+        .Raw("*")
+        .Num(fc, u->nmm2)
+        .Raw("*")
+        .Num(b, u->mm);
     r->Raw("*").Num(ho, u->mm).Raw(" ＝ ").Num(limit, u->nd).End();
   }
 
@@ -225,8 +260,21 @@ struct ShearCase {
         Asv = fault::check((V - Vc) * s / (1.5 * fyv * ho));
         if (r) {
           r->Sp(4).Raw("Asv ＝ (V - 0.07 * fc * B * Ho) * S / (1.5 * Fyv * Ho)").End();
-          r->Sp(8).Raw("＝ (").Num(V, u->n).Raw("-0.07*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*");
-          r->Num(ho, u->mm).Raw(")*").Num(s, u->mm).Raw("/(1.5*").Num(fyv, u->nmm2).Raw("*").Num(ho, u->mm);
+          r->Sp(8)
+              .Raw("＝ (")
+              .Num(V, u->n)
+              .Raw("-0.07*")
+              .Num(fc, u->nmm2)
+              .Raw("*")
+              .Num(b, u->mm)
+              .Raw("*");
+          r->Num(ho, u->mm)
+              .Raw(")*")
+              .Num(s, u->mm)
+              .Raw("/(1.5*")
+              .Num(fyv, u->nmm2)
+              .Raw("*")
+              .Num(ho, u->mm);
           r->Raw(") ＝ ").Num(Asv, u->mm2d).End();
         }
       }
@@ -235,7 +283,12 @@ struct ShearCase {
       const double Vcs = fault::check(0.056 * fc * b * ho / kGammaReShear);
       detailing = !(V > Vcs);
       if (r) {
-        r->Sp(4).Raw("0.056 * fc * B * Ho / γRE ＝ 0.056*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*");
+        r->Sp(4)
+            .Raw("0.056 * fc * B * Ho / γRE ＝ 0.056*")
+            .Num(fc, u->nmm2)
+            .Raw("*")
+            .Num(b, u->mm)
+            .Raw("*");
         r->Num(ho, u->mm).Raw("/0.85 ＝ ").Num(Vcs, u->nd).End();
         r->Sp(8).Raw(detailing ? "≥ V ＝ " : "＜ V ＝ ").Num(V, u->nd).End();
       }
@@ -245,10 +298,27 @@ struct ShearCase {
       } else {
         Asv = fault::check((kGammaReShear * V - 0.056 * fc * b * ho) * s / (1.2 * fyv * ho));
         if (r) {
-          r->Sp(4).Raw("V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.4-1）").End();
+          r->Sp(4)
+              .Raw(
+                  "V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 "
+                  "8.3.4-1）")
+              .End();
           r->Sp(4).Raw("Asv ＝ (V * γRE - 0.056 * fc * B * Ho) * S / (1.2 * fyv * Ho)").End();
-          r->Sp(8).Raw("＝ (").Num(V, u->n).Raw("*0.85-0.056*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*");
-          r->Num(ho, u->mm).Raw(")*").Num(s, u->mm).Raw("/(1.2*").Num(fyv, u->nmm2).Raw("*").Num(ho, u->mm);
+          r->Sp(8)
+              .Raw("＝ (")
+              .Num(V, u->n)
+              .Raw("*0.85-0.056*")
+              .Num(fc, u->nmm2)
+              .Raw("*")
+              .Num(b, u->mm)
+              .Raw("*");
+          r->Num(ho, u->mm)
+              .Raw(")*")
+              .Num(s, u->mm)
+              .Raw("/(1.2*")
+              .Num(fyv, u->nmm2)
+              .Raw("*")
+              .Num(ho, u->mm);
           r->Raw(") ＝ ").Num(Asv, u->mm2d).End();
         }
       }
@@ -258,7 +328,8 @@ struct ShearCase {
     dAs = Asv;
     if (r) {
       const bool min_governs = Asv <= Asvmin;
-      r->Raw(min_governs ? "    Asvmin ＝ " : "    Asv ＝ ").Num(min_governs ? Asvmin : Asv, u->mm2d);
+      r->Raw(min_governs ? "    Asvmin ＝ " : "    Asv ＝ ")
+          .Num(min_governs ? Asvmin : Asv, u->mm2d);
       r->Raw("    最大间距@").Num(Smax, u->mm).End();
     }
   }
@@ -271,18 +342,48 @@ struct ShearCase {
       V = fault::check(Vc + 1.5 * fyv * ho * Asv_s);
       if (r) {
         r->Sp(4).Raw("矩形截面的一般受弯构件，其斜截面受剪承载力按下列公式计算：").End();
-        r->Sp(4).Raw("V ≤ 0.07 * fc * B * Ho + 1.5 * fyv * Asv / S * Ho（混凝土规范式 4.2.3-2）").End();
-        r->Sp(4).Raw("V ＝ 0.07*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*").Num(ho, u->mm).Raw("+1.5*");
-        r->Num(fyv, u->nmm2).Raw("*").Num(Asv_in, u->mm2).Raw("/").Num(s, u->mm).Raw("*").Num(ho, u->mm);
+        r->Sp(4)
+            .Raw("V ≤ 0.07 * fc * B * Ho + 1.5 * fyv * Asv / S * Ho（混凝土规范式 4.2.3-2）")
+            .End();
+        r->Sp(4)
+            .Raw("V ＝ 0.07*")
+            .Num(fc, u->nmm2)
+            .Raw("*")
+            .Num(b, u->mm)
+            .Raw("*")
+            .Num(ho, u->mm)
+            .Raw("+1.5*");
+        r->Num(fyv, u->nmm2)
+            .Raw("*")
+            .Num(Asv_in, u->mm2)
+            .Raw("/")
+            .Num(s, u->mm)
+            .Raw("*")
+            .Num(ho, u->mm);
         r->Raw(" ＝ ").Num(V, u->nd).End();
       }
     } else {
       V = fault::check((0.056 * fc * b * ho + 1.2 * fyv * ho * Asv_s) / kGammaReShear);
       if (r) {
         r->Sp(4).Raw("矩形截面的一般框架梁，其斜截面受剪承载力按下列公式计算：").End();
-        r->Sp(4).Raw("V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.3）").End();
-        r->Sp(4).Raw("V ＝ (0.056*").Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*").Num(ho, u->mm).Raw("+1.2*");
-        r->Num(fyv, u->nmm2).Raw("*").Num(Asv_in, u->mm2).Raw("/").Num(s, u->mm).Raw("*").Num(ho, u->mm);
+        r->Sp(4)
+            .Raw("V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.3）")
+            .End();
+        r->Sp(4)
+            .Raw("V ＝ (0.056*")
+            .Num(fc, u->nmm2)
+            .Raw("*")
+            .Num(b, u->mm)
+            .Raw("*")
+            .Num(ho, u->mm)
+            .Raw("+1.2*");
+        r->Num(fyv, u->nmm2)
+            .Raw("*")
+            .Num(Asv_in, u->mm2)
+            .Raw("/")
+            .Num(s, u->mm)
+            .Raw("*")
+            .Num(ho, u->mm);
         r->Raw(")/0.85 ＝ ").Num(V, u->nd).End();
       }
     }
@@ -299,19 +400,22 @@ struct ShearCase {
   // Report order: detailing, then the section limit; in direction 1 the design shear is compared
   // with the limit at once and the stirrups follow; in direction 2 the capacity comes first and is
   // then compared with the limit, since there is no shear to compare before it is computed.
-  void Run(double& dV, double& dAs, float& sAsMin, float& sK, float& sKcal, float& sDmin, float& sAtMax) {
+  void Run(double& dV, double& dAs, float& sAsMin, float& sK, float& sKcal, float& sDmin,
+           float& sAtMax) {
     Detailing(sAsMin, sDmin, sAtMax);
     SectionLimit(sK);
-    if (iK == 1) Design(dV, dAs, sKcal);
-    else Capacity(dV, sKcal);
+    if (iK == 1)
+      Design(dV, dAs, sKcal);
+    else
+      Capacity(dV, sKcal);
   }
 };
 
 }  // namespace
 
-void clsMoment::VAsCommon(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, double& dV, double& dAs, float sFy,
-                          float Fc, float sB, float sH, float sCas, float sAt, float& sAsMin, float& sK,
-                          float& sKcal, float& sDmin, float& sAtMax) {
+void clsMoment::VAsCommon(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, double& dV, double& dAs,
+                          float sFy, float Fc, float sB, float sH, float sCas, float sAt,
+                          float& sAsMin, float& sK, float& sKcal, float& sDmin, float& sAtMax) {
   lErrNumber = 0;
   ShearCase c;
   c.iK = iK, c.iSecPos = iSecPos, c.V_in = dV, c.Asv_in = dAs;
@@ -329,8 +433,9 @@ void clsMoment::VAsCommon(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, doub
 }
 
 void clsMoment::CalV_As(int32_t& lErr, int16_t& iK, int16_t& iSecPos, double& dV, double& dAsv,
-                        std::string& tFyv, int16_t& iFc, float& sfC, float& sB, float& sH, float& sCas, float& sS,
-                        float& sAsvMin, float& sK, float& sKcal, float& sDmin, float& sSmax, std::string& tText) {
+                        std::string& tFyv, int16_t& iFc, float& sfC, float& sB, float& sH,
+                        float& sCas, float& sS, float& sAsvMin, float& sK, float& sKcal,
+                        float& sDmin, float& sSmax, std::string& tText) {
   lErr = 0;
   clsMaterial& mat = modKalbex::Material();
   ShearCase c;
@@ -349,20 +454,33 @@ void clsMoment::CalV_As(int32_t& lErr, int16_t& iK, int16_t& iSecPos, double& dV
   try {
     r.Title("剪力", tText);
     r.Heading("1．基本参数：");
-    if (c.iK == 2) r.Sp(4).Raw("由箍筋面积Asv求剪力设计值V，箍筋面积Asv＝").Num(c.Asv_in, units.mm2d).End();
-    else r.Sp(4).Raw("由剪力设计值V求箍筋面积Asv，剪力设计值V＝").Fmt(c.V_in, "kN", -1).End();
+    if (c.iK == 2)
+      r.Sp(4).Raw("由箍筋面积Asv求剪力设计值V，箍筋面积Asv＝").Num(c.Asv_in, units.mm2d).End();
+    else
+      r.Sp(4).Raw("由剪力设计值V求箍筋面积Asv，剪力设计值V＝").Fmt(c.V_in, "kN", -1).End();
     r.Sp(4).Raw("箍筋间距S＝").Num(c.s, units.mmd).End();
     r.Sp(4).Raw("截面尺寸B*H＝").Num(c.b, units.mm).Raw("*").Num(c.h, units.mmd).End();
     // The grade as its number ("3级框架梁"); the detailing block below names it in words.
-    if (c.iSecPos != 5) r.Sp(4).Raw("计算截面位置：").Raw(std::to_string(c.iSecPos)).Raw("级框架梁").End();
+    if (c.iSecPos != 5)
+      r.Sp(4).Raw("计算截面位置：").Raw(std::to_string(c.iSecPos)).Raw("级框架梁").End();
     // Grade and fc share one data line, as in the flexure report.
     if (iFc == 0) r.Sp(4).Raw("砼强度等级： C").Raw(ShortestText(sfC));
     r.Sp(4).Raw("砼轴心抗压强度设计值fc＝").Num(c.fc, units.nmm2d).End();
     r.Sp(4).Raw("钢筋强度设计值Fyv＝").Num(c.fyv_in, units.nmm2d).End();
     r.Sp(4).Raw("纵筋合力点至近边距离as＝").Num(c.as, units.mmd).End();
     if (c.fyv_in > kFyvMax)
-      r.Sp(8).Raw("当Fyv≥").Num(kFyvMax, units.nmm2).Raw("时，取Fyv＝").Num(kFyvMax, units.nmm2d).End();
-    r.Sp(4).Raw("截面有效高度Ho ＝ H - as ＝ ").Num(c.h, units.mm).Raw("-").Num(c.as, units.mm).Raw(" ＝ ");
+      r.Sp(8)
+          .Raw("当Fyv≥")
+          .Num(kFyvMax, units.nmm2)
+          .Raw("时，取Fyv＝")
+          .Num(kFyvMax, units.nmm2d)
+          .End();
+    r.Sp(4)
+        .Raw("截面有效高度Ho ＝ H - as ＝ ")
+        .Num(c.h, units.mm)
+        .Raw("-")
+        .Num(c.as, units.mm)
+        .Raw(" ＝ ");
     r.Num(c.ho, units.mmd).HeadingEnd();
     r.Heading("2．计算结果：");
     c.Run(dV, dAsv, sAsvMin, sK, sKcal, sDmin, sSmax);

@@ -30,12 +30,12 @@ class clsLfKd : public Component {
   // lErrNumber: 900200 success (Wmax written), 900357 eccentric compression with eo/ho <= 0.55
   // (no check, Wmax untouched), 900201 unknown member kind or section shape, 900999 arithmetic
   // fault. c, Cas, Cas1, Bf1, Hf1 may be written back.
-  void LfKdCommon(std::string& tText, int32_t& lErrNumber, std::string& tGjBh,
-                  std::string& tGjSlTz, std::string& tJmXs, bool& bPxSrFs, bool& bBxGj,
-                  bool& bDpZj, bool& bCfHz, bool& bQzDc, double& c, double& D, double& MsEo,
-                  double& Ns, double& dAs, double& B, double& H, double& Bf, double& Hf,
-                  double& Bf1, double& Hf1, double& Lo, double& Cas, double& Cas1, double& Ftk,
-                  double& Es, double* Wmax = nullptr);
+  void LfKdCommon(std::string& tText, int32_t& lErrNumber, std::string& tGjBh, std::string& tGjSlTz,
+                  std::string& tJmXs, bool& bPxSrFs, bool& bBxGj, bool& bDpZj, bool& bCfHz,
+                  bool& bQzDc, double& c, double& D, double& MsEo, double& Ns, double& dAs,
+                  double& B, double& H, double& Bf, double& Hf, double& Bf1, double& Hf1,
+                  double& Lo, double& Cas, double& Cas1, double& Ftk, double& Es,
+                  double* Wmax = nullptr);
 
   // Host sub-form; the shared services component is switched to form mode 3.
   void SubForm(HostRef& frm);

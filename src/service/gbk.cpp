@@ -100,14 +100,17 @@ bool IsValidUtf8(std::string_view s) {
       if ((d & 0xC0) != 0x80) return false;
       cp = (cp << 6) | (d & 0x3F);
     }
-    if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+    if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+        (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
       return false;
     i += static_cast<size_t>(len);
   }
   return true;
 }
 
-void AppendGbkAsUtf8(std::string_view gbk, std::string& out) { FromGbk().Convert(gbk, out, "\xEF\xBF\xBD"); }
+void AppendGbkAsUtf8(std::string_view gbk, std::string& out) {
+  FromGbk().Convert(gbk, out, "\xEF\xBF\xBD");
+}
 
 std::string GbkToUtf8(std::string_view gbk) {
   std::string out;

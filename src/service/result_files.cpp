@@ -65,11 +65,13 @@ IFileSystem& clsMsMl::FileSystem() {
   return *fs_;
 }
 
-void clsMsMl::CalMaxMsForSATWE_1129(int32_t& lErr, const std::string& tFilePath, VBArray<VBArray<float>>& sMsReturn,
+void clsMsMl::CalMaxMsForSATWE_1129(int32_t& lErr, const std::string& tFilePath,
+                                    VBArray<VBArray<float>>& sMsReturn,
                                     VBArray<VBArray<int16_t>>& iLoadCaseReturn,
-                                    VBArray<VBArray<float>>& sAsPjReturn, int16_t iCs, int16_t iBeam, float& sB,
-                                    float& sH, bool bGaoCeng, std::optional<float> sPsiq,
-                                    VBArray<float>* sMlReturn, std::string* tErr, std::optional<float> sTfXs) {
+                                    VBArray<VBArray<float>>& sAsPjReturn, int16_t iCs,
+                                    int16_t iBeam, float& sB, float& sH, bool bGaoCeng,
+                                    std::optional<float> sPsiq, VBArray<float>* sMlReturn,
+                                    std::string* tErr, std::optional<float> sTfXs) {
   lErr = 0;
   const std::string floor = std::to_string(iCs);
   auto fail = [&](int32_t code, const std::string* text) {
@@ -79,7 +81,8 @@ void clsMsMl::CalMaxMsForSATWE_1129(int32_t& lErr, const std::string& tFilePath,
   try {
     msml::LineReader r;
     const std::string wpj = "WPJ" + floor + ".OUT";
-    if (const std::string path = FileSystem().FindFile(tFilePath, wpj); path.empty() || !r.OpenFile(path))
+    if (const std::string path = FileSystem().FindFile(tFilePath, wpj);
+        path.empty() || !r.OpenFile(path))
       return fail(msml::kErrWpjMissing, &wpj);
     msml::WpjBeam beam;
     const int32_t wpj_code = msml::ReadWpjBeam(r, iBeam, beam);
@@ -90,14 +93,17 @@ void clsMsMl::CalMaxMsForSATWE_1129(int32_t& lErr, const std::string& tFilePath,
     WriteAs(pts, 9, sAsPjReturn);
 
     const std::string wnl = "WNL" + floor + ".OUT";
-    if (const std::string path = FileSystem().FindFile(tFilePath, wnl); path.empty() || !r.OpenFile(path))
+    if (const std::string path = FileSystem().FindFile(tFilePath, wnl);
+        path.empty() || !r.OpenFile(path))
       return fail(msml::kErrWnlMissing, &wnl);
     msml::WnlBeam forces;
     const int32_t wnl_code = msml::ReadWnlBeam(r, iBeam, forces);
     r.Close();
-    if (wnl_code != 0) return fail(wnl_code, wnl_code == msml::kErrSatweListingEnded ? nullptr : &floor);
+    if (wnl_code != 0)
+      return fail(wnl_code, wnl_code == msml::kErrSatweListingEnded ? nullptr : &floor);
 
-    const auto g = msml::CalMsCombination(forces.t, forces.flags, bGaoCeng, sTfXs.value_or(kDefaultTfXs));
+    const auto g =
+        msml::CalMsCombination(forces.t, forces.flags, bGaoCeng, sTfXs.value_or(kDefaultTfXs));
     WriteGoverning(g, sMsReturn, iLoadCaseReturn);
     WriteMl(forces.t, msml::Mode::Satwe, g, sPsiq.value_or(kDefaultPsiq), sMlReturn);
   } catch (const ArithmeticFault&) {
@@ -107,10 +113,11 @@ void clsMsMl::CalMaxMsForSATWE_1129(int32_t& lErr, const std::string& tFilePath,
 
 void clsMsMl::CalMaxMsForTbsa(int32_t& lErr, int32_t& lCurrentLine, const std::string& tFilePath,
                               const std::string& tVer, VBArray<VBArray<float>>& sMsReturn,
-                              VBArray<VBArray<int16_t>>& iLoadCaseReturn, VBArray<VBArray<float>>& sAsPjReturn,
-                              int16_t iCs, int16_t iBeam, float& sB, float& sH, bool bGaoCeng, float& sC,
-                              std::optional<float> sPsiq, VBArray<float>* sMlReturn, std::string* tErr,
-                              std::optional<float> sTfXs) {
+                              VBArray<VBArray<int16_t>>& iLoadCaseReturn,
+                              VBArray<VBArray<float>>& sAsPjReturn, int16_t iCs, int16_t iBeam,
+                              float& sB, float& sH, bool bGaoCeng, float& sC,
+                              std::optional<float> sPsiq, VBArray<float>* sMlReturn,
+                              std::string* tErr, std::optional<float> sTfXs) {
   lErr = 0;
   auto fail = [&](int32_t code, const std::string* text) {
     lErr = code;
@@ -119,7 +126,8 @@ void clsMsMl::CalMaxMsForTbsa(int32_t& lErr, int32_t& lCurrentLine, const std::s
   try {
     msml::LineReader r;
     const std::string struc = "Struc";
-    if (const std::string path = FileSystem().FindFile(tFilePath, struc); path.empty() || !r.OpenFile(path))
+    if (const std::string path = FileSystem().FindFile(tFilePath, struc);
+        path.empty() || !r.OpenFile(path))
       return fail(msml::kErrStrucMissing, &struc);
     msml::TbsaHead head;
     const int32_t head_code = msml::ReadTbsaHead(r, tVer, head, lCurrentLine);
@@ -127,7 +135,8 @@ void clsMsMl::CalMaxMsForTbsa(int32_t& lErr, int32_t& lCurrentLine, const std::s
     if (head_code != 0) return fail(head_code, &struc);
 
     const std::string tbsa4 = "Tbsa4.OUT";
-    if (const std::string path = FileSystem().FindFile(tFilePath, tbsa4); path.empty() || !r.OpenFile(path))
+    if (const std::string path = FileSystem().FindFile(tFilePath, tbsa4);
+        path.empty() || !r.OpenFile(path))
       return fail(msml::kErrTbsa4Missing, &tbsa4);
     msml::TbsaBeam beam;
     const int32_t code = msml::ReadTbsaBeam(r, head, iCs, iBeam, beam);
@@ -139,7 +148,8 @@ void clsMsMl::CalMaxMsForTbsa(int32_t& lErr, int32_t& lCurrentLine, const std::s
     }
     const std::string floor = std::to_string(iCs), beam_no = std::to_string(iBeam);
     if (code == msml::kErrTbsaFloorNotFound) return fail(code, &floor);
-    if (code == msml::kErrTbsaBeamNotFound || code == msml::kErrTbsaNoForceHeader) return fail(code, &beam_no);
+    if (code == msml::kErrTbsaBeamNotFound || code == msml::kErrTbsaNoForceHeader)
+      return fail(code, &beam_no);
     if (code != 0) return fail(code, nullptr);
     WriteAs(&beam.as[1], 5, sAsPjReturn);
 
@@ -159,7 +169,8 @@ std::string clsMsMl::tMs_LoadCase(int16_t iLoadCase) {
   if (iLoadCase < 1 || iLoadCase > 99) return {};
   static constexpr std::array<const char*, 4> kWind{"+ X风", "- X风", "+ Y风", "- Y风"};
   static constexpr std::array<const char*, 4> kAddWind{" + X风", " - X风", " + Y风", " - Y风"};
-  static constexpr std::array<const char*, 4> kAddEq{" + X地震", " - X地震", " + Y地震", " - Y地震"};
+  static constexpr std::array<const char*, 4> kAddEq{" + X地震", " - X地震", " + Y地震",
+                                                     " - Y地震"};
   static constexpr std::array<const char*, 16> kAddEqWind{
       " + X地震 + X风", " + X地震 - X风", " - X地震 + X风", " - X地震 - X风",
       " + Y地震 + Y风", " + Y地震 - Y风", " - Y地震 + Y风", " - Y地震 - Y风",
@@ -170,17 +181,24 @@ std::string clsMsMl::tMs_LoadCase(int16_t iLoadCase) {
   const char* tag = n <= 33 ? "" : n <= 66 ? "(M-)" : "(M+)";
   const std::string live = std::string("+ 活") + tag;
   std::string t = "工况组合：(" + std::to_string(n) + ") 恒 ";
-  if (kind == 1) t += live;
-  else if (kind <= 5) t += kWind[kind - 2];
-  else if (kind <= 9) t += live + kAddWind[kind - 6];
-  else if (kind <= 13) t += std::string(kWind[kind - 10]) + " " + live;
-  else if (kind <= 17) t += live + kAddEq[kind - 14];
-  else t += live + kAddEqWind[kind - 18];
+  if (kind == 1)
+    t += live;
+  else if (kind <= 5)
+    t += kWind[kind - 2];
+  else if (kind <= 9)
+    t += live + kAddWind[kind - 6];
+  else if (kind <= 13)
+    t += std::string(kWind[kind - 10]) + " " + live;
+  else if (kind <= 17)
+    t += live + kAddEq[kind - 14];
+  else
+    t += live + kAddEqWind[kind - 18];
   return t;
 }
 
-void clsMsMl::CheckFileExist_MsMl(int32_t& lErr, const std::string& tVer, const std::string& tFilePath,
-                                  const std::string& tCs, std::string& tErr) {
+void clsMsMl::CheckFileExist_MsMl(int32_t& lErr, const std::string& tVer,
+                                  const std::string& tFilePath, const std::string& tCs,
+                                  std::string& tErr) {
   lErr = 0;
   if (tFilePath.empty()) {
     lErr = msml::kErrFolderEmpty;
@@ -206,7 +224,9 @@ void clsMsMl::CheckFileExist_MsMl(int32_t& lErr, const std::string& tVer, const 
   if (tbsa && missing("Struc", msml::kErrStrucMissing)) return;
 }
 
-const ClassInfo& clsMsMl::Info() const { return ClassInfoOf(); }
+const ClassInfo& clsMsMl::Info() const {
+  return ClassInfoOf();
+}
 
 const ClassInfo& clsMsMl::ClassInfoOf() {
   using C [[maybe_unused]] = clsMsMl;
@@ -214,13 +234,15 @@ const ClassInfo& clsMsMl::ClassInfoOf() {
       "clsMsMl",
       {
           Method("CalMaxMsForSATWE_1129", &C::CalMaxMsForSATWE_1129,
-                 {"lErr", "tFilePath", "sMsReturn", "iLoadCaseReturn", "sAsPjReturn", "iCs", "iBeam", "sB", "sH",
-                  "bGaoCeng", "sPsiq", "sMlReturn", "tErr", "sTfXs"}),
+                 {"lErr", "tFilePath", "sMsReturn", "iLoadCaseReturn", "sAsPjReturn", "iCs",
+                  "iBeam", "sB", "sH", "bGaoCeng", "sPsiq", "sMlReturn", "tErr", "sTfXs"}),
           Method("CalMaxMsForTbsa", &C::CalMaxMsForTbsa,
-                 {"lErr", "lCurrentLine", "tFilePath", "tVer", "sMsReturn", "iLoadCaseReturn", "sAsPjReturn", "iCs",
-                  "iBeam", "sB", "sH", "bGaoCeng", "sC", "sPsiq", "sMlReturn", "tErr", "sTfXs"}),
+                 {"lErr", "lCurrentLine", "tFilePath", "tVer", "sMsReturn", "iLoadCaseReturn",
+                  "sAsPjReturn", "iCs", "iBeam", "sB", "sH", "bGaoCeng", "sC", "sPsiq", "sMlReturn",
+                  "tErr", "sTfXs"}),
           Method("tMs_LoadCase", &C::tMs_LoadCase, {"iLoadCase"}),
-          Method("CheckFileExist_MsMl", &C::CheckFileExist_MsMl, {"lErr", "tVer", "tFilePath", "tCs", "tErr"}),
+          Method("CheckFileExist_MsMl", &C::CheckFileExist_MsMl,
+                 {"lErr", "tVer", "tFilePath", "tCs", "tErr"}),
       }};
   return ci;
 }

@@ -30,20 +30,25 @@ class clsMsMl : public Component {
   // commonest floors (dwellings, offices, schools).
   static constexpr float kDefaultPsiq = 0.4f;
 
-  void CalMaxMsForSATWE_1129(int32_t& lErr, const std::string& tFilePath, VBArray<VBArray<float>>& sMsReturn,
-                             VBArray<VBArray<int16_t>>& iLoadCaseReturn, VBArray<VBArray<float>>& sAsPjReturn,
-                             int16_t iCs, int16_t iBeam, float& sB, float& sH, bool bGaoCeng,
-                             std::optional<float> sPsiq = std::nullopt, VBArray<float>* sMlReturn = nullptr,
-                             std::string* tErr = nullptr, std::optional<float> sTfXs = std::nullopt);
+  void CalMaxMsForSATWE_1129(int32_t& lErr, const std::string& tFilePath,
+                             VBArray<VBArray<float>>& sMsReturn,
+                             VBArray<VBArray<int16_t>>& iLoadCaseReturn,
+                             VBArray<VBArray<float>>& sAsPjReturn, int16_t iCs, int16_t iBeam,
+                             float& sB, float& sH, bool bGaoCeng,
+                             std::optional<float> sPsiq = std::nullopt,
+                             VBArray<float>* sMlReturn = nullptr, std::string* tErr = nullptr,
+                             std::optional<float> sTfXs = std::nullopt);
 
   // TBSA numbers its load cases from the general data: vertical, an additional case, wind,
   // earthquake. The force rows are read until the row whose number equals the count of cases
   // given to moment slots, so with an additional case the last lateral case of the run is not
   // reached and its moments stay 0 (TBSA's own numbering rule; kept as it is).
-  void CalMaxMsForTbsa(int32_t& lErr, int32_t& lCurrentLine, const std::string& tFilePath, const std::string& tVer,
-                       VBArray<VBArray<float>>& sMsReturn, VBArray<VBArray<int16_t>>& iLoadCaseReturn,
-                       VBArray<VBArray<float>>& sAsPjReturn, int16_t iCs, int16_t iBeam, float& sB, float& sH,
-                       bool bGaoCeng, float& sC, std::optional<float> sPsiq = std::nullopt,
+  void CalMaxMsForTbsa(int32_t& lErr, int32_t& lCurrentLine, const std::string& tFilePath,
+                       const std::string& tVer, VBArray<VBArray<float>>& sMsReturn,
+                       VBArray<VBArray<int16_t>>& iLoadCaseReturn,
+                       VBArray<VBArray<float>>& sAsPjReturn, int16_t iCs, int16_t iBeam, float& sB,
+                       float& sH, bool bGaoCeng, float& sC,
+                       std::optional<float> sPsiq = std::nullopt,
                        VBArray<float>* sMlReturn = nullptr, std::string* tErr = nullptr,
                        std::optional<float> sTfXs = std::nullopt);
 

@@ -17,13 +17,27 @@ struct Lateral {
 constexpr std::array<Lateral, 4> kFour{{{+1, 0}, {-1, 0}, {+1, 1}, {-1, 1}}};
 // Kinds 18-33: earthquake term, then wind term.
 constexpr std::array<std::array<Lateral, 2>, 16> kEqWind{{
-    {{{+1, 0}, {+1, 0}}}, {{{+1, 0}, {-1, 0}}}, {{{-1, 0}, {+1, 0}}}, {{{-1, 0}, {-1, 0}}},
-    {{{+1, 1}, {+1, 1}}}, {{{+1, 1}, {-1, 1}}}, {{{-1, 1}, {+1, 1}}}, {{{-1, 1}, {-1, 1}}},
-    {{{+1, 0}, {+1, 1}}}, {{{+1, 0}, {-1, 1}}}, {{{-1, 0}, {+1, 1}}}, {{{-1, 0}, {-1, 1}}},
-    {{{+1, 1}, {+1, 0}}}, {{{+1, 1}, {-1, 0}}}, {{{-1, 1}, {+1, 0}}}, {{{-1, 1}, {-1, 0}}},
+    {{{+1, 0}, {+1, 0}}},
+    {{{+1, 0}, {-1, 0}}},
+    {{{-1, 0}, {+1, 0}}},
+    {{{-1, 0}, {-1, 0}}},
+    {{{+1, 1}, {+1, 1}}},
+    {{{+1, 1}, {-1, 1}}},
+    {{{-1, 1}, {+1, 1}}},
+    {{{-1, 1}, {-1, 1}}},
+    {{{+1, 0}, {+1, 1}}},
+    {{{+1, 0}, {-1, 1}}},
+    {{{-1, 0}, {+1, 1}}},
+    {{{-1, 0}, {-1, 1}}},
+    {{{+1, 1}, {+1, 0}}},
+    {{{+1, 1}, {-1, 0}}},
+    {{{-1, 1}, {+1, 0}}},
+    {{{-1, 1}, {-1, 0}}},
 }};
 
-int KindOf(int n) { return (n - 1) % 33 + 1; }
+int KindOf(int n) {
+  return (n - 1) % 33 + 1;
+}
 
 }  // namespace
 
@@ -72,7 +86,8 @@ bool CombinationAllowed(int n, const CaseFlags& flags, bool bGaoCeng) {
   return true;
 }
 
-Governing CalMsCombination(const MomentTable& t, const CaseFlags& flags, bool bGaoCeng, float sTfXs) {
+Governing CalMsCombination(const MomentTable& t, const CaseFlags& flags, bool bGaoCeng,
+                           float sTfXs) {
   // Moment redistribution of the vertical-load moments (hogging reduced by sTfXs, sagging raised
   // to keep the static moment of the span: f = 3 − 2·sTfXs).
   float f[10];
@@ -81,7 +96,8 @@ Governing CalMsCombination(const MomentTable& t, const CaseFlags& flags, bool bG
   bool allowed[100];
   for (int n = 1; n <= 99; ++n) {
     allowed[n] = CombinationAllowed(n, flags, bGaoCeng);
-    for (int k = 1; k <= 9; ++k) v[n][k] = fault::to_float(CombinationValue(t, n, k, f[k], bGaoCeng));
+    for (int k = 1; k <= 9; ++k)
+      v[n][k] = fault::to_float(CombinationValue(t, n, k, f[k], bGaoCeng));
   }
   Governing g;
   // Ends: the lower combination number keeps a tie.
@@ -117,8 +133,10 @@ Governing CalMsCombination(const MomentTable& t, const CaseFlags& flags, bool bG
 // the live share is taken as a quarter of it: Ml = (0.75 + 0.25·ψq)·(D + L).
 float CalMl(const MomentTable& t, int mode, int section, float sPsiq) {
   const double D = t.at(5, section), L = t.at(6, section);
-  if (mode == static_cast<int>(Mode::Satwe)) return fault::to_float(D + static_cast<double>(sPsiq) * L);
-  if (mode == static_cast<int>(Mode::Tbsa)) return fault::to_float((0.75 + 0.25 * static_cast<double>(sPsiq)) * D);
+  if (mode == static_cast<int>(Mode::Satwe))
+    return fault::to_float(D + static_cast<double>(sPsiq) * L);
+  if (mode == static_cast<int>(Mode::Tbsa))
+    return fault::to_float((0.75 + 0.25 * static_cast<double>(sPsiq)) * D);
   return 0;
 }
 

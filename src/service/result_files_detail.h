@@ -87,7 +87,8 @@ std::string_view UpTo(std::string_view s, size_t pos, std::string_view stop);
 // Values written as "<number>.<digits>": from `pos`, each value is the text up to and including
 // the next "." and `after_dot` characters after it; the next value starts `gap` characters
 // further on. Values that the line no longer holds read 0. Returns the leading-number values.
-void ReadDotValues(std::string_view s, size_t pos, size_t after_dot, size_t gap, double* out, size_t count);
+void ReadDotValues(std::string_view s, size_t pos, size_t after_dot, size_t gap, double* out,
+                   size_t count);
 // Whole number by the leading-number rule, rounded as the original's CInt; `ok` false when out of
 // the 16-bit range (such a number matches no floor, beam or load case).
 int32_t WholeNumber(std::string_view text, bool& ok);
@@ -127,7 +128,8 @@ enum class Mode { Satwe = 0, Tbsa = 1 };
 double CombinationValue(const MomentTable& t, int n, int section, float f, bool bGaoCeng);
 // Whether combination `n` may govern for a file with these cases.
 bool CombinationAllowed(int n, const CaseFlags& flags, bool bGaoCeng);
-Governing CalMsCombination(const MomentTable& t, const CaseFlags& flags, bool bGaoCeng, float sTfXs);
+Governing CalMsCombination(const MomentTable& t, const CaseFlags& flags, bool bGaoCeng,
+                           float sTfXs);
 // Long-term moment at one section; any mode but the two gives 0.
 float CalMl(const MomentTable& t, int mode, int section, float sPsiq);
 

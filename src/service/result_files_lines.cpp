@@ -134,7 +134,8 @@ std::string_view UpTo(std::string_view s, size_t pos, std::string_view stop) {
   return s.substr(pos, e == std::string_view::npos ? std::string_view::npos : e - pos);
 }
 
-void ReadDotValues(std::string_view s, size_t pos, size_t after_dot, size_t gap, double* out, size_t count) {
+void ReadDotValues(std::string_view s, size_t pos, size_t after_dot, size_t gap, double* out,
+                   size_t count) {
   for (size_t k = 0; k < count; ++k) {
     const size_t dot = pos < s.size() ? s.find('.', pos) : std::string_view::npos;
     if (dot == std::string_view::npos) {
@@ -152,7 +153,8 @@ bool BracketedCaseNumber(std::string_view line, int32_t& number, size_t& after) 
   const size_t lp = line.find('(');
   if (lp == std::string_view::npos) return false;
   const size_t rp = line.find(')', lp + 1);
-  const std::string_view num = rp == std::string_view::npos ? line.substr(lp + 1) : line.substr(lp + 1, rp - lp - 1);
+  const std::string_view num =
+      rp == std::string_view::npos ? line.substr(lp + 1) : line.substr(lp + 1, rp - lp - 1);
   bool ok = false;
   number = WholeNumber(num, ok);
   after = rp == std::string_view::npos ? line.size() : rp + 1;

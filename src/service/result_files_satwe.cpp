@@ -12,13 +12,13 @@ namespace tk::msml {
 
 namespace {
 
-constexpr std::string_view kWpjBeam = "N-B＝";         // 4 characters
-constexpr std::string_view kWpjSize = "(mm)＝";        // 5 characters
-constexpr std::string_view kWpjTop = "Top Ast";        // 7 characters
+constexpr std::string_view kWpjBeam = "N-B＝";   // 4 characters
+constexpr std::string_view kWpjSize = "(mm)＝";  // 5 characters
+constexpr std::string_view kWpjTop = "Top Ast";  // 7 characters
 constexpr std::string_view kWpjBtm = "Btm Ast";
-constexpr std::string_view kWnlCase = "LOAD CASE＝";    // 10 characters
+constexpr std::string_view kWnlCase = "LOAD CASE＝";  // 10 characters
 constexpr std::string_view kWnlForces = "INTERNAL FORCE OF BEAM";
-constexpr std::string_view kWnlBeam = "N-B ＝";         // 5 characters
+constexpr std::string_view kWnlBeam = "N-B ＝";  // 5 characters
 constexpr std::string_view kWnlNode = "(NODE-i＝";
 // A load-case number that no row can carry (rows hold 16-bit numbers).
 constexpr int32_t kNoNumber = 1 << 30;
@@ -74,10 +74,12 @@ int32_t ReadWpjBeam(LineReader& r, int iBeam, WpjBeam& out) {
     const size_t w = SkipChars(line, mm, 5);
     out.sB = fault::to_float(LeadingNumber(UpTo(line, w, "*")));
     const size_t star = line.find('*', w);
-    if (star != std::string_view::npos) out.sH = fault::to_float(LeadingNumber(MidChars(line, star + 1, 5)));
+    if (star != std::string_view::npos)
+      out.sH = fault::to_float(LeadingNumber(MidChars(line, star + 1, 5)));
   }
   if (!out.found || out.sB == 0) return kErrSatweBeamNotInWpj;
-  if (!ReadAstLine(r, kWpjTop, out.top) || !ReadAstLine(r, kWpjBtm, out.btm)) return kErrSatweBeamNotInWpj;
+  if (!ReadAstLine(r, kWpjTop, out.top) || !ReadAstLine(r, kWpjBtm, out.btm))
+    return kErrSatweBeamNotInWpj;
   // A beam that SATWE did not design prints zeros; its 4th section tells.
   if (out.top[3] == 0 && out.btm[3] == 0) return kErrSatweBeamNotInWpj;
   return 0;
@@ -118,9 +120,12 @@ int32_t ReadWnlBeam(LineReader& r, int iBeam, WnlBeam& out) {
     bool ok = false;
     const int32_t n = WholeNumber(line.substr(q, dd - q), ok);
     out.cases.push_back({ok ? n : kNoNumber, slot});
-    if (slot <= 2) out.flags.earthquake = true;
-    else if (slot <= 4) out.flags.wind = true;
-    else if (slot >= 7) out.flags.live_arrangement = true;
+    if (slot <= 2)
+      out.flags.earthquake = true;
+    else if (slot <= 4)
+      out.flags.wind = true;
+    else if (slot >= 7)
+      out.flags.live_arrangement = true;
   }
   if (out.cases.empty()) return kErrSatweNoLoadCase;
 

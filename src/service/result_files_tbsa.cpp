@@ -19,9 +19,11 @@ constexpr std::string_view kSpan = "BL＝";             // 3 characters
 constexpr std::string_view kFc = "fc=";                // 3 characters
 constexpr std::string_view kForceHeader =
     "Type      Ql          Ml          Tl              Qr          Mr          Tr";
-constexpr std::string_view kAs = "As ";                // 3 characters
+constexpr std::string_view kAs = "As ";  // 3 characters
 
-bool IsSwitch(double x) { return x == 0 || x == 1; }
+bool IsSwitch(double x) {
+  return x == 0 || x == 1;
+}
 
 // Numbers of one general-data line: comma-separated fields; the first field that does not start
 // like a number begins a remark and ends the line's data.
@@ -29,8 +31,8 @@ void CollectNumbers(std::string_view line, std::vector<double>& nums) {
   size_t pos = 0;
   while (pos <= line.size()) {
     const size_t comma = line.find(',', pos);
-    const std::string_view field =
-        TrimView(line.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos));
+    const std::string_view field = TrimView(
+        line.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos));
     if (!field.empty()) {
       const unsigned char c = static_cast<unsigned char>(field[0]);
       if (!(std::isdigit(c) || c == '+' || c == '-' || c == '.')) return;
@@ -70,7 +72,8 @@ int32_t ReadTbsaHead(LineReader& r, std::string_view tVer, TbsaHead& head, int32
   if (nums.size() < 6) return kErrTbsaBadHead;
   for (int k = 0; k < 6; ++k)
     if (nums[k] != std::floor(nums[k])) return kErrTbsaBadHead;
-  if (!IsSwitch(nums[1]) || !IsSwitch(nums[2]) || !IsSwitch(nums[3]) || !IsSwitch(nums[4])) return kErrTbsaBadHead;
+  if (!IsSwitch(nums[1]) || !IsSwitch(nums[2]) || !IsSwitch(nums[3]) || !IsSwitch(nums[4]))
+    return kErrTbsaBadHead;
   head.vertical = nums[1] == 1;
   head.additional = nums[2] == 1;
   head.wind = nums[3] == 1;

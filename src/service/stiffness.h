@@ -25,9 +25,9 @@ class clsBendComponentBl : public Component {
                        std::string* tText = nullptr, int16_t* iBhFs = nullptr,
                        int16_t* iStart = nullptr);
   // The same to GB 50010-2002 (Mk, Mq).
-  void BendComponentBl02(int32_t& lErr, double& bL, useRecordSection& uSec, float& Cas,
-                         double& dAs, double& dAs1, double& Mk, double& Mq, float& Ftk, float& Es,
-                         float& Ec, std::string* tText = nullptr, int16_t* iBhFs = nullptr,
+  void BendComponentBl02(int32_t& lErr, double& bL, useRecordSection& uSec, float& Cas, double& dAs,
+                         double& dAs1, double& Mk, double& Mq, float& Ftk, float& Es, float& Ec,
+                         std::string* tText = nullptr, int16_t* iBhFs = nullptr,
                          int16_t* iStart = nullptr);
 
   // Host sub-form; the shared services component is switched to form mode 3.

@@ -1,3 +1,5 @@
+#include "foundation/earth_pressure.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,16 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "foundation/earth_pressure.h"
 #include "frame/host.h"
-#include "frame/numfmt.h"
 #include "frame/modkalbex.h"
+#include "frame/numfmt.h"
 
 namespace tk {
 namespace {
 
 // Fields: γ, h, q, c, φ, α, β, δ, name.
-VBArray<std::string> Fields(std::vector<std::string> t) { return VBArray<std::string>(0, std::move(t)); }
+VBArray<std::string> Fields(std::vector<std::string> t) {
+  return VBArray<std::string>(0, std::move(t));
+}
 
 struct KaRun {
   int32_t code = 0;
@@ -45,16 +48,22 @@ TEST(DtqKa, RankineForVerticalSmoothWallAndLevelBackfill) {
     ASSERT_EQ(r.code, dtqka::kDone) << phi;
     const double ka = std::pow(std::tan((45.0 - phi / 2.0) * kPi / 180.0), 2);
     // Ea = 0.5 * 18 * 25 * Ka = 225 Ka
-    EXPECT_TRUE(Has(r.report, "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ " + FormatNumber(ka, "0.000")))
-        << phi << "\n" << r.report;
+    EXPECT_TRUE(
+        Has(r.report, "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ " + FormatNumber(ka, "0.000")))
+        << phi << "\n"
+        << r.report;
     EXPECT_TRUE(Has(r.report, "    D ＝ κq * Sin(α + β) * Sin(φ - β) + η * Sinα * Cosφ ＝ " +
                                   FormatNumber(std::sin(phi * kPi / 180.0), "0.000")));
   }
   // φ = 30°: Ka = tan²30° = 1/3, Ea = 225 / 3 = 75.00 kN/m.
   const KaRun r = RunKa({"18", "5", "0", "0", "30", "90", "0", "0", "W1"});
   EXPECT_TRUE(Has(r.report, "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ 0.333")) << r.report;
-  EXPECT_TRUE(Has(r.report, "    Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*18.000*5.000^2*0.333 ＝ 75.00 kN/m")) << r.report;
-  EXPECT_TRUE(Has(r.report, "          κq ＝ 1+2*0.000/18.000/5.000*sin90.000°*Cos0.000°/Sin(90.000°+0.000°) ＝ 1.000"));
+  EXPECT_TRUE(
+      Has(r.report, "    Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*18.000*5.000^2*0.333 ＝ 75.00 kN/m"))
+      << r.report;
+  EXPECT_TRUE(Has(
+      r.report,
+      "          κq ＝ 1+2*0.000/18.000/5.000*sin90.000°*Cos0.000°/Sin(90.000°+0.000°) ＝ 1.000"));
 }
 
 // γ = 18, h = 6, q = 10, c = 12, φ = 20°, α = 80°, β = 10°, δ = 10°:
@@ -100,26 +109,41 @@ struct StopCase {
 TEST(DtqKa, StopsAtEachFailingCheckWithTheReportAsFarAsWritten) {
   const StopCase cases[] = {
       // α + β = 180°: sin(π_single) = −8.7e-8 ≤ 0
-      {"alpha+beta=180", {"18", "5", "0", "0", "30", "120", "60", "0", ""}, dtqka::kSinAlphaBeta,
+      {"alpha+beta=180",
+       {"18", "5", "0", "0", "30", "120", "60", "0", ""},
+       dtqka::kSinAlphaBeta,
        "     + η * Sinα * Cosφ)] ^ 0.5}    （附11-1）"},
-      // α = 0 reaches the calculation only when the check is skipped; sin(0 + 10°) > 0 passes 800201
-      {"alpha=0", {"18", "5", "0", "0", "30", "0", "10", "0", ""}, dtqka::kSinAlpha,
+      // α = 0 reaches the calculation only when the check is skipped; sin(0 + 10°) > 0 passes
+      // 800201
+      {"alpha=0",
+       {"18", "5", "0", "0", "30", "0", "10", "0", ""},
+       dtqka::kSinAlpha,
        "          η ＝ 2*0.000/18.000/5.000 ＝ 0.000"},
       // α + β − φ − δ = 60 + 0 − 30 − 30 = 0
-      {"alpha+beta-phi-delta=0", {"18", "5", "0", "0", "30", "60", "0", "30", ""}, dtqka::kSinAll,
+      {"alpha+beta-phi-delta=0",
+       {"18", "5", "0", "0", "30", "60", "0", "30", ""},
+       dtqka::kSinAll,
        "          η ＝ 2*0.000/18.000/5.000 ＝ 0.000"},
       // 70 + 10 − 50 − 30 = 0 in whole degrees (in radians the four terms would not cancel exactly)
-      {"70+10-50-30=0", {"18", "5", "0", "0", "50", "70", "10", "30", ""}, dtqka::kSinAll,
+      {"70+10-50-30=0",
+       {"18", "5", "0", "0", "50", "70", "10", "30", ""},
+       dtqka::kSinAll,
        "          η ＝ 2*0.000/18.000/5.000 ＝ 0.000"},
       // backfill steeper than φ: D = κq sin120 sin(−10°) < 0 < E = κq sin90 sin20 (no cohesion
       // can cause this: η adds the same positive term to D and E)
-      {"D*E<0", {"18", "5", "0", "0", "20", "90", "30", "0", ""}, dtqka::kNegativeRoot,
+      {"D*E<0",
+       {"18", "5", "0", "0", "20", "90", "30", "0", ""},
+       dtqka::kNegativeRoot,
        "    E ＝ κq * Sin(α - δ) * Sin(φ + δ) + η * Sinα * Cosφ ＝ 0.342"},
       // γ = 0: q/γ divides by zero
-      {"gamma=0", {"0", "5", "10", "0", "30", "90", "0", "0", ""}, dtqka::kFault,
+      {"gamma=0",
+       {"0", "5", "10", "0", "30", "90", "0", "0", ""},
+       dtqka::kFault,
        "    其中：κq ＝ 1 + 2 * q / γ / h * Sinα * Cosβ / Sin(α + β)    （附11-2）"},
       // h = 0 with no load: η = 2c/γ/h divides by zero
-      {"h=0", {"18", "0", "0", "0", "30", "90", "0", "0", ""}, dtqka::kFault,
+      {"h=0",
+       {"18", "0", "0", "0", "30", "90", "0", "0", ""},
+       dtqka::kFault,
        "    其中：κq ＝ 1 + 2 * q / γ / h * Sinα * Cosβ / Sin(α + β)    （附11-2）"},
   };
   for (const auto& c : cases) {

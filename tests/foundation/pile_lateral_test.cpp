@@ -1,11 +1,12 @@
 // clsZhRh: lateral capacity of a single pile, its bar texts, table 5.4.2 and the field checks.
+#include "foundation/pile_lateral.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 #include <string>
 
-#include "foundation/pile_lateral.h"
 #include "frame/calculator.h"
 
 namespace tk {
@@ -32,7 +33,8 @@ struct Out {
 Out RunPile(const Pile& p) {
   clsZhRh z;
   Out o;
-  z.ZhRhCal(o.text, o.err, p.id, p.sec, p.type, p.ys, p.C, p.d, p.As, p.c, p.h, p.m, p.N, p.xoa, p.Es, p.kz);
+  z.ZhRhCal(o.text, o.err, p.id, p.sec, p.type, p.ys, p.C, p.d, p.As, p.c, p.h, p.m, p.N, p.xoa,
+            p.Es, p.kz);
   return o;
 }
 
@@ -57,13 +59,15 @@ TEST(ZhRhCal, BoredLowRatioCircularHandWorked) {
   EXPECT_EQ(o.text.rfind("ZH1 单桩水平承载力设计值 Rh：\r\n", 0), 0u);
   EXPECT_TRUE(Has(o.text, "\r\n    桩身直径 d ＝ 800 mm\r\n"));
   EXPECT_TRUE(Has(o.text, "    桩身纵筋 As ＝ 2412.74 mm²\r\n"));
-  EXPECT_TRUE(Has(o.text, "      ρg ＝ As / (π * d ^ 2 / 4) ＝ 2412.7432/(3.1416*800^2/4) ＝ 0.480%\r\n"));
+  EXPECT_TRUE(
+      Has(o.text, "      ρg ＝ As / (π * d ^ 2 / 4) ＝ 2412.7432/(3.1416*800^2/4) ＝ 0.480%\r\n"));
   EXPECT_TRUE(Has(o.text, "      扣除保护层的桩直径 do ＝ d - 2 * c ＝ 800-2*50 ＝ 700 mm\r\n"));
   EXPECT_TRUE(Has(o.text, "      αE ＝ Es / Ec ＝ 200000/30000 ＝ 6.667\r\n"));
   EXPECT_TRUE(Has(o.text, "         ＝ 0.052359 m³\r\n"));
   EXPECT_TRUE(Has(o.text, "         ＝ 0.51633 m²\r\n"));
   EXPECT_TRUE(Has(o.text, "      EI ＝ 0.85*30000*1000*0.0209436 ＝ 534062.21 kN·m²\r\n"));
-  EXPECT_TRUE(Has(o.text, "当直径 d ≤ 1m 时，bo ＝ 0.9 * (1.5 * d + 0.5) ＝ 0.9*(1.5*0.8+0.5) ＝ 1.530 m\r\n"));
+  EXPECT_TRUE(Has(
+      o.text, "当直径 d ≤ 1m 时，bo ＝ 0.9 * (1.5 * d + 0.5) ＝ 0.9*(1.5*0.8+0.5) ＝ 1.530 m\r\n"));
   EXPECT_TRUE(Has(o.text, ")^(1/5) ＝ 0.4914（1/m）\r\n"));
   EXPECT_TRUE(Has(o.text, "      查桩基规范表5.4.2得：νm ＝ 0.768\r\n"));
   EXPECT_TRUE(Has(o.text, "      桩截面模量塑性系数 γm ＝ 2.00\r\n"));
@@ -74,7 +78,8 @@ TEST(ZhRhCal, BoredLowRatioCircularHandWorked) {
 }
 
 // Same pile with N = −1000 kN (tension): ζN = 1.0 and the sign turns to "−":
-//   (1 − 1.0·1000/2/1500/0.516327) = 1 − 0.645585 = 0.354415; Rh = 100.50·1.3556·0.354415 = 48.29 kN
+//   (1 − 1.0·1000/2/1500/0.516327) = 1 − 0.645585 = 0.354415; Rh = 100.50·1.3556·0.354415 = 48.29
+//   kN
 TEST(ZhRhCal, TensionTakesFullInfluenceAndMinus) {
   Pile p;
   p.N = -1000;
@@ -146,7 +151,8 @@ TEST(ZhRhCal, WidthByDiameter) {
     double d;
     std::string line;
   } cases[] = {
-      {"圆形截面", 1000, "当直径 d ≤ 1m 时，bo ＝ 0.9 * (1.5 * d + 0.5) ＝ 0.9*(1.5*1+0.5) ＝ 1.800 m"},
+      {"圆形截面", 1000,
+       "当直径 d ≤ 1m 时，bo ＝ 0.9 * (1.5 * d + 0.5) ＝ 0.9*(1.5*1+0.5) ＝ 1.800 m"},
       {"圆形截面", 1001, "当直径 d ＞ 1m 时，bo ＝ 0.9 * (d + 1) ＝ 0.9*(1.001+1) ＝ 1.801 m"},
       {"方形截面", 1000, "当边宽 d ≤ 1m 时，bo ＝ 1.5 * d + 0.5 ＝ 1.5*1+0.5 ＝ 2.000 m"},
       {"方形截面", 1200, "当直径 d ＞ 1m 时，bo ＝ d + 1 ＝ 1.2+1 ＝ 2.200 m"},
@@ -169,10 +175,10 @@ TEST(ZhRhTable, ClampAndInterpolate) {
     bool fixed;
     double vm, vx;
   } cases[] = {
-      {0.5, false, 0.601, 3.526},  {2.4, false, 0.601, 3.526},   {2.3, true, 1.045, 1.095},
+      {0.5, false, 0.601, 3.526},  {2.4, false, 0.601, 3.526}, {2.3, true, 1.045, 1.095},
       {2.5, false, 0.620, 3.3445},  // halfway 2.4..2.6: (0.601+0.639)/2, (3.526+3.163)/2
       {3.25, true, 0.9505, 0.999},  // halfway 3.0..3.5: (0.967+0.934)/2, (1.028+0.970)/2
-      {4.0, false, 0.768, 2.441},  {4.1, true, 0.926, 0.940},    {12.0, false, 0.768, 2.441},
+      {4.0, false, 0.768, 2.441},  {4.1, true, 0.926, 0.940},  {12.0, false, 0.768, 2.441},
   };
   for (const auto& c : cases) {
     EXPECT_NEAR(clsZhRh::CalZhRhNum(c.ah, c.fixed), c.vm, 1e-12) << c.ah;
@@ -197,12 +203,15 @@ TEST(CalZhRhAs, BarTexts) {
     int32_t code;
     double as;
   } cases[] = {
-      {"4φ20", 0, 4 * kPi * 400 / 4},  {"4Φ20", 0, 4 * kPi * 400 / 4}, {"4Ф20", 0, 4 * kPi * 400 / 4},
-      {"4ф20", 0, 4 * kPi * 400 / 4},  {"4Ø20", 0, 4 * kPi * 400 / 4}, {"2-25", 0, 2 * kPi * 625 / 4},
-      {"3 20", 0, 3 * kPi * 400 / 4},  {"φ16", 0, kPi * 256 / 4},      {" 6φ 18 ", 0, 6 * kPi * 324 / 4},
-      {"1500", 0, 1500},               {"0", checkcode::kNotPositive, 0},
-      {"4φ", zhrh::kBarNoDiameter, 0}, {"4φx", zhrh::kBarNoDiameter, 0}, {"4φ0", zhrh::kBarNoDiameter, 0},
-      {"aφ20", zhrh::kBarBadCount, 0}, {"0φ20", zhrh::kBarBadCount, 0}, {"abc", zhrh::kBarNotNumber, 0},
+      {"4φ20", 0, 4 * kPi * 400 / 4},    {"4Φ20", 0, 4 * kPi * 400 / 4},
+      {"4Ф20", 0, 4 * kPi * 400 / 4},    {"4ф20", 0, 4 * kPi * 400 / 4},
+      {"4Ø20", 0, 4 * kPi * 400 / 4},    {"2-25", 0, 2 * kPi * 625 / 4},
+      {"3 20", 0, 3 * kPi * 400 / 4},    {"φ16", 0, kPi * 256 / 4},
+      {" 6φ 18 ", 0, 6 * kPi * 324 / 4}, {"1500", 0, 1500},
+      {"0", checkcode::kNotPositive, 0}, {"4φ", zhrh::kBarNoDiameter, 0},
+      {"4φx", zhrh::kBarNoDiameter, 0},  {"4φ0", zhrh::kBarNoDiameter, 0},
+      {"aφ20", zhrh::kBarBadCount, 0},   {"0φ20", zhrh::kBarBadCount, 0},
+      {"abc", zhrh::kBarNotNumber, 0},
   };
   for (const auto& c : cases) {
     double as = 0;
@@ -238,7 +247,8 @@ TEST(ZhRhCal, StopsWithCodes) {
   const Case cases[] = {
       {"circular ρg", circ_rho, zhrh::kRhoTooHigh, "\r\n      错误： ρg ≥ 0.65% 。\r\n"},
       {"square ρg = 0.65%", sq_rho, zhrh::kRhoTooHigh, "＝ 0.650%\r\n      错误 ρg ≥ 0.65%\r\n"},
-      {"do = 0", core, zhrh::kCoreNotPositive, "do ＝ d - 2 * c ＝ 100-2*50 ＝ 0 mm     ≤ 0，错误\r\n"},
+      {"do = 0", core, zhrh::kCoreNotPositive,
+       "do ＝ d - 2 * c ＝ 100-2*50 ＝ 0 mm     ≤ 0，错误\r\n"},
       {"section", sec, zhrh::kBadSection, "      错误："},
       {"type", type, zhrh::kBadPileType, "      错误："},
       {"restraint", ys, zhrh::kBadRestraint, "      错误："},
@@ -265,14 +275,15 @@ TEST(ZhRhCal, EmptyIdentifierGivesBareTitle) {
 
 TEST(ZhRhCal, LateBoundCall) {
   auto obj = Registry::Create("clsZhRh");
-  std::vector<Arg> args = {Arg("tText", Variant::String("")), Arg("lErrNumber", Variant::Int32(-1)),
-                           Arg("tZhBh", Variant::String("ZH1")), Arg("tJmLx", Variant::String("圆形截面")),
-                           Arg("tZhLx", Variant::String(kLow)), Arg("tYs", Variant::String("铰接、自由")),
-                           Arg("dC", Variant::Double(30)), Arg("dD", Variant::Double(800)),
-                           Arg("tAs", Variant::String("12φ16")), Arg("dCj", Variant::Double(50)),
-                           Arg("dH", Variant::Double(20)), Arg("dM", Variant::Double(10)),
-                           Arg("dN", Variant::Double(1000)), Arg("dXoa", Variant::Double(10)),
-                           Arg("dEs", Variant::Double(200000)), Arg("bKz", Variant::Bool(true))};
+  std::vector<Arg> args = {
+      Arg("tText", Variant::String("")),    Arg("lErrNumber", Variant::Int32(-1)),
+      Arg("tZhBh", Variant::String("ZH1")), Arg("tJmLx", Variant::String("圆形截面")),
+      Arg("tZhLx", Variant::String(kLow)),  Arg("tYs", Variant::String("铰接、自由")),
+      Arg("dC", Variant::Double(30)),       Arg("dD", Variant::Double(800)),
+      Arg("tAs", Variant::String("12φ16")), Arg("dCj", Variant::Double(50)),
+      Arg("dH", Variant::Double(20)),       Arg("dM", Variant::Double(10)),
+      Arg("dN", Variant::Double(1000)),     Arg("dXoa", Variant::Double(10)),
+      Arg("dEs", Variant::Double(200000)),  Arg("bKz", Variant::Bool(true))};
   Invoke(*obj, "ZhRhCal", args);
   EXPECT_EQ(args[1].value.AsDouble(), 0);
   EXPECT_TRUE(Has(args[0].value.AsText(), "1.25*180.22 ＝ 225.27 kN"));
@@ -280,22 +291,23 @@ TEST(ZhRhCal, LateBoundCall) {
 
 // Every field rule of the host form, with the field it stops at.
 TEST(CheckZhRhErr, FieldCodesAndIndexes) {
-  const std::vector<std::string> good = {"ZH1", "圆形截面", "铰接、自由", "30", "30", "800", "12φ16",
-                                         "50",  "20",       "10",         "-500", "10", "200000"};
+  const std::vector<std::string> good = {"ZH1",  "圆形截面", "铰接、自由", "30", "30",
+                                         "800",  "12φ16",    "50",         "20", "10",
+                                         "-500", "10",       "200000"};
   struct Case {
     int field;
     std::string text;
     int32_t code;
   } cases[] = {
-      {3, "", checkcode::kEmpty},           {3, "0", checkcode::kNotPositive},
-      {4, "65", checkcode::kOutOfRange},    {4, "22", checkcode::kNotGrade},
-      {4, "C30", checkcode::kNotNumber},    {5, "0", checkcode::kNotPositive},
-      {6, "", checkcode::kEmpty},           {6, "4φ", zhrh::kBarNoDiameter},
-      {6, "xφ20", zhrh::kBarBadCount},      {6, "abc", zhrh::kBarNotNumber},
-      {6, "-3", checkcode::kNotPositive},   {7, "abc", checkcode::kNotNumber},
-      {8, "-1", checkcode::kNotPositive},   {9, "0", checkcode::kNotPositive},
-      {10, "x", checkcode::kNotNumber},     {10, "", checkcode::kEmpty},
-      {11, "0", checkcode::kNotPositive},   {12, "0", checkcode::kNotPositive},
+      {3, "", checkcode::kEmpty},         {3, "0", checkcode::kNotPositive},
+      {4, "65", checkcode::kOutOfRange},  {4, "22", checkcode::kNotGrade},
+      {4, "C30", checkcode::kNotNumber},  {5, "0", checkcode::kNotPositive},
+      {6, "", checkcode::kEmpty},         {6, "4φ", zhrh::kBarNoDiameter},
+      {6, "xφ20", zhrh::kBarBadCount},    {6, "abc", zhrh::kBarNotNumber},
+      {6, "-3", checkcode::kNotPositive}, {7, "abc", checkcode::kNotNumber},
+      {8, "-1", checkcode::kNotPositive}, {9, "0", checkcode::kNotPositive},
+      {10, "x", checkcode::kNotNumber},   {10, "", checkcode::kEmpty},
+      {11, "0", checkcode::kNotPositive}, {12, "0", checkcode::kNotPositive},
   };
   clsZhRh z;
   for (const auto& c : cases) {
@@ -327,7 +339,8 @@ TEST(ZhRhKeyPress, FiltersByField) {
   clsZhRh z;
   struct Case {
     int16_t index, key, kept;
-  } cases[] = {{10, '-', '-'}, {5, '-', 0}, {5, '7', '7'}, {6, 'x', 'x'}, {0, 'Z', 'Z'}, {9, 'a', 0}, {4, 8, 8}};
+  } cases[] = {{10, '-', '-'}, {5, '-', 0}, {5, '7', '7'}, {6, 'x', 'x'},
+               {0, 'Z', 'Z'},  {9, 'a', 0}, {4, 8, 8}};
   for (const auto& c : cases) {
     int16_t k = c.key;
     z.CboB_KeyPress(c.index, k);

@@ -1,4 +1,6 @@
 // clsZtj: load-test statistics, tables C-5 and C-6, the root search of eq. C-4 and the form.
+#include "foundation/pile_load_test.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "foundation/pile_load_test.h"
 #include "frame/calculator.h"
 
 namespace tk {
@@ -26,11 +27,18 @@ StatRun Stats(const std::vector<double>& qu, int32_t precision = 1000) {
   return r;
 }
 
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
 TEST(SortZtjAlpha, Ascending) {
-  const std::vector<std::vector<double>> cases = {
-      {1.0}, {2, 1}, {3, 1, 2}, {5, 4, 3, 2, 1}, {1, 1, 1, 0.5, 1}, {0.9, 1.2, 0.8, 1.2, 1.0, 0.7, 1.3}, {}};
+  const std::vector<std::vector<double>> cases = {{1.0},
+                                                  {2, 1},
+                                                  {3, 1, 2},
+                                                  {5, 4, 3, 2, 1},
+                                                  {1, 1, 1, 0.5, 1},
+                                                  {0.9, 1.2, 0.8, 1.2, 1.0, 0.7, 1.3},
+                                                  {}};
   for (auto a : cases) {
     auto want = a;
     std::sort(want.begin(), want.end());
@@ -44,8 +52,9 @@ TEST(SortZtjAlpha, Ascending) {
 TEST(CalZtj, SnExactlyLimitTakesMean) {
   const StatRun r = Stats({115, 85, 100});
   EXPECT_TRUE(Has(r.text, "    Qum ＝ 300.00/3 ＝ 100.00 kN\r\n"));
-  EXPECT_TRUE(Has(r.text, "    α1 ＝ 85.00/100.00 ＝ 0.850\r\n    α2 ＝ 100.00/100.00 ＝ 1.000\r\n"
-                          "    α3 ＝ 115.00/100.00 ＝ 1.150\r\n"));
+  EXPECT_TRUE(Has(r.text,
+                  "    α1 ＝ 85.00/100.00 ＝ 0.850\r\n    α2 ＝ 100.00/100.00 ＝ 1.000\r\n"
+                  "    α3 ＝ 115.00/100.00 ＝ 1.150\r\n"));
   EXPECT_TRUE(Has(r.text, "    Sn ＝ (0.0450/2)^0.5 ＝ 0.1500\r\n"));
   EXPECT_TRUE(Has(r.text, "    当Sn ≤ 0.15 时，Quk ＝ Qum ＝ 100.00 kN\r\n"));
   EXPECT_FALSE(Has(r.text, "λ"));
@@ -53,12 +62,14 @@ TEST(CalZtj, SnExactlyLimitTakesMean) {
 
 TEST(CalZtj, ReportHead) {
   const StatRun r = Stats({1000, 1100});
-  EXPECT_EQ(r.text.rfind("工程：单桩竖向极限承载力标准值统计\r\n"
-                         "    根据《建筑桩基技术规范》JGJ 94－94（以下简称“桩基规范”）附录C的规定，\r\n",
-                         0),
-            0u);
-  EXPECT_TRUE(Has(r.text, "  一、n根正常条件试桩的极限承载力实测值：\r\n    1号桩，Qu1 ＝ 1000.00 kN\r\n"
-                          "    2号桩，Qu2 ＝ 1100.00 kN\r\n"));
+  EXPECT_EQ(
+      r.text.rfind("工程：单桩竖向极限承载力标准值统计\r\n"
+                   "    根据《建筑桩基技术规范》JGJ 94－94（以下简称“桩基规范”）附录C的规定，\r\n",
+                   0),
+      0u);
+  EXPECT_TRUE(Has(r.text,
+                  "  一、n根正常条件试桩的极限承载力实测值：\r\n    1号桩，Qu1 ＝ 1000.00 kN\r\n"
+                  "    2号桩，Qu2 ＝ 1100.00 kN\r\n"));
 }
 
 // Table C-5 (n = 2). With Qum = 1000: α2 − α1 = (Qu2 − Qu1)/1000.
@@ -73,8 +84,9 @@ TEST(CalZtj, TableC5) {
   } cases[] = {
       {{900, 1100}, "    当Sn ≤ 0.15 时，Quk ＝ Qum ＝ 1000.00 kN\r\n"},
       {{850, 1150}, "    查表得，λ＝0.9600\r\n    Quk ＝ 0.9600*1000.00 ＝ 960.00 kN\r\n"},
-      {{842.5, 1157.5}, "    α2 - α1 ＝ 1.158-0.843 ＝ 0.315\r\n    查表得，λ＝0.9500\r\n"
-                        "    Quk ＝ 0.9500*1000.00 ＝ 950.00 kN\r\n"},
+      {{842.5, 1157.5},
+       "    α2 - α1 ＝ 1.158-0.843 ＝ 0.315\r\n    查表得，λ＝0.9500\r\n"
+       "    Quk ＝ 0.9500*1000.00 ＝ 950.00 kN\r\n"},
       {{745, 1255}, "    查表得，λ＝0.8500\r\n"},
   };
   for (const auto& c : cases) {
@@ -91,9 +103,12 @@ TEST(CalZtj, TableC5) {
 //   With 0.01 steps F(0.85) > 0 and F(0.84) < 0 → 0.84.
 TEST(CalZtj, EquationForN2OutsideTableAndDecimals) {
   StatRun r = Stats({740, 1260}, 1000);
-  EXPECT_TRUE(Has(r.text, "    α2 - α1 ＞ 0.51，超出表C－5的范围，无法确定λ值。\r\n"
-                          "    当试桩数n＝2超出表C－5的范围时，按试桩数n≥4的公式计算：\r\n"));
-  EXPECT_TRUE(Has(r.text, "    当m ＝ 1时，解方程：1.095 - 2.960 * λ + 1.873 * λ ^ 2 + 0.147 * λ ^ 3 - 0.042 * λ ^ 4 ＝ 0\r\n"));
+  EXPECT_TRUE(Has(r.text,
+                  "    α2 - α1 ＞ 0.51，超出表C－5的范围，无法确定λ值。\r\n"
+                  "    当试桩数n＝2超出表C－5的范围时，按试桩数n≥4的公式计算：\r\n"));
+  EXPECT_TRUE(Has(r.text,
+                  "    当m ＝ 1时，解方程：1.095 - 2.960 * λ + 1.873 * λ ^ 2 + 0.147 * λ ^ 3 - "
+                  "0.042 * λ ^ 4 ＝ 0\r\n"));
   EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.848，此时F(λ) ＝-0.000076\r\n"));
   EXPECT_TRUE(Has(r.text, "    Quk ＝ 0.848*1000.00 ＝ 848.00 kN\r\n"));
   r = Stats({740, 1260}, 100);
@@ -107,7 +122,9 @@ TEST(CalZtj, EquationForN2OutsideTableAndDecimals) {
 //     row 0.92 → 0.98, row 1.00 → (0.99 + 0.98)/2 = 0.985, α2 halfway → 0.9825
 TEST(CalZtj, TableC6TwoWay) {
   StatRun r = Stats({835, 840, 1325});
-  EXPECT_TRUE(Has(r.text, "    α2 ＝ 0.840\r\n    α3 - α1 ＝ 1.325-0.835 ＝ 0.490\r\n    查表得，λ＝0.9267\r\n"));
+  EXPECT_TRUE(
+      Has(r.text,
+          "    α2 ＝ 0.840\r\n    α3 - α1 ＝ 1.325-0.835 ＝ 0.490\r\n    查表得，λ＝0.9267\r\n"));
   EXPECT_TRUE(Has(r.text, "＝ 926.67 kN\r\n"));
   r = Stats({1192.5, 847.5, 960});
   EXPECT_TRUE(Has(r.text, "    查表得，λ＝0.9825\r\n    Quk ＝ 0.9825*1000.00 ＝ 982.50 kN\r\n"));
@@ -119,27 +136,32 @@ TEST(CalZtj, TableC6RangeMessagesInOrder) {
     std::vector<double> qu;  // α2, α3 − α1
     std::string message;
   } cases[] = {
-      {{825, 900, 1275}, "α3 - α1 ＜ 0.48，且α2 ＜ 0.92"},    // 0.90, 0.45
-      {{910, 910, 1180}, "α3 - α1 ＜ 0.48，且α2 ＜ 0.92"},    // 0.91, 0.27: also < 0.30, first wins
-      {{725, 1100, 1175}, "α3 - α1 ＜ 0.48，且α2 ＞ 1.08"},   // 1.10, 0.45
-      {{815, 1080, 1105}, "α3 - α1 ＜ 0.30，"},               // 1.08 (not above), 0.29
-      {{700, 1000, 1300}, "α3 - α1 ＞ 0.51，"},               // 1.00, 0.60
-      {{610, 1180, 1210}, "α3 - α1 ＞ 0.51，"},               // 1.18, 0.60: also α2 > 1.16
-      {{667.5, 1165, 1167.5}, "α2 ＞ 1.16，"},                // 1.165, 0.50
-      {{832.5, 835, 1332.5}, "α2 ＜ 0.84，"},                 // 0.835, 0.50
+      {{825, 900, 1275}, "α3 - α1 ＜ 0.48，且α2 ＜ 0.92"},   // 0.90, 0.45
+      {{910, 910, 1180}, "α3 - α1 ＜ 0.48，且α2 ＜ 0.92"},   // 0.91, 0.27: also < 0.30, first wins
+      {{725, 1100, 1175}, "α3 - α1 ＜ 0.48，且α2 ＞ 1.08"},  // 1.10, 0.45
+      {{815, 1080, 1105}, "α3 - α1 ＜ 0.30，"},              // 1.08 (not above), 0.29
+      {{700, 1000, 1300}, "α3 - α1 ＞ 0.51，"},              // 1.00, 0.60
+      {{610, 1180, 1210}, "α3 - α1 ＞ 0.51，"},              // 1.18, 0.60: also α2 > 1.16
+      {{667.5, 1165, 1167.5}, "α2 ＞ 1.16，"},               // 1.165, 0.50
+      {{832.5, 835, 1332.5}, "α2 ＜ 0.84，"},                // 0.835, 0.50
   };
   for (const auto& c : cases) {
     const StatRun r = Stats(c.qu);
     const std::string line = "\r\n    " + c.message;
     EXPECT_TRUE(Has(r.text, line)) << c.qu[1] << "\n" << r.text;
-    EXPECT_EQ(r.text.find("超出表C－6的范围，无法确定λ值。"), r.text.rfind("超出表C－6的范围，无法确定λ值。"));
-    EXPECT_TRUE(Has(r.text, "    当试桩数n＝3超出表C－6的范围时，按试桩数n≥4的公式计算：\r\n")) << c.qu[1];
+    EXPECT_EQ(r.text.find("超出表C－6的范围，无法确定λ值。"),
+              r.text.rfind("超出表C－6的范围，无法确定λ值。"));
+    EXPECT_TRUE(Has(r.text, "    当试桩数n＝3超出表C－6的范围时，按试桩数n≥4的公式计算：\r\n"))
+        << c.qu[1];
     EXPECT_TRUE(Has(r.text, "    方程有近似解λ(")) << c.qu[1];
   }
-  // α = 0.815, 1.08, 1.105 → m = 1: A0 = 0.815² + 1.08² + (1.895)² = 5.42165, A1 = −6·1.895 = −11.37,
-  // A2 = 0.127 − 3.381 + 9 = 5.746; F(0.99) > 0 ≥ F(0.98) = −0.00326 with 0.01 steps → λ = 0.98.
+  // α = 0.815, 1.08, 1.105 → m = 1: A0 = 0.815² + 1.08² + (1.895)² = 5.42165, A1 = −6·1.895 =
+  // −11.37, A2 = 0.127 − 3.381 + 9 = 5.746; F(0.99) > 0 ≥ F(0.98) = −0.00326 with 0.01 steps → λ =
+  // 0.98.
   const StatRun r = Stats({815, 1080, 1105}, 100);
-  EXPECT_TRUE(Has(r.text, "解方程：5.422 - 11.370 * λ + 5.746 * λ ^ 2 + 0.294 * λ ^ 3 - 0.084 * λ ^ 4 ＝ 0\r\n"));
+  EXPECT_TRUE(
+      Has(r.text,
+          "解方程：5.422 - 11.370 * λ + 5.746 * λ ^ 2 + 0.294 * λ ^ 3 - 0.084 * λ ^ 4 ＝ 0\r\n"));
   EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.98，此时F(λ) ＝-0.003260\r\n"));
 }
 
@@ -205,8 +227,8 @@ HostRef MakeForm(std::shared_ptr<MemoryControl>& list, std::shared_ptr<MemoryCon
   eng->Set("Text", Variant::String("某工程"));
   auto prec = std::make_shared<MemoryControl>();
   prec->Set("Text", Variant::String("1000"));
-  f->controls = {{"TxtEngName", eng}, {"LstQui", list}, {"TxtQui", entry},
-                 {"CboPrecision", prec}, {"PrgBar", bar}, {"LblTs", label}};
+  f->controls = {{"TxtEngName", eng},    {"LstQui", list}, {"TxtQui", entry},
+                 {"CboPrecision", prec}, {"PrgBar", bar},  {"LblTs", label}};
   return f;
 }
 
@@ -247,14 +269,14 @@ TEST(ZtjForm, AddDeleteClearAndCalculate) {
 TEST(ZtjForm, LateBoundCalZtjWithProgressControl) {
   auto obj = Registry::Create("clsZtj");
   auto bar = std::make_shared<MemoryControl>();
-  std::vector<Arg> args = {
-      {"lPrecision", Variant::Int32(1000)},
-      {"tText", Variant::String("")},
-      {"tEngName", Variant::String("P")},
-      {"dQui", Variant::Array(VArray::kDeclaredLBound,
-                              {Variant::Double(4200), Variant::Double(5600), Variant::Double(3900),
-                               Variant::Double(6100), Variant::Double(4800), Variant::Double(7000)})},
-      {"prgBar", Variant::Object(bar)}};
+  std::vector<Arg> args = {{"lPrecision", Variant::Int32(1000)},
+                           {"tText", Variant::String("")},
+                           {"tEngName", Variant::String("P")},
+                           {"dQui", Variant::Array(VArray::kDeclaredLBound,
+                                                   {Variant::Double(4200), Variant::Double(5600),
+                                                    Variant::Double(3900), Variant::Double(6100),
+                                                    Variant::Double(4800), Variant::Double(7000)})},
+                           {"prgBar", Variant::Object(bar)}};
   Invoke(*obj, "CalZtj", args);
   EXPECT_TRUE(Has(args[1].value.AsText(), "6号桩，Qu6 ＝ 7000.00 kN"));
   EXPECT_EQ(bar->Get("Value").AsDouble(), 1);

@@ -21,7 +21,8 @@ class Probe : public Component {
     return ci;
   }
   // Doubles the moment into the area and reports what it saw.
-  int32_t Calc(int32_t& lErr, int16_t& iK, float sB, double& dMu, std::string& tText, double* dAs = nullptr) {
+  int32_t Calc(int32_t& lErr, int16_t& iK, float sB, double& dMu, std::string& tText,
+               double* dAs = nullptr) {
     lErr = 100 + iK;
     dMu *= 2;
     tText = "seen " + tText;
@@ -54,8 +55,11 @@ Variant Get(const std::vector<Arg>& args, const char* name) {
 
 TEST(Dispatch, ByNameWritesBackEveryByReferenceArgument) {
   Probe p;
-  std::vector<Arg> args = {{"dMu", Variant::Int32(5)}, {"iK", Variant::Int32(2)}, {"tText", Variant::String("KL1")},
-                           {"sB", Variant::Double(0.5)}, {"dAs", Variant::Double(0)}};
+  std::vector<Arg> args = {{"dMu", Variant::Int32(5)},
+                           {"iK", Variant::Int32(2)},
+                           {"tText", Variant::String("KL1")},
+                           {"sB", Variant::Double(0.5)},
+                           {"dAs", Variant::Double(0)}};
   Variant r = Invoke(p, "Calc", args);
   EXPECT_EQ(r.type, Variant::Type::Int32);
   EXPECT_EQ(r.i, 102);
@@ -71,8 +75,11 @@ TEST(Dispatch, ByNameWritesBackEveryByReferenceArgument) {
 
 TEST(Dispatch, ByPositionAndOptionalLeftOut) {
   Probe p;
-  std::vector<Arg> args = {{"", Variant::Int32(0)}, {"", Variant::Int32(1)}, {"", Variant::Double(1)},
-                           {"", Variant::Double(3)}, {"", Variant::String("")}};
+  std::vector<Arg> args = {{"", Variant::Int32(0)},
+                           {"", Variant::Int32(1)},
+                           {"", Variant::Double(1)},
+                           {"", Variant::Double(3)},
+                           {"", Variant::String("")}};
   Invoke(p, "Calc", args);
   EXPECT_DOUBLE_EQ(Get(args, "dMu").d, 6);
   EXPECT_TRUE(Get(args, "dAs").IsMissing());  // absent: not written
@@ -87,7 +94,8 @@ TEST(Dispatch, ByPositionAndOptionalLeftOut) {
 TEST(Dispatch, ArraysStartAtTheDeclaredIndex) {
   Probe p;
   std::vector<Arg> args = {
-      {"dQui", Variant::Array(VArray::kDeclaredLBound, {Variant::Double(1), Variant::Double(2), Variant::Int32(3)})},
+      {"dQui", Variant::Array(VArray::kDeclaredLBound,
+                              {Variant::Double(1), Variant::Double(2), Variant::Int32(3)})},
       {"Text", Variant::Array(VArray::kDeclaredLBound, {Variant::String("a")})}};
   Variant r = Invoke(p, "Arrays", args);
   EXPECT_DOUBLE_EQ(r.d, 6);
@@ -139,14 +147,20 @@ TEST(Dispatch, ContractErrorsNeverReachTheCall) {
   std::vector<Case> cases;
   cases.push_back({"Nothing", {}});
   cases.push_back({"Calc", {{"zz", Variant::Int32(1)}}});
-  cases.push_back({"Calc", {{"iK", Variant::Double(1.5)}}});       // fraction for an integer
-  cases.push_back({"Calc", {{"iK", Variant::Int32(40000)}}});      // out of a 16-bit range
-  cases.push_back({"Calc", {{"dMu", Variant::String("12")}}});     // text for a number
+  cases.push_back({"Calc", {{"iK", Variant::Double(1.5)}}});    // fraction for an integer
+  cases.push_back({"Calc", {{"iK", Variant::Int32(40000)}}});   // out of a 16-bit range
+  cases.push_back({"Calc", {{"dMu", Variant::String("12")}}});  // text for a number
   cases.push_back({"Calc", {{"dMu", Variant::Bool(true)}}});
-  cases.push_back({"Calc", {{"sB", Variant::Double(1e300)}}});     // beyond a float
+  cases.push_back({"Calc", {{"sB", Variant::Double(1e300)}}});  // beyond a float
   cases.push_back({"Calc", {{"iK", Variant::Int32(1)}, {"iK", Variant::Int32(1)}}});
-  cases.push_back({"Calc", {{"", Variant()}, {"", Variant()}, {"", Variant()}, {"", Variant()}, {"", Variant()},
-                            {"", Variant()}, {"", Variant()}}});  // too many
+  cases.push_back({"Calc",
+                   {{"", Variant()},
+                    {"", Variant()},
+                    {"", Variant()},
+                    {"", Variant()},
+                    {"", Variant()},
+                    {"", Variant()},
+                    {"", Variant()}}});  // too many
   cases.push_back({"Section", {{"uSec", Variant::Record("", {{"Q", Variant::Int32(1)}})}}});
   cases.push_back({"Section", {{"uSec", Variant::Double(1)}}});
   cases.push_back({"Arrays", {{"dQui", Variant::Double(1)}}});

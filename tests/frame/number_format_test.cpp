@@ -11,7 +11,9 @@ struct FormatCase {
   const char* expected;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.x << " as " << c.pattern; }
+void PrintTo(const FormatCase& c, std::ostream* os) {
+  *os << c.x << " as " << c.pattern;
+}
 
 class NumberFormat : public ::testing::TestWithParam<FormatCase> {};
 
@@ -31,9 +33,10 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{9.9996, "0.000", "10.000"}, FormatCase{999.5, "0", "1000"},
         FormatCase{0.25, "#0.0000", "0.2500"}, FormatCase{0.005, "#0.00", "0.01"},
         // thousands separators
-        FormatCase{1234567.891, "##,###0.000", "1,234,567.891"}, FormatCase{12.3456, "##,###0.000", "12.346"},
-        FormatCase{-12345.5, "##,###0.000", "-12,345.500"}, FormatCase{1000, "##,###0.000", "1,000.000"},
-        FormatCase{100, "##,###0.000", "100.000"},
+        FormatCase{1234567.891, "##,###0.000", "1,234,567.891"},
+        FormatCase{12.3456, "##,###0.000", "12.346"},
+        FormatCase{-12345.5, "##,###0.000", "-12,345.500"},
+        FormatCase{1000, "##,###0.000", "1,000.000"}, FormatCase{100, "##,###0.000", "100.000"},
         // percent
         FormatCase{0.012345, "Percent", "1.23%"}, FormatCase{0.002, "percent", "0.20%"},
         FormatCase{-0.5, "Percent", "-50.00%"},

@@ -21,7 +21,8 @@ class SavedInputs : public ::testing::Test {
 };
 
 TEST_F(SavedInputs, RoundTripKeepsEveryValueExactly) {
-  const std::vector<std::string> values = {"C30", "", "Ⅱ级", "line1\nline2", "back\\slash", "  spaced  ", "0.1"};
+  const std::vector<std::string> values = {"C30",         "",           "Ⅱ级", "line1\nline2",
+                                           "back\\slash", "  spaced  ", "0.1"};
   ASSERT_EQ(SaveInputs(p_, path_, kMomentHeaders.back(), values), persistcode::kOk);
   SavedInput in;
   ASSERT_EQ(p_.Load(path_, kMomentHeaders, in), persistcode::kOk);
@@ -69,7 +70,8 @@ TEST_F(SavedInputs, InterruptedSaveLeavesThePreviousFileIntact) {
 
 TEST_F(SavedInputs, SaveIntoAMissingFolderFailsCleanly) {
   std::string err;
-  EXPECT_EQ(SaveInputs(p_, dir_ + "/no/such/folder/x.tav", "h", {"1"}, &err), persistcode::kWriteFailed);
+  EXPECT_EQ(SaveInputs(p_, dir_ + "/no/such/folder/x.tav", "h", {"1"}, &err),
+            persistcode::kWriteFailed);
   EXPECT_FALSE(err.empty());
 }
 
@@ -114,15 +116,19 @@ TEST(InputCheck, KindsCodesAndMessages) {
                {"S>0", "25", -1, 0}};
   for (const auto& k : cases) {
     int32_t code = -1;
-    EXPECT_EQ(c.CheckFieldText(k.kind, "截面宽度b", k.text, k.flag, code), k.code) << k.kind << " " << k.text;
+    EXPECT_EQ(c.CheckFieldText(k.kind, "截面宽度b", k.text, k.flag, code), k.code)
+        << k.kind << " " << k.text;
     EXPECT_EQ(code, k.code);
   }
   int32_t code;
   EXPECT_THROW(c.CheckFieldText("Q>1", "x", "1", 0, code), ComponentFailure);
-  EXPECT_EQ(c.tCodeMessage(checkcode::kNotNumber, "截面宽度b", "25a"), "截面宽度b一栏应输入数值。（当前输入：25a）");
-  EXPECT_EQ(c.CheckRelation("受压区翼缘宽度bf'", "截面宽度b", ">=", "200", "250"), checkcode::kRelation);
+  EXPECT_EQ(c.tCodeMessage(checkcode::kNotNumber, "截面宽度b", "25a"),
+            "截面宽度b一栏应输入数值。（当前输入：25a）");
+  EXPECT_EQ(c.CheckRelation("受压区翼缘宽度bf'", "截面宽度b", ">=", "200", "250"),
+            checkcode::kRelation);
   EXPECT_EQ(c.CheckRelation("a", "b", ">", "3", "2"), checkcode::kOk);
-  EXPECT_EQ(c.tCodeMessage(checkcode::kRelation, "受压区翼缘宽度bf'", "≥", "截面宽度b"), "受压区翼缘宽度bf' 应≥ 截面宽度b。");
+  EXPECT_EQ(c.tCodeMessage(checkcode::kRelation, "受压区翼缘宽度bf'", "≥", "截面宽度b"),
+            "受压区翼缘宽度bf' 应≥ 截面宽度b。");
 }
 
 TEST(InputCheck, ErrorConditionListGrowsFromIndexOne) {

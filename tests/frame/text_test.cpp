@@ -9,10 +9,11 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
   struct Case {
     const char* text;
     double value;
-  } cases[] = {{"12.5kN", 12.5}, {"C30", 0},      {"", 0},          {"  -3.5", -3.5}, {"1 2", 12},
-               {"+.5", 0.5},     {"1e3", 1000},   {"2D2", 200},     {"1.2.3", 1.2},   {"&H1F", 31},
-               {"&O17", 15},     {"- 4", -4},     {"0.0015", 0.0015}, {"abc", 0},     {"3e", 3},
-               {"Ⅱ级", 0},       {"７", 0}};
+  } cases[] = {{"12.5kN", 12.5},   {"C30", 0},   {"", 0},       {"  -3.5", -3.5},
+               {"1 2", 12},        {"+.5", 0.5}, {"1e3", 1000}, {"2D2", 200},
+               {"1.2.3", 1.2},     {"&H1F", 31}, {"&O17", 15},  {"- 4", -4},
+               {"0.0015", 0.0015}, {"abc", 0},   {"3e", 3},     {"Ⅱ级", 0},
+               {"７", 0}};
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
 }
 
@@ -65,7 +66,8 @@ TEST(Report, TitleTrimsTheLabelAndHeadingsIndent) {
   EXPECT_EQ(e.str(), "剪力 计算结果\r\n");
   Report w;
   w.Warning("    警告：相对受压区高度ξ ＞ 0.35", 32095).Error("受压区高度≥截面有效高度。");
-  EXPECT_EQ(w.str(), "        警告：相对受压区高度ξ ＞ 0.35" + std::string(modKalbex::Services().tTextById(32095)) +
+  EXPECT_EQ(w.str(), "        警告：相对受压区高度ξ ＞ 0.35" +
+                         std::string(modKalbex::Services().tTextById(32095)) +
                          "\r\n      错误：受压区高度≥截面有效高度。\r\n");
 }
 
@@ -75,14 +77,24 @@ TEST(Services, UnitTokensShowTheUnitOnlyWithD) {
     const char* token;
     double x;
     const char* text;
-  } cases[] = {{"mm", 465, "465"},           {"mmd", 465, "465 mm"},       {"mmd", 123.456, "123.46 mm"},
-               {"mm2d", 1256.6, "1256.6 mm²"}, {"knmd", 123.4567, "123.46 kN·m"}, {"n/mm2_1", 16.5, "16.5"},
-               {"n/mm2d_2", 1.5, "1.50 N/mm²"}, {"mmd_3", 0.2125, "0.213 mm"},  {"percent", 0.0123, "1.23%"},
-               {"3", 2.0005, "2.001"},         {"0", 49.5, "50"},             {"kN/m2d", 0.55, "0.55 kN/m²"}};
-  for (const auto& c : cases) EXPECT_EQ(FormatNumber(c.x, s.tUnitFormat(c.token)), c.text) << c.token;
+  } cases[] = {{"mm", 465, "465"},
+               {"mmd", 465, "465 mm"},
+               {"mmd", 123.456, "123.46 mm"},
+               {"mm2d", 1256.6, "1256.6 mm²"},
+               {"knmd", 123.4567, "123.46 kN·m"},
+               {"n/mm2_1", 16.5, "16.5"},
+               {"n/mm2d_2", 1.5, "1.50 N/mm²"},
+               {"mmd_3", 0.2125, "0.213 mm"},
+               {"percent", 0.0123, "1.23%"},
+               {"3", 2.0005, "2.001"},
+               {"0", 49.5, "50"},
+               {"kN/m2d", 0.55, "0.55 kN/m²"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatNumber(c.x, s.tUnitFormat(c.token)), c.text) << c.token;
   // every token without "d" prints no unit: its pattern has no literal text
-  for (const char* t : {"mm", "m", "mm2", "mm3", "m2", "m3", "m4", "n", "kn", "kN", "nmm", "knm", "knm2", "n/mm2",
-                        "kpa", "kn/m", "kn/m2", "kn/m3", "pjl", "0", "1", "2", "3", "4", "5"})
+  for (const char* t : {"mm",  "m",   "mm2", "mm3",  "m2",    "m3",  "m4",   "n",     "kn",
+                        "kN",  "nmm", "knm", "knm2", "n/mm2", "kpa", "kn/m", "kn/m2", "kn/m3",
+                        "pjl", "0",   "1",   "2",    "3",     "4",   "5"})
     EXPECT_EQ(std::string(s.tUnitFormat(t)).find('"'), std::string::npos) << t;
   EXPECT_THROW(s.tUnitFormat("furlong"), ComponentFailure);
   EXPECT_THROW(s.tTextById(1), ComponentFailure);
@@ -110,9 +122,17 @@ TEST(Services, ParsesBarTexts) {
     const char* text;
     int32_t code, count;
     float d;
-  } cases[] = {{"4φ20", 0, 4, 20},   {"Φ16", 0, 1, 16},     {"2-25", 0, 2, 25},      {"3 18", 0, 3, 18},
-               {"2Ф22", 0, 2, 22},   {"4ф12", 0, 4, 12},    {"2Ø14", 0, 2, 14},      {"20", kBarTextNoSymbol, 0, 0},
-               {"4φ", kBarTextBadDiameter, 0, 0}, {"xφ20", kBarTextBadCount, 0, 0}, {"1.5φ20", kBarTextBadCount, 0, 0},
+  } cases[] = {{"4φ20", 0, 4, 20},
+               {"Φ16", 0, 1, 16},
+               {"2-25", 0, 2, 25},
+               {"3 18", 0, 3, 18},
+               {"2Ф22", 0, 2, 22},
+               {"4ф12", 0, 4, 12},
+               {"2Ø14", 0, 2, 14},
+               {"20", kBarTextNoSymbol, 0, 0},
+               {"4φ", kBarTextBadDiameter, 0, 0},
+               {"xφ20", kBarTextBadCount, 0, 0},
+               {"1.5φ20", kBarTextBadCount, 0, 0},
                {"", kBarTextEmpty, 0, 0}};
   for (const auto& c : cases) {
     int32_t n = 0;

@@ -8,9 +8,9 @@ namespace tk {
 namespace {
 
 TEST(Registry, EveryClassIsCreatableUnderItsProgId) {
-  const char* names[] = {"clsMaterial", "clsMsMl", "clsBendComponentBl", "clsDlJcOld", "clsZtj",
-                         "clsMVT",      "clsLfKd", "clsBanOld",          "clsZhRh",    "clsWind",
-                         "clsBeamPjOld", "clsMoment", "clsDtqKa",        "clsLtBs"};
+  const char* names[] = {"clsMaterial",  "clsMsMl",   "clsBendComponentBl", "clsDlJcOld", "clsZtj",
+                         "clsMVT",       "clsLfKd",   "clsBanOld",          "clsZhRh",    "clsWind",
+                         "clsBeamPjOld", "clsMoment", "clsDtqKa",           "clsLtBs"};
   const auto& classes = Registry::Classes();
   ASSERT_EQ(classes.size(), 14u);
   for (size_t k = 0; k < 14; ++k) {
@@ -54,7 +54,8 @@ TEST(Registry, ManifestIsWrittenAndRemovedIdempotently) {
   std::string text;
   ASSERT_TRUE(ReadWholeFile(ManifestPath(), text));
   EXPECT_NE(text.find("Name=TavrineKalbex\nVersion=28.0\nLocale=0x0409\n"), std::string::npos);
-  EXPECT_NE(text.find("[Class clsLtBs]\nProgID=TavrineKalbex.clsLtBs\nInterface=_clsLtBs\n"), std::string::npos);
+  EXPECT_NE(text.find("[Class clsLtBs]\nProgID=TavrineKalbex.clsLtBs\nInterface=_clsLtBs\n"),
+            std::string::npos);
   EXPECT_EQ(text, ManifestText());
   EXPECT_EQ(DllUnregisterServer(), kS_OK);
   EXPECT_FALSE(FileExists(ManifestPath()));
@@ -85,7 +86,8 @@ TEST(Binding, SubFormSetsFormModeAndLetControlsTheMainForm) {
   Invoke(*moment, "Let_Controls", lc);
   EXPECT_EQ(svc->main_form(), main_form);
   auto footing = Registry::Create("clsDlJcOld");
-  std::vector<Arg> tv = {{"Index", Variant::Int32(7)}, {"text", Variant::String("Tavrine_DlJc_V2000.0315")}};
+  std::vector<Arg> tv = {{"Index", Variant::Int32(7)},
+                         {"text", Variant::String("Tavrine_DlJc_V2000.0315")}};
   Invoke(*footing, "tValue", tv);
   EXPECT_EQ(svc->GetIndexedValue(7, ""), "Tavrine_DlJc_V2000.0315");
   // absent host objects never crash

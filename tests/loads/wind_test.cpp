@@ -1,3 +1,5 @@
+#include "loads/wind.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,7 +7,6 @@
 
 #include "frame/input_check.h"
 #include "frame/services.h"
-#include "loads/wind.h"
 
 namespace tk {
 namespace {
@@ -31,7 +32,9 @@ struct WindRun {
   float T1 = 0;
   std::vector<float> wk;
   std::string report;
-  bool Has(const std::string& line) const { return report.find(line + "\r\n") != std::string::npos; }
+  bool Has(const std::string& line) const {
+    return report.find(line + "\r\n") != std::string::npos;
+  }
   bool Contains(const std::string& piece) const { return report.find(piece) != std::string::npos; }
 };
 
@@ -65,18 +68,18 @@ TEST(WindTables, ClampAndInterpolate) {
       {"muz A z=500", clsWind::CalWindMuz(1, 500), 3.12},
       {"muz B z=400", clsWind::CalWindMuz(2, 400), 3.12},
       {"muz C z=1000", clsWind::CalWindMuz(3, 1000), 3.12},
-      {"muz A z=7.5", clsWind::CalWindMuz(1, 7.5), 1.275},      // 1.17 + 0.5·(1.38 − 1.17)
-      {"muz B z=9", clsWind::CalWindMuz(2, 9), 0.96},           // 0.80 + 0.8·0.20
-      {"muz C z=325", clsWind::CalWindMuz(3, 325), 2.87},       // 2.78 + 0.5·0.18
+      {"muz A z=7.5", clsWind::CalWindMuz(1, 7.5), 1.275},  // 1.17 + 0.5·(1.38 − 1.17)
+      {"muz B z=9", clsWind::CalWindMuz(2, 9), 0.96},       // 0.80 + 0.8·0.20
+      {"muz C z=325", clsWind::CalWindMuz(3, 325), 2.87},   // 2.78 + 0.5·0.18
       {"muz B z=30", clsWind::CalWindMuz(2, 30), 1.42},
       // ξ: ωo·T1² clamped to 0.01 … 30; steel row and concrete/masonry row
       {"xi steel 0.001", clsWind::CalWindXi(true, 0.001), 1.47},
       {"xi concrete 0", clsWind::CalWindXi(false, 0), 1.11},
       {"xi steel 50", clsWind::CalWindXi(true, 50), 4.14},
       {"xi concrete 30.5", clsWind::CalWindXi(false, 30.5), 2.06},
-      {"xi steel 0.03", clsWind::CalWindXi(true, 0.03), 1.63},      // 1.57 + 0.5·0.12
-      {"xi concrete 1.5", clsWind::CalWindXi(false, 1.5), 1.49},    // 1.44 + 0.5·0.10
-      {"xi steel 2.76", clsWind::CalWindXi(true, 2.76), 2.9102},    // 2.80 + 0.38·0.29
+      {"xi steel 0.03", clsWind::CalWindXi(true, 0.03), 1.63},    // 1.57 + 0.5·0.12
+      {"xi concrete 1.5", clsWind::CalWindXi(false, 1.5), 1.49},  // 1.44 + 0.5·0.10
+      {"xi steel 2.76", clsWind::CalWindXi(true, 2.76), 2.9102},  // 2.80 + 0.38·0.29
       // υ: H clamped to 30 … 200, H/B to 0.5 … 3
       {"ups A H=20 HB=0.3", clsWind::CalWindUpsilon(1, 0.3, 20), 0.44},
       {"ups C H=250 HB=4", clsWind::CalWindUpsilon(3, 4, 250), 0.56},
@@ -141,7 +144,8 @@ TEST(Wind, StoreyValuesDependOnOutputMode) {
   c.us = {1.3f, -0.5f};
   c.scfs = 1;
   WindRun r = RunWind(c);
-  EXPECT_TRUE(r.Has("    各层在层高处的风荷载标准值ωk分别为：（Qωki为各层沿宽度方向每延米线荷载）"));
+  EXPECT_TRUE(
+      r.Has("    各层在层高处的风荷载标准值ωk分别为：（Qωki为各层沿宽度方向每延米线荷载）"));
   EXPECT_TRUE(r.Has("    第 1 层：Qωki ＝ 0.520 * 4 ＝ 2.080（kN/m）"));
   EXPECT_TRUE(r.Has("    第 2 层：Qωki ＝ (0.520 - 0.230) * 4 / 2 ＝ 0.580（kN/m）"));
   for (int16_t mode : {0, 2, 4}) {
@@ -175,12 +179,15 @@ TEST(Wind, GlassCurtainWallMinimumPressureAndSuction) {
   EXPECT_TRUE(r.Has("    瞬时风压的阵风系数βz可取为2.25。"));
   EXPECT_TRUE(r.Has("    （幕墙规范式 5.2.2）"));
   EXPECT_TRUE(r.Has("    《玻璃幕墙工程技术规范》JBJ 102－96，以下简称“幕墙规范”"));
-  EXPECT_TRUE(r.Has("    第 1 层：ωki ＝ 2.250 * 1.000 * 0.800 * 0.400 ＝ 0.720 kN/m²\r\n"
-                    "    ωki < 1.0，取ωki ＝ 1.000 kN/m²"));
-  EXPECT_TRUE(r.Has("    第 2 层：ωki ＝ 2.250 * (-0.500) * 0.800 * 0.400 ＝ -0.360 kN/m²\r\n"
-                    "    ωki > -1.0，取ωki ＝ -1.000 kN/m²"));
-  EXPECT_TRUE(r.Has("    第 3 层：ωki ＝ 2.250 * 1.500 * 0.800 * 0.400 ＝ 1.080 kN/m²\r\n"
-                    "    第 3 层：Qωki ＝ (-1.000 + 1.080) * 1 / 2 ＝ 0.040（kN/m）"));
+  EXPECT_TRUE(
+      r.Has("    第 1 层：ωki ＝ 2.250 * 1.000 * 0.800 * 0.400 ＝ 0.720 kN/m²\r\n"
+            "    ωki < 1.0，取ωki ＝ 1.000 kN/m²"));
+  EXPECT_TRUE(
+      r.Has("    第 2 层：ωki ＝ 2.250 * (-0.500) * 0.800 * 0.400 ＝ -0.360 kN/m²\r\n"
+            "    ωki > -1.0，取ωki ＝ -1.000 kN/m²"));
+  EXPECT_TRUE(
+      r.Has("    第 3 层：ωki ＝ 2.250 * 1.500 * 0.800 * 0.400 ＝ 1.080 kN/m²\r\n"
+            "    第 3 层：Qωki ＝ (-1.000 + 1.080) * 1 / 2 ＝ 0.040（kN/m）"));
   EXPECT_TRUE(r.Has("    第 1 层：Qωki ＝ 1.000 * 2 ＝ 2.000（kN/m）"));
   EXPECT_TRUE(r.Has("    第 2 层：Qωki ＝ (1.000 - 1.000) * 1 / 2 ＝ 0.000（kN/m）"));
 }
@@ -241,7 +248,8 @@ TEST(Wind, ConcreteFrameWithComputedPeriod) {
   EXPECT_FALSE(r.Contains("计算ωo * T1 ^ 2 时"));
 }
 
-// Shear-wall building, same geometry: T1 = 0.03 + 0.03·30/20^(1/3) = 0.03 + 0.9/2.714418 = 0.361563 s
+// Shear-wall building, same geometry: T1 = 0.03 + 0.03·30/20^(1/3) = 0.03 + 0.9/2.714418 = 0.361563
+// s
 TEST(Wind, ShearWallPeriodAndGivenPeriodsOfOtherTypes) {
   WindCase c;
   c.type = kWall;
@@ -296,7 +304,8 @@ TEST(Wind, MagnificationFactorUsesUnadjustedPressureAndRoughnessFactor) {
   c.type = kSteel;
   c.czd = 3;
   r = RunWind(c);
-  EXPECT_TRUE(r.Has("    计算ωo * T1 ^ 2 时，对地面粗糙度C类地区，按当地的基本风压乘以0.71后代入："));
+  EXPECT_TRUE(
+      r.Has("    计算ωo * T1 ^ 2 时，对地面粗糙度C类地区，按当地的基本风压乘以0.71后代入："));
   EXPECT_TRUE(r.Has("    ωo * T1 ^ 2 ＝ 0.71 * 0.500 * 2.000 ^ 2 ＝ 1.420"));
   EXPECT_TRUE(r.Has("    ξ ＝ 2.643"));
   EXPECT_TRUE(r.Has("    地面粗糙度类别：C类（C类指有密集建筑群的大城市市区）"));
@@ -359,22 +368,29 @@ TEST(Wind, InputsThatLeaveNothingToComputeGiveTheirCodes) {
   EXPECT_EQ(RunWind(flat).code, wind::kFault);
 }
 
-// ---- input check and list lines ------------------------------------------------------------------
+// ---- input check and list lines
+// ------------------------------------------------------------------
 
 TEST(Wind, CheckBeamPjErrUsesTheRuleOfEachField) {
   clsWind w;
-  const std::vector<std::string> good = {"abc", "0.55", "1.1", "3", "3.3", "30", "-0.5", "1.2", "工程"};
+  const std::vector<std::string> good = {"abc", "0.55", "1.1", "3",   "3.3",
+                                         "30",  "-0.5", "1.2", "工程"};
   struct Bad {
     int16_t index;
     const char* text;
     int32_t code;
   };
   const Bad bad[] = {
-      {1, "0", checkcode::kNotPositive},        {1, "x", checkcode::kNotNumber},
-      {2, "-1", checkcode::kNotPositive},       {3, "1.5", checkcode::kNotWholePositive},
-      {3, "0", checkcode::kNotWholePositive},   {4, "abc", checkcode::kNotNumber},
-      {5, "", checkcode::kEmpty},               {5, "-2", checkcode::kNotPositive},
-      {6, "0", checkcode::kZero},               {7, "0", checkcode::kNotPositive},
+      {1, "0", checkcode::kNotPositive},
+      {1, "x", checkcode::kNotNumber},
+      {2, "-1", checkcode::kNotPositive},
+      {3, "1.5", checkcode::kNotWholePositive},
+      {3, "0", checkcode::kNotWholePositive},
+      {4, "abc", checkcode::kNotNumber},
+      {5, "", checkcode::kEmpty},
+      {5, "-2", checkcode::kNotPositive},
+      {6, "0", checkcode::kZero},
+      {7, "0", checkcode::kNotPositive},
   };
   VBArray<bool> all;
   for (const auto& b : bad) {
@@ -426,9 +442,12 @@ TEST(Wind, FloorListLinesRoundTrip) {
   EXPECT_EQ(ch, 7);
   EXPECT_EQ(cbz, 0);
   EXPECT_EQ(us, 0);
-  EXPECT_TRUE(w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   5|     1|  3.300| 30.000|  1.30|"));
-  EXPECT_FALSE(w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   1|     2|  3.300| 30.000| -1.30|"));
-  EXPECT_FALSE(w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   1|     2|  3.600| 30.000|  1.30|"));
+  EXPECT_TRUE(
+      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   5|     1|  3.300| 30.000|  1.30|"));
+  EXPECT_FALSE(
+      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   1|     2|  3.300| 30.000| -1.30|"));
+  EXPECT_FALSE(
+      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   1|     2|  3.600| 30.000|  1.30|"));
 }
 
 TEST(Wind, KeyFilterByField) {
@@ -438,8 +457,9 @@ TEST(Wind, KeyFilterByField) {
     char key;
     bool kept;
   };
-  const Key keys[] = {{1, '5', true}, {1, '-', false}, {1, 'a', false}, {3, '.', false}, {3, '7', true},
-                      {6, '-', true}, {6, '.', true},  {7, 'x', false}, {8, 'x', true},  {0, 'x', true}};
+  const Key keys[] = {{1, '5', true}, {1, '-', false}, {1, 'a', false}, {3, '.', false},
+                      {3, '7', true}, {6, '-', true},  {6, '.', true},  {7, 'x', false},
+                      {8, 'x', true}, {0, 'x', true}};
   for (const auto& k : keys) {
     int16_t key = k.key;
     w.CboB_KeyPress(k.index, key);

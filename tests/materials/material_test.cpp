@@ -46,7 +46,7 @@ TEST(Material, SteelStrengthFromText) {
     double fy;
     int16_t flag;
   } cases[] = {{" Ⅱ级", 310, 1}, {"Ⅰ级 ", 210, 1}, {"300", 300, 1}, {" 340.5 ", 340.5, 1},
-               {"Ⅲ级", 0, 2},   {"", 0, 2},       {"abc", 0, 2},   {"12abc", 0, 2}};
+               {"Ⅲ级", 0, 2},    {"", 0, 2},       {"abc", 0, 2},   {"12abc", 0, 2}};
   for (const auto& c : cases) {
     int16_t I = 0, I1 = 0;
     EXPECT_DOUBLE_EQ(m.dGanJinFy(c.text, &I), c.fy) << c.text;
@@ -60,9 +60,10 @@ TEST(Material, SteelStrengthFromText) {
 TEST(Material, BarDiameterFromArea) {
   clsMaterial m;
   EXPECT_DOUBLE_EQ(m.dGjDiameterFromAs(157, 2), 10);  // 78.5 mm² per bar: d = 9.997
-  EXPECT_DOUBLE_EQ(m.dGjDiameterFromAs(314.1), 20);   // one bar when the count is left out: d = 19.998
-  EXPECT_DOUBLE_EQ(m.dGjDiameterFromAs(314.2), 22);   // d = 20.001 is above 20
-  EXPECT_DOUBLE_EQ(m.dGjDiameterFromAs(300), 20);     // d = 19.54 -> next size up
+  EXPECT_DOUBLE_EQ(m.dGjDiameterFromAs(314.1),
+                   20);  // one bar when the count is left out: d = 19.998
+  EXPECT_DOUBLE_EQ(m.dGjDiameterFromAs(314.2), 22);  // d = 20.001 is above 20
+  EXPECT_DOUBLE_EQ(m.dGjDiameterFromAs(300), 20);    // d = 19.54 -> next size up
   EXPECT_DOUBLE_EQ(m.dGjDiameterFromAs(0), 6);
   EXPECT_DOUBLE_EQ(m.dGjDiameterFromAs(1256.0), 40);  // d = 39.989 -> the 40 mm bar
   EXPECT_DOUBLE_EQ(m.dGjDiameterFromAs(1256.7), 40);  // d = 40.001, above 40: itself, rounded

@@ -1,16 +1,17 @@
 // Beam bar selection: geometry rules, the search, Calculate's checks, warnings and codes, the form
 // operations and the saved inputs. Numbers are worked by hand from the selection rules.
+#include "members/beam_bars.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <unistd.h>
 
 #include "frame/calculator.h"
-#include "members/beam_bars.h"
 
 namespace tk {
 namespace {
@@ -30,11 +31,12 @@ TEST(BeamBarsGeometry, ClearSpacingByKeyAndRow) {
     int row;
     double s;
   } cases[] = {
-      {"TH", 16, 1, 30},   {"TH", 20, 1, 30},   {"TH", 25, 1, 37.5}, {"TH", 25, 3, 37.5},
-      {"BH", 20, 1, 25},   {"BH", 28, 1, 28},   {"BH", 20, 2, 25},   {"BH", 20, 3, 50},
-      {"BH", 28, 4, 56},   {"TV", 20, 2, 25},   {"BV", 32, 2, 32},   {"BV", 12, 3, 25},
+      {"TH", 16, 1, 30}, {"TH", 20, 1, 30}, {"TH", 25, 1, 37.5}, {"TH", 25, 3, 37.5},
+      {"BH", 20, 1, 25}, {"BH", 28, 1, 28}, {"BH", 20, 2, 25},   {"BH", 20, 3, 50},
+      {"BH", 28, 4, 56}, {"TV", 20, 2, 25}, {"BV", 32, 2, 32},   {"BV", 12, 3, 25},
   };
-  for (const auto& c : cases) EXPECT_DOUBLE_EQ(ClearSpacing(c.key, c.d, c.row), c.s) << c.key << c.d << c.row;
+  for (const auto& c : cases)
+    EXPECT_DOUBLE_EQ(ClearSpacing(c.key, c.d, c.row), c.s) << c.key << c.d << c.row;
 }
 
 TEST(BeamBarsGeometry, MostBarsAndFirstRowMinimum) {
@@ -59,7 +61,8 @@ TEST(BeamBarsGeometry, EquivalentAreas) {
   r.row[1] = {2, 28, 1, 22};
   r.k2 = 0.9f;
   EXPECT_NEAR(ActualArea(r), 5 * 314.159 + 2 * 615.752 + 380.133, 1e-2);
-  EXPECT_NEAR(EquivalentArea(r, 340, 310), 5 * 314.159 + 0.9 * (2 * 615.752 * 310 / 340 + 380.133), 1e-2);
+  EXPECT_NEAR(EquivalentArea(r, 340, 310), 5 * 314.159 + 0.9 * (2 * 615.752 * 310 / 340 + 380.133),
+              1e-2);
   EXPECT_NEAR(EquivalentDiameter(r), (5 * 400 + 2 * 784 + 484) / (5 * 20.0 + 2 * 28 + 22), 1e-9);
   EXPECT_EQ(Describe(r), "5·20 / 2·28 + 1·22");
 }
@@ -109,8 +112,8 @@ TEST(BeamBarsSearch, ThroughBarsKeptAsBaseGroup) {
   in.dThrough = 20;
   const SearchResult r = FindBarArrangements(in);
   EXPECT_EQ(r.nMin, 3);
-  EXPECT_EQ(Names(r), (std::vector<std::string>{"2·20 + 2·25", "5·20", "2·20 + 4·18", "3·20 + 2·22", "4·20 + 1·18",
-                                                "4·20 + 1·22", "4·20 + 2·16"}));
+  EXPECT_EQ(Names(r), (std::vector<std::string>{"2·20 + 2·25", "5·20", "2·20 + 4·18", "3·20 + 2·22",
+                                                "4·20 + 1·18", "4·20 + 1·22", "4·20 + 2·16"}));
 }
 
 TEST(BeamBarsSearch, ThroughBarsAboveTheWindowAreTheAnswer) {
@@ -222,13 +225,13 @@ struct Call {
   std::string tF, tText = "KL1";
 
   Call() {
-    const char* t[17] = {"15", "250", "", "16", "25", "25", "1.0", "1.1", "500", "20",
-                         "0.9", "0.8", "0.7", "310", "310", "200", "120"};
+    const char* t[17] = {"15", "250", "",    "16",  "25",  "25",  "1.0", "1.1", "500",
+                         "20", "0.9", "0.8", "0.7", "310", "310", "200", "120"};
     for (int k = 0; k < 17; ++k) Text(k) = t[k];
   }
   void Run(clsBeamPjOld& o) {
-    o.Calculate(lErr, Index, Text, bText, bTop, bMM2, bAuto, iPai, bAsEq, bAsSj, bZj, bAsPjl, bLfKd, bBxGj, dEs,
-                dMs, tF, tText);
+    o.Calculate(lErr, Index, Text, bText, bTop, bMM2, bAuto, iPai, bAsEq, bAsSj, bZj, bAsPjl, bLfKd,
+                bBxGj, dEs, dMs, tF, tText);
   }
 };
 
@@ -286,9 +289,10 @@ TEST_F(BeamBarsCalc, InputChecksStopAtTheFirstFailure) {
     const char* text;
     int32_t code;
   } cases[] = {
-      {0, "", kInputFails},     {1, "abc", kInputFails},  {5, "0", kInputFails},  {10, "-1", kInputFails},
-      {2, "2x20", kInputValue}, {2, "2Φ30", kInputValue}, {3, "15", kInputValue}, {4, "30", kInputValue},
-      {7, "0.9", kInputValue},  {15, "8", kInputValue},   {9, "22", kInputFails},
+      {0, "", kInputFails},    {1, "abc", kInputFails},  {5, "0", kInputFails},
+      {10, "-1", kInputFails}, {2, "2x20", kInputValue}, {2, "2Φ30", kInputValue},
+      {3, "15", kInputValue},  {4, "30", kInputValue},   {7, "0.9", kInputValue},
+      {15, "8", kInputValue},  {9, "22", kInputFails},
   };
   for (const auto& c : cases) {
     Call a;
@@ -333,7 +337,8 @@ TEST_F(BeamBarsCalc, LongSearchWarningsAndCancel) {
   EXPECT_EQ(ui->shown[0].title, "警告！");
   EXPECT_EQ(ui->shown[0].buttons, mb::kOkCancel | mb::kDefaultButton2 | mb::kQuestion);
   EXPECT_EQ(ui->shown[0].prompt,
-            "警告：截面宽度太大，已大大超出常规范围， \r\n\r\n计算可能要花费几分钟到几个小时的时间。\r\n\r\n你确定继续吗？");
+            "警告：截面宽度太大，已大大超出常规范围， "
+            "\r\n\r\n计算可能要花费几分钟到几个小时的时间。\r\n\r\n你确定继续吗？");
   EXPECT_EQ(b.lErr, kCancelled);  // Cancel is the default button
   EXPECT_EQ(b.tText, "unchanged");
 
@@ -347,14 +352,17 @@ TEST_F(BeamBarsCalc, LongSearchWarningsAndCancel) {
   c.Run(o);
   ASSERT_EQ(ui->shown.size(), 2u);
   EXPECT_EQ(ui->shown[1].prompt,
-            "如果没有足够的耐心，希望你在重新启动计算机时，不要后悔所作的决定。\r\n\r\n你现在还有后悔的权利，还确定继续吗？");
+            "如果没有足够的耐心，希望你在重新启动计算机时，不要后悔所作的决定。\r\n\r\n你现在还有后"
+            "悔的权利，还确定继续吗？");
   EXPECT_EQ(ui->shown[1].buttons, mb::kOkCancel | mb::kDefaultButton2 | mb::kQuestion);
   EXPECT_NE(c.lErr, kCancelled);
 
   // Cancel in the second box
   struct SecondCancels : HostUi {
     int n = 0;
-    int MsgBox(std::string_view, int, std::string_view) override { return ++n == 1 ? mb::kOk : mb::kCancel; }
+    int MsgBox(std::string_view, int, std::string_view) override {
+      return ++n == 1 ? mb::kOk : mb::kCancel;
+    }
   };
   modKalbex::SetUi(std::make_shared<SecondCancels>());
   Call d = c;
@@ -369,7 +377,8 @@ TEST_F(BeamBarsCalc, SearchFailuresShowTheirBoxes) {
   EXPECT_EQ(a.lErr, kNothingFound);
   ASSERT_EQ(ui->shown.size(), 1u);
   EXPECT_EQ(ui->shown[0].title, "无法配筋！");
-  EXPECT_EQ(ui->shown[0].prompt, "找不到符合条件的纵筋。 \r\n\r\n可能是相对于截面尺寸，配筋面积太大。");
+  EXPECT_EQ(ui->shown[0].prompt,
+            "找不到符合条件的纵筋。 \r\n\r\n可能是相对于截面尺寸，配筋面积太大。");
   Call b;
   b.Text(1) = "300";
   b.Text(15) = "50";
@@ -377,7 +386,8 @@ TEST_F(BeamBarsCalc, SearchFailuresShowTheirBoxes) {
   EXPECT_EQ(b.lErr, kTooNarrow);
   ASSERT_EQ(ui->shown.size(), 2u);
   EXPECT_EQ(ui->shown[1].buttons & mb::kExclamation, mb::kExclamation);
-  EXPECT_EQ(ui->shown[1].prompt, "截面宽度小于箍筋最大肢距所要求的宽度。 \r\n\r\n请调整“截面梁宽”或“箍筋最大肢距”。");
+  EXPECT_EQ(ui->shown[1].prompt,
+            "截面宽度小于箍筋最大肢距所要求的宽度。 \r\n\r\n请调整“截面梁宽”或“箍筋最大肢距”。");
 }
 
 TEST_F(BeamBarsCalc, AutomaticRowFactorsAndTheirCodes) {
@@ -426,8 +436,13 @@ TEST_F(BeamBarsCalc, ResultTableWithRatioAndCrackWidth) {
   a.Run(o);
   ASSERT_EQ(a.lErr, 0) << a.tText;
   EXPECT_EQ(a.dMs, 120);
-  EXPECT_EQ(a.tText.rfind(" 显示内容：\r\n （裂缝宽度计算参数：一、变形钢筋； 二、Es ＝ 200000(MPa)）\r\n", 0), 0u) << a.tText;
-  EXPECT_NE(a.tText.find("[等效面积] | [实际面积] | /多排纵筋折减系数 | (配筋率) | {裂缝宽度}"), std::string::npos);
+  EXPECT_EQ(
+      a.tText.rfind(
+          " 显示内容：\r\n （裂缝宽度计算参数：一、变形钢筋； 二、Es ＝ 200000(MPa)）\r\n", 0),
+      0u)
+      << a.tText;
+  EXPECT_NE(a.tText.find("[等效面积] | [实际面积] | /多排纵筋折减系数 | (配筋率) | {裂缝宽度}"),
+            std::string::npos);
   // 5·18 = 1272.3 mm²: ratio 1272.3 / (250 * (500 - 25 - 9)) = 1.09 %
   // crack width (GBJ 10-89 5.2): ho = 466, sigma_ss = 120e6/(0.87*466*1272.3) = 232.64,
   // rho_te = 1272.3/62500 = 0.020357, psi = 1.1 - 0.65*1.5/0.020357/232.64 = 0.8941,
@@ -534,11 +549,13 @@ TEST(BeamBarsForm, LateBoundCalculate) {
   modKalbex::SetUi(std::make_shared<SilentHostUi>());
   clsBeamPjOld o;
   std::vector<Variant> t;
-  for (const char* s : {"15", "250", "", "16", "25", "25", "1.0", "1.1", "500", "20", "", "", "", "310", "310",
-                        "200", ""})
+  for (const char* s : {"15", "250", "", "16", "25", "25", "1.0", "1.1", "500", "20", "", "", "",
+                        "310", "310", "200", ""})
     t.push_back(Variant::String(s));
-  std::vector<Arg> args = {{"Text", Variant::Array(VArray::kDeclaredLBound, t)}, {"bAsEq", Variant::Bool(true)},
-                           {"iPai", Variant::Int16(1)}, {"tText", Variant::String("")}};
+  std::vector<Arg> args = {{"Text", Variant::Array(VArray::kDeclaredLBound, t)},
+                           {"bAsEq", Variant::Bool(true)},
+                           {"iPai", Variant::Int16(1)},
+                           {"tText", Variant::String("")}};
   Invoke(o, "Calculate", args);
   for (const auto& a : args) {
     if (a.name == "lErr") {

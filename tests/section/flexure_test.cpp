@@ -1,11 +1,12 @@
 // clsMoment flexure: MuAsCommon and CalMu_As against hand-worked sections.
+#include "section/flexure.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "frame/calculator.h"
-#include "section/flexure.h"
 
 namespace tk {
 namespace {
@@ -19,7 +20,8 @@ struct FlexOut {
   std::string msg = "stale";
 };
 
-FlexOut RunMuAs(int16_t iK, int16_t pos, double Mu, double As, float fy, float fcm, float b, float h, float as) {
+FlexOut RunMuAs(int16_t iK, int16_t pos, double Mu, double As, float fy, float fcm, float b,
+                float h, float as) {
   clsMoment m;
   FlexOut o;
   o.Mu = Mu, o.As = As;
@@ -39,8 +41,8 @@ std::vector<std::string> Lines(const std::string& t) {
   return v;
 }
 
-// xi_b for grade II steel: Es = 200000, xi_b = 0.8 / (1 + 310 / (0.0033*200000)) = 0.8 / (1 + 310/660)
-// = 528/970 = 0.544330.
+// xi_b for grade II steel: Es = 200000, xi_b = 0.8 / (1 + 310 / (0.0033*200000)) = 0.8 / (1 +
+// 310/660) = 528/970 = 0.544330.
 constexpr double kXiB310 = 0.5443299;
 
 struct AreaCase {
@@ -56,22 +58,29 @@ struct AreaCase {
 // fy = 310, fcm = 11 (C20) throughout.
 const AreaCase kAreaCases[] = {
     // ho = 465; D = 465^2 - 2*150e6/11/200 = 216225 - 136363.64 = 79861.36; sqrt = 282.5975;
-    // x = 182.4025; As = 200*182.4025*11/310 = 1294.47; xi = 0.39226; rho = 1294.47/200/465 = 0.013919.
+    // x = 182.4025; As = 200*182.4025*11/310 = 1294.47; xi = 0.39226; rho = 1294.47/200/465 =
+    // 0.013919.
     {"ordinary", 5, 150, 200, 500, 35, 0, 182.4025, 1294.469, 0.392263, 0.0139190, 0.5443299f},
     // gamma_RE 0.75: D = 216225 - 0.75*136363.64 = 113952.27; sqrt = 337.5682; x = 127.4318;
     // As = 200*127.4318*11/310 = 904.355; xi = 0.274047; limit stays xi_b.
-    {"grade4 uses 0.75 and xi_b", 4, 150, 200, 500, 35, 0, 127.4318, 904.3549, 0.274047, 0.00972425, 0.5443299f},
+    {"grade4 uses 0.75 and xi_b", 4, 150, 200, 500, 35, 0, 127.4318, 904.3549, 0.274047, 0.00972425,
+     0.5443299f},
     // Same numbers, grade 2/3 limit 0.35 not exceeded.
     {"grade3 under 0.35", 3, 150, 200, 500, 35, 0, 127.4318, 904.3549, 0.274047, 0.00972425, 0.35f},
     // ho = 560; D = 560^2 - 2*260e6*0.75/11/250 = 313600 - 141818.18 = 171781.82; sqrt = 414.4657;
     // x = 145.5343; xi = 0.259883 > 0.25; As = 250*145.5343*11/310 = 1291.030.
-    {"grade1 over 0.25", 1, 260, 250, 600, 40, 100110, 145.5343, 1291.030, 0.259883, 0.00922164, 0.25f},
+    {"grade1 over 0.25", 1, 260, 250, 600, 40, 100110, 145.5343, 1291.030, 0.259883, 0.00922164,
+     0.25f},
     // D = 216225 - 2*200e6/2200 = 34406.82; sqrt = 185.4907; x = 279.5093; xi = 0.601095 > xi_b:
-    // sigma_s = 310*(0.601095-0.8)/(0.544330-0.8) = 241.172; As = 200*279.5093*11/241.172 = 2549.716.
-    {"over-reinforced", 5, 200, 200, 500, 35, 100112, 279.5093, 2549.716, 0.601095, 0.0274163, 0.5443299f},
-    // grade 2, same section: xi = 0.601095 > 0.35 (also > xi_b, the grade limit is the one reported).
+    // sigma_s = 310*(0.601095-0.8)/(0.544330-0.8) = 241.172; As = 200*279.5093*11/241.172 =
+    // 2549.716.
+    {"over-reinforced", 5, 200, 200, 500, 35, 100112, 279.5093, 2549.716, 0.601095, 0.0274163,
+     0.5443299f},
+    // grade 2, same section: xi = 0.601095 > 0.35 (also > xi_b, the grade limit is the one
+    // reported).
     // D = 216225 - 0.75*181818.18 = 79861.36 as in the first case: x = 182.4025, As = 1294.47.
-    {"grade2 over 0.35", 2, 200, 200, 500, 35, 100111, 182.4025, 1294.469, 0.392263, 0.0139190, 0.35f},
+    {"grade2 over 0.35", 2, 200, 200, 500, 35, 100111, 182.4025, 1294.469, 0.392263, 0.0139190,
+     0.35f},
     // Mu = 0: D = ho^2, x = 0, As = 0.
     {"zero moment", 5, 0, 200, 500, 35, 0, 0, 0, 0, 0, 0.5443299f},
 };
@@ -90,13 +99,12 @@ TEST_P(AreaFromMoment, MatchesHandCalculation) {
   if (c.err == 0) EXPECT_EQ(o.msg, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Flexure, AreaFromMoment, testing::ValuesIn(kAreaCases),
-                         [](const auto& i) {
-                           std::string n = i.param.name;
-                           for (char& ch : n)
-                             if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                           return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Flexure, AreaFromMoment, testing::ValuesIn(kAreaCases), [](const auto& i) {
+  std::string n = i.param.name;
+  for (char& ch : n)
+    if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  return n;
+});
 
 struct MomentCase {
   const char* name;
@@ -152,9 +160,12 @@ TEST(Flexure, BalancedDepthOfGradeISteel) {
 }
 
 TEST(Flexure, WarningMessagesCarryXiAndLimit) {
-  EXPECT_EQ(RunMuAs(1, 1, 260, 0, 310, 11, 250, 600, 40).msg, "相对受压区高度ξ ＝ 0.260 ＞ ξb ＝ 0.250");
-  EXPECT_EQ(RunMuAs(1, 2, 200, 0, 310, 11, 200, 500, 35).msg, "相对受压区高度ξ ＝ 0.392 ＞ ξb ＝ 0.350");
-  EXPECT_EQ(RunMuAs(1, 5, 200, 0, 310, 11, 200, 500, 35).msg, "相对受压区高度ξ ＝ 0.601 ＞ ξb ＝ 0.544");
+  EXPECT_EQ(RunMuAs(1, 1, 260, 0, 310, 11, 250, 600, 40).msg,
+            "相对受压区高度ξ ＝ 0.260 ＞ ξb ＝ 0.250");
+  EXPECT_EQ(RunMuAs(1, 2, 200, 0, 310, 11, 200, 500, 35).msg,
+            "相对受压区高度ξ ＝ 0.392 ＞ ξb ＝ 0.350");
+  EXPECT_EQ(RunMuAs(1, 5, 200, 0, 310, 11, 200, 500, 35).msg,
+            "相对受压区高度ξ ＝ 0.601 ＞ ξb ＝ 0.544");
 }
 
 struct StopCase {
@@ -174,7 +185,8 @@ const StopCase kStops[] = {
     {1, 5, 10, 0, 310, 11, 200, -500, 35, 100106, "截面高度h ＝ -500 ≤0"},
     {1, 5, 10, 0, 310, 11, 200, 500, 0, 100107, "纵筋合力点至近边距离as ＝ 0 ≤0"},
     {1, 5, 10, 0, 310, 11, 200, 500, 500, 100108, "纵筋合力点至近边距离as ＝ 500 ≥截面高度h"},
-    {3, 5, 10, 0, 310, 11, 200, 500, 35, 100113, "计算方向iK ＝ 3 应为1（由Mu求As）或2（由As求Mu）"},
+    {3, 5, 10, 0, 310, 11, 200, 500, 35, 100113,
+     "计算方向iK ＝ 3 应为1（由Mu求As）或2（由As求Mu）"},
     {1, 0, 10, 0, 310, 11, 200, 500, 35, 100114, "计算截面位置iSecPos ＝ 0 应为1～5"},
     {1, 6, 10, 0, 310, 11, 200, 500, 35, 100114, "计算截面位置iSecPos ＝ 6 应为1～5"},
     // Checked in order: a negative Mu is reported before a zero width.
@@ -258,13 +270,15 @@ struct CalOut {
   std::string text;
 };
 
-CalOut RunCal(int16_t iK, int16_t pos, double Mu, double As, const std::string& fy, int16_t iFcm, float fcm,
-              float b, float h, float as, float pmin, const std::string& label = " KL1 ") {
+CalOut RunCal(int16_t iK, int16_t pos, double Mu, double As, const std::string& fy, int16_t iFcm,
+              float fcm, float b, float h, float as, float pmin,
+              const std::string& label = " KL1 ") {
   clsMoment m;
   CalOut o;
   o.Mu = Mu, o.As = As, o.Pmin = pmin, o.text = label;
   std::string tFy = fy;
-  m.CalMu_As(o.err, iK, pos, o.Mu, o.As, tFy, iFcm, fcm, b, h, as, o.Kc, o.P, o.Pmin, o.Kcb, o.text);
+  m.CalMu_As(o.err, iK, pos, o.Mu, o.As, tFy, iFcm, fcm, b, h, as, o.Kc, o.P, o.Pmin, o.Kcb,
+             o.text);
   return o;
 }
 
@@ -335,7 +349,8 @@ TEST(CalMuAs, ReportOverReinforcedAndGradeLines) {
   EXPECT_EQ(l[9], "    受压区高度x ＝ Ho - (Ho ^ 2 - 2 * Mu * γRE / fcm / B) ^ 0.5");
   EXPECT_EQ(l[10], "                ＝ 560-(560^2-2*260000000*0.75/11.0/250)^0.5");
   EXPECT_EQ(l[14], "        警告：相对受压区高度ξ ＞ 0.25，请复核截面尺寸、材料强度及荷载数据。");
-  EXPECT_EQ(Lines(RunCal(1, 4, 10, 0, "Ⅱ级", 0, 20, 200, 500, 35, 0).text)[3], "    计算截面位置：四级框架梁端");
+  EXPECT_EQ(Lines(RunCal(1, 4, 10, 0, "Ⅱ级", 0, 20, 200, 500, 35, 0).text)[3],
+            "    计算截面位置：四级框架梁端");
   // Direction 2 ordinary: the moment lines without gamma_RE.
   l = Lines(RunCal(2, 5, 0, 1000, "310", 0, 20, 200, 500, 35, 0).text);
   EXPECT_EQ(l[9], "                ＝ 140.91 mm ≤ ξb * Ho");
@@ -357,12 +372,16 @@ struct MinRatioCase {
 // b = 200, h = 500: AsMin = 100000*rho_min.
 const MinRatioCase kMinRatio[] = {
     // C35 has fcm = 19 exactly: code minimum 0.15 %, AsMin = 150 > 100.
-    {"C35 grade", 0, 35, 0, 100, 0.0015f, "    最小配筋率ρmin ＝ 0.15%    AsMin ＝ B * H * ρmin ＝ 150 mm²"},
-    {"fcm 19 given", 1, 19, 0, 100, 0.0015f, "    最小配筋率ρmin ＝ 0.15%    AsMin ＝ B * H * ρmin ＝ 150 mm²"},
+    {"C35 grade", 0, 35, 0, 100, 0.0015f,
+     "    最小配筋率ρmin ＝ 0.15%    AsMin ＝ B * H * ρmin ＝ 150 mm²"},
+    {"fcm 19 given", 1, 19, 0, 100, 0.0015f,
+     "    最小配筋率ρmin ＝ 0.15%    AsMin ＝ B * H * ρmin ＝ 150 mm²"},
     // Above 19 the code minimum is 0.2 %.
-    {"fcm 21.5", 1, 21.5f, 0, 100, 0.002f, "    最小配筋率ρmin ＝ 0.20%    AsMin ＝ B * H * ρmin ＝ 200 mm²"},
+    {"fcm 21.5", 1, 21.5f, 0, 100, 0.002f,
+     "    最小配筋率ρmin ＝ 0.20%    AsMin ＝ B * H * ρmin ＝ 200 mm²"},
     // A user minimum of 0.3 % governs: AsMin = 300.
-    {"user 0.3", 1, 11, 0.3f, 100, 0.003f, "    最小配筋率ρmin ＝ 0.30%    AsMin ＝ B * H * ρmin ＝ 300 mm²"},
+    {"user 0.3", 1, 11, 0.3f, 100, 0.003f,
+     "    最小配筋率ρmin ＝ 0.30%    AsMin ＝ B * H * ρmin ＝ 300 mm²"},
     // A user minimum below the code minimum changes nothing; As = 160 >= 150: no line.
     {"user 0.1 no effect", 1, 11, 0.1f, 160, 0.0015f, nullptr},
 };
@@ -374,8 +393,10 @@ TEST(CalMuAs, MinimumRatio) {
     EXPECT_EQ(o.err, 0);
     EXPECT_NEAR(o.Pmin, c.pmin_out, 1e-9);
     auto l = Lines(o.text);
-    if (c.min_line) EXPECT_EQ(l.back(), c.min_line);
-    else EXPECT_EQ(l.back().rfind("    配筋率ρ", 0), 0u);
+    if (c.min_line)
+      EXPECT_EQ(l.back(), c.min_line);
+    else
+      EXPECT_EQ(l.back().rfind("    配筋率ρ", 0), 0u);
   }
 }
 

@@ -80,7 +80,8 @@ TEST(MvtDriver, HeadVariants) {
   in.Ft = 1.43f;
   in.tAs1 = "0";
   o = Mvt(in);
-  EXPECT_TRUE(o.Has("    混凝土强度：    fc＝ 14.3    fcm＝ 16.0    ft＝ 1.43 N/mm²\r\n")) << o.tText;
+  EXPECT_TRUE(o.Has("    混凝土强度：    fc＝ 14.3    fcm＝ 16.0    ft＝ 1.43 N/mm²\r\n"))
+      << o.tText;
   EXPECT_FLOAT_EQ(o.in.Fcm, 16.0f);
   EXPECT_FLOAT_EQ(o.in.Ft, 1.43f);
   EXPECT_FALSE(o.Has("受压钢筋面积As'"));  // As' = 0 has no line
@@ -112,11 +113,12 @@ TEST(MvtDriver, CapacityModeHeadAndExpression) {
   in.tAs1 = "0.3As";
   in.T = 50;  // never used in mode 1
   const auto o = Mvt(in);
-  EXPECT_TRUE(o.Has("    受拉钢筋面积As＝ 1000 mm²\r\n"
-                    "    受压钢筋面积As'＝ 0.3As ＝ 300 mm²\r\n"
-                    "    受拉钢筋最小配筋率ρmin＝ 0.00%\r\n"
-                    "    箍筋面积Asv＝ 60 mm²\r\n"
-                    "    箍筋间距S＝ 100 mm\r\n"))
+  EXPECT_TRUE(
+      o.Has("    受拉钢筋面积As＝ 1000 mm²\r\n"
+            "    受压钢筋面积As'＝ 0.3As ＝ 300 mm²\r\n"
+            "    受拉钢筋最小配筋率ρmin＝ 0.00%\r\n"
+            "    箍筋面积Asv＝ 60 mm²\r\n"
+            "    箍筋间距S＝ 100 mm\r\n"))
       << o.tText;
   EXPECT_FALSE(o.Has("扭曲截面承载力计算"));
   EXPECT_FALSE(o.Has("弯矩设计值M＝"));
@@ -192,10 +194,11 @@ TEST(MvtDriver, IncomingErrorListIsKept) {
   VBArray<std::string> tErrCon(1, {"earlier"});
   float P, Smax, Dmin;
   double AsvMin, Ast1, AstL, Asvt;
-  m.MVTCommon(lErr, tErr, lErrCon, tErrCon, in.mode, in.pos, in.shape, in.bBE, in.bEA, in.bConF, in.bQdSjz, in.c,
-              in.Fcm, in.Ft, in.Fy, in.Fy1, in.Fyv, in.Rlfo, in.tAs1, in.M, in.dAs, in.V, in.Asv, in.T, in.B, in.H,
-              in.Bf, in.Hf, in.Bf1, in.Hf1, in.Cas, in.Cas1, in.Pmin, P, in.S, in.A, Smax, Dmin, AsvMin, Ast1, AstL,
-              Asvt, in.Es);  // optional outputs and the report left out
+  m.MVTCommon(lErr, tErr, lErrCon, tErrCon, in.mode, in.pos, in.shape, in.bBE, in.bEA, in.bConF,
+              in.bQdSjz, in.c, in.Fcm, in.Ft, in.Fy, in.Fy1, in.Fyv, in.Rlfo, in.tAs1, in.M, in.dAs,
+              in.V, in.Asv, in.T, in.B, in.H, in.Bf, in.Hf, in.Bf1, in.Hf1, in.Cas, in.Cas1,
+              in.Pmin, P, in.S, in.A, Smax, Dmin, AsvMin, Ast1, AstL, Asvt,
+              in.Es);  // optional outputs and the report left out
   EXPECT_EQ(lErr, 3310);
   ASSERT_EQ(lErrCon.size(), 2u);
   EXPECT_EQ(lErrCon(1), 42);
@@ -215,7 +218,8 @@ TEST(MvtDriver, ArithmeticFaults) {
   EXPECT_TRUE(o.Listed(900999));
   EXPECT_TRUE(o.Has("    正截面受弯配筋计算：\r\n      错误：溢出，或不可知的错误。\r\n"));
   EXPECT_FALSE(o.Has("斜截面承载力计算"));
-  // b = 0: the fault inside a flexure formula is 3010; the shear stage then divides by zero -> 900999
+  // b = 0: the fault inside a flexure formula is 3010; the shear stage then divides by zero ->
+  // 900999
   in = In();
   in.M = 150;
   in.V = 100;
@@ -233,18 +237,20 @@ TEST(MvtDriver, ReportOnlyWhenAsked) {
   in.text = false;
   mvt_test::Out o;
   o.tText = "KL9";
-  m.MVTCommon(o.lErr, o.tErr, o.lErrCon, o.tErrCon, in.mode, in.pos, in.shape, in.bBE, in.bEA, in.bConF, in.bQdSjz,
-              in.c, in.Fcm, in.Ft, in.Fy, in.Fy1, in.Fyv, in.Rlfo, in.tAs1, in.M, in.dAs, in.V, in.Asv, in.T, in.B,
-              in.H, in.Bf, in.Hf, in.Bf1, in.Hf1, in.Cas, in.Cas1, in.Pmin, o.P, in.S, in.A, o.Smax, o.Dmin,
-              o.AsvMin, o.Ast1, o.AstL, o.Asvt, in.Es, nullptr, nullptr, nullptr, &in.text, &o.tText);
+  m.MVTCommon(o.lErr, o.tErr, o.lErrCon, o.tErrCon, in.mode, in.pos, in.shape, in.bBE, in.bEA,
+              in.bConF, in.bQdSjz, in.c, in.Fcm, in.Ft, in.Fy, in.Fy1, in.Fyv, in.Rlfo, in.tAs1,
+              in.M, in.dAs, in.V, in.Asv, in.T, in.B, in.H, in.Bf, in.Hf, in.Bf1, in.Hf1, in.Cas,
+              in.Cas1, in.Pmin, o.P, in.S, in.A, o.Smax, o.Dmin, o.AsvMin, o.Ast1, o.AstL, o.Asvt,
+              in.Es, nullptr, nullptr, nullptr, &in.text, &o.tText);
   EXPECT_EQ(o.tText, "KL9");
   EXPECT_NEAR(in.dAs, 911.69, 0.01);
   // asked for, without tBh: the label comes from the entry value of tText
   in.text = true;
-  m.MVTCommon(o.lErr, o.tErr, o.lErrCon, o.tErrCon, in.mode, in.pos, in.shape, in.bBE, in.bEA, in.bConF, in.bQdSjz,
-              in.c, in.Fcm, in.Ft, in.Fy, in.Fy1, in.Fyv, in.Rlfo, in.tAs1, in.M, in.dAs, in.V, in.Asv, in.T, in.B,
-              in.H, in.Bf, in.Hf, in.Bf1, in.Hf1, in.Cas, in.Cas1, in.Pmin, o.P, in.S, in.A, o.Smax, o.Dmin,
-              o.AsvMin, o.Ast1, o.AstL, o.Asvt, in.Es, nullptr, nullptr, nullptr, &in.text, &o.tText);
+  m.MVTCommon(o.lErr, o.tErr, o.lErrCon, o.tErrCon, in.mode, in.pos, in.shape, in.bBE, in.bEA,
+              in.bConF, in.bQdSjz, in.c, in.Fcm, in.Ft, in.Fy, in.Fy1, in.Fyv, in.Rlfo, in.tAs1,
+              in.M, in.dAs, in.V, in.Asv, in.T, in.B, in.H, in.Bf, in.Hf, in.Bf1, in.Hf1, in.Cas,
+              in.Cas1, in.Pmin, o.P, in.S, in.A, o.Smax, o.Dmin, o.AsvMin, o.Ast1, o.AstL, o.Asvt,
+              in.Es, nullptr, nullptr, nullptr, &in.text, &o.tText);
   EXPECT_EQ(o.tText.substr(0, std::string("KL9弯剪扭构件：\r\n").size()), "KL9弯剪扭构件：\r\n");
   EXPECT_TRUE(o.Has("    工程名称：\r\n"));
 }
@@ -289,7 +295,8 @@ TEST(MvtDriver, LateBoundCallWithArrays) {
   EXPECT_EQ(find("tText").type, Variant::Type::Missing);  // optional and left out: not written
 }
 
-// --- CheckMvtEnter ---------------------------------------------------------------------------------
+// --- CheckMvtEnter
+// ---------------------------------------------------------------------------------
 
 struct Form {
   VBArray<std::string> Text;
@@ -297,8 +304,32 @@ struct Form {
   Form() {
     Text.ReDim(0, 25);
     bText.ReDim(0, 25);
-    const char* t[] = {"已知 内力 求 配筋", "5", "矩形截面", "", "", "30", "", "", "310", "310", "210", "1.0",
-                       "150", "0", "120", "0", "250", "600", "", "", "", "", "35", "0", "100", "0"};
+    const char* t[] = {"已知 内力 求 配筋",
+                       "5",
+                       "矩形截面",
+                       "",
+                       "",
+                       "30",
+                       "",
+                       "",
+                       "310",
+                       "310",
+                       "210",
+                       "1.0",
+                       "150",
+                       "0",
+                       "120",
+                       "0",
+                       "250",
+                       "600",
+                       "",
+                       "",
+                       "",
+                       "",
+                       "35",
+                       "0",
+                       "100",
+                       "0"};
     for (int i = 0; i <= 25; ++i) {
       Text.data[i] = t[i];
       bText.data[i] = !(i == 6 || i == 7 || (i >= 18 && i <= 21) || i == 25);
@@ -394,14 +425,14 @@ TEST(MvtKeyPress, FilterCodesByField) {
     m.CboB_KeyPress(i, k);
     return k;
   };
-  EXPECT_EQ(press(5, 'x'), 0);   // 35012: digits and point
+  EXPECT_EQ(press(5, 'x'), 0);  // 35012: digits and point
   EXPECT_EQ(press(5, '7'), '7');
   EXPECT_EQ(press(12, '-'), 0);
-  EXPECT_EQ(press(8, '-'), '-');  // 35032: signed numbers
+  EXPECT_EQ(press(8, '-'), '-');   // 35032: signed numbers
   EXPECT_EQ(press(13, 'A'), 'A');  // 35031: the As' entry takes "0.3As"
   EXPECT_EQ(press(13, 's'), 's');
   EXPECT_EQ(press(13, 'x'), 0);
-  EXPECT_EQ(press(20, '.'), 0);  // 35025: digits only
+  EXPECT_EQ(press(20, '.'), 0);   // 35025: digits only
   EXPECT_EQ(press(2, 'x'), 'x');  // option fields are not filtered
   EXPECT_EQ(press(26, 'x'), 'x');
 }

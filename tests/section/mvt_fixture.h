@@ -48,7 +48,8 @@ struct Out {
     if (at == std::string::npos) return {};
     const size_t b = tText.rfind('\n', at);
     const size_t e = tText.find('\r', at);
-    return tText.substr(b == std::string::npos ? 0 : b + 1, e == std::string::npos ? std::string::npos : e - (b + 1));
+    return tText.substr(b == std::string::npos ? 0 : b + 1,
+                        e == std::string::npos ? std::string::npos : e - (b + 1));
   }
 };
 
@@ -56,11 +57,11 @@ inline Out Mvt(In in) {
   Out o;
   clsMVT m;
   o.tText = "";
-  m.MVTCommon(o.lErr, o.tErr, o.lErrCon, o.tErrCon, in.mode, in.pos, in.shape, in.bBE, in.bEA, in.bConF, in.bQdSjz,
-              in.c, in.Fcm, in.Ft, in.Fy, in.Fy1, in.Fyv, in.Rlfo, in.tAs1, in.M, in.dAs, in.V, in.Asv, in.T, in.B,
-              in.H, in.Bf, in.Hf, in.Bf1, in.Hf1, in.Cas, in.Cas1, in.Pmin, o.P, in.S, in.A, o.Smax, o.Dmin,
-              o.AsvMin, o.Ast1, o.AstL, o.Asvt, in.Es, &o.Kcb, &o.KcE, &o.Kc, &in.text, &o.tText, &in.tEng,
-              &in.tBh);
+  m.MVTCommon(o.lErr, o.tErr, o.lErrCon, o.tErrCon, in.mode, in.pos, in.shape, in.bBE, in.bEA,
+              in.bConF, in.bQdSjz, in.c, in.Fcm, in.Ft, in.Fy, in.Fy1, in.Fyv, in.Rlfo, in.tAs1,
+              in.M, in.dAs, in.V, in.Asv, in.T, in.B, in.H, in.Bf, in.Hf, in.Bf1, in.Hf1, in.Cas,
+              in.Cas1, in.Pmin, o.P, in.S, in.A, o.Smax, o.Dmin, o.AsvMin, o.Ast1, o.AstL, o.Asvt,
+              in.Es, &o.Kcb, &o.KcE, &o.Kc, &in.text, &o.tText, &in.tEng, &in.tBh);
   o.in = in;
   return o;
 }

@@ -17,20 +17,22 @@ struct DesignCase {
   double M;
   std::string tAs1;
   float Bf1, Hf1;
-  double As;      // expected dAs
-  double xi;      // expected Kc
-  int32_t lErr;   // expected
-  bool warned;    // ξ above its limit recorded (3030)
+  double As;     // expected dAs
+  double xi;     // expected Kc
+  int32_t lErr;  // expected
+  bool warned;   // ξ above its limit recorded (3030)
 };
 
 TEST(MvtFlexure, DesignCases) {
   const DesignCase cases[] = {
-      // x = 565 - (565^2 - 2*150e6/16.5/250)^0.5 = 565 - 496.485 = 68.515; As = 250*68.515*16.5/310 = 911.69
+      // x = 565 - (565^2 - 2*150e6/16.5/250)^0.5 = 565 - 496.485 = 68.515; As = 250*68.515*16.5/310
+      // = 911.69
       {"single", "矩形截面", 150, "0", 0, 0, 911.69, 68.515 / 565, 0, false},
       // an inverted T is a rectangle of width b: the same numbers
       {"inverted T", "倒T形截面", 150, "0", 0, 0, 911.69, 68.515 / 565, 0, false},
       // R = 319225 - 2*560e6/4125 = 47709.85, x = 565 - 218.426 = 346.574 > 307.55;
-      // σs = 310*(346.574/565 - 0.8)/(0.544330 - 0.8) = 226.246; As = 250*346.574*16.5/226.246 = 6318.87
+      // σs = 310*(346.574/565 - 0.8)/(0.544330 - 0.8) = 226.246; As = 250*346.574*16.5/226.246 =
+      // 6318.87
       {"single over-reinforced", "矩形截面", 560, "", 0, 0, 6318.87, 346.574 / 565, 0, true},
       // R = 319225 - 2*(300e6 - 310*400*530)/4125 = 205634.7, x = 565 - 453.469 = 111.530 ≥ 70;
       // As = (16.5*250*111.530 + 310*400)/310 = 1884.07
@@ -39,22 +41,28 @@ TEST(MvtFlexure, DesignCases) {
       // As = 100e6/(310*530) = 608.64
       {"known As', x < 2as'", "矩形截面", 100, "400", 0, 0, 608.64, 14.905 / 565, 0, false},
       // t = 310 - 310*0.3 = 217, p = 565*310 - 35*310*0.3 = 171895,
-      // R = 171895^2 - 2*217^2*300e6/4125 = 2.26986e10, As = (171895 - 150660.5)*4125/217^2 = 1860.15,
+      // R = 171895^2 - 2*217^2*300e6/4125 = 2.26986e10, As = (171895 - 150660.5)*4125/217^2 =
+      // 1860.15,
       // x = 217*1860.15/4125 = 97.855
       {"known K", "矩形截面", 300, "0.3As", 0, 0, 1860.15, 97.855 / 565, 0, false},
-      // t = 279, p = 174065, As = 5070.30, x = 279*5070.30/4125 = 342.94 > 307.55: the capacity with
+      // t = 279, p = 174065, As = 5070.30, x = 279*5070.30/4125 = 342.94 > 307.55: the capacity
+      // with
       // σs gives x = 317.27, Mu = 615.1 < 640 kN·m; As*1.001 per round: 144 rounds,
       // As = 5070.30*1.001^144 = 5855.18, x = 329.41, Mu = 640.13 ≥ 640
-      {"known K with the 1.001 rounds", "矩形截面", 640, "0.1As", 0, 0, 5855.18, 329.413 / 565, 0, true},
+      {"known K with the 1.001 rounds", "矩形截面", 640, "0.1As", 0, 0, 5855.18, 329.413 / 565, 0,
+       true},
       // T: R = 319225 - 2*300e6/(16.5*600) = 258618.94, x = 56.454 ≤ hf' = 100;
       // As = 16.5*600*56.454/310 = 1802.89
       {"T within the flange", "T形截面", 300, "0", 600, 100, 1802.89, 56.454 / 565, 0, false},
       // hf' = 80: x = 97.87 > 80; Mf = 16.5*350*80*525 = 242.55e6;
       // R2 = 319225 - 2*(500e6 - 242.55e6)/4125 = 194400.8, x = 565 - 440.909 = 124.091;
       // As = (16.5*250*124.091 + 16.5*350*80)/310 = 3141.53
-      {"T with the web in compression", "T形截面", 500, "0", 600, 80, 3141.53, 124.091 / 565, 0, false},
-      {"inverted L as a flanged section", "倒L形截面", 500, "0", 600, 80, 3141.53, 124.091 / 565, 0, false},
-      // As' = 0.3As on a T with a wide flange: x < 2as' every round, so As = 300e6/(310*530) = 1825.93
+      {"T with the web in compression", "T形截面", 500, "0", 600, 80, 3141.53, 124.091 / 565, 0,
+       false},
+      {"inverted L as a flanged section", "倒L形截面", 500, "0", 600, 80, 3141.53, 124.091 / 565, 0,
+       false},
+      // As' = 0.3As on a T with a wide flange: x < 2as' every round, so As = 300e6/(310*530) =
+      // 1825.93
       // and As' = 547.78 after two rounds
       {"T with 0.3As", "T形截面", 300, "0.3As", 600, 100, 1825.93, 38.881 / 565, 0, false},
   };
@@ -81,10 +89,12 @@ TEST(MvtFlexure, SingleReportLines) {
   in.M = 150;
   const auto o = Mvt(in);
   EXPECT_TRUE(o.Has("    正截面受弯配筋计算：\r\n"));
-  EXPECT_TRUE(o.Has("      ξb ＝ 0.8 / (1 + fy / (0.0033 * Es)) ＝ 0.8/(1+310/(0.0033*200000)) ＝ 0.544\r\n"));
-  EXPECT_TRUE(o.Has("      x ＝ ho - (ho ^ 2 - 2 * M / fcm / b) ^ 0.5\r\n"
-                    "        ＝ 565-(565^2-2*150000000/16.5/250)^0.5\r\n"
-                    "        ＝ 68.51 mm ≤ ξb * Ho ＝ 307.55 mm\r\n"));
+  EXPECT_TRUE(o.Has(
+      "      ξb ＝ 0.8 / (1 + fy / (0.0033 * Es)) ＝ 0.8/(1+310/(0.0033*200000)) ＝ 0.544\r\n"));
+  EXPECT_TRUE(
+      o.Has("      x ＝ ho - (ho ^ 2 - 2 * M / fcm / b) ^ 0.5\r\n"
+            "        ＝ 565-(565^2-2*150000000/16.5/250)^0.5\r\n"
+            "        ＝ 68.51 mm ≤ ξb * Ho ＝ 307.55 mm\r\n"));
   EXPECT_TRUE(o.Has("      As ＝ b * x * fcm / fy ＝ 250*68.51*16.5/310 ＝ 911.69 mm²\r\n"));
   EXPECT_TRUE(o.Has("      相对受压区高度ξ ＝ x / Ho ＝ 68.51/565 ＝ 0.1213 ≤ ξb ＝ 0.544\r\n"));
   // ρ = 911.69/250/565 = 0.645 %
@@ -102,7 +112,8 @@ TEST(MvtFlexure, ImportanceFactorAndEarthquakeFactor) {
   EXPECT_TRUE(o.Has("      结构构件的重要性系数γo ＝ 1.1\r\n"));
   EXPECT_TRUE(o.Has("      x ＝ ho - (ho ^ 2 - 2 * M * γo / fcm / b) ^ 0.5\r\n"));
   EXPECT_TRUE(o.Has("        ＝ 565-(565^2-2*150000000*1.1/16.5/250)^0.5\r\n"));
-  // with earthquake action M is multiplied by γRE = 0.75 whatever γo holds: 0.75*200 = 150 -> 911.69
+  // with earthquake action M is multiplied by γRE = 0.75 whatever γo holds: 0.75*200 = 150 ->
+  // 911.69
   in.bEA = true;
   in.M = 200;
   o = Mvt(in);
@@ -153,9 +164,11 @@ TEST(MvtFlexure, SigmaSBelowHalfCountsAsZero) {
 }
 
 TEST(MvtFlexure, GradeOneBeamEndTurnsToHalfAs) {
-  // grade-1 beam end, As' = 0: single x = 565 - (319225 - 145454.5)^0.5 = 148.142, ξ = 0.2622 > 0.25
+  // grade-1 beam end, As' = 0: single x = 565 - (319225 - 145454.5)^0.5 = 148.142, ξ = 0.2622 >
+  // 0.25
   // -> As' = 0.5As: t = 155, p = 565*310 - 35*310*0.5 = 169725,
-  // As = (169725 - (169725^2 - 2*155^2*300e6/4125)^0.5)*4125/155^2 = 1824.69, x = 155*1824.69/4125 = 68.56
+  // As = (169725 - (169725^2 - 2*155^2*300e6/4125)^0.5)*4125/155^2 = 1824.69, x = 155*1824.69/4125
+  // = 68.56
   In in;
   in.pos = 1;
   in.bBE = true;
@@ -167,8 +180,10 @@ TEST(MvtFlexure, GradeOneBeamEndTurnsToHalfAs) {
   EXPECT_NEAR(o.Kc, 68.564 / 565, 2e-5);
   EXPECT_FLOAT_EQ(o.KcE, 0.25f);
   EXPECT_FALSE(o.Listed(3030));  // the failed single design reports no warning
-  EXPECT_TRUE(o.Has("      相对受压区高度ξ ＝ x / Ho ＝ 148.14/565 ＝ 0.2622 ＞ 0.25（一级框架梁端）\r\n"));
-  EXPECT_TRUE(o.Has("\r\n\r\n      由于以上条件不满足要求，对于一级框架梁端，可取As' ＝ 0.5As\r\n"));
+  EXPECT_TRUE(
+      o.Has("      相对受压区高度ξ ＝ x / Ho ＝ 148.14/565 ＝ 0.2622 ＞ 0.25（一级框架梁端）\r\n"));
+  EXPECT_TRUE(
+      o.Has("\r\n\r\n      由于以上条件不满足要求，对于一级框架梁端，可取As' ＝ 0.5As\r\n"));
   EXPECT_TRUE(o.Has("      已知 K ＝ As' / As ＝ 0.500，可推导出下列公式：\r\n"));
   EXPECT_FALSE(o.Has("警告："));
   // grade-1 beam end frame minimum 0.4 %: AsMin = 250*600*0.004 = 600 < 1824.69, no line
@@ -191,7 +206,8 @@ TEST(MvtFlexure, GradeTwoBeamEndTurnsToPointThreeAsAndGradeFourKeepsXiB) {
   EXPECT_EQ(o.in.tAs1, "0");
   EXPECT_NEAR(o.in.dAs, 6318.87, 0.02);
   EXPECT_TRUE(o.Listed(3030));
-  EXPECT_TRUE(o.Has("      警告：相对受压区高度ξ ＞ ξb ＝ 0.544，请复核截面尺寸、材料强度及荷载数据。\r\n"));
+  EXPECT_TRUE(o.Has(
+      "      警告：相对受压区高度ξ ＞ ξb ＝ 0.544，请复核截面尺寸、材料强度及荷载数据。\r\n"));
   EXPECT_FLOAT_EQ(o.KcE, o.Kcb);
   // ρ = 6318.87/141250 = 4.47 % > 2.5 % at a beam end: the error is 3020, not the ξ warning
   EXPECT_EQ(o.lErr, 3020);
@@ -199,8 +215,9 @@ TEST(MvtFlexure, GradeTwoBeamEndTurnsToPointThreeAsAndGradeFourKeepsXiB) {
 }
 
 TEST(MvtFlexure, FlangedBeamEndTurnsOnRadicandError) {
-  // T, grade-3 beam end, As' = 0, M = 900: R1 = 319225 - 2*900e6/9900 = 137406.6, x1 = 194.3 > hf' = 80;
-  // R2 = 319225 - 2*(900e6 - 242.55e6)/4125 = -7518 < 0 -> 3009, not reported: As' = 0.3As instead
+  // T, grade-3 beam end, As' = 0, M = 900: R1 = 319225 - 2*900e6/9900 = 137406.6, x1 = 194.3 > hf'
+  // = 80; R2 = 319225 - 2*(900e6 - 242.55e6)/4125 = -7518 < 0 -> 3009, not reported: As' = 0.3As
+  // instead
   In in;
   in.shape = "T形截面";
   in.pos = 3;
@@ -216,10 +233,10 @@ TEST(MvtFlexure, FlangedBeamEndTurnsOnRadicandError) {
 }
 
 TEST(MvtFlexure, KIterationConvergesWithinTheRoundLimit) {
-  // T 250*600, bf' = 300, hf' = 80, M = 400, As' = 0.3As. Start As' = 0.1*0.3*(50*80 + 250*600) = 4620.
-  // Each round: web in compression, Mf = 16.5*50*80*525 = 34.65e6,
-  // x = 565 - {565^2 - 2*[400e6 - 310*As'*530 - 34.65e6]/4125}^0.5, As = (4125x + 310As' + 66000)/310,
-  // As' <- 0.3As. The fixed point: As' = 750.87, x = 115.667, As = 2502.89, reached in 4 rounds.
+  // T 250*600, bf' = 300, hf' = 80, M = 400, As' = 0.3As. Start As' = 0.1*0.3*(50*80 + 250*600) =
+  // 4620. Each round: web in compression, Mf = 16.5*50*80*525 = 34.65e6, x = 565 - {565^2 -
+  // 2*[400e6 - 310*As'*530 - 34.65e6]/4125}^0.5, As = (4125x + 310As' + 66000)/310, As' <- 0.3As.
+  // The fixed point: As' = 750.87, x = 115.667, As = 2502.89, reached in 4 rounds.
   In in;
   in.shape = "T形截面";
   in.M = 400;
@@ -229,7 +246,9 @@ TEST(MvtFlexure, KIterationConvergesWithinTheRoundLimit) {
   const auto o = Mvt(in);
   EXPECT_EQ(o.lErr, 0) << o.tText;
   EXPECT_NEAR(o.in.dAs, 2502.89, 0.5);
-  EXPECT_TRUE(o.Has("      As' 初值 ＝ 0.1 * K * [(bf' - b) * hf' + b * h] ＝ 0.1*0.3*[(300-250)*80+250*600] ＝ 4620 mm²\r\n"));
+  EXPECT_TRUE(
+      o.Has("      As' 初值 ＝ 0.1 * K * [(bf' - b) * hf' + b * h] ＝ "
+            "0.1*0.3*[(300-250)*80+250*600] ＝ 4620 mm²\r\n"));
   EXPECT_TRUE(o.Has("      迭代 4 次，As' 的变化小于 1 mm²，取 As' ＝ 750.87 mm²\r\n")) << o.tText;
   EXPECT_TRUE(o.Has("      当 x ＞ hf' 时，应考虑腹板的受压作用，重新计算受压区高度x：\r\n"));
   // h = 60 mm allows min(1000, 6) = 6 rounds
@@ -251,7 +270,8 @@ TEST(MvtFlexure, Capacities) {
   } cases[] = {
       // x = 310*1500/4125 = 112.727; M = 4125*112.727*(565 - 56.364) = 236.516 kN·m
       {"single", "矩形截面", 1500, "0", 0, 0, 236.516, 112.727 / 565},
-      // x = (310*1500 - 310*400)/4125 = 82.667 > 70; M = 4125*82.667*(565-41.333) + 310*400*530 = 244.290
+      // x = (310*1500 - 310*400)/4125 = 82.667 > 70; M = 4125*82.667*(565-41.333) + 310*400*530 =
+      // 244.290
       {"double", "矩形截面", 1500, "400", 0, 0, 244.290, 82.667 / 565},
       // "0.3As" with As = 1500 gives As' = 450: x = (465000 - 139500)/4125 = 78.909;
       // M = 4125*78.909*(565 - 39.455) + 139500*530 = 245.002
@@ -291,7 +311,9 @@ TEST(MvtFlexure, Capacities) {
   in.Asv = 50;
   const auto o = Mvt(in);
   EXPECT_NEAR(o.in.M, 215.015, 0.002);
-  EXPECT_TRUE(o.Has("      Mu ＝ [fcm * b * x * (ho - x / 2)] / γo\r\n        ＝ [16.5*250*112.73*(565-112.73/2)]/1.1 ＝ 215.01 kN·m\r\n"))
+  EXPECT_TRUE(
+      o.Has("      Mu ＝ [fcm * b * x * (ho - x / 2)] / γo\r\n        ＝ "
+            "[16.5*250*112.73*(565-112.73/2)]/1.1 ＝ 215.01 kN·m\r\n"))
       << o.tText;
 }
 
@@ -302,7 +324,8 @@ TEST(MvtFlexure, MinimumRatioAndTheSeismicRatioLimit) {
   auto o = Mvt(in);
   EXPECT_NEAR(o.in.dAs, 225, 1e-9);
   EXPECT_NEAR(o.P, 57.3124 / 141250, 1e-7);  // P keeps the designed ratio
-  EXPECT_TRUE(o.Has("      最小配筋率ρmin ＝ 0.15%    AsMin ＝ b * h * ρmin ＝ 225 mm²\r\n")) << o.tText;
+  EXPECT_TRUE(o.Has("      最小配筋率ρmin ＝ 0.15%    AsMin ＝ b * h * ρmin ＝ 225 mm²\r\n"))
+      << o.tText;
   EXPECT_TRUE(o.Has("      As ＜ AsMin，取 As ＝ AsMin ＝ 225 mm²\r\n"));
   // the user's 0.25 % governs over the code's 0.15 %: 375 mm²
   in.Pmin = 0.25f;

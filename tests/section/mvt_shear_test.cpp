@@ -1,5 +1,6 @@
 // Shear stage of MVTCommon. Common data: C30 (fc 15), fyv 210, b*h = 250*600, as 35, ho 565,
-// S = 100, M = 150 (flexure passes, ρ = 0.65 %), T = 0. 0.07*fc*b*ho = 0.07*15*250*565 = 148312.5 N.
+// S = 100, M = 150 (flexure passes, ρ = 0.65 %), T = 0. 0.07*fc*b*ho = 0.07*15*250*565 = 148312.5
+// N.
 #include "section/mvt_fixture.h"
 
 namespace tk {
@@ -26,7 +27,8 @@ TEST(MvtShear, FourFormsFindAsv) {
       {"ordinary", false, false, 5, 57.136,
        "      Asv ＝ (V - 0.07 * fc * b * ho) * S / (1.5 * fyv * ho)\r\n"
        "        ＝ (250000-0.07*15.0*250*565)*100/(1.5*210*565) ＝ 57.14 mm²\r\n"},
-      // λ = 1500/565 = 2.6549; Vc = 0.2*15*250*565/4.1549 = 101988.8; (250000 - 101988.8)*100/(1.25*210*565) = 99.797
+      // λ = 1500/565 = 2.6549; Vc = 0.2*15*250*565/4.1549 = 101988.8; (250000 -
+      // 101988.8)*100/(1.25*210*565) = 99.797
       {"ordinary, concentrated", false, true, 5, 99.797,
        "        ＝ [250000-0.2*15.0*250*565/(2.655+1.5)]*100/(1.25*210*565) ＝ 99.8 mm²\r\n"},
       // (250000*0.85 - 0.056*15*250*565)*100/(1.2*210*565) = (212500 - 118650)*100/142380 = 65.915
@@ -149,15 +151,18 @@ TEST(MvtShear, SeismicDetailing) {
     const char* line;
   } cases[] = {
       // grade 1: Dmin 10, Smax = min(200, 300) = 200; 0.035*15/210*250*100 = 62.5
-      {"grade 1", 1, 600, 1000, 10, 200, 62.5, "        加密区箍筋最大间距Smax'＝ Min{100, h / 4} ＝ 100 mm\r\n"},
+      {"grade 1", 1, 600, 1000, 10, 200, 62.5,
+       "        加密区箍筋最大间距Smax'＝ Min{100, h / 4} ＝ 100 mm\r\n"},
       // grade 2 with ρ = 3000/141250 = 2.12 % > 2 %: Dmin 8 + 2 = 10; 0.03*15/210*25000 = 53.571
       {"grade 2, ρ over 2 %", 2, 600, 3000, 10, 200, 53.5714,
        "        箍筋最小直径Dmin＝10 mm    （ρ ＝ 2.12% ＞ 2%）\r\n"},
       // grade 3, h = 500: Smax = min(300, 250) = 250, Smax' = 125; ho = 465;
       // Asv# = 64*π/4*100/250 = 20.11 < 0.025*15/210*25000 = 44.643
-      {"grade 3, h 500", 3, 500, 1000, 8, 250, 44.6429, "        加密区箍筋最大间距Smax'＝ Min{150, h / 4} ＝ 125 mm\r\n"},
+      {"grade 3, h 500", 3, 500, 1000, 8, 250, 44.6429,
+       "        加密区箍筋最大间距Smax'＝ Min{150, h / 4} ＝ 125 mm\r\n"},
       // grade 4: Dmin 6, Smax 300
-      {"grade 4", 4, 600, 1000, 6, 300, 44.6429, "        非加密区箍筋最大间距Smax＝ 2 * Smax' ＝ 300 mm\r\n"},
+      {"grade 4", 4, 600, 1000, 6, 300, 44.6429,
+       "        非加密区箍筋最大间距Smax＝ 2 * Smax' ＝ 300 mm\r\n"},
   };
   for (const auto& c : cases) {
     In in = Base();
@@ -203,13 +208,21 @@ TEST(MvtShear, OrdinaryDetailingBands) {
 }
 
 TEST(MvtShear, DetailingOnlyGivesAsvminInTheResultLine) {
-  // V = 100 kN ≤ 148312.5 N: Dmin 6, Smax 350 (h 600); Asv# = 6^2*π/4*100/350 = 8.078; no ratio part
+  // V = 100 kN ≤ 148312.5 N: Dmin 6, Smax 350 (h 600); Asv# = 6^2*π/4*100/350 = 8.078; no ratio
+  // part
   In in = Base();
   in.V = 100;
   const auto o = Mvt(in);
-  EXPECT_TRUE(o.Has("      0.07 * fc * b * ho ＝ 0.07*15.0*250*565 ＝ 148313 N ≥ V ＝ 100000 N，仅需按构造配箍\r\n"));
-  EXPECT_TRUE(o.Has("      Dmin、Smax的配箍面积Asv#＝ Dmin ^ 2 * π / 4 * S / Smax ＝ 6^2*3.1416/4*100/350 ＝ 8.08 mm²\r\n"));
-  EXPECT_TRUE(o.Has("      Asvmin ＝ 8.08 mm²      箍筋最小直径\xEE\x80\x80" "6      最大间距@350\r\n")) << o.tText;
+  EXPECT_TRUE(
+      o.Has("      0.07 * fc * b * ho ＝ 0.07*15.0*250*565 ＝ 148313 N ≥ V ＝ 100000 "
+            "N，仅需按构造配箍\r\n"));
+  EXPECT_TRUE(
+      o.Has("      Dmin、Smax的配箍面积Asv#＝ Dmin ^ 2 * π / 4 * S / Smax ＝ 6^2*3.1416/4*100/350 "
+            "＝ 8.08 mm²\r\n"));
+  EXPECT_TRUE(
+      o.Has("      Asvmin ＝ 8.08 mm²      箍筋最小直径\xEE\x80\x80"
+            "6      最大间距@350\r\n"))
+      << o.tText;
   EXPECT_NEAR(o.in.Asv, 36 * 3.1415927 / 4 * 100 / 350, 1e-6);
   EXPECT_NEAR(o.AsvMin, o.in.Asv, 1e-12);
   // V = 250 kN: ratio part 0.02*15/210*250*100 = 35.714 governs over 6^2*π/4*100/250 = 11.31; the
@@ -217,7 +230,10 @@ TEST(MvtShear, DetailingOnlyGivesAsvminInTheResultLine) {
   in.V = 250;
   const auto d = Mvt(in);
   EXPECT_NEAR(d.AsvMin, 35.7143, 1e-4);
-  EXPECT_TRUE(d.Has("      Asv ＝ 57.14 mm²      箍筋最小直径\xEE\x80\x80" "6      最大间距@250\r\n")) << d.tText;
+  EXPECT_TRUE(
+      d.Has("      Asv ＝ 57.14 mm²      箍筋最小直径\xEE\x80\x80"
+            "6      最大间距@250\r\n"))
+      << d.tText;
 }
 
 TEST(MvtShear, PositionsOutsideOneToFiveSetNoDetailing) {
@@ -251,9 +267,11 @@ TEST(MvtShear, SectionChecks) {
       {"ordinary, β between", "矩形截面", false, 120, 0, 200, 0,
        "      当 4 ＜hw / b ＜ 6 时，β＝ 0.35 - 0.025 * hw / b ＝ 0.35-0.025*565/120 ＝ 0.232\r\n"},
       // b = 90: hw/b = 6.28 ≥ 6, β = 0.2: 0.2*15*90*565 = 152550 ＜ 200000
-      {"ordinary, β 0.2", "矩形截面", false, 90, 0, 200, 3211, "      当 hw / b ≥ 6 时，V ≤ 0.2 * fc * b * ho    （hw / b ＝ 6.28）\r\n"},
+      {"ordinary, β 0.2", "矩形截面", false, 90, 0, 200, 3211,
+       "      当 hw / b ≥ 6 时，V ≤ 0.2 * fc * b * ho    （hw / b ＝ 6.28）\r\n"},
       // T: hw = h - hf' = 500, b = 100: hw/b = 5, β = 0.225; 0.225*15*100*565 = 190687.5 ＜ 200000
-      {"T, hw = h - hf'", "T形截面", false, 100, 100, 200, 3211, "      hw ＝ h - hf' ＝ 600-100 ＝ 500 mm\r\n"},
+      {"T, hw = h - hf'", "T形截面", false, 100, 100, 200, 3211,
+       "      hw ＝ h - hf' ＝ 600-100 ＝ 500 mm\r\n"},
       // seismic: 0.2*15*250*565/0.85 = 498529.4 ＜ 550000
       {"seismic", "矩形截面", true, 250, 0, 550, 3210,
        "      错误：498529 N ＜ V ＝ 550000 N，受剪截面尺寸不足\r\n"},

@@ -26,23 +26,30 @@ TEST(MvtTorsion, Branches) {
   } cases[] = {
       // βt = 1.5/(1 + 0.5*120000*16145833/(30e6*250*565)) = 1.2209 -> 1.0;
       // Asv = (120000 - 0.07*0.5*15*141250)*100/1.5/210/565 = 25.759;
-      // Ast1 = (30e6 - 0.35*1.5*16145833)*100/1.2/210/110000 = 77.646; Astl = 210*77.646*1500/310/100 = 788.98;
+      // Ast1 = (30e6 - 0.35*1.5*16145833)*100/1.2/210/110000 = 77.646; Astl =
+      // 210*77.646*1500/310/100 = 788.98;
       // Asvt = 25.759 + 2*77.646 = 181.05 (minimum (0.07 - 0.015)*15/210*25000 = 98.2)
       {"shear and torsion", 120, 30, 77.646, 788.98, 181.05,
-       "        ＝ 1.5/(1+0.5*120000*16145833/(30000000*250*565)) ＝ 1.221 ＞ 1.0，取 βt ＝ 1.0\r\n"},
+       "        ＝ 1.5/(1+0.5*120000*16145833/(30000000*250*565)) ＝ 1.221 ＞ 1.0，取 βt ＝ "
+       "1.0\r\n"},
       // V = 10 kN ≤ 0.035*15*250*565 = 74156: pure torsion, the same Ast1 (βt not in the formula);
       // Asvt = 2*77.646 = 155.29
       {"pure torsion", 10, 30, 77.646, 788.98, 155.29,
        "        0.035*15.0*250*565 ＝ 74156 N ≥ V ＝ 10000 N，可不考虑剪力的影响\r\n"},
-      // βt = 1.5/(1 + 0.5*200000*16145833/(5e6*141250)) = 1.5/3.28613 = 0.45646 -> 0.5; Asv = (200000 - 0.07*15*141250)*100/1.5/210/565 = 29.042;
-      // Ast1 = (5e6 - 0.35*0.5*1.5*16145833)*100/1.2/210/110000 = 2.748; Astl = 27.92 (ρtl,min = 0);
+      // βt = 1.5/(1 + 0.5*200000*16145833/(5e6*141250)) = 1.5/3.28613 = 0.45646 -> 0.5; Asv =
+      // (200000 - 0.07*15*141250)*100/1.5/210/565 = 29.042;
+      // Ast1 = (5e6 - 0.35*0.5*1.5*16145833)*100/1.2/210/110000 = 2.748; Astl = 27.92 (ρtl,min =
+      // 0);
       // Asvt = 29.042 + 5.496 = 34.54 < (0.035 - 0.015)*15/210*25000 = 35.714
       {"βt below 0.5", 200, 5, 2.748, 27.92, 35.714, " ＝ 0.456 ＜ 0.5，取 βt ＝ 0.5\r\n"},
       // τ = 50000/141250 + 5e6/16145833 = 0.664 ≤ 0.7*1.5 = 1.05: minimums only; βt = 0.9545:
-      // ρsv,min = (0.066815 - 0.015)*15/210 = 0.0037011 -> 92.52; ρtl,min = 0.08*0.90902*15/310 = 0.0035188 -> 527.78
-      {"τ ≤ 0.7ft", 50, 5, 0, 527.78, 92.52, "        0.664 N/mm² ≤ 0.7*ft ＝ 1.050 N/mm²，仅需按构造配筋\r\n"},
+      // ρsv,min = (0.066815 - 0.015)*15/210 = 0.0037011 -> 92.52; ρtl,min = 0.08*0.90902*15/310 =
+      // 0.0035188 -> 527.78
+      {"τ ≤ 0.7ft", 50, 5, 0, 527.78, 92.52,
+       "        0.664 N/mm² ≤ 0.7*ft ＝ 1.050 N/mm²，仅需按构造配筋\r\n"},
       // T = 4 ≤ 0.175*1.5*16145833 = 4.238 kN·m: torsion neglected, the web takes the shear stage's
-      // Asv (V 120 ≤ 148312.5: Asvmin 8.08); βt = 0.5526: ρsv,min*b*S = 42.29 governs; Astl,min = 61.05
+      // Asv (V 120 ≤ 148312.5: Asvmin 8.08); βt = 0.5526: ρsv,min*b*S = 42.29 governs; Astl,min
+      // = 61.05
       {"torsion neglected", 120, 4, 0, 61.05, 42.29,
        "        0.175*1.50*16145833 ＝ 4.24 kN·m ≥ T ＝ 4.00 kN·m，可不进行受扭承载力计算\r\n"},
   };
@@ -63,38 +70,51 @@ TEST(MvtTorsion, ReportLinesOfTheWebDesign) {
   EXPECT_TRUE(o.Has("      Wt ＝ b^2 * (3h - b) / 6 ＝ 250^2*(3*600-250)/6 ＝ 16145833 mm³\r\n"));
   EXPECT_FALSE(o.Has("腹板和翼缘扭矩的分配"));  // a rectangle has no torque shares
   EXPECT_TRUE(o.Has("      Acor ＝ bcor * hcor ＝ (250-2*25)*(600-2*25) ＝ 110000 mm²\r\n"));
-  EXPECT_TRUE(o.Has("        ＝ (30000000-0.35*1.000*1.50*16145833)*100/1.2/1.0^0.5/210/110000 ＝ 77.65 mm²\r\n"))
+  EXPECT_TRUE(o.Has(
+      "        ＝ (30000000-0.35*1.000*1.50*16145833)*100/1.2/1.0^0.5/210/110000 ＝ 77.65 mm²\r\n"))
       << o.tText;
   EXPECT_TRUE(o.Has("      Ucor ＝ 2 * (bcor + hcor) ＝ 2*(200+550) ＝ 1500 mm\r\n"));
   EXPECT_TRUE(o.Has("      由 ζ ＝ fy * Astl * S / (fyv * Ast1 * Ucor) ＝ 1.0 可得：\r\n"));
-  EXPECT_TRUE(o.Has("      Astl ＝ fyv * Ast1 * Ucor * ζ / fy / S ＝ 210*77.65*1500*1.0/310/100 ＝ 788.98 mm²\r\n"));
+  EXPECT_TRUE(
+      o.Has("      Astl ＝ fyv * Ast1 * Ucor * ζ / fy / S ＝ 210*77.65*1500*1.0/310/100 ＝ 788.98 "
+            "mm²\r\n"));
   // one leg of 77.65 mm² needs d = 2*(77.65/π)^0.5 = 9.94 -> 10 > the shear stage's 6
   EXPECT_FLOAT_EQ(o.Dmin, 10);
-  EXPECT_TRUE(o.Has("      按受扭计算 Ast1 ＝ 77.65 mm²， 箍筋最小直径\xEE\x80\x80" "10  （@100）\r\n"));
-  EXPECT_TRUE(o.Has("      腹板箍筋计算配筋面积Asvt ＝ Asv + 2 * Ast1 ＝ 25.76+2*77.65 ＝ 181.05 mm²\r\n"));
+  EXPECT_TRUE(
+      o.Has("      按受扭计算 Ast1 ＝ 77.65 mm²， 箍筋最小直径\xEE\x80\x80"
+            "10  （@100）\r\n"));
+  EXPECT_TRUE(
+      o.Has("      腹板箍筋计算配筋面积Asvt ＝ Asv + 2 * Ast1 ＝ 25.76+2*77.65 ＝ 181.05 mm²\r\n"));
 }
 
 TEST(MvtTorsion, EarthquakeAndConcentratedForms) {
   // earthquake, grade 2, V 200, T 30: βt -> 1.0;
-  // Asv = (200000*0.85 - 0.056*0.5*15*141250)*100/1.2/210/565 = 77.732; Asvt = 77.732 + 2*77.646 = 233.02
+  // Asv = (200000*0.85 - 0.056*0.5*15*141250)*100/1.2/210/565 = 77.732; Asvt = 77.732 + 2*77.646 =
+  // 233.02
   In in = Base(200, 30);
   in.bEA = true;
   in.pos = 2;
   auto o = Mvt(in);
   EXPECT_EQ(o.lErr, 0) << o.tText;
   EXPECT_NEAR(o.Asvt, 233.024, 0.001);
-  EXPECT_TRUE(o.Has("      在剪力和扭矩共同作用下，且考虑地震作用组合的剪扭构件的受剪承载力：\r\n"));
-  EXPECT_TRUE(o.Has("        V ≤ [0.056 * (1.5 - βt) * fc * b * ho + 1.2 * fyv * Asv * ho / S] / γRE\r\n"));
+  EXPECT_TRUE(
+      o.Has("      在剪力和扭矩共同作用下，且考虑地震作用组合的剪扭构件的受剪承载力：\r\n"));
+  EXPECT_TRUE(
+      o.Has("        V ≤ [0.056 * (1.5 - βt) * fc * b * ho + 1.2 * fyv * Asv * ho / S] / γRE\r\n"));
   EXPECT_TRUE(o.Has("      当 V ≤ 0.028 * fc * b * ho / γRE 时，可仅按纯扭构件计算受扭承载力\r\n"));
-  // concentrated load, a = 1500: λ = 2.6549, βt = 1.5/(1 + 0.17*4.1549*120000*16145833/(30e6*141250)) = 1.134 -> 1.0;
-  // Asv = (120000 - 0.2*0.5*15*141250/4.1549)*100/1.25/210/565 = (120000 - 50994.4)/1483.125 = 46.527
+  // concentrated load, a = 1500: λ = 2.6549, βt = 1.5/(1 +
+  // 0.17*4.1549*120000*16145833/(30e6*141250)) = 1.134 -> 1.0; Asv = (120000 -
+  // 0.2*0.5*15*141250/4.1549)*100/1.25/210/565 = (120000 - 50994.4)/1483.125 = 46.527
   in = Base(120, 30);
   in.bConF = true;
   in.A = 1500;
   o = Mvt(in);
   EXPECT_NEAR(o.Asvt, 46.527 + 2 * 77.646, 0.002);
-  EXPECT_TRUE(o.Has("      对集中荷载作用下的剪扭构件混凝土受扭承载力降低系数 βt 按下式计算：\r\n"));
-  EXPECT_TRUE(o.Has("        ＝ 1.5/[1+0.17*(2.655+1.5)*120000*16145833/(30000000*250*565)] ＝ 1.134 ＞ 1.0，取 βt ＝ 1.0\r\n"))
+  EXPECT_TRUE(
+      o.Has("      对集中荷载作用下的剪扭构件混凝土受扭承载力降低系数 βt 按下式计算：\r\n"));
+  EXPECT_TRUE(
+      o.Has("        ＝ 1.5/[1+0.17*(2.655+1.5)*120000*16145833/(30000000*250*565)] ＝ 1.134 ＞ "
+            "1.0，取 βt ＝ 1.0\r\n"))
       << o.tText;
   EXPECT_TRUE(o.Has("      对集中荷载作用下的剪扭构件的受剪承载力：\r\n"));
 }
@@ -103,8 +123,8 @@ TEST(MvtTorsion, TSectionFlangeLimitedToSixThicknesses) {
   // bf' = 1050 = b + 8hf': bf' = 250 + 6*100 = 850 for Wtf' and the core; Wtf' = 100^2*600/2 = 3e6;
   // Wt = 16145833 + 3e6 = 19145833; Tw = 16145833/19145833*30 = 25.299 kN·m, Tf' = 4.701 kN·m.
   // Web: Ast1 = (25299238 - 0.35*1.5*16145833)*100/1.2/210/110000 = 60.688.
-  // Flange: core (600 - 50)*(100 - 50) = 27500; Ast1f' = (4700762 - 0.35*1.5*3e6)*100/1.2/210/27500 = 45.105,
-  // below 0.5*ρsv,min*(bf' - b)*S = 0.5*0.0039286*600*100 = 117.86 -> 117.86
+  // Flange: core (600 - 50)*(100 - 50) = 27500; Ast1f' = (4700762 - 0.35*1.5*3e6)*100/1.2/210/27500
+  // = 45.105, below 0.5*ρsv,min*(bf' - b)*S = 0.5*0.0039286*600*100 = 117.86 -> 117.86
   In in = Base(120, 30);
   in.shape = "T形截面";
   in.Bf1 = 1050;
@@ -114,8 +134,11 @@ TEST(MvtTorsion, TSectionFlangeLimitedToSixThicknesses) {
   EXPECT_FLOAT_EQ(o.in.Bf1, 1050);  // the caller's width is not changed
   EXPECT_NEAR(o.Ast1, 60.688, 0.001);
   EXPECT_TRUE(o.Has("        bf' ＞ b + 6 * hf' ＝ 850 mm，取 bf' ＝ 850 mm\r\n"));
-  EXPECT_TRUE(o.Has("      受压翼缘的受扭塑性抵抗矩Wtf' ＝ hf' ^ 2 * (bf' - b) / 2 ＝ 100^2*(850-250)/2 ＝ 3000000 mm³\r\n"));
-  EXPECT_TRUE(o.Has("      Tw ＝ Wtw / Wt * T ＝ 16145833/19145833*30.00 ＝ 25.30 kN·m\r\n")) << o.tText;
+  EXPECT_TRUE(
+      o.Has("      受压翼缘的受扭塑性抵抗矩Wtf' ＝ hf' ^ 2 * (bf' - b) / 2 ＝ 100^2*(850-250)/2 ＝ "
+            "3000000 mm³\r\n"));
+  EXPECT_TRUE(o.Has("      Tw ＝ Wtw / Wt * T ＝ 16145833/19145833*30.00 ＝ 25.30 kN·m\r\n"))
+      << o.tText;
   EXPECT_TRUE(o.Has("      Acor ＝ bcor * hcor ＝ (850-250-2*25)*(100-2*25) ＝ 27500 mm²\r\n"));
   EXPECT_TRUE(o.Has("＝ 45.1 mm²\r\n"));
   EXPECT_TRUE(o.Has("        Ast1f' ＜ 0.5 * Ast1f',min， 取Ast1f' ＝ 117.86 mm²\r\n"));
@@ -127,7 +150,9 @@ TEST(MvtTorsion, ErrorsThatLetTheStageGoOn) {
   // τ = 300000/141250 + 40e6/16145833 = 4.601 > 0.25*15 = 3.75: 3320, the design goes on
   auto o = Mvt(Base(300, 40));
   EXPECT_EQ(o.lErr, 3320) << o.tText;
-  EXPECT_TRUE(o.Has("      错误：V / (b * ho) + T / Wt ＝ 4.601 N/mm² ＞ 0.25*fc ＝ 3.750 N/mm²，不满足截面尺寸要求\r\n"));
+  EXPECT_TRUE(
+      o.Has("      错误：V / (b * ho) + T / Wt ＝ 4.601 N/mm² ＞ 0.25*fc ＝ 3.750 "
+            "N/mm²，不满足截面尺寸要求\r\n"));
   EXPECT_NEAR(o.Ast1, 113.721, 0.001);  // (40e6 - 8476562.5)*100/1.2/210/110000
   // b = 90: hw/b = 565/90 = 6.28 ≥ 6: 3310, the design goes on
   In in = Base(50, 2);
@@ -143,8 +168,10 @@ TEST(MvtTorsion, ErrorsThatLetTheStageGoOn) {
   in.Hf1 = 40;
   o = Mvt(in);
   EXPECT_EQ(o.lErr, 3339) << o.tText;
-  EXPECT_TRUE(o.Has("      Acor ＝ bcor * hcor ＝ (400-250-2*25)*(40-2*25) ＝ -1000 mm²\r\n"
-                    "      错误：箍筋内表面范围内截面核心部分的尺寸 bcor ＝ 100 mm、hcor ＝ -10 mm，应大于0\r\n"));
+  EXPECT_TRUE(
+      o.Has("      Acor ＝ bcor * hcor ＝ (400-250-2*25)*(40-2*25) ＝ -1000 mm²\r\n"
+            "      错误：箍筋内表面范围内截面核心部分的尺寸 bcor ＝ 100 mm、hcor ＝ -10 "
+            "mm，应大于0\r\n"));
   EXPECT_FALSE(o.Has("Ast1f' ＝ (Tf'"));
   EXPECT_TRUE(o.Listed(3339));
 }
@@ -172,7 +199,9 @@ TEST(MvtTorsion, SymmetricIDesignsBothFlangesAsOne) {
   EXPECT_EQ(o.lErr, 0) << o.tText;
   EXPECT_FLOAT_EQ(o.in.Bf1, 500);
   EXPECT_FLOAT_EQ(o.in.Hf1, 100);
-  EXPECT_TRUE(o.Has("      受拉及受压翼缘的受扭塑性抵抗矩Wtf ＝ Wtf' ＝ hf ^ 2 * (bf - b) / 2 ＝ 100^2*(500-250)/2 ＝ 1250000 mm³\r\n"));
+  EXPECT_TRUE(
+      o.Has("      受拉及受压翼缘的受扭塑性抵抗矩Wtf ＝ Wtf' ＝ hf ^ 2 * (bf - b) / 2 ＝ "
+            "100^2*(500-250)/2 ＝ 1250000 mm³\r\n"));
   EXPECT_TRUE(o.Has("      Wt ＝ Wtw + Wtf + Wtf' ＝ 18645833 mm³\r\n"));
   EXPECT_TRUE(o.Has("      受拉及受压翼缘的受扭承载力应按下列公式计算：\r\n"));
   EXPECT_TRUE(o.Has("      hw ＝ h - hf - hf' ＝ 600-100-100 ＝ 400 mm\r\n"));

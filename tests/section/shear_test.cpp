@@ -18,12 +18,13 @@ struct ShearOut {
   float AsMin = kUnset, K = kUnset, Kcal = kUnset, Dmin = kUnset, Smax = kUnset;
 };
 
-ShearOut RunV(int16_t iK, int16_t pos, double V, double Asv, float fyv, float fc, float b, float h, float as,
-              float s) {
+ShearOut RunV(int16_t iK, int16_t pos, double V, double Asv, float fyv, float fc, float b, float h,
+              float as, float s) {
   clsMoment m;
   ShearOut o;
   o.V = V, o.Asv = Asv;
-  m.VAsCommon(o.err, iK, pos, o.V, o.Asv, fyv, fc, b, h, as, s, o.AsMin, o.K, o.Kcal, o.Dmin, o.Smax);
+  m.VAsCommon(o.err, iK, pos, o.V, o.Asv, fyv, fc, b, h, as, s, o.AsMin, o.K, o.Kcal, o.Dmin,
+              o.Smax);
   return o;
 }
 
@@ -64,38 +65,46 @@ const DesignCase kDesign[] = {
     // ratio 0.02*10/210*200*200 = 38.095, Asvgz = 36*pi/4*200/200 = 28.274, Asvmin = 38.095;
     // ho/b = 2.325 -> beta 0.25, limit 232500 >= 150000;
     // Asv = (150000-65100)*200/(1.5*210*465) = 16980000/146475 = 115.924.
-    {"ordinary", 1, 5, 150, 0, 210, 200, 500, 35, 200, 0, 150000, 115.9242, 38.0952, 0.25, kUnset, 6, 200},
+    {"ordinary", 1, 5, 150, 0, 210, 200, 500, 35, 200, 0, 150000, 115.9242, 38.0952, 0.25, kUnset,
+     6, 200},
     // V exactly 65.1 kN: detailing only, Smax 300, ratio part 0: Asvmin = 36*pi/4*200/300 = 18.850.
-    {"ordinary at V0", 1, 5, 0.07 * 10.0 * 200.0 * 465.0 / 1000.0, 0, 210, 200, 500, 35, 200, 200110, 65100,
-     36 * kPiF / 4 * 200 / 300, 36 * kPiF / 4 * 200 / 300, 0.25, kUnset, 6, 300},
+    {"ordinary at V0", 1, 5, 0.07 * 10.0 * 200.0 * 465.0 / 1000.0, 0, 210, 200, 500, 35, 200,
+     200110, 65100, 36 * kPiF / 4 * 200 / 300, 36 * kPiF / 4 * 200 / 300, 0.25, kUnset, 6, 300},
     // Grade 3, h = 500: Smax = min(300, 250) = 250, Dmin 8; ratio 0.025*10/210*40000 = 47.619;
     // Asvgz = 64*pi/4*200/250 = 40.212; 0.056*10*200*465/0.85 = 61271 < 150000:
     // Asv = (0.85*150000 - 52080)*200/(1.2*210*465) = 15084000/117180 = 128.725.
-    {"grade3 h500", 1, 3, 150, 0, 210, 200, 500, 35, 200, 0, 150000, 128.7250, 47.6190, 0.2, kUnset, 8, 250},
+    {"grade3 h500", 1, 3, 150, 0, 210, 200, 500, 35, 200, 0, 150000, 128.7250, 47.6190, 0.2, kUnset,
+     8, 250},
     // Grade 1, V = 20 kN below 61271 N: detailing, Asv = Asvmin = max(66.667, 100*pi/4) = 78.540.
-    {"grade1 detailing", 1, 1, 20, 0, 210, 200, 500, 35, 200, 200111, 20000, 78.5398, 78.5398, 0.2, kUnset, 10,
-     200},
+    {"grade1 detailing", 1, 1, 20, 0, 210, 200, 500, 35, 200, 200111, 20000, 78.5398, 78.5398, 0.2,
+     kUnset, 10, 200},
     // b = 100, h = 540, as = 40: ho/b = 5, beta = 0.35 - 0.125 = 0.225; limit 0.225*10*100*500
     // = 112500 < 500000: section too small, kcal = 500000/(10*100*500) = 1.0; no Asv.
     // Band 500<h<=800 (V > V0): Dmin 6, Smax 250; Asvmin = max(0.02*10/210*100*200 = 19.05,
     // 36*pi/4*200/250 = 22.620).
-    {"ordinary too small", 1, 5, 500, 12345, 210, 100, 540, 40, 200, 200112, 500000, 12345, 22.6195, 0.225, 1.0, 6,
-     250},
+    {"ordinary too small", 1, 5, 500, 12345, 210, 100, 540, 40, 200, 200112, 500000, 12345, 22.6195,
+     0.225, 1.0, 6, 250},
     // Grade 4: limit 0.2*10*100*500/0.85 = 117647; kcal = 0.85*500000/500000 = 0.85.
-    // Smax = min(300, 270) = 270; Asvmin = max(0.025*10/210*20000 = 23.810, 36*pi/4*200/270 = 20.944).
-    {"grade4 too small", 1, 4, 500, 12345, 210, 100, 540, 40, 200, 200113, 500000, 12345, 23.8095, 0.2, 0.85, 6, 270},
+    // Smax = min(300, 270) = 270; Asvmin = max(0.025*10/210*20000 = 23.810, 36*pi/4*200/270
+    // = 20.944).
+    {"grade4 too small", 1, 4, 500, 12345, 210, 100, 540, 40, 200, 200113, 500000, 12345, 23.8095,
+     0.2, 0.85, 6, 270},
     // Capacity, fyv 360 taken as 310: V = 65100 + 1.5*310*465*100/200 = 173212.5 N.
     // Asvmin = max(0.02*10/310*40000 = 25.806, 28.274).
-    {"capacity fyv capped", 2, 5, 0, 100, 360, 200, 500, 35, 200, 0, 173.2125, 100, 28.2743, 0.25, kUnset, 6, 200},
-    // Grade 2 capacity: (0.056*10*200*465 + 1.2*210*465*100/200)/0.85 = (52080 + 58590)/0.85 = 130200 N.
-    {"capacity grade2", 2, 2, 0, 100, 210, 200, 500, 35, 200, 0, 130.2, 100, 57.1429, 0.2, kUnset, 8, 200},
+    {"capacity fyv capped", 2, 5, 0, 100, 360, 200, 500, 35, 200, 0, 173.2125, 100, 28.2743, 0.25,
+     kUnset, 6, 200},
+    // Grade 2 capacity: (0.056*10*200*465 + 1.2*210*465*100/200)/0.85 = (52080 + 58590)/0.85 =
+    // 130200 N.
+    {"capacity grade2", 2, 2, 0, 100, 210, 200, 500, 35, 200, 0, 130.2, 100, 57.1429, 0.2, kUnset,
+     8, 200},
     // Capacity beyond the section: V = 65100 + 1.5*210*465*500/100 = 797475 > 232500;
     // kcal = 797475/930000 = 0.8575; the capacity is still handed back.
-    {"capacity ordinary too small", 2, 5, 0, 500, 210, 200, 500, 35, 100, 200112, 797.475, 500, 19.0476, 0.25,
-     0.8575, 6, 200},
-    // Seismic: V = (52080 + 1.2*210*465*5)/0.85 = 750564.7 > 218823.5; kcal = 0.85*V/930000 = 0.686.
-    {"capacity grade1 too small", 2, 1, 0, 500, 210, 200, 500, 35, 100, 200113, 750.5647, 500, 39.2699, 0.2, 0.686,
-     10, 200},
+    {"capacity ordinary too small", 2, 5, 0, 500, 210, 200, 500, 35, 100, 200112, 797.475, 500,
+     19.0476, 0.25, 0.8575, 6, 200},
+    // Seismic: V = (52080 + 1.2*210*465*5)/0.85 = 750564.7 > 218823.5; kcal = 0.85*V/930000 =
+    // 0.686.
+    {"capacity grade1 too small", 2, 1, 0, 500, 210, 200, 500, 35, 100, 200113, 750.5647, 500,
+     39.2699, 0.2, 0.686, 10, 200},
 };
 
 class ShearDesign : public testing::TestWithParam<DesignCase> {};
@@ -108,8 +117,10 @@ TEST_P(ShearDesign, MatchesHandCalculation) {
   EXPECT_NEAR(o.Asv, c.Asv_out, 1e-3);
   EXPECT_NEAR(o.AsMin, c.AsMin, 1e-3);
   EXPECT_NEAR(o.K, c.beta, 1e-7);
-  if (c.kcal == kUnset) EXPECT_EQ(o.Kcal, kUnset);
-  else EXPECT_NEAR(o.Kcal, c.kcal, 1e-6);
+  if (c.kcal == kUnset)
+    EXPECT_EQ(o.Kcal, kUnset);
+  else
+    EXPECT_NEAR(o.Kcal, c.kcal, 1e-6);
   EXPECT_EQ(o.Dmin, c.Dmin);
   EXPECT_EQ(o.Smax, c.Smax);
 }
@@ -126,8 +137,9 @@ TEST(Shear, HeightBandsIncludeTheirUpperBound) {
     float h;
     float Dmin, smax_low, smax_high;
   };
-  const Band bands[] = {{250, 4, 200, 150}, {251, 6, 200, 150}, {300, 6, 200, 150}, {301, 6, 300, 200},
-                        {500, 6, 300, 200}, {501, 6, 350, 250}, {800, 6, 350, 250}, {801, 8, 500, 300}};
+  const Band bands[] = {{250, 4, 200, 150}, {251, 6, 200, 150}, {300, 6, 200, 150},
+                        {301, 6, 300, 200}, {500, 6, 300, 200}, {501, 6, 350, 250},
+                        {800, 6, 350, 250}, {801, 8, 500, 300}};
   for (const Band& c : bands) {
     SCOPED_TRACE(c.h);
     // V = 0 in direction 1: the columns for V <= 0.07 fc b ho (detailing only).
@@ -177,11 +189,16 @@ TEST(Shear, InputErrorsStopBeforeAnyOutput) {
     float fyv, fc, b, h, as, s;
     int32_t err;
   } cases[] = {
-      {1, 5, -1, 0, 210, 10, 200, 500, 35, 200, 200101}, {2, 5, 0, -1, 210, 10, 200, 500, 35, 200, 200102},
-      {1, 5, 1, 0, 0, 10, 200, 500, 35, 200, 200103},    {1, 5, 1, 0, 210, 0, 200, 500, 35, 200, 200104},
-      {1, 5, 1, 0, 210, 10, -1, 500, 35, 200, 200105},   {1, 5, 1, 0, 210, 10, 200, 0, 35, 200, 200106},
-      {1, 5, 1, 0, 210, 10, 200, 500, 0, 200, 200107},   {1, 5, 1, 0, 210, 10, 200, 500, 600, 200, 200108},
-      {1, 5, 1, 0, 210, 10, 200, 500, 35, 0, 200109},    {0, 5, 1, 0, 210, 10, 200, 500, 35, 200, 200114},
+      {1, 5, -1, 0, 210, 10, 200, 500, 35, 200, 200101},
+      {2, 5, 0, -1, 210, 10, 200, 500, 35, 200, 200102},
+      {1, 5, 1, 0, 0, 10, 200, 500, 35, 200, 200103},
+      {1, 5, 1, 0, 210, 0, 200, 500, 35, 200, 200104},
+      {1, 5, 1, 0, 210, 10, -1, 500, 35, 200, 200105},
+      {1, 5, 1, 0, 210, 10, 200, 0, 35, 200, 200106},
+      {1, 5, 1, 0, 210, 10, 200, 500, 0, 200, 200107},
+      {1, 5, 1, 0, 210, 10, 200, 500, 600, 200, 200108},
+      {1, 5, 1, 0, 210, 10, 200, 500, 35, 0, 200109},
+      {0, 5, 1, 0, 210, 10, 200, 500, 35, 200, 200114},
       {1, 7, 1, 0, 210, 10, 200, 500, 35, 200, 200115},
   };
   for (const auto& c : cases) {
@@ -218,13 +235,14 @@ struct CalOut {
   std::string text;
 };
 
-CalOut RunCal(int16_t iK, int16_t pos, double V, double Asv, const std::string& fyv, int16_t iFc, float fc,
-              float b, float h, float as, float s, const std::string& label = "L1") {
+CalOut RunCal(int16_t iK, int16_t pos, double V, double Asv, const std::string& fyv, int16_t iFc,
+              float fc, float b, float h, float as, float s, const std::string& label = "L1") {
   clsMoment m;
   CalOut o;
   o.V = V, o.Asv = Asv, o.text = label;
   std::string t = fyv;
-  m.CalV_As(o.err, iK, pos, o.V, o.Asv, t, iFc, fc, b, h, as, s, o.AsMin, o.K, o.Kcal, o.Dmin, o.Smax, o.text);
+  m.CalV_As(o.err, iK, pos, o.V, o.Asv, t, iFc, fc, b, h, as, s, o.AsMin, o.K, o.Kcal, o.Dmin,
+            o.Smax, o.text);
   return o;
 }
 
@@ -308,7 +326,8 @@ TEST(CalVAs, ReportSectionTooSmall) {
   EXPECT_TRUE(Has(l, "    0.225 * fc * b * ho ＝ 0.225*10*100*500 ＝ 112500 N"));
   EXPECT_EQ(l[l.size() - 2], "        ＜ V ＝ 500000 N");
   EXPECT_EQ(l.back(),
-            "        警告：受剪截面尺寸不足，V / (fc * B * Ho) ＝ 1.000 ＞ 0.225，请复核截面尺寸、材料强度及荷载数据。");
+            "        警告：受剪截面尺寸不足，V / (fc * B * Ho) ＝ 1.000 ＞ "
+            "0.225，请复核截面尺寸、材料强度及荷载数据。");
   // ho/b = 6.5: the 0.2 line.
   l = Lines(RunCal(1, 5, 10, 0, "Ⅰ级", 0, 20, 100, 690, 40, 200).text);
   EXPECT_TRUE(Has(l, "    当 Ho / B ≥ 6 时，V ≤ 0.2 * fc * b * ho    （混凝土规范式 4.2.1-1）"));

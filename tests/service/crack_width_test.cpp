@@ -1,9 +1,10 @@
+#include "service/crack_width.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "frame/calculator.h"
-#include "service/crack_width.h"
 
 namespace tk {
 namespace {
@@ -21,8 +22,8 @@ struct Lf {
   Lf& Run(bool report) {
     clsLfKd k;
     auto op = report ? &clsLfKd::LfKdCommon_1 : &clsLfKd::LfKdCommon;
-    (k.*op)(text, err, label, kind, shape, bPxSrFs, bBxGj, bDpZj, bCfHz, bQzDc, c, D, MsEo, Ns, As, B,
-            H, Bf, Hf, Bf1, Hf1, Lo, Cas, Cas1, Ftk, Es, &Wmax);
+    (k.*op)(text, err, label, kind, shape, bPxSrFs, bBxGj, bDpZj, bCfHz, bQzDc, c, D, MsEo, Ns, As,
+            B, H, Bf, Hf, Bf1, Hf1, Lo, Cas, Cas1, Ftk, Es, &Wmax);
     return *this;
   }
 };
@@ -57,16 +58,23 @@ std::vector<WCase> WidthCases() {
   }
   {
     // Axial tension 200x300, As 804, Ns 150: Ate = 60000, rho_te = 0.0134; sigma = 150000/804 =
-    // 186.5672; psi = 1.1 - 1.1375/0.0134/186.5672 = 0.645; w = 2.7*0.645*186.5672*(67.5 + 1.6/0.0134)
-    // *0.7/2e5 = 0.212541. Cranes do not apply to tension members.
+    // 186.5672; psi = 1.1 - 1.1375/0.0134/186.5672 = 0.645; w = 2.7*0.645*186.5672*(67.5
+    // + 1.6/0.0134) *0.7/2e5 = 0.212541. Cranes do not apply to tension members.
     Lf a = Kind(Lf{}, "轴心受拉");
-    a.H = 300; a.As = 804; a.Ns = 150; a.D = 16; a.Cas = a.Cas1 = 33; a.bQzDc = true;
+    a.H = 300;
+    a.As = 804;
+    a.Ns = 150;
+    a.D = 16;
+    a.Cas = a.Cas1 = 33;
+    a.bQzDc = true;
     v.push_back({"axial_tension", a, 0.212541});
     // Inverted T in axial tension, bf 400 hf 80: Ate = 60000 + 200*80 = 76000; rho_te = 0.0105789;
-    // psi = 1.1 - 1.1375/0.0105789/186.5672 = 0.523667; w = 2.7*0.523667*186.5672*(67.5+1.6/0.0105789)
-    // *0.7/2e5 = 0.201956
+    // psi = 1.1 - 1.1375/0.0105789/186.5672 = 0.523667; w
+    // = 2.7*0.523667*186.5672*(67.5+1.6/0.0105789) *0.7/2e5 = 0.201956
     Lf t = a;
-    t.shape = "倒T形截面"; t.Bf = 400; t.Hf = 80;
+    t.shape = "倒T形截面";
+    t.Bf = 400;
+    t.Hf = 80;
     v.push_back({"axial_tension_inverted_t", t, 0.201956});
   }
   {
@@ -75,11 +83,16 @@ std::vector<WCase> WidthCases() {
     // rho_te = 1256/40000 = 0.0314; psi = 1.1 - 1.1375/0.0314/103.7445 = 0.750814;
     // w = 2.4*0.750814*103.7445*(67.5 + 2/0.0314)*0.7/2e5 = 0.0858403
     Lf e = Kind(Lf{}, "偏心受拉");
-    e.H = 400; e.As = 1256; e.Ns = 200; e.bPxSrFs = false; e.MsEo = 50;
+    e.H = 400;
+    e.As = 1256;
+    e.Ns = 200;
+    e.bPxSrFs = false;
+    e.MsEo = 50;
     v.push_back({"eccentric_tension", e, 0.0858403});
     // The same eccentricity from Ms = 10 kN·m: eo = 10/200*1000 = 50
     Lf m = e;
-    m.bPxSrFs = true; m.MsEo = 10;
+    m.bPxSrFs = true;
+    m.MsEo = 10;
     v.push_back({"eccentric_tension_by_moment", m, 0.0858403});
   }
   {
@@ -88,7 +101,13 @@ std::vector<WCase> WidthCases() {
     // sigma = 500000*(610-368.8097)/1520/368.8097 = 215.1215; Ate = 75000, rho_te = 0.0202667;
     // psi = 0.839093; w = 2.1*0.839093*215.1215*(2.7*30 + 2/0.0202667)*0.7/2e5 = 0.238392
     Lf c = Kind(Lf{}, "偏心受压");
-    c.B = 300; c.As = 1520; c.Ns = 500; c.bPxSrFs = false; c.MsEo = 400; c.Lo = 6000; c.c = 30;
+    c.B = 300;
+    c.As = 1520;
+    c.Ns = 500;
+    c.bPxSrFs = false;
+    c.MsEo = 400;
+    c.Lo = 6000;
+    c.c = 30;
     c.Cas = c.Cas1 = 40;
     v.push_back({"eccentric_compression", c, 0.238392});
     // lo/h = 14 exactly (lo 7000): still eta = 1
@@ -105,14 +124,18 @@ std::vector<WCase> WidthCases() {
     // hf'; e = 400 + 246.7742 = 646.7742; z = [0.87 - 0.12*0.8*(460/646.7742)^2]*460 = 377.8623;
     // sigma = 234.1009; psi = 0.860246; w = 0.265964
     Lf t = c;
-    t.shape = "T形截面"; t.Bf1 = 600; t.Hf1 = 120;
+    t.shape = "T形截面";
+    t.Bf1 = 600;
+    t.Hf1 = 120;
     v.push_back({"eccentric_compression_t_hf_capped", t, 0.265964});
     // b 200, bf' 2000, hf' 92 = 0.2 ho: gamma_f' = 1800*92/200/460 = 1.8, so the bracket grows past
     // 0.87: z = 417.3942 > 0.87*460 = 400.2, z = 400.2; yb = 377.1928, e = 737.1928;
     // sigma = 500000*(737.1928-400.2)/1520/400.2 = 276.9937; rho_te = 1520/50000 = 0.0304;
     // psi = 0.964915; w = 2.1*0.964915*276.9937*(81 + 2/0.0304)*0.7/2e5 = 0.288364
     Lf z = t;
-    z.B = 200; z.Bf1 = 2000; z.Hf1 = 92;
+    z.B = 200;
+    z.Bf1 = 2000;
+    z.Hf1 = 92;
     v.push_back({"eccentric_compression_z_capped", z, 0.288364});
   }
   {
@@ -120,7 +143,8 @@ std::vector<WCase> WidthCases() {
     // psi = 1.1 - 1.1375/0.01/328.126 = 0.753334; w = 2.1*0.753334*328.126*(67.5 + 200)*0.7/2e5
     // = 0.486004 (with the unfloored 0.00452 it would be far larger)
     Lf f;
-    f.As = 226; f.MsEo = 30;
+    f.As = 226;
+    f.MsEo = 30;
     v.push_back({"rho_te_floor", f, 0.486004});
     // psi below 0.4: Ms 30, As 942: sigma = 78.7224, psi = 1.1 - 1.1375/0.01884/78.7224 = 0.33304
     // -> 0.4; w = 2.1*0.4*78.7224*(67.5 + 106.1571)*0.7/2e5 = 0.0401919
@@ -131,12 +155,15 @@ std::vector<WCase> WidthCases() {
     // psi = 1.1 - 1.1375/0.02946/436.3132 = 1.011505 -> 1.0;
     // w = 2.1*1.0*436.3132*(67.5 + 2.5/0.02946)*0.7/2e5 = 0.488606
     Lf hi;
-    hi.MsEo = 260; hi.As = 1473; hi.D = 25;
+    hi.MsEo = 260;
+    hi.As = 1473;
+    hi.D = 25;
     v.push_back({"psi_upper_bound", hi, 0.488606});
     // Directly repeated loads: psi = 1.0 whatever ftk: 2.1*1*262.4079*(67.5+106.1571)*0.7/2e5
     // = 0.334932
     Lf r;
-    r.bCfHz = true; r.Ftk = 99;
+    r.bCfHz = true;
+    r.Ftk = 99;
     v.push_back({"repeated_loads", r, 0.334932});
   }
   return v;
@@ -158,7 +185,10 @@ TEST(CrackWidth, WriteBacks) {
   // c becomes 20. sigma = 100e6/(0.87*475*942) = 256.8835; psi = 1.1 - 1.1375/0.01884/256.8835 =
   // 0.864964; w = 2.1*0.864964*256.8835*(54 + 106.1571)*0.7/2e5 = 0.261558
   Lf x;
-  x.c = 15; x.bDpZj = true; x.Cas = 99; x.Cas1 = 77;
+  x.c = 15;
+  x.bDpZj = true;
+  x.Cas = 99;
+  x.Cas1 = 77;
   x.Run(false);
   EXPECT_EQ(x.c, 20);
   EXPECT_EQ(x.Cas, 25);
@@ -167,8 +197,15 @@ TEST(CrackWidth, WriteBacks) {
 
   // The symmetric I copies the tension flange over whatever compression flange was passed.
   Lf i = Kind(Lf{}, "偏心受压");
-  i.shape = "工形截面（对称）"; i.Bf = 400; i.Hf = 100; i.Bf1 = 1; i.Hf1 = 2;
-  i.bPxSrFs = false; i.MsEo = 100; i.Ns = 500; i.Cas = i.Cas1 = 40;
+  i.shape = "工形截面（对称）";
+  i.Bf = 400;
+  i.Hf = 100;
+  i.Bf1 = 1;
+  i.Hf1 = 2;
+  i.bPxSrFs = false;
+  i.MsEo = 100;
+  i.Ns = 500;
+  i.Cas = i.Cas1 = 40;
   i.Run(false);
   EXPECT_EQ(i.err, 900357);  // 100/460 <= 0.55, the copy happens before the stop
   EXPECT_EQ(i.Bf1, 400);
@@ -177,7 +214,12 @@ TEST(CrackWidth, WriteBacks) {
 
 TEST(CrackWidth, EccentricCompressionStop) {
   Lf c = Kind(Lf{}, "偏心受压");
-  c.B = 300; c.As = 1520; c.Ns = 500; c.bPxSrFs = false; c.Lo = 6000; c.Cas = c.Cas1 = 40;
+  c.B = 300;
+  c.As = 1520;
+  c.Ns = 500;
+  c.bPxSrFs = false;
+  c.Lo = 6000;
+  c.Cas = c.Cas1 = 40;
   c.MsEo = 253;  // 253 / 460 = 0.55 exactly
   Lf s = c;
   s.Run(false);
@@ -192,7 +234,8 @@ TEST(CrackWidth, EccentricCompressionStop) {
   EXPECT_TRUE(r.text.ends_with("可不验算裂缝宽度。\r\n"));
   // Given as a moment: Ms 126.5 kN·m / Ns 500 kN = 253 mm
   Lf m = c;
-  m.bPxSrFs = true; m.MsEo = 126.5;
+  m.bPxSrFs = true;
+  m.MsEo = 126.5;
   m.Run(false);
   EXPECT_EQ(m.err, 900357);
   // Just above the limit the check runs.
@@ -206,7 +249,9 @@ TEST(CrackWidth, EccentricCompressionStop) {
 TEST(CrackWidth, ErrorsAndTrap) {
   // No tension steel: rho_te = 0/Ate is 0 and sigma = M/0 traps; the write-backs made before stay.
   Lf z;
-  z.As = 0; z.c = 15; z.bDpZj = true;
+  z.As = 0;
+  z.c = 15;
+  z.bDpZj = true;
   z.Run(false);
   EXPECT_EQ(z.err, 900999);
   EXPECT_EQ(z.Wmax, -1);
@@ -216,8 +261,9 @@ TEST(CrackWidth, ErrorsAndTrap) {
   zr.As = 0;
   zr.Run(true);
   EXPECT_EQ(zr.err, 900999);
-  EXPECT_TRUE(zr.text.ends_with(
-      "\r\n计算过程中出现溢出或除数为零等错误，计算结果无效。 请检查输入数据。")) << zr.text;
+  EXPECT_TRUE(
+      zr.text.ends_with("\r\n计算过程中出现溢出或除数为零等错误，计算结果无效。 请检查输入数据。"))
+      << zr.text;
   EXPECT_NE(zr.text.find("    Ate ＝ 0.5*200*500 ＝ 50000 mm²\r\n"), std::string::npos);
 
   // An eccentric member given by moment with Ns = 0 traps at eo.
@@ -227,8 +273,9 @@ TEST(CrackWidth, ErrorsAndTrap) {
   EXPECT_EQ(n.err, 900999);
   n.Run(true);  // the data lines before eo stay, the notice follows them
   EXPECT_EQ(n.err, 900999);
-  EXPECT_TRUE(n.text.ends_with("    按荷载的短期效应组合计算的弯矩值Ms＝100.00 kN·m\r\n\r\n"
-                               "计算过程中出现溢出或除数为零等错误，计算结果无效。 请检查输入数据。"))
+  EXPECT_TRUE(
+      n.text.ends_with("    按荷载的短期效应组合计算的弯矩值Ms＝100.00 kN·m\r\n\r\n"
+                       "计算过程中出现溢出或除数为零等错误，计算结果无效。 请检查输入数据。"))
       << n.text;
 
   // The service entry reads MsEo as Ms only with bPxSrFs; flexure without it has no moment.
@@ -244,7 +291,8 @@ TEST(CrackWidth, ErrorsAndTrap) {
   for (auto [kind, shape] : {std::pair{"受扭", "矩形截面"}, std::pair{"轴心受拉", "T形截面"},
                              std::pair{"受弯", "圆形截面"}}) {
     Lf u;
-    u.kind = kind; u.shape = shape;
+    u.kind = kind;
+    u.shape = shape;
     u.Run(false);
     EXPECT_EQ(u.err, 900201) << kind << shape;
     EXPECT_EQ(u.Wmax, -1);
@@ -253,7 +301,9 @@ TEST(CrackWidth, ErrorsAndTrap) {
 
 TEST(CrackWidth, ReportLines) {
   Lf x;
-  x.c = 15; x.bDpZj = true; x.bQzDc = true;
+  x.c = 15;
+  x.bDpZj = true;
+  x.bQzDc = true;
   x.Run(true);
   const std::string& t = x.text;
   EXPECT_TRUE(t.starts_with("裂缝宽度验算：KL1\r\n\r\n  1．基本资料：\r\n")) << t;
@@ -283,8 +333,18 @@ TEST(CrackWidth, ReportLines) {
 
   // Eccentric compression T: the lines of the capped flange, eta and z.
   Lf c = Kind(Lf{}, "偏心受压");
-  c.shape = "T形截面"; c.B = 300; c.Bf1 = 600; c.Hf1 = 120; c.As = 1520; c.Ns = 500;
-  c.bPxSrFs = false; c.MsEo = 400; c.Lo = 6000; c.c = 30; c.Cas = c.Cas1 = 40; c.bBxGj = false;
+  c.shape = "T形截面";
+  c.B = 300;
+  c.Bf1 = 600;
+  c.Hf1 = 120;
+  c.As = 1520;
+  c.Ns = 500;
+  c.bPxSrFs = false;
+  c.MsEo = 400;
+  c.Lo = 6000;
+  c.c = 30;
+  c.Cas = c.Cas1 = 40;
+  c.bBxGj = false;
   c.Run(true);
   for (const char* line : {
            "    T形截面偏心受压构件    构件受力特征系数αcr＝2.1",
@@ -303,7 +363,10 @@ TEST(CrackWidth, ReportLines) {
   }
   // Given as a moment, eo is shown from Ms and Ns; ratio floor line.
   Lf e = Kind(Lf{}, "偏心受拉");
-  e.H = 400; e.As = 226; e.Ns = 200; e.MsEo = 10;
+  e.H = 400;
+  e.As = 226;
+  e.Ns = 200;
+  e.MsEo = 10;
   e.Run(true);
   for (const char* line : {
            "    按荷载的短期效应组合计算的轴向力值Ns＝200.00 kN",

@@ -1,5 +1,7 @@
 // clsMsMl: SATWE and TBSA result files. Expected moments are worked by hand from the fixtures'
 // columns (tests/data/msml/make_fixtures.py writes them).
+#include "service/result_files.h"
+
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -12,7 +14,6 @@
 
 #include "frame/component.h"
 #include "service/gbk.h"
-#include "service/result_files.h"
 #include "service/result_files_detail.h"
 
 namespace tk {
@@ -38,7 +39,8 @@ struct TempDir {
     std::ofstream(path + "/" + name, std::ios::binary) << bytes;
   }
   // A copy of a fixture that stops just before the first line holding `cut` (at or after `from`).
-  void WriteCut(const std::string& name, const std::string& src, const std::string& cut, size_t from = 0) const {
+  void WriteCut(const std::string& name, const std::string& src, const std::string& cut,
+                size_t from = 0) const {
     const std::string all = Slurp(src);
     size_t p = all.find(cut, from);
     p = p == std::string::npos ? all.size() : all.rfind('\n', p) + 1;
@@ -68,16 +70,17 @@ Out Satwe(const std::string& folder, int16_t cs, int16_t beam, bool gao = false,
           std::optional<float> tf = std::nullopt) {
   clsMsMl c;
   Out o;
-  c.CalMaxMsForSATWE_1129(o.lErr, folder, o.ms, o.lc, o.as, cs, beam, o.sB, o.sH, gao, psiq, &o.ml, &o.tErr, tf);
+  c.CalMaxMsForSATWE_1129(o.lErr, folder, o.ms, o.lc, o.as, cs, beam, o.sB, o.sH, gao, psiq, &o.ml,
+                          &o.tErr, tf);
   return o;
 }
 
-Out Tbsa(const std::string& folder, int16_t cs, int16_t beam, const std::string& ver = "", bool gao = false,
-         float psiq = 0.5f) {
+Out Tbsa(const std::string& folder, int16_t cs, int16_t beam, const std::string& ver = "",
+         bool gao = false, float psiq = 0.5f) {
   clsMsMl c;
   Out o;
-  c.CalMaxMsForTbsa(o.lErr, o.lCurrentLine, folder, ver, o.ms, o.lc, o.as, cs, beam, o.sB, o.sH, gao, o.sC, psiq,
-                    &o.ml, &o.tErr);
+  c.CalMaxMsForTbsa(o.lErr, o.lCurrentLine, folder, ver, o.ms, o.lc, o.as, cs, beam, o.sB, o.sH,
+                    gao, o.sC, psiq, &o.ml, &o.tErr);
   return o;
 }
 
@@ -123,19 +126,21 @@ TEST(MsMlLoadCase, Texts) {
 
 TEST(MsMlCombination, ExclusionRules) {
   using msml::CaseFlags;
-  const CaseFlags vertical{}, all{true, true, true}, no_arr{true, true, false}, wind_only{false, true, false};
+  const CaseFlags vertical{}, all{true, true, true}, no_arr{true, true, false},
+      wind_only{false, true, false};
   struct C {
     int n;
     CaseFlags f;
     bool gao, allowed;
   } cases[] = {
-      {1, vertical, false, true},  {2, vertical, false, false}, {34, vertical, false, false},
-      {34, all, false, true},      {67, all, false, true},      {35, no_arr, false, false},
+      {1, vertical, false, true},   {2, vertical, false, false},   {34, vertical, false, false},
+      {34, all, false, true},       {67, all, false, true},        {35, no_arr, false, false},
       {13, wind_only, false, true}, {14, wind_only, false, false}, {18, all, false, false},
-      {18, all, true, true},       {33, all, true, true},       {50, all, false, true},
-      {51, all, false, false},     {84, all, true, true},       {99, all, false, false},
+      {18, all, true, true},        {33, all, true, true},         {50, all, false, true},
+      {51, all, false, false},      {84, all, true, true},         {99, all, false, false},
   };
-  for (const auto& c : cases) EXPECT_EQ(msml::CombinationAllowed(c.n, c.f, c.gao), c.allowed) << c.n;
+  for (const auto& c : cases)
+    EXPECT_EQ(msml::CombinationAllowed(c.n, c.f, c.gao), c.allowed) << c.n;
 }
 
 TEST(MsMlCombination, WindFactorAndRedistribution) {
@@ -176,7 +181,8 @@ TEST(MsMlSatwe, AllCasesOrdinaryBuilding) {
 TEST(MsMlSatwe, HighRiseAdmitsEarthquakeWithWind) {
   const Out o = Satwe(kData + "satwe", 2, 2, true);
   ASSERT_EQ(o.lErr, 0);
-  // D + L(M-) + EX + 0.2·WX = -80 - 26 - 60 - 8 (51); D + L(M+) - EX - 0.2·WX = -80 - 16 + 60 + 8 (87).
+  // D + L(M-) + EX + 0.2·WX = -80 - 26 - 60 - 8 (51); D + L(M+) - EX - 0.2·WX = -80 - 16 + 60 + 8
+  // (87).
   EXPECT_NEAR(o.ms(0)(0), -174, 1e-4);
   EXPECT_EQ(o.lc(0)(0), 51);
   EXPECT_NEAR(o.ms(0)(1), -28, 1e-4);
@@ -247,15 +253,19 @@ TEST(MsMlSatwe, ErrorsAndStops) {
       {"no WPJ", "", wnl2, 2, 3600104, "WPJ2.OUT"},
       {"no WNL", wpj2, "", 2, 3600103, "WNL2.OUT"},
       {"beam not in WPJ", wpj2, wnl2, 7, 3600910, "2"},
-      {"WPJ cut before Top Ast", wpj2.substr(0, wpj2.find(" Top Ast", wpj2.find("N-B＝2"))), wnl2, 2, 3600910, "2"},
-      {"WPJ cut before Btm Ast", wpj2.substr(0, wpj2.find(" Btm Ast", wpj2.find("N-B＝2"))), wnl2, 2, 3600910, "2"},
-      {"no recognised case", wpj2, " LOAD CASE＝ 1 -- Crane Load\n INTERNAL FORCE OF BEAM\n", 2, 3600920, "2"},
+      {"WPJ cut before Top Ast", wpj2.substr(0, wpj2.find(" Top Ast", wpj2.find("N-B＝2"))), wnl2,
+       2, 3600910, "2"},
+      {"WPJ cut before Btm Ast", wpj2.substr(0, wpj2.find(" Btm Ast", wpj2.find("N-B＝2"))), wnl2,
+       2, 3600910, "2"},
+      {"no recognised case", wpj2, " LOAD CASE＝ 1 -- Crane Load\n INTERNAL FORCE OF BEAM\n", 2,
+       3600920, "2"},
       {"WNL cut before the forces", wpj2, wnl2.substr(0, wnl2.find("  INTERNAL")), 2, 3600930, "2"},
       {"beam not in WNL", wpj2, wnl2.substr(0, wnl2.find(" N-B ＝ 2")), 2, 3600930, "2"},
-      {"WNL cut in the rows", wpj2, wnl2.substr(0, wnl2.find("  ( 8)", wnl2.find(" N-B ＝ 2"))), 2, 3600940,
-       "unchanged"},
-      {"value beyond a float", wpj2, wnl2.substr(0, wnl2.find("  ( 5)", wnl2.find(" N-B ＝ 2"))) +
-                                        "  ( 5)  " + std::string(42, '9') + ".0\n",
+      {"WNL cut in the rows", wpj2, wnl2.substr(0, wnl2.find("  ( 8)", wnl2.find(" N-B ＝ 2"))), 2,
+       3600940, "unchanged"},
+      {"value beyond a float", wpj2,
+       wnl2.substr(0, wnl2.find("  ( 5)", wnl2.find(" N-B ＝ 2"))) + "  ( 5)  " +
+           std::string(42, '9') + ".0\n",
        2, 3600999, "unchanged"},
   };
   const int fds = OpenFds();
@@ -324,11 +334,29 @@ TEST(MsMlTbsa, GeneralDataLayouts) {
     int32_t code, lines, recognised;
     std::vector<std::pair<int32_t, int>> cases;  // number, slot
   } cases[] = {
-      {"group wrapped over two lines after a remark", "", "TOTAL DATA\n7, 1, 0,\n 1, 0, 2\n", 0, 3, 2, {{1, 5}, {2, 4}}},
+      {"group wrapped over two lines after a remark",
+       "",
+       "TOTAL DATA\n7, 1, 0,\n 1, 0, 2\n",
+       0,
+       3,
+       2,
+       {{1, 5}, {2, 4}}},
       {"additional case takes a number", "", "7,1,1,0,1,1\n", 0, 1, 2, {{1, 5}, {2, 0}, {3, 1}}},
-      {"wind and earthquake both ways", "", "7,1,0,1,1,3\n", 0, 1, 5, {{1, 5}, {2, 3}, {3, 4}, {4, 1}, {5, 2}}},
+      {"wind and earthquake both ways",
+       "",
+       "7,1,0,1,1,3\n",
+       0,
+       1,
+       5,
+       {{1, 5}, {2, 3}, {3, 4}, {4, 1}, {5, 2}}},
       {"vertical only: direction not needed", "", "7,1,0,0,0,0\n", 0, 1, 1, {{1, 5}}},
-      {"V5.0 title skipped even when numeric", std::string(msml::kTbsaV5), "12,3\n7,1,0,0,0,0\n", 0, 2, 1, {{1, 5}}},
+      {"V5.0 title skipped even when numeric",
+       std::string(msml::kTbsaV5),
+       "12,3\n7,1,0,0,0,0\n",
+       0,
+       2,
+       1,
+       {{1, 5}}},
       {"fractional switch", "", "7,1,0,0.5,0,1\n", 3600850, 1, 0, {}},
       {"empty file", "", "", 3600850, 0, 0, {}},
   };
@@ -395,8 +423,10 @@ TEST(MsMlTbsa, ErrorsAndStops) {
       {"Struc without any case", "5,0,1,0,0,1\n", out, 1, 1, 3600850, "Struc"},
       {"floor not found", struc, out, 5, 1, 3600810, "5"},
       {"beam only on another floor", struc, out, 1, 9, 3600820, "9"},
-      {"cut before the force header", struc, out.substr(0, out.find(" Type", beam2)), 1, 2, 3600830, "2"},
-      {"cut in the rows", struc, out.substr(0, out.find(" (5)", beam2)), 1, 2, 3600840, "unchanged"},
+      {"cut before the force header", struc, out.substr(0, out.find(" Type", beam2)), 1, 2, 3600830,
+       "2"},
+      {"cut in the rows", struc, out.substr(0, out.find(" (5)", beam2)), 1, 2, 3600840,
+       "unchanged"},
       {"cut before As", struc, out.substr(0, out.find(" As", beam2)), 1, 2, 3600840, "unchanged"},
       {"pair 3 empty", struc, out, 1, 3, 3600840, "unchanged"},
       {"zero span with a vertical case", struc,
@@ -465,7 +495,8 @@ TEST(MsMlLines, LineEndsBomAndLimits) {
   d.Write("f", big);
   ASSERT_TRUE(r.OpenFile(d.path + "/f"));
   got.clear();
-  while (r.Next(line)) got.emplace_back(line.size() > 10 ? std::to_string(line.size()) : std::string(line));
+  while (r.Next(line))
+    got.emplace_back(line.size() > 10 ? std::to_string(line.size()) : std::string(line));
   EXPECT_EQ(got, (std::vector<std::string>{std::to_string(msml::LineReader::kBuffer - 1), "B",
                                            std::to_string(msml::LineReader::kMaxLine), "D"}));
 
@@ -498,12 +529,10 @@ TEST(MsMlLines, ColumnRules) {
 
 TEST(MsMlInterface, LateBoundCallWritesTheTables) {
   clsMsMl c;
-  std::vector<Arg> args{{"lErr", Variant::Int32(-1)},
-                        {"tFilePath", Variant::String(kData + "satwe")},
-                        {"iCs", Variant::Int16(2)},
-                        {"iBeam", Variant::Int16(2)},
-                        {"sMlReturn", Variant::Array(0, {})},
-                        {"sPsiq", Variant::Single(0.5f)}};
+  std::vector<Arg> args{
+      {"lErr", Variant::Int32(-1)},         {"tFilePath", Variant::String(kData + "satwe")},
+      {"iCs", Variant::Int16(2)},           {"iBeam", Variant::Int16(2)},
+      {"sMlReturn", Variant::Array(0, {})}, {"sPsiq", Variant::Single(0.5f)}};
   Invoke(c, "CalMaxMsForSATWE_1129", args);
   auto find = [&](const char* name) -> const Variant& {
     for (const auto& a : args)

@@ -1,9 +1,10 @@
+#include "service/stiffness.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "frame/calculator.h"
-#include "service/stiffness.h"
 
 namespace tk {
 namespace {
@@ -58,15 +59,18 @@ std::vector<Case> Cases() {
   // Bs = 2e5*942*465^2/[1.15*0.582302 + 0.2 + 6*7.142857*0.010129] = 3.12458800e13;
   // theta = 2.0*1.2 = 2.4; Bl = 80/(60*1.4 + 80)*Bs = 1.52418927e13 (both versions)
   Bl tn = Sec(3, 0, 0, 600, 100);
-  tn.M = -80; tn.Ml = -60;
+  tn.M = -80;
+  tn.Ml = -60;
   v.push_back({"t_negative_89", tn, 1.52418926671e13});
   tn.v02 = true;
   v.push_back({"t_negative_02", tn, 1.52418926671e13});
-  // psi below the bound: M 20, Ml 10, rectangle: sigma = 52.48158, psi = 1.1 - 1.1375/0.01884/52.48158
-  // = -0.050439 -> 0.4 (1989): Bs = 2e5*942*465^2/[0.46 + 0.2 + 0.434101] = 3.72331035e13,
-  // Bl = 20/(10 + 20)*Bs = 2.48220690e13; 2002 takes 0.2: Bs = 4.71435306e13, B = 3.14290204e13
+  // psi below the bound: M 20, Ml 10, rectangle: sigma = 52.48158, psi = 1.1
+  // - 1.1375/0.01884/52.48158 = -0.050439 -> 0.4 (1989): Bs = 2e5*942*465^2/[0.46 + 0.2 + 0.434101]
+  // = 3.72331035e13, Bl = 20/(10 + 20)*Bs = 2.48220690e13; 2002 takes 0.2: Bs = 4.71435306e13, B
+  // = 3.14290204e13
   Bl lo;
-  lo.M = 20; lo.Ml = 10;
+  lo.M = 20;
+  lo.Ml = 10;
   v.push_back({"psi_bound_89", lo, 2.48220689917e13});
   lo.v02 = true;
   v.push_back({"psi_bound_02", lo, 3.14290204256e13});
@@ -97,7 +101,8 @@ std::vector<Case> Cases() {
   // gamma_f' = 200*93/200/465 = 0.2; Bs = 2.93154260e13; theta = 2.0 (flange in compression);
   // Bl = 80/140*Bs = 1.67516720e13
   Bl itn = Sec(2, 400, 120, 0, 0);
-  itn.M = -80; itn.Ml = -60;
+  itn.M = -80;
+  itn.Ml = -60;
   v.push_back({"inverted_t_negative_capped", itn, 1.67516720165e13});
   return v;
 }
@@ -163,7 +168,8 @@ TEST(Stiffness, Report89) {
            "        T形截面，γf' ＝ (bf' - b) * hf' / b / ho",
            "        γf' ＝ (600-200)*93/200/465 ＝ 0.400",
            "      ④纵向受拉钢筋配筋率ρ ＝ As / b / ho ＝ 942/200/465 ＝ 1.01%",
-           "        Bs ＝ 200000*942*465^2/[1.15*0.81+0.2+6*7.14*0.0101/(1+3.5*0.400)] ＝ 30975.62 kN·m²",
+           "        Bs ＝ 200000*942*465^2/[1.15*0.81+0.2+6*7.14*0.0101/(1+3.5*0.400)] ＝ 30975.62 "
+           "kN·m²",
            "    4．考虑荷载长期效应组合对挠度影响增大影响系数θ：",
            "      按混凝土规范第 5.3.4 条，当 ρ' ＝ 0 时，θ ＝ 2.0",
            "    5．受弯构件的长期刚度Bl，可按混凝土规范公式（5.3.2）计算：",
@@ -175,7 +181,10 @@ TEST(Stiffness, Report89) {
 
   // Negative moment, interpolated theta with the 1.2 factor; psi bound line.
   Bl n = Sec(3, 0, 0, 600, 100);
-  n.M = -20; n.Ml = -10; n.As1 = 471; n.style = 1;
+  n.M = -20;
+  n.Ml = -10;
+  n.As1 = 471;
+  n.style = 1;
   n.Run();
   for (const char* line : {
            "    (1)荷载短期效应组合作用下受弯构件的短期刚度：",
@@ -193,7 +202,10 @@ TEST(Stiffness, Report89) {
 
 TEST(Stiffness, Report02) {
   Bl x = Sec(2, 400, 120, 0, 0);
-  x.M = -20; x.Ml = -10; x.As1 = 942; x.v02 = true;
+  x.M = -20;
+  x.Ml = -10;
+  x.As1 = 942;
+  x.v02 = true;
   x.Run();
   const std::string& t = x.text;
   for (const char* line : {
