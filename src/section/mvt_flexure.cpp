@@ -62,9 +62,10 @@ double SigmaS(Flex& f, double x) {
   return s < 0.5 ? 0.0 : fault::check(s);
 }
 
-// The seismic limit bounds ξ for ductility (GBJ 11-89 6.3.3). Whether the steel yields is
-// decided by ξb alone in every case below, so the steel stress never exceeds fy; the limit only
-// raises the warning (and, at a beam end without compression steel, the turn to As').
+// The seismic limit bounds ξ for ductility (GBJ 11-89 6.3.3). At a grade 1-3 frame-beam end the
+// limit replaces ξb as the depth beyond which every case below takes the steel stress from the
+// σs formula (still written with ξb) or recomputes x for the capacity, as the report's
+// "ξb * Ho" comparison lines show; elsewhere the limit is ξb itself.
 void CalXLimit(Flex& f) {
   f.limit = f.xi_b;
   f.seismic_limit = false;
@@ -84,7 +85,7 @@ std::string LimitText(Flex& f) {
 
 // " ≤ ξb * Ho ＝ 307.55 mm" / " ＞ ξb * Ho ＝ ..."
 void XbCompare(Flex& f, double x) {
-  f.r.Raw(x <= f.xi_b * f.ho ? " ≤ ξb * Ho ＝ " : " ＞ ξb * Ho ＝ ").Val(f.xi_b * f.ho, "mmd");
+  f.r.Raw(x <= f.limit * f.ho ? " ≤ ξb * Ho ＝ " : " ＞ ξb * Ho ＝ ").Val(f.limit * f.ho, "mmd");
 }
 
 // ξ = x/ho with its limit; returns true when ξ is above the limit.
@@ -134,7 +135,7 @@ Outcome DesignSingle(Flex& f) {
   XbCompare(f, x);
   f.r.End();
   o.x = x;
-  if (x <= f.xi_b * ho) {
+  if (x <= f.limit * ho) {
     o.As = fault::div(b * x * k.fcm, k.fy);
     L(f).Raw("As ＝ b * x * fcm / fy ＝ ")
         .Val(b, "mm")
@@ -224,7 +225,7 @@ Outcome DesignKnownAs1(Flex& f, double As1) {
     XbCompare(f, x);
     f.r.End();
     double sigma_s = k.fy;
-    if (x > f.xi_b * ho) {
+    if (x > f.limit * ho) {
       sigma_s = SigmaS(f, x);
       L(f).Raw("钢筋应力σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)").End();
       C(f).Val(k.fy, "n/mm2")
@@ -242,7 +243,7 @@ Outcome DesignKnownAs1(Flex& f, double As1) {
       }
     }
     o.As = fault::div(k.fcm * b * x + k.fy1 * As1, sigma_s);
-    L(f).Raw(x > f.xi_b * ho ? "As ＝ (fcm * b * x + fy' * As') / σs ＝ ("
+    L(f).Raw(x > f.limit * ho ? "As ＝ (fcm * b * x + fy' * As') / σs ＝ ("
                              : "As ＝ (fcm * b * x + fy' * As') / fy ＝ (");
     f.r.Val(k.fcm, "n/mm2_1")
         .Raw("*")
@@ -350,7 +351,7 @@ Outcome DesignK(Flex& f, double K) {
   f.r.Raw(") ＝ ").Val(x, "mmd");
   XbCompare(f, x);
   f.r.End();
-  if (x > f.xi_b * ho) {
+  if (x > f.limit * ho) {
     L(f).Raw("x ＞ ξb * ho，重新计算受压区高度x").End();
     auto capacity = [&](double& xx, double& Mu) {
       if (!OverReinforcedX(f, b, As, As1, 0, xx)) return false;
@@ -478,7 +479,7 @@ FlangedSol SolveFlanged(Flex& f, double As1) {
     return s;
   }
   if (s.x1 <= hf1) {
-    s.branch = s.x1 <= f.xi_b * ho ? 2 : 3;
+    s.branch = s.x1 <= f.limit * ho ? 2 : 3;
     s.sigma_s = s.branch == 2 ? k.fy : SigmaS(f, s.x1);
   } else {
     s.branch = 4;
@@ -489,7 +490,7 @@ FlangedSol SolveFlanged(Flex& f, double As1) {
       return s;
     }
     s.x = ho - fault::sqrt(s.R2);
-    s.sigma_s = s.x <= f.xi_b * ho ? k.fy : SigmaS(f, s.x);
+    s.sigma_s = s.x <= f.limit * ho ? k.fy : SigmaS(f, s.x);
   }
   if (s.sigma_s <= 0) {
     s.err = code::kSigmaS;
@@ -628,7 +629,7 @@ Outcome ReportFlanged(Flex& f, const FlangedSol& s) {
     C(f).Val(s.x, "mmd");
     XbCompare(f, s.x);
     f.r.End();
-    const bool over = s.x > f.xi_b * ho;
+    const bool over = s.x > f.limit * ho;
     if (over) {
       sigma_line(s.x);
       if (s.err == code::kSigmaS) return fail_sigma();
@@ -799,7 +800,7 @@ Outcome Capacity(Flex& f, double As, double As1) {
     } else {
       if (flanged) f.r.Raw(" ≤ hf' ＝ ").Val(hf1, "mmd").Raw("，");
       XbCompare(f, x);
-      if (x > f.xi_b * ho) {
+      if (x > f.limit * ho) {
         f.r.Raw(flanged ? "" : "，重新计算受压区高度x").End();
         if (flanged)
           L(f).Raw("hf' ＞ x ＞ ξb * ho，应按照宽度为 bf' 的矩形截面重新计算受压区高度x").End();
@@ -837,7 +838,7 @@ Outcome Capacity(Flex& f, double As, double As1) {
         .Raw("*");
     f.r.Val(b, "mm").Raw(") ＝ ").Val(x, "mmd");
     XbCompare(f, x);
-    if (x > f.xi_b * ho) {
+    if (x > f.limit * ho) {
       f.r.Raw("，重新计算受压区高度x").End();
       if (!over_x(b, flange_force, "fcm * (bf' - b) * hf' + ")) return o;
     } else {

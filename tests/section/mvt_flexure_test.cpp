@@ -317,6 +317,27 @@ TEST(MvtFlexure, Capacities) {
       << o.tText;
 }
 
+// At a grade-1 frame-beam end the limit 0.25 takes the place of ξb for the capacity: x is
+// recomputed as soon as it passes 0.25·ho, even below ξb·ho.
+TEST(MvtFlexure, GradeOneBeamEndCapacityRecomputesXBeyondTheSeismicLimit) {
+  In in;
+  in.mode = 1;
+  in.pos = 1;
+  in.bBE = true;
+  in.bEA = true;
+  in.dAs = 2500;
+  in.Asv = 50;
+  const auto o = Mvt(in);
+  // x = 310*2500/4125 = 187.879 > 0.25*565 = 141.25 (but < ξb*ho = 307.55);
+  // q = 775000/(0.544330 - 0.8) = -3031250, x = 0.8q*565/(q - 4125*565) = 255.531;
+  // M = 4125*255.531*(565 - 127.765)/0.75 = 614.498 kN·m
+  EXPECT_EQ(o.lErr, 0) << o.tText;
+  EXPECT_NEAR(o.in.M, 614.498, 0.002);
+  EXPECT_NEAR(o.Kc, 255.531 / 565, 2e-5);
+  EXPECT_FLOAT_EQ(o.KcE, 0.25f);
+  EXPECT_TRUE(o.Has(" ＞ ξb * Ho ＝ 141.25 mm")) << o.tText;
+}
+
 TEST(MvtFlexure, MinimumRatioAndTheSeismicRatioLimit) {
   // M = 10: x = 4.307, As = 57.31 < AsMin = 250*600*0.15% = 225 (fcm 16.5 ≤ 19): As is raised
   In in;
