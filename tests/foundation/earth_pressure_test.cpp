@@ -187,7 +187,9 @@ TEST(DtqKa, CheckEnterGivesEveryCodeWithItsField) {
     t[i] = "0";
     check(t, code, index);
     EXPECT_EQ(code, positive ? dtqka::kNotPositive : dtqka::kInputOk) << i;
-    if (positive) EXPECT_EQ(index, i);
+    if (positive) {
+      EXPECT_EQ(index, i);
+    }
     t[i] = "-5";
     check(t, code, index);
     EXPECT_EQ(code, positive ? dtqka::kNotPositive : dtqka::kNegative) << i;

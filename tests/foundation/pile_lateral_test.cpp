@@ -216,7 +216,9 @@ TEST(CalZhRhAs, BarTexts) {
   for (const auto& c : cases) {
     double as = 0;
     EXPECT_EQ(clsZhRh::CalZhRhAs(c.text, as), c.code) << c.text;
-    if (c.code == 0) EXPECT_NEAR(as, c.as, 1e-9) << c.text;
+    if (c.code == 0) {
+      EXPECT_NEAR(as, c.as, 1e-9) << c.text;
+    }
   }
 }
 

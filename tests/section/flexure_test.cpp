@@ -96,7 +96,9 @@ TEST_P(AreaFromMoment, MatchesHandCalculation) {
   EXPECT_NEAR(o.Kc, c.xi, 2e-6);
   EXPECT_NEAR(o.P, c.rho, 1e-7);
   EXPECT_NEAR(o.Kcb, c.kcb, 1e-6);
-  if (c.err == 0) EXPECT_EQ(o.msg, "");
+  if (c.err == 0) {
+    EXPECT_EQ(o.msg, "");
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Flexure, AreaFromMoment, testing::ValuesIn(kAreaCases), [](const auto& i) {

@@ -290,7 +290,9 @@ TEST(MvtShear, SectionChecks) {
     EXPECT_EQ(o.lErr, c.code) << c.name << "\n" << o.tText;
     EXPECT_TRUE(o.Has(c.line)) << c.name << "\n" << o.tText;
     EXPECT_EQ(o.Listed(c.code), c.code != 0) << c.name;
-    if (c.code != 0) EXPECT_FALSE(o.Has("最大间距@")) << c.name;  // the stage ends
+    if (c.code != 0) {  // the stage ends
+      EXPECT_FALSE(o.Has("最大间距@")) << c.name;
+    }
   }
   // the list carries the shear ratio: 550000*0.85/(15*250*565) = 0.221
   In in = Base();
