@@ -35,6 +35,8 @@ check control_roundtrip 0 '"混凝土强度等级："' bash -c 'run "{\"class\":
 check form_defined_then_referenced 0 '"frmX"' bash -c 'run "[{\"class\":\"clsMoment\",\"object\":\"m\",\"operation\":\"Let_Controls\",\"args\":{\"frmM\":{\"\$form\":{}},\"frmX\":{\"\$form\":{\"CboB\":[{\"Text\":\"25\"}]},\"name\":\"f\"}}},{\"class\":\"clsMoment\",\"object\":\"m\",\"operation\":\"Let_Controls\",\"args\":{\"frmX\":{\"\$form\":\"f\"}}}]"'
 check form_undefined 2 "" bash -c 'run "{\"class\":\"clsMoment\",\"operation\":\"Let_Controls\",\"args\":{\"frmX\":{\"\$form\":\"nope\"}}}"'
 check object_for_number 2 "" bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"CtoEc\",\"args\":{\"c\":{\"\$control\":{}}}}"'
+check component_failure 1 "" bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"HntQdAddCboB\",\"args\":{\"iSign\":0,\"CboB\":{\"\$form\":{}},\"Text\":\"25\"}}"'
+check report_flag 0 "计算结果" bash -c 'printf "%s" "{\"class\":\"clsMoment\",\"operation\":\"CalMu_As\",\"args\":{\"tText\":\"L1\",\"iK\":1,\"iSecPos\":5,\"dMu\":100,\"tFy\":\"Ⅱ级\",\"sFcm\":20,\"sB\":200,\"sH\":500,\"sCas\":35}}" | "$K" run - --report'
 check missing_file 2 "" "$K" run /nonexistent/file.json
 
 echo "$pass passed, $fail failed"
