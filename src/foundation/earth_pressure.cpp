@@ -234,8 +234,7 @@ void clsDtqKa::CalResult(VBArray<std::string>& Text, std::string& tText, int32_t
     const double Ea = fault::check(0.5 * gamma * h * h * Ka);
     r.Sp(4).Raw("Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*"), n(gamma).Raw("*"), n(h).Raw("^2*"),
         n(Ka).Raw(" ＝ ");
-    // Ea is a force per metre run of the wall: the "knd" value with "/m" after it.
-    r.Val(Ea, "knd").Raw("/m").End();
+    r.Val(Ea, "knd").End();
     lErrNumber = dtqka::kDone;
   } catch (const ArithmeticFault&) {
     lErrNumber = dtqka::kFault;

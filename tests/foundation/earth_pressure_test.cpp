@@ -59,7 +59,7 @@ TEST(DtqKa, RankineForVerticalSmoothWallAndLevelBackfill) {
   const KaRun r = RunKa({"18", "5", "0", "0", "30", "90", "0", "0", "W1"});
   EXPECT_TRUE(Has(r.report, "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ 0.333")) << r.report;
   EXPECT_TRUE(
-      Has(r.report, "    Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*18.000*5.000^2*0.333 ＝ 75.00 kN/m"))
+      Has(r.report, "    Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*18.000*5.000^2*0.333 ＝ 75.00 kN"))
       << r.report;
   EXPECT_TRUE(Has(
       r.report,
@@ -93,7 +93,7 @@ TEST(DtqKa, CohesiveBackfillWithSurchargeHandWorked) {
       "    D ＝ κq * Sin(α + β) * Sin(φ - β) + η * Sinα * Cosφ ＝ 0.410",
       "    E ＝ κq * Sin(α - δ) * Sin(φ + δ) + η * Sinα * Cosφ ＝ 0.760",
       "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ 0.412",
-      "    Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*18.000*6.000^2*0.412 ＝ 133.42 kN/m",
+      "    Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*18.000*6.000^2*0.412 ＝ 133.42 kN",
   };
   for (const char* l : lines) EXPECT_TRUE(Has(r.report, l)) << l << "\n" << r.report;
   EXPECT_EQ(r.report.rfind("挡土墙：", 0), 0u);  // the entry label is replaced
