@@ -527,13 +527,12 @@ void clsWind::ReadTextFormLstB(const std::string& Text, int32_t& lCh, int32_t& l
 }
 
 bool clsWind::bLstBListEq(const std::string& Text1, const std::string& Text2) {
-  // Two lines describe the same storey when height, width and shape factor agree; the floor
-  // number and the group size are where the storey sits in the list, not what it is.
+  // Compared field by field, so that the same values in another column padding still match.
   int32_t c1, n1, c2, n2;
   float h1, b1, u1, h2, b2, u2;
   ReadTextFormLstB(Text1, c1, n1, h1, b1, u1);
   ReadTextFormLstB(Text2, c2, n2, h2, b2, u2);
-  return h1 == h2 && b1 == b2 && u1 == u2;
+  return c1 == c2 && n1 == n2 && h1 == h2 && b1 == b2 && u1 == u2;
 }
 
 void clsWind::CboB_KeyPress(int16_t Index, int16_t& KeyAscii) {

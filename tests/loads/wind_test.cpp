@@ -442,8 +442,14 @@ TEST(Wind, FloorListLinesRoundTrip) {
   EXPECT_EQ(ch, 7);
   EXPECT_EQ(cbz, 0);
   EXPECT_EQ(us, 0);
+  // equal lines: every one of the five fields agrees (column padding aside)
   EXPECT_TRUE(
-      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   5|     1|  3.300| 30.000|  1.30|"));
+      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   1|     2|  3.300| 30.000|  1.30|"));
+  EXPECT_TRUE(w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "1|2|3.3|30|1.3|"));
+  EXPECT_FALSE(
+      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   5|     2|  3.300| 30.000|  1.30|"));
+  EXPECT_FALSE(
+      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   1|     1|  3.300| 30.000|  1.30|"));
   EXPECT_FALSE(
       w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   1|     2|  3.300| 30.000| -1.30|"));
   EXPECT_FALSE(
