@@ -77,20 +77,21 @@ bool Crossed(double f1, double f) {
   return f1 < 0 ? f >= 0 : f <= 0;
 }
 
+// Two to six decimals follow the grid; a grid coarser than 0.01 or finer than 10⁻⁶ is shown with
+// seven, so a coarse setting never prints λ as a bare "1".
 std::string LambdaPattern(int d) {
-  if (d <= 0) return "#0";
-  if (d >= 7) return "#0.0000000";
+  if (d < 2 || d > 6) return "#0.0000000";
   return "#0." + std::string(static_cast<size_t>(d), '0');
 }
 
-// Coefficient terms of the printed equation: " + 1.234 * λ ^ 2".
+// Coefficient terms of the printed equation: " + 1.234 * λ^ 2".
 void Term(Report& r, double a, int power) {
   if (power == 0) {
     r.Num(a, "#0.000");
     return;
   }
   r.Raw(a < 0 ? " - " : " + ").Num(std::fabs(a), "#0.000").Raw(" * λ");
-  if (power >= 2) r.Raw(" ^ ").Raw(std::to_string(power));
+  if (power >= 2) r.Raw("^ ").Raw(std::to_string(power));
 }
 
 constexpr int32_t kDefaultPrecision = 100;

@@ -107,13 +107,17 @@ TEST(CalZtj, EquationForN2OutsideTableAndDecimals) {
                   "    α2 - α1 ＞ 0.51，超出表C－5的范围，无法确定λ值。\r\n"
                   "    当试桩数n＝2超出表C－5的范围时，按试桩数n≥4的公式计算：\r\n"));
   EXPECT_TRUE(Has(r.text,
-                  "    当m ＝ 1时，解方程：1.095 - 2.960 * λ + 1.873 * λ ^ 2 + 0.147 * λ ^ 3 - "
-                  "0.042 * λ ^ 4 ＝ 0\r\n"));
+                  "    当m ＝ 1时，解方程：1.095 - 2.960 * λ + 1.873 * λ^ 2 + 0.147 * λ^ 3 - "
+                  "0.042 * λ^ 4 ＝ 0\r\n"));
   EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.848，此时F(λ) ＝-0.000076\r\n"));
   EXPECT_TRUE(Has(r.text, "    Quk ＝ 0.848*1000.00 ＝ 848.00 kN\r\n"));
   r = Stats({740, 1260}, 100);
   EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.84，此时"));
   EXPECT_TRUE(Has(r.text, "    Quk ＝ 0.84*1000.00 ＝ 840.00 kN\r\n"));
+  // A 0.1 grid (one decimal) is shown with seven: F(0.9) > 0 ≥ F(0.8) → 0.8.
+  r = Stats({740, 1260}, 10);
+  EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.8000000，此时"));
+  EXPECT_TRUE(Has(r.text, "    Quk ＝ 0.8000000*1000.00 ＝ 800.00 kN\r\n"));
 }
 
 // Table C-6 (n = 3), Qum = 1000 in each case.
@@ -161,7 +165,7 @@ TEST(CalZtj, TableC6RangeMessagesInOrder) {
   const StatRun r = Stats({815, 1080, 1105}, 100);
   EXPECT_TRUE(
       Has(r.text,
-          "解方程：5.422 - 11.370 * λ + 5.746 * λ ^ 2 + 0.294 * λ ^ 3 - 0.084 * λ ^ 4 ＝ 0\r\n"));
+          "解方程：5.422 - 11.370 * λ + 5.746 * λ^ 2 + 0.294 * λ^ 3 - 0.084 * λ^ 4 ＝ 0\r\n"));
   EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.98，此时F(λ) ＝-0.003260\r\n"));
 }
 
