@@ -436,9 +436,7 @@ void CalVAsv(Call& k) {
     if (by_min) Asv = AsvMin;
     k.Asv = Asv;
     L(r).Raw(by_min ? "Asvmin ＝ " : "Asv ＝ ").Val(Asv, "mm2d");
-    if (k.detailing) {
-      r.Raw("      箍筋最小直径").Raw(kPhi).Val(Dmin, "mm").Raw("      最大间距@").Val(Smax, "mm");
-    }
+    r.Raw("      箍筋最小直径").Raw(kPhi).Val(Dmin, "mm").Raw("      最大间距@").Val(Smax, "mm");
     r.End();
   }
   k.shear_Asv = k.Asv;

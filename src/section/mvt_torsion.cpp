@@ -433,11 +433,11 @@ void CalTAst(Call& k) {
       L(r).Raw("纯扭构件腹板的受扭承载力应按下列公式计算：").End();
       web = DesignPart(t, "", Tw_name, Ww_name, Tw, Wtw, -1, b - 2 * c, h - 2 * c, bexpr, hexpr);
     } else {
-      if (sh != Shape::Rect) L(r).Raw("腹板承受剪力V和扭矩Tw：").End();
       static constexpr std::string_view kHead[] = {"在剪力和扭矩共同作用下", "对集中荷载作用下的",
                                                    "在剪力和扭矩共同作用下，且考虑地震作用组合的",
                                                    "对集中荷载作用下，且考虑地震作用组合的"};
-      L(r).Raw(kHead[(eq ? 2 : 0) + (k.bConF ? 1 : 0)]).Raw("剪扭构件的受剪承载力：").End();
+      L(r).Raw(kHead[(eq ? 2 : 0) + (k.bConF ? 1 : 0)]).Raw("腹板的受扭承载力应按下列公式计算：").End();
+      L(r).Raw("剪扭构件的受剪承载力：").End();
       const std::string bt = FormatNumber(beta_t, "#0.000");
       const std::string tail = "]*" + v(S, "mm") + "/";
       // GBJ 10-89 eq. 4.4.4-1 and 4.4.4-4, GBJ 11-89 for frame beams.

@@ -98,7 +98,8 @@ TEST(MvtTorsion, EarthquakeAndConcentratedForms) {
   EXPECT_EQ(o.lErr, 0) << o.tText;
   EXPECT_NEAR(o.Asvt, 233.024, 0.001);
   EXPECT_TRUE(
-      o.Has("      在剪力和扭矩共同作用下，且考虑地震作用组合的剪扭构件的受剪承载力：\r\n"));
+      o.Has("      在剪力和扭矩共同作用下，且考虑地震作用组合的腹板的受扭承载力应按下列公式计算：\r\n"
+            "      剪扭构件的受剪承载力：\r\n"));
   EXPECT_TRUE(
       o.Has("        V ≤ [0.056 * (1.5 - βt) * fc * b * ho + 1.2 * fyv * Asv * ho / S] / γRE\r\n"));
   EXPECT_TRUE(o.Has("      当 V ≤ 0.028 * fc * b * ho / γRE 时，可仅按纯扭构件计算受扭承载力\r\n"));
@@ -116,7 +117,9 @@ TEST(MvtTorsion, EarthquakeAndConcentratedForms) {
       o.Has("        ＝ 1.5/[1+0.17*(2.655+1.5)*120000*16145833/(30000000*250*565)] ＝ 1.134 ＞ "
             "1.0，取 βt ＝ 1.0\r\n"))
       << o.tText;
-  EXPECT_TRUE(o.Has("      对集中荷载作用下的剪扭构件的受剪承载力：\r\n"));
+  EXPECT_TRUE(
+      o.Has("      对集中荷载作用下的腹板的受扭承载力应按下列公式计算：\r\n"
+            "      剪扭构件的受剪承载力：\r\n"));
 }
 
 TEST(MvtTorsion, TSectionFlangeLimitedToSixThicknesses) {
