@@ -460,7 +460,8 @@ struct FlangedSol {
 };
 
 // GBJ 10-89 eq. 4.1.7-1 (x within the flange: a rectangle of width bf') and 4.1.7-3 (the web
-// in compression). The 2as' rule concerns the compression steel and needs some As'.
+// in compression). A depth below 2as' takes the lever arm ho - as' also without As': the
+// compression resultant is then taken at the steel level, which errs on the safe side.
 FlangedSol SolveFlanged(Flex& f, double As1) {
   Call& k = f.k;
   FlangedSol s;
@@ -473,7 +474,7 @@ FlangedSol SolveFlanged(Flex& f, double As1) {
     return s;
   }
   s.x1 = s.x = ho - fault::sqrt(s.R1);
-  if (As1 > 0 && s.x1 < 2 * as1) {
+  if (s.x1 < 2 * as1) {
     s.branch = 1;
     s.As = fault::div(f.Md, k.fy * (ho - as1));
     return s;
@@ -792,7 +793,8 @@ Outcome Capacity(Flex& f, double As, double As1) {
 
   if (!flanged || x <= hf1) {
     const double width = flanged ? bf1 : b;
-    if (As1 > 0 && x <= 2 * as1) {
+    // The 2as' rule belongs to the double-reinforced and flanged forms, not to the single one.
+    if ((flanged || As1 > 0) && x <= 2 * as1) {
       f.r.Raw(" ≤ 2as' ＝ ").Val(2 * as1, "mmd").End();
       WriteCapacity(
           f, fy * As * (ho - as1), "fy * As * (ho - as')",
