@@ -962,8 +962,9 @@ void CalMAs(Call& k) {
     return;
   }
 
-  // Mode 0. The designed As is not known yet, so the choice between the single design and the
-  // design with a ratio reads the expression's ratio K, not its value at the As passed in.
+  // Mode 0. The designed As is not known yet: a rectangle chooses between the single design and
+  // the design with a ratio by As' at the As the caller passed in (an expression at As = 0 gives
+  // the single design; the host passes its last As to ask for the ratio design).
   k.dAs = 0;
   const bool frame_end_1to3 = k.bBE && k.iSecPos >= 1 && k.iSecPos <= 3;
   auto turn_to_As1 = [&] {
@@ -980,7 +981,7 @@ void CalMAs(Call& k) {
   const bool flanged = Flanged(k.shape);
   ok = Guarded(f, [&] {
     if (!flanged) {
-      if (expression ? K == 0 : As1 == 0) {
+      if (As1 == 0) {
         f.quiet_errors = f.quiet_warning = frame_end_1to3;
         o = DesignSingle(f);
         f.quiet_errors = f.quiet_warning = false;

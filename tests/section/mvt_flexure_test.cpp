@@ -74,6 +74,7 @@ TEST(MvtFlexure, DesignCases) {
     in.shape = c.shape;
     in.M = c.M;
     in.tAs1 = c.tAs1;
+    in.dAs = 1000;  // the host's last As: an expression in As then gives As' ≠ 0
     in.Bf1 = c.Bf1;
     in.Hf1 = c.Hf1;
     const auto o = Mvt(in);
@@ -144,6 +145,7 @@ TEST(MvtFlexure, StoppingErrors) {
     In in;
     in.M = c.M;
     in.tAs1 = c.tAs1;
+    in.dAs = 1000;
     const auto o = Mvt(in);
     EXPECT_EQ(o.lErr, c.code) << c.name;
     EXPECT_TRUE(o.Has(c.line)) << c.name << "\n" << o.tText;
@@ -154,6 +156,23 @@ TEST(MvtFlexure, StoppingErrors) {
     EXPECT_TRUE(o.Has("斜截面承载力计算：")) << c.name;
     EXPECT_TRUE(o.Has("本次计算出现错误（代码 " + std::to_string(c.code) + "）")) << c.name;
   }
+}
+
+TEST(MvtFlexure, RectangleExpressionAtZeroAsGivesTheSingleDesign) {
+  // "0.3As" at the As passed in (0) is As' = 0: single design, R = 319225 - 600e6/4125 =
+  // 173770.45, x = 148.142 ≤ 307.55, As = 250*148.142*16.5/310 = 1971.25
+  In in;
+  in.M = 300;
+  in.tAs1 = "0.3As";
+  in.dAs = 0;
+  const auto o = Mvt(in);
+  EXPECT_EQ(o.lErr, 0) << o.tText;
+  EXPECT_NEAR(o.in.dAs, 1971.25, 0.01);
+  EXPECT_TRUE(o.Has("单筋矩形截面或翼缘位于受拉边的T形截面受弯构件受压区高度x按下式计算："));
+  EXPECT_FALSE(o.Has("已知 K ＝ As' / As"));
+  // with a non-zero As passed in, the same entry is the ratio design (the "known K" case)
+  in.dAs = 1000;
+  EXPECT_NEAR(Mvt(in).in.dAs, 1860.15, 0.02);
 }
 
 TEST(MvtFlexure, SigmaSBelowHalfCountsAsZero) {
