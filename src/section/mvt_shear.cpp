@@ -102,9 +102,9 @@ void CalVAsv(Call& k) {
         .Raw(")*");
     r.Val(b, "mm").Raw("*").Val(S, "mm").Raw(" ＝ ").Val(AsvMin, "mm2d").End();
   } else if (k.iSecPos == 5) {
-    // GBJ 10-89 7.2.9 and 7.2.10. In mode 1 the capacity counts the stirrups, so the columns for
-    // V > 0.07·fc·b·ho apply.
-    const bool low = k.mode == 0 && Vd * gamma_re <= V0;
+    // GBJ 10-89 7.2.9 and 7.2.10, by the design shear entered (also in mode 1, where V is the
+    // shear the beam is meant to carry).
+    const bool low = Vd * gamma_re <= V0;
     L(r).Raw("0.07 * fc * b * ho ＝ 0.07*")
         .Val(fc, "n/mm2_1")
         .Raw("*")
@@ -112,7 +112,7 @@ void CalVAsv(Call& k) {
         .Raw("*")
         .Val(ho, "mm");
     r.Raw(" ＝ ").Val(V0, "nd");
-    if (k.mode == 0) r.Raw(low ? " ≥ V" : " ＜ V").Raw(gtext).Raw(" ＝ ").Val(Vd * gamma_re, "nd");
+    r.Raw(low ? " ≥ V" : " ＜ V").Raw(gtext).Raw(" ＝ ").Val(Vd * gamma_re, "nd");
     r.End();
     const double h = k.h;
     int band;
@@ -312,17 +312,17 @@ void CalVAsv(Call& k) {
         r.Raw("(0.056*").Raw(fcbho).Raw("+1.2*").Raw(fyv_ho).Raw(")/0.85");
         break;
       case Form::Concentrated:
-        // Ordinary forms: V·γo·γRE ≤ capacity, so the capacity is divided by both.
+        // Ordinary forms: the capacity over γo (1 with earthquake action).
         Vcap = (0.2 * fc * b * ho / (lambda + 1.5) + 1.25 * fyv * fault::div(Asv_in, S) * ho) /
-               (gamma_o * gamma_re);
+               gamma_o;
         r.Raw("(0.2*").Raw(fcbho).Raw("/(").Raw(lam).Raw("+1.5)+1.25*").Raw(fyv_ho).Raw(")");
         break;
       case Form::Ordinary:
-        Vcap = (V0 + 1.5 * fyv * fault::div(Asv_in, S) * ho) / (gamma_o * gamma_re);
+        Vcap = (V0 + 1.5 * fyv * fault::div(Asv_in, S) * ho) / gamma_o;
         r.Raw("(0.07*").Raw(fcbho).Raw("+1.5*").Raw(fyv_ho).Raw(")");
         break;
     }
-    if (!seismic && gamma_o * gamma_re != 1) r.Raw("/").Raw(Factor(gamma_o * gamma_re));
+    if (!seismic && gamma_o != 1) r.Raw("/").Raw(Factor(gamma_o));
     Vcap = fault::check(Vcap);
     r.Raw(" ＝ ").Val(Vcap / 1000, "knd").End();
     k.Vout = Vcap / 1000;

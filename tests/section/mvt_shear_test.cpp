@@ -120,12 +120,40 @@ TEST(MvtShear, EarthquakeOnAnOrdinaryBeamUsesTheOrdinaryFormsWithGammaRE) {
   auto o = Mvt(in);
   EXPECT_NEAR(o.in.Asv, 36.066, 0.001);
   EXPECT_TRUE(o.Has("      Asv ＝ (V * γRE - 0.07 * fc * b * ho) * S / (1.5 * fyv * ho)\r\n"));
-  // the capacity is divided by γRE: 326287.5/0.85 = 383867.6 N
+  // the ordinary capacity is divided by γo alone, which is 1 with earthquake action:
+  // 148312.5 + 1.5*210*100/100*565 = 326287.5 N
   in.mode = 1;
   in.dAs = 1000;
   in.Asv = 100;
   o = Mvt(in);
-  EXPECT_NEAR(o.in.V, 383.8676, 0.0001);
+  EXPECT_NEAR(o.in.V, 326.2875, 0.0001);
+}
+
+TEST(MvtShear, CapacityModeTakesTheDetailingBandFromTheEnteredShear) {
+  // position 5, h = 600, 0.07*15*250*565 = 148312.5 N
+  struct Case {
+    double V;  // entered shear, kN
+    float Smax;
+    double AsvMin;
+    const char* line;
+  } cases[] = {
+      // V = 0 ≤ 148312.5: Dmin 6, Smax 350; Asv# = 6^2*π/4*100/350 = 8.078
+      {0, 350, 8.078, "      当 V ≤ 0.07 * fc * b * ho、500 ＜ h ≤ 800（mm）构造要求：\r\n"},
+      // V = 250 kN ＞ 148312.5: Smax 250; Asvmin = 0.02*15/210*250*100 = 35.714 > 11.31
+      {250, 250, 35.714, "      当 V ＞ 0.07 * fc * b * ho、500 ＜ h ≤ 800（mm）构造要求：\r\n"},
+  };
+  for (const auto& c : cases) {
+    In in = Base();
+    in.mode = 1;
+    in.dAs = 1000;
+    in.Asv = 100;
+    in.V = c.V;
+    const auto o = Mvt(in);
+    EXPECT_EQ(o.lErr, 0) << o.tText;
+    EXPECT_FLOAT_EQ(o.Smax, c.Smax) << c.V;
+    EXPECT_NEAR(o.AsvMin, c.AsvMin, 0.001) << c.V;
+    EXPECT_TRUE(o.Has(c.line)) << c.V << "\n" << o.tText;
+  }
 }
 
 TEST(MvtShear, EarthquakeSetsImportanceFactorToOne) {
