@@ -290,7 +290,8 @@ struct ShearCase {
             .Num(b, u->mm)
             .Raw("*");
         r->Num(ho, u->mm).Raw("/0.85 ＝ ").Num(Vcs, u->nd).End();
-        r->Sp(8).Raw(detailing ? "≥ V ＝ " : "＜ V ＝ ").Num(V, u->nd).End();
+        // Only the detailing case is settled by this comparison; above it the formula follows.
+        if (detailing) r->Sp(8).Raw("≥ V ＝ ").Num(V, u->nd).End();
       }
       if (detailing) {
         code = kVDetailingSeismic;

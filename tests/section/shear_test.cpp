@@ -292,6 +292,13 @@ TEST(CalVAs, ReportSeismicDesignGrade3) {
   EXPECT_TRUE(Has(l, "    V ≤ 0.2 * fc * b * ho / γRE    （混凝土规范式 8.3.3）"));
   EXPECT_TRUE(Has(l, "    0.2 * fc * b * ho / γRE ＝ 0.2*10*200*465/0.85 ＝ 218824 N"));
   EXPECT_TRUE(Has(l, "    0.056 * fc * B * Ho / γRE ＝ 0.056*10*200*465/0.85 ＝ 61271 N"));
+  // Above the concrete part the design formula follows at once, with no comparison line.
+  for (size_t k = 0; k + 1 < l.size(); ++k) {
+    if (l[k].rfind("    0.056 * fc * B * Ho / γRE", 0) == 0) {
+      EXPECT_EQ(l[k + 1], "    V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.4-1）");
+    }
+  }
+  EXPECT_FALSE(Has(l, "        ＜ V ＝ 150000 N"));
   EXPECT_TRUE(Has(l, "        ＝ (150000*0.85-0.056*10*200*465)*200/(1.2*210*465) ＝ 128.73 mm²"));
   EXPECT_EQ(l.back(), "    Asv ＝ 128.73 mm²    最大间距@250");
   // Grade 1 detailing: the comparison, and Asvmin as the last line.
