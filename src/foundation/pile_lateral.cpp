@@ -392,8 +392,9 @@ void clsZhRh::ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string
     }
     r.Sp(7).Raw("＝ ").Val(Rh, "knd").End();
     // A tensile head force large enough to crack the whole section leaves no lateral capacity.
+    // The calculation itself is complete, so the code stays 0 (only the section-ratio and core
+    // stops are errors); the warning line tells the engineer.
     if (Rh <= 0) {
-      lErrNumber = zhrh::kRhNotPositive;
       r.Sp(4).Raw("    警告：Rh ≤ 0，桩顶竖向拉力过大，单桩不能承受水平力。").End();
     }
 

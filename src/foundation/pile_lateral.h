@@ -20,7 +20,6 @@ constexpr int32_t kBadRestraint = 750105;     // pile-head restraint text not on
 constexpr int32_t kBadGrade = 750106;         // concrete grade not in the table (no ft)
 constexpr int32_t kBadBars = 750107;          // bar text rejected / bar area not positive
 constexpr int32_t kBadInput = 750108;         // d, h, m, χoa or Es not positive, or c negative
-constexpr int32_t kRhNotPositive = 750121;    // warning: tension leaves Rh ≤ 0 (report complete)
 constexpr int32_t kBarNoDiameter = 750111;    // bar text: diameter missing, not numeric or ≤ 0
 constexpr int32_t kBarBadCount = 750112;      // bar text: count not numeric or ≤ 0
 constexpr int32_t kBarNotNumber = 750113;  // bar text: neither a number nor count-symbol-diameter
