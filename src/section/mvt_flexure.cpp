@@ -244,7 +244,7 @@ Outcome DesignKnownAs1(Flex& f, double As1) {
     }
     o.As = fault::div(k.fcm * b * x + k.fy1 * As1, sigma_s);
     L(f).Raw(x > f.limit * ho ? "As ＝ (fcm * b * x + fy' * As') / σs ＝ ("
-                             : "As ＝ (fcm * b * x + fy' * As') / fy ＝ (");
+                              : "As ＝ (fcm * b * x + fy' * As') / fy ＝ (");
     f.r.Val(k.fcm, "n/mm2_1")
         .Raw("*")
         .Val(b, "mm")

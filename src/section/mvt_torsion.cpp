@@ -436,7 +436,9 @@ void CalTAst(Call& k) {
       static constexpr std::string_view kHead[] = {"在剪力和扭矩共同作用下", "对集中荷载作用下的",
                                                    "在剪力和扭矩共同作用下，且考虑地震作用组合的",
                                                    "对集中荷载作用下，且考虑地震作用组合的"};
-      L(r).Raw(kHead[(eq ? 2 : 0) + (k.bConF ? 1 : 0)]).Raw("腹板的受扭承载力应按下列公式计算：").End();
+      L(r).Raw(kHead[(eq ? 2 : 0) + (k.bConF ? 1 : 0)])
+          .Raw("腹板的受扭承载力应按下列公式计算：")
+          .End();
       L(r).Raw("剪扭构件的受剪承载力：").End();
       const std::string bt = FormatNumber(beta_t, "#0.000");
       const std::string tail = "]*" + v(S, "mm") + "/";

@@ -163,9 +163,8 @@ TEST(CalZtj, TableC6RangeMessagesInOrder) {
   // −11.37, A2 = 0.127 − 3.381 + 9 = 5.746; F(0.99) > 0 ≥ F(0.98) = −0.00326 with 0.01 steps → λ =
   // 0.98.
   const StatRun r = Stats({815, 1080, 1105}, 100);
-  EXPECT_TRUE(
-      Has(r.text,
-          "解方程：5.422 - 11.370 * λ + 5.746 * λ^ 2 + 0.294 * λ^ 3 - 0.084 * λ^ 4 ＝ 0\r\n"));
+  EXPECT_TRUE(Has(
+      r.text, "解方程：5.422 - 11.370 * λ + 5.746 * λ^ 2 + 0.294 * λ^ 3 - 0.084 * λ^ 4 ＝ 0\r\n"));
   EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.98，此时F(λ) ＝-0.003260\r\n"));
 }
 

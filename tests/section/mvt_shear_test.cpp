@@ -275,8 +275,9 @@ TEST(MvtShear, PositionsOutsideOneToFiveSetNoDetailing) {
   EXPECT_NEAR(o.in.Asv, 57.136, 0.001);
   EXPECT_TRUE(o.Has("      截面位置未规定构造要求，不作箍筋构造验算\r\n"));
   // the result line still names the (unset) diameter and spacing
-  EXPECT_TRUE(o.Has("      Asv ＝ 57.14 mm²      箍筋最小直径\xEE\x80\x80"
-                    "0      最大间距@0\r\n"))
+  EXPECT_TRUE(
+      o.Has("      Asv ＝ 57.14 mm²      箍筋最小直径\xEE\x80\x80"
+            "0      最大间距@0\r\n"))
       << o.tText;
 }
 

@@ -97,9 +97,9 @@ TEST(MvtTorsion, EarthquakeAndConcentratedForms) {
   auto o = Mvt(in);
   EXPECT_EQ(o.lErr, 0) << o.tText;
   EXPECT_NEAR(o.Asvt, 233.024, 0.001);
-  EXPECT_TRUE(
-      o.Has("      在剪力和扭矩共同作用下，且考虑地震作用组合的腹板的受扭承载力应按下列公式计算：\r\n"
-            "      剪扭构件的受剪承载力：\r\n"));
+  EXPECT_TRUE(o.Has(
+      "      在剪力和扭矩共同作用下，且考虑地震作用组合的腹板的受扭承载力应按下列公式计算：\r\n"
+      "      剪扭构件的受剪承载力：\r\n"));
   EXPECT_TRUE(
       o.Has("        V ≤ [0.056 * (1.5 - βt) * fc * b * ho + 1.2 * fyv * Asv * ho / S] / γRE\r\n"));
   EXPECT_TRUE(o.Has("      当 V ≤ 0.028 * fc * b * ho / γRE 时，可仅按纯扭构件计算受扭承载力\r\n"));

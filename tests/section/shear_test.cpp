@@ -295,7 +295,9 @@ TEST(CalVAs, ReportSeismicDesignGrade3) {
   // Above the concrete part the design formula follows at once, with no comparison line.
   for (size_t k = 0; k + 1 < l.size(); ++k) {
     if (l[k].rfind("    0.056 * fc * B * Ho / γRE", 0) == 0) {
-      EXPECT_EQ(l[k + 1], "    V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.4-1）");
+      EXPECT_EQ(
+          l[k + 1],
+          "    V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.4-1）");
     }
   }
   EXPECT_FALSE(Has(l, "        ＜ V ＝ 150000 N"));
