@@ -92,6 +92,13 @@ struct ShearCase {
     return 0;
   }
 
+  // The capacity line with its values: lead + fc*B*Ho + steel term fyv*Asv/S*Ho + tail + V.
+  void CapacityValues(const char* lead, const char* steel_factor, const char* tail, double V) {
+    r->Sp(4).Raw(lead).Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*").Num(ho, u->mm);
+    r->Raw(steel_factor).Num(fyv, u->nmm2).Raw("*").Num(Asv_in, u->mm2).Raw("/").Num(s, u->mm);
+    r->Raw("*").Num(ho, u->mm).Raw(tail).Num(V, u->nd).End();
+  }
+
   // fc, B, S with the stirrup-ratio factor: "＝ (0.035*14.3/210)*200*100 ＝ 47.67 mm²".
   void RatioLine(const char* coef_text) {
     r->Sp(6).Raw("最小配箍面积Asvmin＝ (").Raw(coef_text).Raw(" * Fc / Fyv) * B * S").End();
@@ -346,22 +353,7 @@ struct ShearCase {
         r->Sp(4)
             .Raw("V ≤ 0.07 * fc * B * Ho + 1.5 * fyv * Asv / S * Ho（混凝土规范式 4.2.3-2）")
             .End();
-        r->Sp(4)
-            .Raw("V ＝ 0.07*")
-            .Num(fc, u->nmm2)
-            .Raw("*")
-            .Num(b, u->mm)
-            .Raw("*")
-            .Num(ho, u->mm)
-            .Raw("+1.5*");
-        r->Num(fyv, u->nmm2)
-            .Raw("*")
-            .Num(Asv_in, u->mm2)
-            .Raw("/")
-            .Num(s, u->mm)
-            .Raw("*")
-            .Num(ho, u->mm);
-        r->Raw(" ＝ ").Num(V, u->nd).End();
+        CapacityValues("V ＝ 0.07*", "+1.5*", " ＝ ", V);
       }
     } else {
       V = fault::check((0.056 * fc * b * ho + 1.2 * fyv * ho * Asv_s) / kGammaReShear);
@@ -370,22 +362,7 @@ struct ShearCase {
         r->Sp(4)
             .Raw("V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.3）")
             .End();
-        r->Sp(4)
-            .Raw("V ＝ (0.056*")
-            .Num(fc, u->nmm2)
-            .Raw("*")
-            .Num(b, u->mm)
-            .Raw("*")
-            .Num(ho, u->mm)
-            .Raw("+1.2*");
-        r->Num(fyv, u->nmm2)
-            .Raw("*")
-            .Num(Asv_in, u->mm2)
-            .Raw("/")
-            .Num(s, u->mm)
-            .Raw("*")
-            .Num(ho, u->mm);
-        r->Raw(")/0.85 ＝ ").Num(V, u->nd).End();
+        CapacityValues("V ＝ (0.056*", "+1.2*", ")/0.85 ＝ ", V);
       }
     }
     const bool ok = SectionHolds(sKcal);

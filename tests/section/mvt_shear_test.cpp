@@ -253,7 +253,7 @@ TEST(MvtShear, DetailingOnlyGivesAsvminInTheResultLine) {
       << o.tText;
   EXPECT_NEAR(o.in.Asv, 36 * 3.1415927 / 4 * 100 / 350, 1e-6);
   EXPECT_NEAR(o.AsvMin, o.in.Asv, 1e-12);
-  // V = 250 kN: ratio part 0.02*15/210*250*100 = 35.714 governs over 6^2*π/4*100/250 = 11.31; the
+  // V = 250 kN: ratio term 0.02*15/210*250*100 = 35.714 governs over 6^2*π/4*100/250 = 11.31; the
   // design 57.14 is above it
   in.V = 250;
   const auto d = Mvt(in);
