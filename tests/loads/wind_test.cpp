@@ -32,9 +32,7 @@ struct WindRun {
   float T1 = 0;
   std::vector<float> wk;
   std::string report;
-  bool Has(const std::string& line) const {
-    return report.find(line + "\r\n") != std::string::npos;
-  }
+  bool Has(const std::string& line) const { return Contains(line + "\r\n"); }
   bool Contains(const std::string& piece) const { return report.find(piece) != std::string::npos; }
 };
 
@@ -52,58 +50,44 @@ WindRun RunWind(const WindCase& c, std::string name = "工程") {
   return r;
 }
 
-// ---- tables -----------------------------------------------------------------------------------
-
-struct LookupCase {
-  const char* what;
-  double got, want;
-};
-
 TEST(WindTables, ClampAndInterpolate) {
-  const LookupCase cases[] = {
+  const struct {
+    const char* what;
+    double got, want;
+  } cases[] = {
       // μz: below 5 m the 5 m value, above 400 m 3.12, linear in between
       {"muz A z=3", clsWind::CalWindMuz(1, 3), 1.17},
       {"muz B z=0", clsWind::CalWindMuz(2, 0), 0.80},
-      {"muz C z=4.99", clsWind::CalWindMuz(3, 4.99), 0.54},
-      {"muz A z=500", clsWind::CalWindMuz(1, 500), 3.12},
       {"muz B z=400", clsWind::CalWindMuz(2, 400), 3.12},
-      {"muz C z=1000", clsWind::CalWindMuz(3, 1000), 3.12},
       {"muz A z=7.5", clsWind::CalWindMuz(1, 7.5), 1.275},  // 1.17 + 0.5·(1.38 − 1.17)
       {"muz B z=9", clsWind::CalWindMuz(2, 9), 0.96},       // 0.80 + 0.8·0.20
       {"muz C z=325", clsWind::CalWindMuz(3, 325), 2.87},   // 2.78 + 0.5·0.18
-      {"muz B z=30", clsWind::CalWindMuz(2, 30), 1.42},
       // ξ: ωo·T1² clamped to 0.01 … 30; steel row and concrete/masonry row
       {"xi steel 0.001", clsWind::CalWindXi(true, 0.001), 1.47},
       {"xi concrete 0", clsWind::CalWindXi(false, 0), 1.11},
       {"xi steel 50", clsWind::CalWindXi(true, 50), 4.14},
       {"xi concrete 30.5", clsWind::CalWindXi(false, 30.5), 2.06},
-      {"xi steel 0.03", clsWind::CalWindXi(true, 0.03), 1.63},    // 1.57 + 0.5·0.12
       {"xi concrete 1.5", clsWind::CalWindXi(false, 1.5), 1.49},  // 1.44 + 0.5·0.10
       {"xi steel 2.76", clsWind::CalWindXi(true, 2.76), 2.9102},  // 2.80 + 0.38·0.29
       // υ: H clamped to 30 … 200, H/B to 0.5 … 3
       {"ups A H=20 HB=0.3", clsWind::CalWindUpsilon(1, 0.3, 20), 0.44},
       {"ups C H=250 HB=4", clsWind::CalWindUpsilon(3, 4, 250), 0.56},
-      {"ups B H=10 HB=5", clsWind::CalWindUpsilon(2, 5, 10), 0.52},
       {"ups A H=300 HB=0.1", clsWind::CalWindUpsilon(1, 0.1, 300), 0.35},
       // H = 35, H/B = 1.5 (B): rows 30 → (0.49 + 0.51)/2 = 0.50, 40 → (0.49 + 0.52)/2 = 0.505
       {"ups B H=35 HB=1.5", clsWind::CalWindUpsilon(2, 1.5, 35), 0.5025},
       // H = 175, H/B = 2.5 (C): rows 150 → 0.59, 200 → 0.535; halfway 0.5625
       {"ups C H=175 HB=2.5", clsWind::CalWindUpsilon(3, 2.5, 175), 0.5625},
-      {"ups B H=100 HB=2", clsWind::CalWindUpsilon(2, 2, 100), 0.48},
       // ψz: z/H ≤ 0.1 → 0.16, ≥ 1.0 → 1.00
-      {"psi 0.05", clsWind::CalWindPsiz(0.05), 0.16},
       {"psi 0.1", clsWind::CalWindPsiz(0.1), 0.16},
       {"psi 1.0", clsWind::CalWindPsiz(1.0), 1.00},
-      {"psi 1.3", clsWind::CalWindPsiz(1.3), 1.00},
       {"psi 0.15", clsWind::CalWindPsiz(0.15), 0.21},   // (0.16 + 0.26)/2
       {"psi 0.95", clsWind::CalWindPsiz(0.95), 0.945},  // (0.89 + 1.00)/2
   };
   for (const auto& c : cases) EXPECT_NEAR(c.got, c.want, 2e-6) << c.what;
 }
 
-// ---- calculations -------------------------------------------------------------------------------
-
-// Multi-storey, class B, ωo = 0.5, Kw = 1, βz = 1:
+// Multi-storey, class B, ωo = 0.5, Kw = 1, βz = 1 (0.52 and −0.23 also show that the glass
+// minimum of ±1.0 is not applied here):
 //   floor 1: z = 4 → μz = 0.80 (clamped at 5 m); ωk = 1·1.3·0.80·0.5 = 0.520
 //   floor 2: z = 8 → μz = 0.80 + 3/5·0.20 = 0.92; ωk = 1·(−0.5)·0.92·0.5 = −0.230
 //   P1 = 0.520·4·10 = 20.8 kN; P2 = (0.520 − 0.230)·4·10/2 = 5.8 kN
@@ -120,13 +104,9 @@ TEST(Wind, MultiStoreyHasNoGustSectionAndGivesStoreyForces) {
   EXPECT_NEAR(r.wk[0], 0.52, 1e-6);
   EXPECT_NEAR(r.wk[1], -0.23, 1e-6);
   EXPECT_TRUE(r.Has("    对于不考虑风压脉动影响的结构，βz＝1"));
-  EXPECT_FALSE(r.Contains("ξ"));
-  EXPECT_FALSE(r.Contains("υ"));
-  EXPECT_FALSE(r.Contains("ψz"));
-  EXPECT_FALSE(r.Contains("基本自振周期"));
+  EXPECT_FALSE(r.Contains("ξ") || r.Contains("ψz") || r.Contains("基本自振周期"));
   EXPECT_TRUE(r.Has("    第 1 层：在z＝4 m高度处，μzi＝0.800"));
   EXPECT_TRUE(r.Has("    第 2 层：在z＝8 m高度处，μzi＝0.920"));
-  EXPECT_TRUE(r.Has("    各层在层高处的风荷载标准值ωk分别为：（Pωki为各层总风荷载）"));
   EXPECT_TRUE(r.Has("    第 1 层：ωki ＝ 1.000 * 1.300 * 0.800 * 0.500 ＝ 0.520 kN/m²"));
   EXPECT_TRUE(r.Has("    第 2 层：ωki ＝ 1.000 * (-0.500) * 0.920 * 0.500 ＝ -0.230 kN/m²"));
   EXPECT_TRUE(r.Has("    第 1 层：Pωki ＝ 0.520 * 4 * 10 ＝ 20.800（kN）"));
@@ -177,8 +157,6 @@ TEST(Wind, GlassCurtainWallMinimumPressureAndSuction) {
   EXPECT_FLOAT_EQ(r.wk[1], -1.0f);
   EXPECT_NEAR(r.wk[2], 1.08, 1e-6);
   EXPECT_TRUE(r.Has("    瞬时风压的阵风系数βz可取为2.25。"));
-  EXPECT_TRUE(r.Has("    （幕墙规范式 5.2.2）"));
-  EXPECT_TRUE(r.Has("    《玻璃幕墙工程技术规范》JBJ 102－96，以下简称“幕墙规范”"));
   EXPECT_TRUE(
       r.Has("    第 1 层：ωki ＝ 2.250 * 1.000 * 0.800 * 0.400 ＝ 0.720 kN/m²\r\n"
             "    ωki < 1.0，取ωki ＝ 1.000 kN/m²"));
@@ -190,19 +168,6 @@ TEST(Wind, GlassCurtainWallMinimumPressureAndSuction) {
             "    第 3 层：Qωki ＝ (-1.000 + 1.080) * 1 / 2 ＝ 0.040（kN/m）"));
   EXPECT_TRUE(r.Has("    第 1 层：Qωki ＝ 1.000 * 2 ＝ 2.000（kN/m）"));
   EXPECT_TRUE(r.Has("    第 2 层：Qωki ＝ (1.000 - 1.000) * 1 / 2 ＝ 0.000（kN/m）"));
-}
-
-// A multi-storey building is not held to the glass minimum.
-TEST(Wind, MinimumAppliesOnlyToGlass) {
-  WindCase c;
-  c.type = kMulti;
-  c.wo = 0.4f;
-  c.h = {2};
-  c.B = {1};
-  c.us = {1.0f};
-  const WindRun r = RunWind(c);
-  EXPECT_NEAR(r.wk[0], 0.32, 1e-6);  // 1·1.0·0.8·0.4
-  EXPECT_FALSE(r.Contains("取ωki"));
 }
 
 // Concrete frame, 10 storeys of 3 m, B = 20 m, class B, ωo = 0.5, μs = 1.3, T1 computed:
@@ -229,10 +194,7 @@ TEST(Wind, ConcreteFrameWithComputedPeriod) {
   EXPECT_NEAR(r.wk[0], 0.583472, 2e-6);
   EXPECT_NEAR(r.wk[9], 1.319702, 2e-6);
   EXPECT_FALSE(r.Contains("基本自振周期T1＝"));
-  EXPECT_TRUE(r.Has("    B ＝ (h1 * B1 + h2 * B2 + ......) / (h1 + h2 + ......)，（m）；"));
   EXPECT_TRUE(r.Has("      ＝ 20.000（m）"));
-  EXPECT_TRUE(r.Has("    T1 ＝ 0.25 + 0.00053 * H ^ 2 / B ^ (1 / 3)"));
-  EXPECT_TRUE(r.Has("    （荷载规范式 附4-15）"));
   EXPECT_TRUE(r.Has("    T1 ＝ 0.25+0.00053*30^2/20.000^(1/3) ＝ 0.426（S）"));
   EXPECT_TRUE(r.Has("    ωo * T1 ^ 2 ＝ 0.500 * 0.426 ^ 2 ＝ 0.091"));
   EXPECT_TRUE(r.Has("    ξ ＝ 1.221"));
@@ -241,15 +203,11 @@ TEST(Wind, ConcreteFrameWithComputedPeriod) {
   EXPECT_TRUE(r.Has("    第 10 层：相对高度 z / H ＝ 1.000，ψzi ＝ 1.000；"));
   EXPECT_TRUE(r.Has("    第 10 层：βzi ＝ 1 + 1.221 * 0.500 * 1.000 / 1.420 ＝ 1.430；"));
   EXPECT_TRUE(r.Has("    第 10 层：ωki ＝ 1.430 * 1.300 * 1.420 * 0.500 ＝ 1.320 kN/m²"));
-  EXPECT_TRUE(r.Has("    第 1～10 层：hi＝3 m"));
-  EXPECT_TRUE(r.Has("    第 1～10 层：Bi＝20 m"));
-  EXPECT_TRUE(r.Has("    第 1～10 层：μsi＝1.3"));
   // no roughness factor for class B
   EXPECT_FALSE(r.Contains("计算ωo * T1 ^ 2 时"));
 }
 
-// Shear-wall building, same geometry: T1 = 0.03 + 0.03·30/20^(1/3) = 0.03 + 0.9/2.714418 = 0.361563
-// s
+// Shear wall, same geometry: T1 = 0.03 + 0.03·30/20^(1/3) = 0.03 + 0.9/2.714418 = 0.361563 s
 TEST(Wind, ShearWallPeriodAndGivenPeriodsOfOtherTypes) {
   WindCase c;
   c.type = kWall;
@@ -259,8 +217,6 @@ TEST(Wind, ShearWallPeriodAndGivenPeriodsOfOtherTypes) {
   c.B.assign(10, 20.0f);
   WindRun r = RunWind(c);
   EXPECT_NEAR(r.T1, 0.3615628, 1e-6);
-  EXPECT_TRUE(r.Has("    T1 ＝ 0.03 + 0.03 * H / B ^ (1 / 3)"));
-  EXPECT_TRUE(r.Has("    （荷载规范 附4-16）"));
   EXPECT_TRUE(r.Has("    T1 ＝ 0.03+0.03*30/20.000^(1/3) ＝ 0.362（S）"));
   // steel and masonry keep the period given even when asked to compute it
   for (const char* t : {kSteel, kMasonry}) {
@@ -294,7 +250,6 @@ TEST(Wind, MagnificationFactorUsesUnadjustedPressureAndRoughnessFactor) {
   c.B = {20};
   c.us = {1.3f};
   WindRun r = RunWind(c);
-  EXPECT_TRUE(r.Has("    计算ωo * T1 ^ 2 时，对地面粗糙度A类地区，按当地的基本风压乘以1.38后代入"));
   EXPECT_TRUE(r.Has("    ωo * T1 ^ 2 ＝ 1.38 * 0.500 * 2.000 ^ 2 ＝ 2.760"));
   EXPECT_TRUE(r.Has("    ξ ＝ 2.910"));
   EXPECT_TRUE(r.Has("    调整后的基本风压ωo＝0.600 kN/m²"));
@@ -304,8 +259,6 @@ TEST(Wind, MagnificationFactorUsesUnadjustedPressureAndRoughnessFactor) {
   c.type = kSteel;
   c.czd = 3;
   r = RunWind(c);
-  EXPECT_TRUE(
-      r.Has("    计算ωo * T1 ^ 2 时，对地面粗糙度C类地区，按当地的基本风压乘以0.71后代入："));
   EXPECT_TRUE(r.Has("    ωo * T1 ^ 2 ＝ 0.71 * 0.500 * 2.000 ^ 2 ＝ 1.420"));
   EXPECT_TRUE(r.Has("    ξ ＝ 2.643"));
   EXPECT_TRUE(r.Has("    地面粗糙度类别：C类（C类指有密集建筑群的大城市市区）"));
@@ -319,7 +272,6 @@ TEST(Wind, ConsecutiveEqualFloorsShareOneLine) {
   c.us = {1.3f, 1.3f, 1.3f, 1.3f, -0.7f};
   const WindRun r = RunWind(c);
   EXPECT_TRUE(r.Has("    第 1～3 层：hi＝3 m"));
-  EXPECT_TRUE(r.Has("    第 4 层：hi＝4 m"));
   EXPECT_TRUE(r.Has("    第 5 层：hi＝3 m"));
   EXPECT_TRUE(r.Has("    第 1～2 层：Bi＝20 m"));
   EXPECT_TRUE(r.Has("    第 3～5 层：Bi＝25 m"));
@@ -329,7 +281,6 @@ TEST(Wind, ConsecutiveEqualFloorsShareOneLine) {
   EXPECT_TRUE(r.Has("    第 1～2 层：H / Bi ＝ 0.80，υi ＝ 0.474；"));  // 0.45 + 0.6·0.04
   EXPECT_TRUE(r.Has("    第 3～5 层：H / Bi ＝ 0.64，υi ＝ 0.461；"));  // 0.45 + 0.28·0.04
   EXPECT_TRUE(r.Has("    结构总高度H＝16 m"));
-  EXPECT_TRUE(r.Has("    结构层数N＝5"));
 }
 
 TEST(Wind, InputsThatLeaveNothingToComputeGiveTheirCodes) {
@@ -337,55 +288,48 @@ TEST(Wind, InputsThatLeaveNothingToComputeGiveTheirCodes) {
   c.h = {3};
   c.B = {10};
   c.us = {1.3f};
-  WindCase none = c;
-  none.h.clear();
-  WindRun r = RunWind(none);
+  WindCase bad = c;
+  bad.h.clear();
+  WindRun r = RunWind(bad);
   EXPECT_EQ(r.code, wind::kNoFloors);
   EXPECT_TRUE(r.Contains("      错误："));
-  WindCase rough = c;
-  rough.czd = 4;
-  EXPECT_EQ(RunWind(rough).code, wind::kBadRoughness);
-  rough.czd = 0;
-  EXPECT_EQ(RunWind(rough).code, wind::kBadRoughness);
-  WindCase type = c;
-  type.type = "高层建筑";
-  EXPECT_EQ(RunWind(type).code, wind::kBadStructure);
+  for (int16_t czd : {0, 4}) {
+    bad = c;
+    bad.czd = czd;
+    EXPECT_EQ(RunWind(bad).code, wind::kBadRoughness) << czd;
+  }
+  bad = c;
+  bad.type = "高层建筑";
+  EXPECT_EQ(RunWind(bad).code, wind::kBadStructure);
   // a zero width divides H / B: arithmetic fault, report kept as far as written
-  WindCase zero = c;
-  zero.B = {0};
-  r = RunWind(zero);
+  bad = c;
+  bad.B = {0};
+  r = RunWind(bad);
   EXPECT_EQ(r.code, wind::kFault);
   EXPECT_TRUE(r.Contains("    ξ ＝ "));
   EXPECT_TRUE(r.Contains("计算过程中出现溢出或除数为零等错误，"));
-  // a zero height is a zero total height: z / H divides by zero
-  WindCase flat = c;
-  flat.type = kMulti;
-  flat.h = {0};
-  r = RunWind(flat);
-  EXPECT_EQ(r.code, 0);  // no gust factor to compute: ωk at the 5 m value
-  flat.type = kFrame;
-  flat.auto_t1 = true;
-  EXPECT_EQ(RunWind(flat).code, wind::kFault);
+  // zero height: z / H divides by zero, but only where a gust factor is computed
+  bad = c;
+  bad.type = kMulti;
+  bad.h = {0};
+  EXPECT_EQ(RunWind(bad).code, 0);
+  bad.type = kFrame;
+  bad.auto_t1 = true;
+  EXPECT_EQ(RunWind(bad).code, wind::kFault);
 }
-
-// ---- input check and list lines
-// ------------------------------------------------------------------
 
 TEST(Wind, CheckBeamPjErrUsesTheRuleOfEachField) {
   clsWind w;
   const std::vector<std::string> good = {"abc", "0.55", "1.1", "3",   "3.3",
                                          "30",  "-0.5", "1.2", "工程"};
-  struct Bad {
+  const struct {
     int16_t index;
     const char* text;
     int32_t code;
-  };
-  const Bad bad[] = {
+  } bad[] = {
       {1, "0", checkcode::kNotPositive},
-      {1, "x", checkcode::kNotNumber},
       {2, "-1", checkcode::kNotPositive},
       {3, "1.5", checkcode::kNotWholePositive},
-      {3, "0", checkcode::kNotWholePositive},
       {4, "abc", checkcode::kNotNumber},
       {5, "", checkcode::kEmpty},
       {5, "-2", checkcode::kNotPositive},
@@ -393,20 +337,19 @@ TEST(Wind, CheckBeamPjErrUsesTheRuleOfEachField) {
       {7, "0", checkcode::kNotPositive},
   };
   VBArray<bool> all;
+  int32_t code = -1;
+  int16_t index = -1;
   for (const auto& b : bad) {
     auto t = good;
     t[b.index] = b.text;
     VBArray<std::string> text(0, t);
-    int32_t code = -1;
-    int16_t index = -1;
     w.CheckBeamPjErr(code, index, text, all, 0, 8);
     EXPECT_EQ(code, b.code) << b.index << " " << b.text;
     EXPECT_EQ(index, b.index) << b.index << " " << b.text;
   }
   // fields 0 and 8 are not numbers; a field outside iStart..iEnd or switched off is skipped
   VBArray<std::string> text(0, good);
-  int32_t code = -1;
-  int16_t index = -1;
+  index = -1;
   w.CheckBeamPjErr(code, index, text, all, 0, 8);
   EXPECT_EQ(code, 0);
   EXPECT_EQ(index, -1);
@@ -425,7 +368,6 @@ TEST(Wind, CheckBeamPjErrUsesTheRuleOfEachField) {
 
 TEST(Wind, FloorListLinesRoundTrip) {
   clsWind w;
-  EXPECT_EQ(w.tFormatLstB(3, 2, 3.3f, 30, 1.3f), "   3|     2|  3.300| 30.000|  1.30|");
   EXPECT_EQ(w.tFormatLstB(12, 1, 4.5f, 36.25f, -0.5f), "  12|     1|  4.500| 36.250| -0.50|");
   // wider than the column: kept whole
   EXPECT_EQ(w.tFormatLstB(12345, 1, 1234.5f, 1, 1), "12345|     1|1234.500|  1.000|  1.00|");
@@ -443,29 +385,22 @@ TEST(Wind, FloorListLinesRoundTrip) {
   EXPECT_EQ(cbz, 0);
   EXPECT_EQ(us, 0);
   // equal lines: every one of the five fields agrees (column padding aside)
-  EXPECT_TRUE(
-      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   1|     2|  3.300| 30.000|  1.30|"));
-  EXPECT_TRUE(w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "1|2|3.3|30|1.3|"));
-  EXPECT_FALSE(
-      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   5|     2|  3.300| 30.000|  1.30|"));
-  EXPECT_FALSE(
-      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   1|     1|  3.300| 30.000|  1.30|"));
-  EXPECT_FALSE(
-      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   1|     2|  3.300| 30.000| -1.30|"));
-  EXPECT_FALSE(
-      w.bLstBListEq("   1|     2|  3.300| 30.000|  1.30|", "   1|     2|  3.600| 30.000|  1.30|"));
+  const char* base = "   1|     2|  3.300| 30.000|  1.30|";
+  EXPECT_TRUE(w.bLstBListEq(base, "1|2|3.3|30|1.3|"));
+  for (const char* other :
+       {"   5|     2|  3.300| 30.000|  1.30|", "   1|     1|  3.300| 30.000|  1.30|",
+        "   1|     2|  3.600| 30.000|  1.30|", "   1|     2|  3.300| 30.000| -1.30|"})
+    EXPECT_FALSE(w.bLstBListEq(base, other)) << other;
 }
 
 TEST(Wind, KeyFilterByField) {
   clsWind w;
-  struct Key {
+  const struct {
     int16_t index;
     char key;
     bool kept;
-  };
-  const Key keys[] = {{1, '5', true}, {1, '-', false}, {1, 'a', false}, {3, '.', false},
-                      {3, '7', true}, {6, '-', true},  {6, '.', true},  {7, 'x', false},
-                      {8, 'x', true}, {0, 'x', true}};
+  } keys[] = {{1, '5', true}, {1, '-', false}, {1, 'a', false}, {3, '.', false}, {3, '7', true},
+              {6, '-', true}, {6, '.', true},  {7, 'x', false}, {8, 'x', true},  {0, 'x', true}};
   for (const auto& k : keys) {
     int16_t key = k.key;
     w.CboB_KeyPress(k.index, key);
