@@ -13,36 +13,25 @@
 namespace tk {
 namespace {
 
-struct StatRun {
-  std::string text;
-  std::shared_ptr<MemoryControl> bar = std::make_shared<MemoryControl>();
-};
+struct StatRun { std::string text; std::shared_ptr<MemoryControl> bar = std::make_shared<MemoryControl>(); };
 
-StatRun Stats(const std::vector<double>& qu, int32_t precision = 1000) {
+StatRun Stats(const std::vector<double>& qu, int32_t precision = 1000, bool with_bar = true) {
   clsZtj z;
   StatRun r;
   r.bar->Set("Value", Variant::Int32(0));
   VBArray<double> q(1, qu);
-  z.CalZtj(precision, r.text, "工程", q, r.bar);
+  z.CalZtj(precision, r.text, "工程", q, with_bar ? HostRef(r.bar) : HostRef());
   return r;
 }
 
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(SortZtjAlpha, Ascending) {
-  const std::vector<std::vector<double>> cases = {{1.0},
-                                                  {2, 1},
-                                                  {3, 1, 2},
-                                                  {5, 4, 3, 2, 1},
-                                                  {1, 1, 1, 0.5, 1},
-                                                  {0.9, 1.2, 0.8, 1.2, 1.0, 0.7, 1.3},
-                                                  {}};
-  for (auto a : cases) {
+  for (auto a : std::vector<std::vector<double>>{
+           {1.0}, {2, 1}, {5, 4, 3, 2, 1}, {1, 1, 1, 0.5, 1}, {0.9, 1.2, 0.8, 1.2, 1.0, 0.7, 1.3}}) {
     auto want = a;
     std::sort(want.begin(), want.end());
-    if (!a.empty()) clsZtj::SortZtjAlpha(a, 0, static_cast<int>(a.size()) - 1);
+    clsZtj::SortZtjAlpha(a, 0, static_cast<int>(a.size()) - 1);
     EXPECT_EQ(a, want);
   }
 }
@@ -52,45 +41,38 @@ TEST(SortZtjAlpha, Ascending) {
 TEST(CalZtj, SnExactlyLimitTakesMean) {
   const StatRun r = Stats({115, 85, 100});
   EXPECT_TRUE(Has(r.text, "    Qum ＝ 300.00/3 ＝ 100.00 kN\r\n"));
-  EXPECT_TRUE(Has(r.text,
-                  "    α1 ＝ 85.00/100.00 ＝ 0.850\r\n    α2 ＝ 100.00/100.00 ＝ 1.000\r\n"
-                  "    α3 ＝ 115.00/100.00 ＝ 1.150\r\n"));
+  EXPECT_TRUE(Has(r.text, "    α1 ＝ 85.00/100.00 ＝ 0.850\r\n    α2 ＝ 100.00/100.00 ＝ 1.000\r\n"
+                          "    α3 ＝ 115.00/100.00 ＝ 1.150\r\n"));
   EXPECT_TRUE(Has(r.text, "    Sn ＝ (0.0450/2)^0.5 ＝ 0.1500\r\n"));
   EXPECT_TRUE(Has(r.text, "    当Sn ≤ 0.15 时，Quk ＝ Qum ＝ 100.00 kN\r\n"));
   EXPECT_FALSE(Has(r.text, "λ"));
 }
 
-TEST(CalZtj, ReportHead) {
-  const StatRun r = Stats({1000, 1100});
-  EXPECT_EQ(
-      r.text.rfind("工程：单桩竖向极限承载力标准值统计\r\n"
-                   "    根据《建筑桩基技术规范》JGJ 94－94（以下简称“桩基规范”）附录C的规定，\r\n",
-                   0),
-      0u);
-  EXPECT_TRUE(Has(r.text,
-                  "  一、n根正常条件试桩的极限承载力实测值：\r\n    1号桩，Qu1 ＝ 1000.00 kN\r\n"
-                  "    2号桩，Qu2 ＝ 1100.00 kN\r\n"));
-}
-
-// Table C-5 (n = 2). With Qum = 1000: α2 − α1 = (Qu2 − Qu1)/1000.
-//   0.20: Sn = 0.2/√2 = 0.141 ≤ 0.15, so Quk = Qum (λ = 1.00 by either rule)
-//   0.30: grid value λ = 0.96 → Quk = 960
-//   0.315: halfway 0.30..0.33 → (0.96 + 0.94)/2 = 0.95 → Quk = 950
-//   0.51: last column λ = 0.85
-TEST(CalZtj, TableC5) {
-  struct Case {
-    std::vector<double> qu;
-    std::string line;
-  } cases[] = {
+// Table C-5 (n = 2), Qum = 1000: α2 − α1 = (Qu2 − Qu1)/1000.
+//   0.20: Sn = 0.2/√2 = 0.141 ≤ 0.15, so Quk = Qum
+//   0.30: grid value λ = 0.96; 0.315: halfway 0.30..0.33 → 0.95; 0.51: last column λ = 0.85
+// Table C-6 (n = 3), Qum = 1000:
+//   α = 0.835, 0.84, 1.325: Δ = 0.49 → 0.93 + (0.49 − 0.48)/0.03·(0.92 − 0.93) = 0.92667
+//   α = 0.8475, 0.96, 1.1925: Δ = 0.345, rows 0.92/1.00, columns 0.33/0.36:
+//     row 0.92 → 0.98, row 1.00 → (0.99 + 0.98)/2 = 0.985, α2 halfway → 0.9825
+TEST(CalZtj, TablesC5AndC6) {
+  struct Case { std::vector<double> qu; std::string line; } cases[] = {
+      {{900, 1100},
+       "    1号桩，Qu1 ＝ 900.00 kN\r\n    2号桩，Qu2 ＝ 1100.00 kN\r\n"},
       {{900, 1100}, "    当Sn ≤ 0.15 时，Quk ＝ Qum ＝ 1000.00 kN\r\n"},
       {{850, 1150}, "    查表得，λ＝0.9600\r\n    Quk ＝ 0.9600*1000.00 ＝ 960.00 kN\r\n"},
       {{842.5, 1157.5},
        "    α2 - α1 ＝ 1.158-0.843 ＝ 0.315\r\n    查表得，λ＝0.9500\r\n"
        "    Quk ＝ 0.9500*1000.00 ＝ 950.00 kN\r\n"},
       {{745, 1255}, "    查表得，λ＝0.8500\r\n"},
+      {{835, 840, 1325},
+       "    α2 ＝ 0.840\r\n    α3 - α1 ＝ 1.325-0.835 ＝ 0.490\r\n    查表得，λ＝0.9267\r\n"},
+      {{835, 840, 1325}, "＝ 926.67 kN\r\n"},
+      {{1192.5, 847.5, 960}, "    查表得，λ＝0.9825\r\n    Quk ＝ 0.9825*1000.00 ＝ 982.50 kN\r\n"},
   };
   for (const auto& c : cases) {
     const StatRun r = Stats(c.qu);
+    EXPECT_EQ(r.text.rfind("工程：单桩竖向极限承载力标准值统计\r\n", 0), 0u);
     EXPECT_TRUE(Has(r.text, c.line)) << c.qu[0] << "\n" << r.text;
     EXPECT_FALSE(Has(r.text, "超出")) << c.qu[0];
   }
@@ -100,7 +82,6 @@ TEST(CalZtj, TableC5) {
 //   A0 = 0.74² + 0.74²/1 = 1.0952; A1 = −2·2·0.74 = −2.96; A2 = 0.127 − 2.254 + 4 = 1.873;
 //   A3 = 0.147; A4 = −0.042; F(1) = 0.1132 > 0.
 //   F(0.849) = +0.000357, F(0.848) = −0.000076 → scanning down in 0.001 steps stops at 0.848.
-//   With 0.01 steps F(0.85) > 0 and F(0.84) < 0 → 0.84.
 TEST(CalZtj, EquationForN2OutsideTableAndDecimals) {
   StatRun r = Stats({740, 1260}, 1000);
   EXPECT_TRUE(Has(r.text,
@@ -111,35 +92,15 @@ TEST(CalZtj, EquationForN2OutsideTableAndDecimals) {
                   "0.042 * λ^ 4 ＝ 0\r\n"));
   EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.848，此时F(λ) ＝-0.000076\r\n"));
   EXPECT_TRUE(Has(r.text, "    Quk ＝ 0.848*1000.00 ＝ 848.00 kN\r\n"));
-  r = Stats({740, 1260}, 100);
-  EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.84，此时"));
-  EXPECT_TRUE(Has(r.text, "    Quk ＝ 0.84*1000.00 ＝ 840.00 kN\r\n"));
   // A 0.1 grid (one decimal) is shown with seven: F(0.9) > 0 ≥ F(0.8) → 0.8.
   r = Stats({740, 1260}, 10);
   EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.8000000，此时"));
   EXPECT_TRUE(Has(r.text, "    Quk ＝ 0.8000000*1000.00 ＝ 800.00 kN\r\n"));
 }
 
-// Table C-6 (n = 3), Qum = 1000 in each case.
-//   α = 0.835, 0.84, 1.325: α2 = 0.84, Δ = 0.49 → 0.93 + (0.49 − 0.48)/0.03·(0.92 − 0.93) = 0.92667
-//   α = 0.8475, 0.96, 1.1925: Δ = 0.345, rows 0.92/1.00, columns 0.33/0.36:
-//     row 0.92 → 0.98, row 1.00 → (0.99 + 0.98)/2 = 0.985, α2 halfway → 0.9825
-TEST(CalZtj, TableC6TwoWay) {
-  StatRun r = Stats({835, 840, 1325});
-  EXPECT_TRUE(
-      Has(r.text,
-          "    α2 ＝ 0.840\r\n    α3 - α1 ＝ 1.325-0.835 ＝ 0.490\r\n    查表得，λ＝0.9267\r\n"));
-  EXPECT_TRUE(Has(r.text, "＝ 926.67 kN\r\n"));
-  r = Stats({1192.5, 847.5, 960});
-  EXPECT_TRUE(Has(r.text, "    查表得，λ＝0.9825\r\n    Quk ＝ 0.9825*1000.00 ＝ 982.50 kN\r\n"));
-}
-
 // The range tests of table C-6 in their order; each case has Qum = 1000 and Sn > 0.15.
 TEST(CalZtj, TableC6RangeMessagesInOrder) {
-  struct Case {
-    std::vector<double> qu;  // α2, α3 − α1
-    std::string message;
-  } cases[] = {
+  struct Case { std::vector<double> qu; std::string message; } cases[] = {  // comments: α2, α3 − α1
       {{825, 900, 1275}, "α3 - α1 ＜ 0.48，且α2 ＜ 0.92"},   // 0.90, 0.45
       {{910, 910, 1180}, "α3 - α1 ＜ 0.48，且α2 ＜ 0.92"},   // 0.91, 0.27: also < 0.30, first wins
       {{725, 1100, 1175}, "α3 - α1 ＜ 0.48，且α2 ＞ 1.08"},  // 1.10, 0.45
@@ -151,30 +112,18 @@ TEST(CalZtj, TableC6RangeMessagesInOrder) {
   };
   for (const auto& c : cases) {
     const StatRun r = Stats(c.qu);
-    const std::string line = "\r\n    " + c.message;
-    EXPECT_TRUE(Has(r.text, line)) << c.qu[1] << "\n" << r.text;
+    EXPECT_TRUE(Has(r.text, "\r\n    " + c.message)) << c.qu[1] << "\n" << r.text;
     EXPECT_EQ(r.text.find("超出表C－6的范围，无法确定λ值。"),
               r.text.rfind("超出表C－6的范围，无法确定λ值。"));
-    EXPECT_TRUE(Has(r.text, "    当试桩数n＝3超出表C－6的范围时，按试桩数n≥4的公式计算：\r\n"))
-        << c.qu[1];
     EXPECT_TRUE(Has(r.text, "    方程有近似解λ(")) << c.qu[1];
   }
-  // α = 0.815, 1.08, 1.105 → m = 1: A0 = 0.815² + 1.08² + (1.895)² = 5.42165, A1 = −6·1.895 =
-  // −11.37, A2 = 0.127 − 3.381 + 9 = 5.746; F(0.99) > 0 ≥ F(0.98) = −0.00326 with 0.01 steps → λ =
-  // 0.98.
+  // α = 0.815, 1.08, 1.105, m = 1: A0 = 0.815² + 1.08² + 1.895² = 5.42165, A1 = −6·1.895 = −11.37,
+  // A2 = 0.127 − 3.381 + 9 = 5.746; F(0.99) > 0 ≥ F(0.98) = −0.00326 on 0.01 steps → λ = 0.98.
   const StatRun r = Stats({815, 1080, 1105}, 100);
+  EXPECT_TRUE(Has(r.text, "    当试桩数n＝3超出表C－6的范围时，按试桩数n≥4的公式计算：\r\n"));
   EXPECT_TRUE(Has(
       r.text, "解方程：5.422 - 11.370 * λ + 5.746 * λ^ 2 + 0.294 * λ^ 3 - 0.084 * λ^ 4 ＝ 0\r\n"));
   EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.98，此时F(λ) ＝-0.003260\r\n"));
-}
-
-// n = 6: m = 1 has no root in (0, 1] (F stays above 0.0086), the progress shows 1, m = 2 solves.
-TEST(CalZtj, SixPilesNoRootThenRoot) {
-  const StatRun r = Stats({4200, 5600, 3900, 6100, 4800, 7000}, 1000000000);
-  EXPECT_TRUE(Has(r.text, "    当试桩数n≥4时按下式计算：\r\n"));
-  EXPECT_TRUE(Has(r.text, "＝ 0\r\n    方程无解\r\n    当m ＝ 2时"));
-  EXPECT_TRUE(Has(r.text, "    方程有近似解λ(2) ＝ 0.9448980，此时"));
-  EXPECT_EQ(r.bar->Get("Value").AsDouble(), 1);
 }
 
 TEST(CalZtj, FewerThanTwoPilesAndFaults) {
@@ -186,59 +135,37 @@ TEST(CalZtj, FewerThanTwoPilesAndFaults) {
   r = Stats({0, 0});
   EXPECT_TRUE(Has(r.text, "      错误："));
   // An absent progress control is allowed.
-  clsZtj z;
-  std::string t;
-  VBArray<double> q(1, {4200, 5600, 3900, 6100, 4800, 7000});
-  z.CalZtj(1000, t, "", q, nullptr);
-  EXPECT_TRUE(Has(t, "方程无解"));
+  EXPECT_TRUE(Has(Stats({4200, 5600, 3900, 6100, 4800, 7000}, 1000, false).text, "方程无解"));
 }
 
 TEST(SolveQuartic, GridRules) {
-  EXPECT_EQ(clsZtj::DecimalsOf(100), 2);
-  EXPECT_EQ(clsZtj::DecimalsOf(1000), 3);
-  EXPECT_EQ(clsZtj::DecimalsOf(316227), 5);
-  EXPECT_EQ(clsZtj::DecimalsOf(316228), 6);
-  EXPECT_EQ(clsZtj::DecimalsOf(1000000000), 9);
-  EXPECT_EQ(clsZtj::DecimalsOf(0), 2);  // unset precision → 0.01 grid
-  // F(1) = 0 → λ = 1.
-  auto root = clsZtj::SolveQuartic({1, -1, 0, 0, 0}, 1000);
-  EXPECT_TRUE(root.found);
-  EXPECT_EQ(root.lambda, 1.0);
-  // F(1) = −0.75 < 0: the scan stops at F ≥ 0, here F(0.25) = 0 exactly.
-  root = clsZtj::SolveQuartic({0.25, -1, 0, 0, 0}, 1000);
-  EXPECT_TRUE(root.found);
-  EXPECT_DOUBLE_EQ(root.lambda, 0.25);
-  // No sign change.
-  EXPECT_FALSE(clsZtj::SolveQuartic({1, 0, 0, 0, 0}, 1000).found);
-  // Capped grid with refinement: the root of 1/3 − λ is bracketed to 10⁻⁹.
-  root = clsZtj::SolveQuartic({1.0 / 3.0, -1, 0, 0, 0}, 1000000000);
-  ASSERT_TRUE(root.found);
-  // F(1) < 0, so the scan stops at the first F ≥ 0 from above: 0.333333333.
-  EXPECT_GE(1.0 / 3.0 - root.lambda, 0.0);
-  EXPECT_LT(1.0 / 3.0 - (root.lambda + 1e-9), 0.0);
-  EXPECT_NEAR(root.lambda, 0.333333333, 1e-12);
-}
-
-HostRef MakeForm(std::shared_ptr<MemoryControl>& list, std::shared_ptr<MemoryControl>& entry,
-                 std::shared_ptr<MemoryControl>& bar, std::shared_ptr<MemoryControl>& label) {
-  auto f = std::make_shared<MemoryForm>();
-  list = std::make_shared<MemoryControl>();
-  entry = std::make_shared<MemoryControl>();
-  bar = std::make_shared<MemoryControl>();
-  label = std::make_shared<MemoryControl>();
-  auto eng = std::make_shared<MemoryControl>();
-  eng->Set("Text", Variant::String("某工程"));
-  auto prec = std::make_shared<MemoryControl>();
-  prec->Set("Text", Variant::String("1000"));
-  f->controls = {{"TxtEngName", eng},    {"LstQui", list}, {"TxtQui", entry},
-                 {"CboPrecision", prec}, {"PrgBar", bar},  {"LblTs", label}};
-  return f;
+  // {precision, decimals}: 10^5.5 splits 5 and 6; unset precision → 0.01 grid
+  for (auto [prec, dec] : std::vector<std::pair<int32_t, int>>{
+           {100, 2}, {316227, 5}, {316228, 6}, {1000000000, 9}, {0, 2}})
+    EXPECT_EQ(clsZtj::DecimalsOf(prec), dec) << prec;
+  // F = A0 − λ scanned down from 1, stopping at the first F ≥ 0: F(1) = 0 → 1; F(0.25) = 0
+  // exactly; A1 = 0 has no sign change; on the capped 10⁻⁹ grid 1/3 refines to 0.333333333.
+  struct Case { double a0, a1; int32_t prec; bool found; double lambda; } cases[] = {
+      {1, -1, 1000, true, 1.0}, {0.25, -1, 1000, true, 0.25}, {1, 0, 1000, false, 0},
+      {1.0 / 3.0, -1, 1000000000, true, 0.333333333}};
+  for (const auto& c : cases) {
+    const auto root = clsZtj::SolveQuartic({c.a0, c.a1, 0, 0, 0}, c.prec);
+    ASSERT_EQ(root.found, c.found) << c.a0;
+    if (c.found) {
+      EXPECT_NEAR(root.lambda, c.lambda, 1e-12) << c.a0;
+    }
+  }
 }
 
 TEST(ZtjForm, AddDeleteClearAndCalculate) {
-  std::shared_ptr<MemoryControl> list, entry, bar, label;
-  HostRef form = MakeForm(list, entry, bar, label);
-  HostRef main;
+  auto New = [] { return std::make_shared<MemoryControl>(); };
+  auto list = New(), entry = New(), label = New(), eng = New(), prec = New();
+  eng->Set("Text", Variant::String("某工程"));
+  prec->Set("Text", Variant::String("1000"));
+  auto f = std::make_shared<MemoryForm>();
+  f->controls = {{"TxtEngName", eng}, {"LstQui", list},   {"TxtQui", entry},
+                 {"CboPrecision", prec}, {"PrgBar", New()}, {"LblTs", label}};
+  HostRef main, form = f;
   clsZtj z;
   z.Let_Controls(main, form);
   for (const char* v : {"740", "abc", "999", "1260"}) {
@@ -269,19 +196,23 @@ TEST(ZtjForm, AddDeleteClearAndCalculate) {
   EXPECT_EQ(t, "请输入试桩的极限承载力实测值Qui。");
 }
 
-TEST(ZtjForm, LateBoundCalZtjWithProgressControl) {
+// Late-bound, n = 6: m = 1 has no root in (0, 1] (F stays above 0.0086), the progress shows 1,
+// m = 2 solves.
+TEST(CalZtj, LateBoundSixPilesNoRootThenRoot) {
   auto obj = Registry::Create("clsZtj");
   auto bar = std::make_shared<MemoryControl>();
-  std::vector<Arg> args = {{"lPrecision", Variant::Int32(1000)},
-                           {"tText", Variant::String("")},
+  std::vector<Variant> qu;
+  for (double q : {4200, 5600, 3900, 6100, 4800, 7000}) qu.push_back(Variant::Double(q));
+  std::vector<Arg> args = {{"lPrecision", Variant::Int32(1000000000)}, {"tText", Variant::String("")},
                            {"tEngName", Variant::String("P")},
-                           {"dQui", Variant::Array(VArray::kDeclaredLBound,
-                                                   {Variant::Double(4200), Variant::Double(5600),
-                                                    Variant::Double(3900), Variant::Double(6100),
-                                                    Variant::Double(4800), Variant::Double(7000)})},
+                           {"dQui", Variant::Array(VArray::kDeclaredLBound, qu)},
                            {"prgBar", Variant::Object(bar)}};
   Invoke(*obj, "CalZtj", args);
-  EXPECT_TRUE(Has(args[1].value.AsText(), "6号桩，Qu6 ＝ 7000.00 kN"));
+  const std::string t = args[1].value.AsText();
+  EXPECT_TRUE(Has(t, "6号桩，Qu6 ＝ 7000.00 kN"));
+  EXPECT_TRUE(Has(t, "    当试桩数n≥4时按下式计算：\r\n"));
+  EXPECT_TRUE(Has(t, "＝ 0\r\n    方程无解\r\n    当m ＝ 2时"));
+  EXPECT_TRUE(Has(t, "    方程有近似解λ(2) ＝ 0.9448980，此时"));
   EXPECT_EQ(bar->Get("Value").AsDouble(), 1);
 }
 
