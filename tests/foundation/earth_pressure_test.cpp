@@ -106,42 +106,24 @@ TEST(DtqKa, StopsAtEachFailingCheckWithTheReportAsFarAsWritten) {
 TEST(DtqKa, CheckEnterGivesEveryCodeWithItsField) {
   const std::vector<std::string> good = {"18", "5", "10", "12", "30", "90", "0", "0", "anything"};
   clsDtqKa k;
-  int32_t code;
-  int16_t index;
   auto check = [&](std::vector<std::string> t) {
     VBArray<std::string> a(0, std::move(t));
-    code = 0;
-    index = -1;
+    int32_t code = 0;
+    int16_t index = -1;
     k.CheckEnter(a, code, index);
+    return std::pair(code, index);
   };
-  check(good);
-  EXPECT_EQ(std::pair(code, index), std::pair(dtqka::kInputOk, int16_t{-1}));
-
+  auto with = [&](int16_t i, const char* v) { auto t = good; t[i] = v; return check(t); };
+  using P = std::pair<int32_t, int16_t>;
+  EXPECT_EQ(check(good), P(dtqka::kInputOk, -1));
   for (int16_t i = 0; i <= 7; ++i) {
-    const bool positive = i == 0 || i == 1 || i == 5;
-    for (const char* bad : {"abc", "", "1.2.3"}) {
-      auto t = good;
-      t[i] = bad;
-      check(t);
-      EXPECT_EQ(code, dtqka::kNotNumeric) << i << " " << bad;
-      EXPECT_EQ(index, i);
-    }
-    auto t = good;
-    t[i] = "0";
-    check(t);
-    EXPECT_EQ(code, positive ? dtqka::kNotPositive : dtqka::kInputOk) << i;
-    if (positive) {
-      EXPECT_EQ(index, i);
-    }
-    t[i] = "-5";
-    check(t);
-    EXPECT_EQ(code, positive ? dtqka::kNotPositive : dtqka::kNegative) << i;
-    EXPECT_EQ(index, i);
+    const bool positive = i == 0 || i == 1 || i == 5;  // γ, h, α; the others may be zero
+    for (const char* bad : {"abc", "", "1.2.3"}) EXPECT_EQ(with(i, bad), P(dtqka::kNotNumeric, i)) << bad;
+    EXPECT_EQ(with(i, "0"), positive ? P(dtqka::kNotPositive, i) : P(dtqka::kInputOk, -1)) << i;
+    EXPECT_EQ(with(i, "-5"), P(positive ? dtqka::kNotPositive : dtqka::kNegative, i)) << i;
   }
   // the first failing field wins
-  check({"18", "abc", "10", "12", "30", "90", "-5", "0", ""});
-  EXPECT_EQ(code, dtqka::kNotNumeric);
-  EXPECT_EQ(index, 1);
+  EXPECT_EQ(check({"18", "abc", "10", "12", "30", "90", "-5", "0", ""}), P(dtqka::kNotNumeric, 1));
 }
 
 TEST(DtqKa, MsgErrorShowsTheListedTexts) {
