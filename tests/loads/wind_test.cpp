@@ -240,6 +240,7 @@ TEST(Wind, ConsecutiveEqualFloorsShareOneLine) {
   EXPECT_TRUE(r.Has("    第 1～2 层：H / Bi ＝ 0.80，υi ＝ 0.474；"));  // 0.45 + 0.6·0.04
   EXPECT_TRUE(r.Has("    第 3～5 层：H / Bi ＝ 0.64，υi ＝ 0.461；"));  // 0.45 + 0.28·0.04
   EXPECT_TRUE(r.Has("    结构总高度H＝16 m"));
+  EXPECT_TRUE(r.Has("    结构层数N＝5"));
 }
 
 TEST(Wind, InputsThatLeaveNothingToComputeGiveTheirCodes) {

@@ -27,7 +27,7 @@ TEST(BeamBarsGeometry, ClearSpacingByKeyAndRow) {
     double d;
     int row;
     double s;
-  } cases[] = {{"TH", 20, 1, 30}, {"TH", 25, 3, 37.5}, {"BH", 20, 1, 25},
+  } cases[] = {{"TH", 16, 1, 30}, {"TH", 25, 3, 37.5}, {"BH", 20, 1, 25},
                {"BH", 28, 1, 28}, {"BH", 20, 3, 50},   {"BH", 28, 4, 56},
                {"TV", 20, 2, 25}, {"BV", 32, 2, 32},   {"BV", 12, 3, 25}};
   for (const auto& c : cases)
