@@ -67,7 +67,7 @@ const DesignCase kDesign[] = {
     // Asv = (150000-65100)*200/(1.5*210*465) = 16980000/146475 = 115.924.
     {"ordinary", 1, 5, 150, 0, 210, 200, 500, 35, 200, 0, 150000, 115.9242, 38.0952, 0.25, kUnset,
      6, 200},
-    // V exactly 65.1 kN: detailing only, Smax 300, ratio part 0: Asvmin = 36*pi/4*200/300 = 18.850.
+    // V exactly 65.1 kN: detailing only, Smax 300, ratio term 0: Asvmin = 36*pi/4*200/300 = 18.850.
     {"ordinary at V0", 1, 5, 0.07 * 10.0 * 200.0 * 465.0 / 1000.0, 0, 210, 200, 500, 35, 200,
      200110, 65100, 36 * kPiF / 4 * 200 / 300, 36 * kPiF / 4 * 200 / 300, 0.25, kUnset, 6, 300},
     // Grade 3, h = 500: Smax = min(300, 250) = 250, Dmin 8; ratio 0.025*10/210*40000 = 47.619;
