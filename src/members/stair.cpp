@@ -25,12 +25,6 @@ void clsLtBs::iCboBoxGotFocusIndex(int16_t& Index) {
   cbo_focus_index_ = Index;
 }
 
-void clsLtBs::RegisterTexts() {}
-
-const ClassInfo& clsLtBs::Info() const {
-  return ClassInfoOf();
-}
-
 const ClassInfo& clsLtBs::ClassInfoOf() {
   using C [[maybe_unused]] = clsLtBs;
   static const ClassInfo ci{"clsLtBs",

@@ -440,10 +440,6 @@ void clsMoment::RegisterTexts() {
   });
 }
 
-const ClassInfo& clsMoment::Info() const {
-  return ClassInfoOf();
-}
-
 const ClassInfo& clsMoment::ClassInfoOf() {
   using C [[maybe_unused]] = clsMoment;
   static const ClassInfo ci{

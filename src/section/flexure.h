@@ -9,11 +9,10 @@
 
 namespace tk {
 
-class clsMoment : public Component {
+class clsMoment : public Calculator<clsMoment> {
  public:
   clsMoment();
   ~clsMoment() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
   // Adds the numbered texts this class uses to the shared services component.
   static void RegisterTexts();
