@@ -47,7 +47,9 @@ struct StairCalc {
   void Ln(int indent, std::string_view form, Subs subs = {}) {
     r.Sp(indent).Put(form, subs).Raw(kEnd);
   }
-  void Heading(std::string_view text) { r.Sp(2).Raw(text).Raw(kEnd); }
+  void Heading(std::string_view text) { Ln(2, "$0", {text}); }
+  // A break of a data line that is built in parts.
+  void EndLine() { r.Put(kEnd); }
   bool Landings() const { return in.type != Flight::A; }
   // Part of the span on the landings, and its name in formulas.
   double LandingLength() const { return Lo - in.Lo1; }
@@ -89,7 +91,7 @@ void StairCalc::Run(const std::string& label) {
   h2 = in.h2Div > 0 ? RuleThickness(in.B, in.h2Div, kSlabStep) : in.h2;
   g = FlightGeometry(in.Hv, in.n, in.Lo1, h1);
 
-  r.Raw(in.beamSlab ? "梁板式楼梯：" : "板式楼梯：").Raw(label).Raw(kEnd);
+  Ln(0, "$0$1", {in.beamSlab ? "梁板式楼梯：" : "板式楼梯：", label});
   Data();
   GeometryPart();
   Heading("3．荷载计算：");
@@ -145,21 +147,21 @@ void StairCalc::Data() {
                   h1, U::mmd);
   else
     r.Put("，|梯板厚度h1 ＝ $0", {{h1, U::mmd}});
-  r.Raw(kEnd);
+  EndLine();
   if (in.beamSlab) {
     r.Sp(4).Put("梯梁宽度b ＝ $0", {{in.b, U::mmd}});
     if (in.hDiv > 0)
       ThicknessLine("，|梯梁高度 ", "h", "Lo", Lo, in.hDiv, h, U::mmd);
     else
       r.Put("，|梯梁高度h ＝ $0", {{h, U::mmd}});
-    r.Raw(kEnd);
+    EndLine();
     if (Landings()) {
       r.Sp(4);
       if (in.h2Div > 0)
         ThicknessLine("水平梯板厚度 ", "h2", "B", in.B, in.h2Div, h2, U::mmd);
       else
         r.Put("水平梯板厚度h2 ＝ $0", {{h2, U::mmd}});
-      r.Raw(kEnd);
+      EndLine();
     }
   }
   Ln(4, "梯段高度Hv ＝ $0，|楼梯级数n ＝ $1，|梯板净宽度B ＝ $2",
@@ -461,10 +463,8 @@ void StairCalc::BeamStirrups(double V, double b, double ho) {
   const double beta = gbj10_89::ShearSectionFactor((ho) / b);
   const double limit = beta * fc * b * ho / 1000;
   if (V > limit) {
-    r.Sp(6)
-        .Put("错误：V ＝ $0 > $1fcbh0 ＝ $2，梯梁截面尺寸太小。",
-             {{V, U::knd}, {beta, "0.0##"}, {limit, U::knd}})
-        .Raw(kEnd);
+    Ln(6, "错误：V ＝ $0 > $1fcbh0 ＝ $2，梯梁截面尺寸太小。",
+       {{V, U::knd}, {beta, "0.0##"}, {limit, U::knd}});
     return;
   }
   const double s = kStirrupSpacing;
@@ -572,12 +572,12 @@ void StairCalc::Reinforce(std::string_view name, double M, double Mk, double Ml,
     return;
   }
   if (e == moment_codes::kMuNoDepth) {
-    r.Sp(6).Raw("错误：").Raw(name).Raw("受压区高度≥截面有效高度。").Raw(kEnd);
+    Ln(6, "错误：$0受压区高度≥截面有效高度。", {name});
     return;
   }
   if (e != 0 && e != moment_codes::kMuXiOverBalanced) {
     // A moment or section the flexure calculator rejects otherwise (a fault): no area.
-    r.Sp(6).Put("错误：$0计算失败（代码 $1）。", {name, {static_cast<double>(e), "0"}}).Raw(kEnd);
+    Ln(6, "错误：$0计算失败（代码 $1）。", {name, {static_cast<double>(e), "0"}});
     return;
   }
   const double rhoMin = std::max(CodeMinimumRatio(fcm), in.rhoUser / 100);
@@ -586,6 +586,13 @@ void StairCalc::Reinforce(std::string_view name, double M, double Mk, double Ml,
   if (e == moment_codes::kMuXiOverBalanced)
     Ln(4, "    警告：相对受压区高度ξ ＝ $0>$1。",
        {{static_cast<double>(sKc), "0.000"}, {static_cast<double>(sKcb), "0.000"}});
+  if (in.fy < kGradeOneLimit)
+    Ln(4, "(Ⅱ)等代面积As ＝ $0 * fy / $1 ＝ $2*$3/$1 ＝ $4",
+       {name,
+        {kFyGradeTwo, "0"},
+        {dAs, U::mm2},
+        {in.fy, U::nmm2},
+        {dAs * in.fy / kFyGradeTwo, U::mm2d}});
   double As = dAs;
   const double AsMin = rhoMin * b * hh;
   if (As < AsMin) {
@@ -635,9 +642,7 @@ void StairCalc::Reinforce(std::string_view name, double M, double Mk, double Ml,
     if (le == 900200)
       Ln(4, "最大裂缝宽度ωmax ＝ $0", {{W, U::mmd_3}});
     else
-      r.Sp(6)
-          .Put("错误：$0的裂缝宽度无法计算（代码 $1）。", {name, {static_cast<double>(le), "0"}})
-          .Raw(kEnd);
+      Ln(6, "错误：$0的裂缝宽度无法计算（代码 $1）。", {name, {static_cast<double>(le), "0"}});
   }
   if (deflected) defl = {true, b, hh, actual, Mk, Ml, coef};
 }
@@ -645,7 +650,7 @@ void StairCalc::Reinforce(std::string_view name, double M, double Mk, double Ml,
 void StairCalc::Deflection() {
   Heading("6．跨中挠度验算：");
   if (!defl.set) {
-    r.Sp(6).Raw("错误：跨中配筋无结果，不能验算挠度。").Raw(kEnd);
+    Ln(6, "错误：跨中配筋无结果，不能验算挠度。");
     return;
   }
   Ln(4, "M_ub(s)ub_ ＝ $0，|M_ub(l)ub_ ＝ $1", {{defl.Mk, U::knmd_2}, {defl.Ml, U::knmd_2}});
@@ -661,7 +666,7 @@ void StairCalc::Deflection() {
         Ecf = fault::to_float(Ec);
   self.BendComponentBl(e, Bl, sec, Cas, As, Ms, Ml, Ftk, E, Ecf);
   if (e != 0) {
-    r.Sp(6).Raw("错误：长期刚度Bl无法计算，不能验算挠度。").Raw(kEnd);
+    Ln(6, "错误：长期刚度Bl无法计算，不能验算挠度。");
     return;
   }
   const double Bl_kNm2 = Bl / 1e9;

@@ -127,6 +127,9 @@ double DeflectionLimit(double Lo_m);
 double CodeMinimumRatio(double fcm);
 // fy below this is grade Ⅰ (plain) steel.
 inline constexpr double kGradeOneLimit = 210.001;
+// Design strength of grade Ⅱ steel (GBJ 10-89 table 2.2.3), for the area of grade Ⅱ bars that
+// replaces grade Ⅰ bars of the same force.
+inline constexpr double kFyGradeTwo = 310;
 
 struct BarPair {
   int d;  // mm

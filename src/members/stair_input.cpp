@@ -285,7 +285,7 @@ void clsLtBs::CalResult(VBArray<std::string>& Text, VBArray<bool>& bEnable, int1
   } catch (const ArithmeticFault&) {
     code = kArithmetic;
     auto& svc = modKalbex::Services();
-    r.Raw("\r\n").Raw(svc.tTextById(32005)).Raw(svc.tTextById(32007)).Raw("\r\n");
+    r.Put("\r\n$0$1\r\n", {svc.tTextById(32005), svc.tTextById(32007)});
   }
   r.MoveTo(tText);
   if (lErr) *lErr = code;

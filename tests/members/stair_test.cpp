@@ -241,6 +241,8 @@ TEST(StairCalc, TypeAHingedSlab) {
            "As ＝ 696.14 mm²，|ρ ＝ As / b / ho ＝ 0.70%，|ρmin ＝ 0.15%",
            // grade Ⅰ list: 10@110 = 714.0 is the first not below 696.14
            "实配钢筋：As ＝ 714 mm²（10@110）",
+           // grade Ⅰ: the grade Ⅱ area of the same force 696.14·210/310
+           "(Ⅱ)等代面积As ＝ As * fy / 310 ＝ 696.14*210/310 ＝ 471.58 mm²",
        })
     EXPECT_TRUE(Has(t, line)) << line << "\n" << t;
   EXPECT_FALSE(Has(t, "支座Mmin"));
@@ -463,6 +465,32 @@ TEST(StairCalc, BeamSlabTypeD) {
            "6．跨中挠度验算：",
        })
     EXPECT_TRUE(Has(t, line)) << line << "\n" << t;
+}
+
+TEST(StairCalc, StringerStirrups) {
+  // BeamSlabD with a heavier line load: beam gk = 5.366 + Pk, p = 1.2·gk + 3.325,
+  // V = 0.5·p·4.28 against 0.07·12.5·200·375 = 65.625 kN and 0.25·12.5·200·375 = 234.375 kN
+  const struct {
+    const char* Pk;
+    std::vector<const char*> lines;
+  } cases[] = {
+      {"20",
+       {"Vmax ＝ 0.5 * p * Lo ＝ 0.5*33.76*4.28 ＝ 72.26 kN",
+        "＝ (72255-0.07*12.5*200*375)*200/(1.5*310*375) ＝ 7.6 mm² （间距@200）",
+        "Asvmin ＝ 0.02 * fc / fyv * b * s ＝ 0.02*12.5/310*200*200 ＝ 32.26 mm² "
+        "（间距@200），|最大间距@200"}},
+      {"40",
+       {"＝ (123615-0.07*12.5*200*375)*200/(1.5*310*375) ＝ 66.51 mm² （间距@200）",
+        "箍筋最小直径：6 mm，|最大间距@200"}},
+      {"100", {"      错误：V ＝ 277.70 kN > 0.25fcbh0 ＝ 234.38 kN，梯梁截面尺寸太小。\r\n"}},
+  };
+  for (const auto& c : cases) {
+    auto f = BeamSlabD();
+    f[12] = c.Pk;
+    const std::string t = Calc(f).text;
+    for (const char* line : c.lines) EXPECT_TRUE(Has(t, line)) << line << "\n" << t;
+    EXPECT_EQ(Has(t, "Asvmin"), std::string(c.Pk) == "20");
+  }
 }
 
 TEST(StairCalc, MemberErrorsLetTheReportGoOn) {
