@@ -580,6 +580,13 @@ void StairCalc::Reinforce(std::string_view name, double M, double Mk, double Ml,
     Ln(6, "错误：$0计算失败（代码 $1）。", {name, {static_cast<double>(e), "0"}});
     return;
   }
+  if (e == moment_codes::kMuXiOverBalanced && !(static_cast<double>(sKc) < gbj10_89::kBeta1)) {
+    // From ξ = 0.8 on the linear rule of GBJ 10-89 eq. 4.1.5-2 gives no tension in the steel,
+    // so no area carries the moment: the member stops here like a compression zone reaching ho.
+    Ln(6, "错误：$0相对受压区高度ξ ＝ $1 ≥ $2，钢筋应力σs ≤ 0，应加大截面。",
+       {name, {static_cast<double>(sKc), "0.000"}, {gbj10_89::kBeta1, "0.0"}});
+    return;
+  }
   const double rhoMin = std::max(CodeMinimumRatio(fcm), in.rhoUser / 100);
   Ln(4, "$0 ＝ $1，|ρ ＝ $0 / b / ho ＝ $2，|ρmin ＝ $3",
      {name, {dAs, U::mm2d}, {static_cast<double>(sP), U::percent}, {rhoMin, U::percent}});

@@ -519,6 +519,38 @@ TEST(StairCalc, MemberErrorsLetTheReportGoOn) {
   EXPECT_TRUE(Has(r.text, "错误：跨中配筋无结果，不能验算挠度。"));
 }
 
+TEST(StairCalc, CompressionZoneAboveTheBalancedDepth) {
+  // h1 = 100, fy = 310 (ξb = 0.8/(1 + 310/660) = 0.544): qk = 12 gives p = 23.758, M = 31.06,
+  // x = 80 − √(80² − 2·31.06e6/11/1000) = 52.57, ξ = 0.657; σs = 310·(0.657 − 0.8)/(0.544 − 0.8)
+  // and As = 11·1000·x/σs = 3336.49 mm²
+  auto f = TypeA();
+  f[6] = "100";
+  f[13] = "12";
+  f[20] = "310";
+  std::string t = Calc(f).text;
+  EXPECT_TRUE(Has(t, "As ＝ 3336.49 mm²")) << t;
+  EXPECT_TRUE(Has(t, "        警告：相对受压区高度ξ ＝ 0.657>0.544。\r\n")) << t;
+  // qk = 14: ξ = 0.883 is past 0.8, where the steel stress would turn negative
+  f[13] = "14";
+  const Outcome r = Calc(f);
+  EXPECT_EQ(r.lErr, 0);
+  EXPECT_TRUE(
+      Has(r.text, "      错误：As相对受压区高度ξ ＝ 0.883 ≥ 0.8，钢筋应力σs ≤ 0，应加大截面。"))
+      << r.text;
+  EXPECT_FALSE(Has(r.text, "实配钢筋"));
+}
+
+TEST(StairCalc, ArithmeticFaultEndsTheReportWithItsCode) {
+  // as = 1e39 passes the check kind but overflows a 32-bit float in the section calculation
+  auto f = TypeA();
+  f[18] = "1e39";
+  const Outcome r = Calc(f);
+  EXPECT_TRUE(r.ok);
+  EXPECT_EQ(r.lErr, kArithmetic);
+  EXPECT_TRUE(Has(r.text, "5．正截面受弯承载力计算："));
+  EXPECT_TRUE(Has(r.text, "计算过程中出现溢出或除数为零等错误，计算结果无效。\r\n")) << r.text;
+}
+
 TEST(StairCalc, BottomBarFactor) {
   auto f = TypeA();
   f[28] = "1.2";
