@@ -91,6 +91,9 @@ class clsLtBs : public Calculator<clsLtBs> {
   // The form's calculation: reads CboB(0..28), ChkSet(0..4), CboZzXs and CboNdXs of the sub-form
   // and calls CalResult; on an input error the focus index is the field at fault.
   void Calculate(std::string& tText, bool& bDataCheck);
+  // A choice made in CboB(Index): a building use chosen for qk (field 13) puts its
+  // quasi-permanent factor ψq into field 24. Other fields change nothing here.
+  void CboBChangeAndClick(int16_t& Index);
   // Loads or saves the form's inputs ("QvfdLtBs.tav" when tDataSaveName is empty).
   void LoadOrSaveData(std::string& tMode, std::string* tDataSaveName = nullptr,
                       HostRef* frmMain = nullptr);

@@ -112,6 +112,13 @@ void clsLtBs::Calculate(std::string& tText, bool& bDataCheck) {
   if (opt[2]) SetText(ControlOf(f, "CboZzXs"), "Text", tZzXs);
 }
 
+void clsLtBs::CboBChangeAndClick(int16_t& Index) {
+  if (Index != kQk) return;
+  const HostRef f = sub_form_;
+  if (const auto use = stair::LiveLoadOfUse(GetText(ControlOf(f, "CboB", kQk))))
+    SetText(ControlOf(f, "CboB", kPsiQ), "Text", use->psi_q);
+}
+
 void clsLtBs::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName, HostRef* frmMain) {
   auto& svc = modKalbex::Services();
   if (frmMain && *frmMain) svc.SetMainForm(*frmMain);

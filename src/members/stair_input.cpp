@@ -324,6 +324,7 @@ const ClassInfo& clsLtBs::ClassInfoOf() {
                   "tText",
                   "lErr"}),
           Method("Calculate", &C::Calculate, {"tText", "bDataCheck"}),
+          Method("CboBChangeAndClick", &C::CboBChangeAndClick, {"Index"}),
           Method("LoadOrSaveData", &C::LoadOrSaveData, {"tMode", "tDataSaveName", "frmMain"}),
       }};
   return ci;

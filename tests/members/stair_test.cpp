@@ -636,6 +636,28 @@ TEST(StairHost, FormCalculate) {
   EXPECT_EQ(GetText(ControlOf(f, "CboZzXs")), "1 / 24 * q * lo ^ 2");
 }
 
+TEST(StairHost, ChoosingABuildingUseSetsPsiQ) {
+  clsLtBs s;
+  HostRef f = MakeForm();
+  s.SubForm(f);
+  const struct {
+    const char* use;
+    const char* psi;
+  } cases[] = {
+      {"礼堂", "0.3"}, {"食堂 ", "0.5"}, {"宿舍", "0.4"}, {"2.0", "kept"}, {"仓库", "kept"}};
+  for (const auto& c : cases) {
+    SetText(ControlOf(f, "CboB", kPsiQ), "Text", "kept");
+    SetText(ControlOf(f, "CboB", kQk), "Text", c.use);
+    int16_t i = kQk;
+    s.CboBChangeAndClick(i);
+    EXPECT_EQ(GetText(ControlOf(f, "CboB", kPsiQ)), c.psi) << c.use;
+  }
+  int16_t other = kB;
+  SetText(ControlOf(f, "CboB", kB), "Text", "住宅");
+  s.CboBChangeAndClick(other);
+  EXPECT_EQ(GetText(ControlOf(f, "CboB", kPsiQ)), "kept");
+}
+
 TEST(StairHost, SavedInputsOfEveryVersion) {
   namespace fs = std::filesystem;
   const fs::path dir = fs::temp_directory_path() / ("ltbs_" + std::to_string(::getpid()));
