@@ -83,6 +83,13 @@ class clsLtBs : public Calculator<clsLtBs> {
   // support condition, Text(2) stair system ("板式", empty, or "梁板式"), Text(3..28) the fields;
   // bEnable(i) marks fields the form uses (fields the flight needs are checked whatever it says).
   // On an input error: Index = the field, bDataCheck = false, tText = the message, lErr = the code.
+  // Options: bXsSpGj shows the chosen bars (they are chosen in any case: the crack width and the
+  // deflection use them); bLfKd adds the crack width of each member's bars; bAutoCalZz designs
+  // the flight as partly restrained with the support-moment rule tZzXs (an unknown rule becomes
+  // the 1/24 rule, written back); bNd adds the mid-span deflection with k = 5 (both ends hinged),
+  // 1 (both fixed), 2 (one end fixed) or 3 (partly restrained), or dNdXs when bNdXx is set and
+  // dNdXs > 0. The long-term moment of the deflection takes the live load times ψq (field 24);
+  // field 28, when enabled, multiplies the bottom (span) reinforcement of the slabs.
   void CalResult(VBArray<std::string>& Text, VBArray<bool>& bEnable, int16_t& Index,
                  bool& bDataCheck, bool& bXsSpGj, bool& bLfKd, bool& bAutoCalZz, bool& bNd,
                  bool& bNdXx, double& dNdXs, std::string& tZzXs, std::string& tText,

@@ -74,6 +74,8 @@ struct StairCalc {
   void SpanMoments(double pd, double Qk, double Qlong, double b, double hh, bool beam);
   void Reinforce(std::string_view name, double M, double Mk, double Ml, double coef, double b,
                  double hh, bool bottom, bool beam, bool deflected);
+  bool Bars(std::string_view name, double As, bool beam, double& actual, double& d);
+  void CrackWidth(std::string_view name, double Mk, double actual, double d, double b, double hh);
   void Deflection();
 };
 
@@ -611,47 +613,55 @@ void StairCalc::Reinforce(std::string_view name, double M, double Mk, double Ml,
     As *= in.factor;
     Ln(4, "板底配筋放大系数 $0：|$1 ＝ $0 * $1 ＝ $2", {{in.factor, "0.0#"}, name, {As, U::mm2d}});
   }
-  // Bars: slabs from the lists, the stringer beam as bars of one size.
   double actual = As, d = 0;
-  bool chosen = false;
+  if (Bars(name, As, beam, actual, d) && in.lfkd) CrackWidth(name, Mk, actual, d, b, hh);
+  if (deflected) defl = {true, b, hh, actual, Mk, Ml, coef};
+}
+
+// Bars of a required area: slabs from the bar lists, the stringer beam as bars of one size.
+// False when no pair of the list is large enough (actual then stays the required area).
+bool StairCalc::Bars(std::string_view name, double As, bool beam, double& actual, double& d) {
   if (beam) {
     const BeamBars bb = ChooseBeamBars(As);
     actual = bb.area;
     d = bb.d;
-    chosen = true;
     if (in.showBars)
       Ln(4, "实配钢筋：As ＝ $0（$1$2$3）",
          {{actual, U::mm2d},
           {static_cast<double>(bb.n), "0"},
           in.fy < kGradeOneLimit ? "φ" : "Φ",
           {d, "0"}});
-  } else {
-    const BarList list = BarListFor(in.fy, in.beamSlab);
-    if (const auto k = ChooseBars(list, As)) {
-      std::size_t count = 0;
-      const BarPair pair = BarListData(list, count)[*k];
-      actual = AreaPerMetre(pair);
-      d = pair.d;
-      chosen = true;
-      if (in.showBars)
-        Ln(4, "实配钢筋：As ＝ $0（$1@$2）",
-           {{actual, U::mm2d}, {d, "0"}, {static_cast<double>(pair.s), "0"}});
-    } else {
-      Ln(4, "    警告：$0 超出可选钢筋的最大面积，应加大板厚。", {name});
-    }
+    return true;
   }
-  if (chosen && in.lfkd) {
-    double W = 0, c = in.as - d / 2, D = d, Ms = Mk, A = actual, B = b, H = hh, Cas = in.as,
-           Ftk = ftk, E = Es;
-    bool deformed = in.fy >= kGradeOneLimit;
-    int32_t le = 0;
-    self.LfKdCommon(le, deformed, c, D, Ms, A, B, H, Cas, Ftk, E, W);
-    if (le == 900200)
-      Ln(4, "最大裂缝宽度ωmax ＝ $0", {{W, U::mmd_3}});
-    else
-      Ln(6, "错误：$0的裂缝宽度无法计算（代码 $1）。", {name, {static_cast<double>(le), "0"}});
+  const BarList list = BarListFor(in.fy, in.beamSlab);
+  const auto k = ChooseBars(list, As);
+  if (!k) {
+    Ln(4, "    警告：$0 超出可选钢筋的最大面积，应加大板厚。", {name});
+    return false;
   }
-  if (deflected) defl = {true, b, hh, actual, Mk, Ml, coef};
+  std::size_t count = 0;
+  const BarPair pair = BarListData(list, count)[*k];
+  actual = AreaPerMetre(pair);
+  d = pair.d;
+  if (in.showBars)
+    Ln(4, "实配钢筋：As ＝ $0（$1@$2）",
+       {{actual, U::mm2d}, {d, "0"}, {static_cast<double>(pair.s), "0"}});
+  return true;
+}
+
+// Crack width of the chosen bars under the characteristic moment Mk (kN·m): a flexural
+// rectangular section, cover c = as − d/2, deformed bars for grade Ⅱ steel.
+void StairCalc::CrackWidth(std::string_view name, double Mk, double actual, double d, double b,
+                           double hh) {
+  double W = 0, c = in.as - d / 2, D = d, Ms = Mk, A = actual, B = b, H = hh, Cas = in.as,
+         Ftk = ftk, E = Es;
+  bool deformed = in.fy >= kGradeOneLimit;
+  int32_t le = 0;
+  self.LfKdCommon(le, deformed, c, D, Ms, A, B, H, Cas, Ftk, E, W);
+  if (le == 900200)
+    Ln(4, "最大裂缝宽度ωmax ＝ $0", {{W, U::mmd_3}});
+  else
+    Ln(6, "错误：$0的裂缝宽度无法计算（代码 $1）。", {name, {static_cast<double>(le), "0"}});
 }
 
 void StairCalc::Deflection() {
