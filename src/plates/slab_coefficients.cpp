@@ -248,15 +248,22 @@ bool RatioAccepted(const Edges& edges, double lx, double ly) {
 Coefficients ComputeCoefficients(const Panel& panel, int n_short, int order) {
   Coefficients c = Header(panel);
   if (!c.computable) return c;
-  const PlateField f(panel, MeshFor(panel.lx, panel.ly, n_short, order, kStretch));
-  const PlateMoments centre = f.Moments(0.5 * f.Sx(), 0.5 * f.Sy());
-  c.Mx = centre.mx;
-  c.My = centre.my;
-  SupportMoments(panel.edges, f, c);
-  FreeEdgeMoments(panel.edges, f, c);
-  const Peak p = MaxDeflection(f);
-  c.kappa = p.w;
-  c.point = PeakPoint(panel.edges, f, p);
+  try {
+    const PlateField f(panel, MeshFor(panel.lx, panel.ly, n_short, order, kStretch));
+    const PlateMoments centre = f.Moments(0.5 * f.Sx(), 0.5 * f.Sy());
+    c.Mx = centre.mx;
+    c.My = centre.my;
+    SupportMoments(panel.edges, f, c);
+    FreeEdgeMoments(panel.edges, f, c);
+    const Peak p = MaxDeflection(f);
+    c.kappa = p.w;
+    c.point = PeakPoint(panel.edges, f, p);
+  } catch (const std::exception&) {
+    // a mesh or factorisation the solver refuses: reported as a panel it cannot compute
+    Coefficients refused = Header(panel);
+    refused.computable = false;
+    return refused;
+  }
   return c;
 }
 
