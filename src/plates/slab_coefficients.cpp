@@ -113,15 +113,15 @@ Peak MaxDeflection(const PlateField& f) {
 std::string PeakPoint(const Edges& e, const PlateField& f, const Peak& p) {
   const int sx = f.mesh().Nx() * kSamplesPerElement, sy = f.mesh().Ny() * kSamplesPerElement;
   const double near = p.w * (1.0 - 1e-4);
-  auto edge_max = [&](int side) {
+  auto edge_max = [&](std::size_t side) {
     const bool along_x = side == kBottom || side == kTop;
     const double fixed = (side == kLeft || side == kBottom) ? 0.0 : along_x ? f.Sy() : f.Sx();
     auto minus_w = [&](double t) { return along_x ? -f.W(t, fixed) : -f.W(fixed, t); };
     return -MinAlong(minus_w, 0.0, along_x ? f.Sx() : f.Sy(), along_x ? sx : sy);
   };
-  for (int side : {kBottom, kTop})
+  for (std::size_t side : {kBottom, kTop})
     if (IsFree(e[side]) && edge_max(side) >= near) return "X方向自由边";
-  for (int side : {kLeft, kRight})
+  for (std::size_t side : {kLeft, kRight})
     if (IsFree(e[side]) && edge_max(side) >= near) return "Y方向自由边";
   return "跨中";
 }
@@ -152,7 +152,7 @@ EdgeSearch SearchClampedEdge(const std::function<double(double)>& m, double len,
 
 void SupportMoments(const Edges& e, const PlateField& f, Coefficients& c) {
   const int sx = f.mesh().Nx() * kSamplesPerElement, sy = f.mesh().Ny() * kSamplesPerElement;
-  for (int side : {kLeft, kRight}) {
+  for (std::size_t side : {kLeft, kRight}) {
     if (!IsClamped(e[side])) continue;
     const double x = side == kLeft ? 0.0 : f.Sx();
     const EdgeSearch s = SearchClampedEdge([&](double y) { return f.Moments(x, y).mx; }, f.Sy(),
@@ -160,7 +160,7 @@ void SupportMoments(const Edges& e, const PlateField& f, Coefficients& c) {
     c.Mx_ = std::min(c.Mx_, s.peak);
     c.Mxz_ = std::min(c.Mxz_, s.at_free);
   }
-  for (int side : {kBottom, kTop}) {
+  for (std::size_t side : {kBottom, kTop}) {
     if (!IsClamped(e[side])) continue;
     const double y = side == kBottom ? 0.0 : f.Sy();
     const EdgeSearch s = SearchClampedEdge([&](double x) { return f.Moments(x, y).my; }, f.Sx(),
