@@ -49,6 +49,11 @@ check coef_ratio_refused 0 '"computable": false' "$K" coefficients --edges SSSS 
 check coef_bad_edges 2 "" "$K" coefficients --edges SXFF --lx 1 --ly 1
 check coef_missing_span 2 "" "$K" coefficients --edges SSSS --lx 1
 check coef_table 0 "表4－6" "$K" coefficients --edges CCCC --table
+# the handbook's clamped panel at ν = 0: square 0.00127, 0.0176, −0.0513; lx/ly = 0.5 (l = lx):
+# 0.00253, 0.0400, 0.0038, −0.0829, −0.0570; simply supported square 0.00406, 0.0368
+check coef_table_square 0 "  1.00    0.00127    0.0176    0.0176   -0.0513   -0.0513  跨中" "$K" coefficients --edges CCCC --table
+check coef_table_half 0 "  0.50    0.00253    0.0400    0.0038   -0.0829   -0.0570  跨中" "$K" coefficients --edges CCCC --table
+check coef_table_ssss 0 "  1.00    0.00406    0.0368    0.0368  跨中" "$K" coefficients --edges SSSS --table
 check coef_table_last_row 0 "  2.00 " "$K" coefficients --edges CCCC --table
 check coef_table_free_range 0 "  3.33 " "$K" coefficients --edges SSSF --table
 
