@@ -126,10 +126,10 @@ std::string PeakPoint(const Edges& e, const PlateField& f, const Peak& p) {
   return "跨中";
 }
 
-// Support moments of the clamped edges. Where a clamped edge meets a free edge, thin-plate theory
-// gives a support moment that grows without bound towards the corner (logarithmically for ν = 0)
-// or drops to 0 at the corner point itself (ν > 0), neither of which converges under mesh
-// refinement nor means anything for a bar band. There the moment is the mean over the last
+// Support moments of the clamped edges. Where a clamped edge meets a free edge, the thin-plate
+// support moment at the corner point does not settle under mesh refinement: for ν = 0 it keeps
+// growing, for ν > 0 it drops to 0 at the point through a steep boundary layer; neither means
+// anything for a bar band. There the moment is the mean over the last
 // kCornerStrip·l of the clamped edge (Mxz', Myz'), and the search for Mx', My' along the edge
 // stops at that strip and counts the strip's mean instead.
 constexpr double kCornerStrip = 0.1;

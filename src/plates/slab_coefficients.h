@@ -23,9 +23,10 @@
 //   Mxz'      the support moment Mx at the fixed end of a free edge running in x, i.e. where a
 //             free bottom or top edge meets a clamped left or right edge: the mean of Mx over
 //             the last 0.1·l of the clamped edge (the most negative of such ends). Thin-plate
-//             theory has no finite, mesh-independent value at the corner point itself (the
-//             moment grows logarithmically towards it for ν = 0 and falls to 0 at the point
-//             for ν > 0), so the end strip a bar band covers takes its place; for the same
+//             theory has no mesh-independent value at the corner point itself (for ν = 0 it
+//             keeps growing as the mesh is refined, for ν > 0 it falls to 0 at the point
+//             through a steep boundary layer), so the end strip a bar band covers takes its
+//             place; for the same
 //             reason the search for Mx' stops 0.1·l short of such an end and counts the
 //             strip's mean instead.
 //   Myz'      likewise My at the fixed end of a free edge running in y (a free left or right
