@@ -58,7 +58,7 @@ class clsMoment : public Calculator<clsMoment> {
   // Reads and checks the fields, runs CalMu_As, writes the results and the report to the form.
   void Calculate();
   // The same, with the report returned in tText (its entry value is the label when field 7 is
-  // empty).
+  // empty); a wrong field leaves tText as it was.
   void CalculateA(std::string& tText);
   // Saved inputs ("QvfdMu01.tav" when tDataSaveName is empty).
   void LoadOrSaveData(std::string& tMode, std::string* tDataSaveName = nullptr);

@@ -488,8 +488,13 @@ int32_t clsBendComponentBl::DisPlayNdHs(bool& bShowRtb, std::string& tText, std:
   const deflection::Result res = deflection::Convert(in, *this, r, tBh);
   r.MoveTo(tText);
   if (bShowRtb) SetText(ControlOf(f, "rtbBox"), "Text", tText);
-  SetText(result, "Caption", res.lErr == 0 ? deflection::ResultLine(res) : std::string());
-  return res.lErr == 0 ? 0 : kBlFault;
+  if (res.lErr == 0) {
+    SetText(result, "Caption", deflection::ResultLine(res));
+    return 0;
+  }
+  auto& svc = modKalbex::Services();
+  SetText(result, "Caption", std::string(svc.tTextById(32005)) + std::string(svc.tTextById(32007)));
+  return kBlFault;
 }
 
 }  // namespace tk
