@@ -78,8 +78,10 @@ int32_t SaveFormInputs(const HostRef& form, const std::string& path,
       values.emplace_back(IsOn(ctl->Get(c.prop)) ? "True" : "False");
     }
   }
-  const int32_t code = SaveInputs(store, path, newest.header, values, &error);
-  if (code != persistcode::kOk && error.empty()) error = store.tCodeMessage(code, path);
+  std::string detail;
+  const int32_t code = SaveInputs(store, path, newest.header, values, &detail);
+  if (code != persistcode::kOk)
+    error = store.tCodeMessage(code, path) + (detail.empty() ? "" : "（" + detail + "）");
   return code;
 }
 

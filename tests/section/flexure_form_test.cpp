@@ -273,6 +273,13 @@ TEST(MomentForm, SavedInputsBothVersions) {
     }
     EXPECT_EQ(Text(g.f, "CboB", 0), "120");
   }
+  std::string nowhere = (dir / "none" / "QvfdMu01.tav").string();
+  try {
+    g.m.LoadOrSaveData(save, &nowhere);
+    ADD_FAILURE() << nowhere;
+  } catch (const ComponentFailure& e) {
+    EXPECT_NE(std::string(e.what()).find("保存失败，原文件未改动"), std::string::npos) << e.what();
+  }
   std::string other = "打印";
   EXPECT_THROW(g.m.LoadOrSaveData(other, &path), ComponentFailure);
   fs::remove_all(dir);
