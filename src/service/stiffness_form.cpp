@@ -13,7 +13,8 @@
 //   lblJg    the result line, or the message of a failure
 //   rtbBox   the report, when DisPlayNdHs is asked to show it
 // With an analysis program, fields 10 to 13, 15 and 16 (and 23 for TBSA) are read from its result
-// files and written back to the form; fields 1, 3, 4, 5 and 9 serve only that reading.
+// files and written back to the form; fields 1, 3, 4, 5 and 9 serve only that reading. The
+// reading keeps the elastic moments as printed (the reader's redistribution coefficient 1).
 #include <filesystem>
 
 #include "frame/form_inputs.h"
