@@ -12,6 +12,7 @@
 //   ChkOpt(1)     the user's own minimum ratio (field 6)
 //   lblJg(0..3)   results: the area or the moment, ξ, ρ, the applied ξ limit
 //   rtbBox        the report of Calculate
+#include <cfloat>
 #include <cmath>
 
 #include "frame/form_inputs.h"
@@ -58,6 +59,7 @@ constexpr const char* kDefaultSection[] = {"200", "350", "35", "20"};  // fields
 // Reasons appended after the field phrase and its text.
 constexpr const char* kNotNumber = "，不是有效的数值。";
 constexpr const char* kNotPositive = "，应为大于0的数值。";
+constexpr const char* kOutOfRange = "，超出允许范围。";
 constexpr const char* kNotBelowH = "，应小于截面高度h。";
 constexpr const char* kNotSteel = "，应为“Ⅰ级”、“Ⅱ级”或钢筋强度设计值。";
 constexpr const char* kGradeFromList = "混凝土强度等级应从列表框中选取";
@@ -143,8 +145,13 @@ bool ReadPositive(const HostRef& cbo, int field, std::string_view phrase, double
     return false;
   }
   out = LeadingNumber(t);
-  if (!(out > 0) || !std::isfinite(out) || out > 3.0e38) {
+  if (!(out > 0)) {
     err = {field, FieldMessage(phrase, t, kNotPositive)};
+    return false;
+  }
+  // b, h, as and the concrete go on as 32-bit floats.
+  if (out > static_cast<double>(FLT_MAX)) {
+    err = {field, FieldMessage(phrase, t, kOutOfRange)};
     return false;
   }
   return true;

@@ -15,6 +15,7 @@
 // With an analysis program, fields 10 to 13, 15 and 16 (and 23 for TBSA) are read from its result
 // files and written back to the form; fields 1, 3, 4, 5 and 9 serve only that reading. The
 // reading keeps the elastic moments as printed (the reader's redistribution coefficient 1).
+#include <cfloat>
 #include <filesystem>
 
 #include "frame/form_inputs.h"
@@ -208,15 +209,17 @@ struct BlCheck {
 };
 
 // One field against its template; the floor and beam numbers must also fit the 16-bit numbers
-// of the result-file reading, and the shape must be one of the list.
+// of the result-file reading, the other numbers a 32-bit float, and the shape must be one of the
+// list.
 bool CheckField(const BlState& s, const HostRef& cbo, int k, BlCheck& out) {
   IInputCheck& ic = modKalbex::InputCheck();
   const std::string text = FieldText(ItemOf(cbo, k));
   const std::string name = FieldName(s, k);
   int32_t code = 0;
   ic.CheckFieldText(Template(k), name, text, k == kGrade ? -1 : 0, code);
-  if (code == 0 && (k == kFloor || k == kBeam) && LeadingNumber(text) > 32767)
-    code = checkcode::kOutOfRange;
+  // The section, as, Es and ψq go on as 32-bit floats: a number beyond their range is refused.
+  const double limit = k == kFloor || k == kBeam ? 32767.0 : static_cast<double>(FLT_MAX);
+  if (code == 0 && k != kShape && LeadingNumber(text) > limit) code = checkcode::kOutOfRange;
   if (code != 0) {
     out = {code, k, ic.tCodeMessage(code, name, text)};
     return false;

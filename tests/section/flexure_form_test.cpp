@@ -77,6 +77,7 @@ TEST(MomentForm, FieldChecksNameTheFieldWithItsPhrase) {
       {0, "-5", true, false, false, "配筋面积为“-5”，应为大于0的数值。"},
       {1, "0", false, false, false, "截面宽度为“0”，应为大于0的数值。"},
       {2, "", false, false, false, "截面高度为“”，不是有效的数值。"},
+      {2, "1e39", false, false, false, "截面高度为“1e39”，超出允许范围。"},
       {3, "350", false, false, false, "纵筋合力点至近边距离as为“350”，应小于截面高度h。"},
       {4, "22", false, false, false, "混凝土强度等级应从列表框中选取"},
       {4, "C20", false, false, false, "混凝土强度等级为“C20”，不是有效的数值。"},

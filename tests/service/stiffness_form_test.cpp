@@ -214,6 +214,11 @@ TEST(DeflectionConversion, FieldChecksNameTheField) {
       EXPECT_EQ(b.Result(), c.message);
     }
   }
+  // A height beyond the 32-bit float range is refused (whichever check sees it first).
+  Bound big(kMiddle);
+  big.Put(16, "1e39");
+  EXPECT_NE(big.Run(), 0);
+  EXPECT_EQ(big.report.rfind("截面高度h一栏", 0), 0u) << big.report;
   // The symmetric I section names both flanges in one field.
   Bound i(kMiddle);
   i.Put(14, "工形截面（对称）");
