@@ -122,7 +122,7 @@ bool FootingPass::ShearDirection(int k) {
     r_.Line(4, "计算宽度b$0o ＝ $1", {d.up, {bo, U::md}});
   } else {
     // Effective width of the sloped slab section (GBJ 7-89 art. 8.2.7).
-    bo = (1 - 0.5 * (1 - (d.cB + 2 * kLedge) / d.B) * (ft_.H - ft_.h) / Ho) * d.B / 1000;
+    bo = (1 - 0.5 * (1 - (d.cB + 2 * kLedge) / d.B) * fault::div(ft_.H - ft_.h, Ho)) * d.B / 1000;
     r_.Line(4, "计算宽度b$0o ＝ {1 - 0.5 * [1 - ($1 + 2 * $2) / $3] * (H - h) / Ho} * $3",
             {d.up, {d.cB, U::mm}, {kLedge, "0"}, {d.B, U::mm}});
     r_.Line(15, "＝ $0", {{bo, U::md}});
