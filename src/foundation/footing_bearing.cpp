@@ -164,14 +164,18 @@ bool FootingPass::AdditionalLoads() {
     Mx2_ = q.Fx * q.Ey / 1000;
     My2_ = q.Fy * q.Ex / 1000;
     Fadd_ = q.Fx + q.Fy;
-    r_.Line(4, "基础上的附加荷载设计值Fx' ＝ $0", {{q.Fx, U::knd}});
-    r_.Line(4, "    竖向附加荷载偏心距Ey' ＝ $0", {{q.Ey, U::mmd}});
-    r_.Line(4, "    Mx'' ＝ Fx' * Ey' ＝ $0*$1 ＝ $2",
-            {{q.Fx, U::kn}, {q.Ey / 1000, U::m}, {Mx2_, U::knmd}});
-    r_.Line(4, "基础上的附加荷载设计值Fy' ＝ $0", {{q.Fy, U::knd}});
-    r_.Line(4, "    竖向附加荷载偏心距Ex' ＝ $0", {{q.Ex, U::mmd}});
-    r_.Line(4, "    My'' ＝ Fy' * Ex' ＝ $0*$1 ＝ $2",
-            {{q.Fy, U::kn}, {q.Ex / 1000, U::m}, {My2_, U::knmd}});
+    if (q.Fx != 0 || q.Ey != 0) {
+      r_.Line(4, "基础上的附加荷载设计值Fx' ＝ $0", {{q.Fx, U::knd}});
+      r_.Line(4, "    竖向附加荷载偏心距Ey' ＝ $0", {{q.Ey, U::mmd}});
+      r_.Line(4, "    Mx'' ＝ Fx' * Ey' ＝ $0*$1 ＝ $2",
+              {{q.Fx, U::kn}, {q.Ey / 1000, U::m}, {Mx2_, U::knmd}});
+    }
+    if (q.Fy != 0 || q.Ex != 0) {
+      r_.Line(4, "基础上的附加荷载设计值Fy' ＝ $0", {{q.Fy, U::knd}});
+      r_.Line(4, "    竖向附加荷载偏心距Ex' ＝ $0", {{q.Ex, U::mmd}});
+      r_.Line(4, "    My'' ＝ Fy' * Ex' ＝ $0*$1 ＝ $2",
+              {{q.Fy, U::kn}, {q.Ex / 1000, U::m}, {My2_, U::knmd}});
+    }
     r_.Line(4, "基础上的竖向附加荷载设计值F' ＝ Fx' + Fy' ＝ $0+$1 ＝ $2",
             {{q.Fx, U::kn}, {q.Fy, U::kn}, {Fadd_, U::knd}});
   }
