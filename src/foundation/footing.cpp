@@ -122,7 +122,7 @@ void FootingPass::CalDlJcF() {
   }
 }
 
-int32_t FootingPass::Run() {
+int32_t FootingPass::CheckDlJc() {
   CalDlJcF();
   BasicData();
   CalDlJcVolume();
@@ -236,7 +236,7 @@ void clsDlJcOld::DlJcResult(int32_t& lErr, std::string& tText, VBArray<std::stri
   Title(r, tText);
   try {
     FootingPass pass(in, in.start, nullptr, r, moment());
-    pass.Run();
+    pass.CheckDlJc();
   } catch (const ArithmeticFault&) {
     lErr = kFault;
     r.Line(6, "错误：溢出，或不可知的错误。");
@@ -255,7 +255,7 @@ dljc::Footing clsDlJcOld::RunSizing(const Inputs& in, Footing ft, Report& r, int
     if (sizing_.passes >= kMaxPasses) {
       const Footing last = sizing_.tried.back();
       FootingPass pass(in, last, &sizing_, r, moment());
-      pass.Run();
+      pass.CheckDlJc();
       r.Raw(" 中断计算：").HeadingEnd();
       r.Line(4, "自动计算已试算 $0 次，仍未得到满足全部验算要求的基础尺寸。",
              {{static_cast<double>(sizing_.passes), "0"}});
@@ -267,14 +267,14 @@ dljc::Footing clsDlJcOld::RunSizing(const Inputs& in, Footing ft, Report& r, int
     const HeightSearch snapshot = sizing_.search;
     Report quiet = Report::Disabled();
     FootingPass pass(in, ft, &sizing_, quiet, moment());
-    const int32_t rc = pass.Run();
+    const int32_t rc = pass.CheckDlJc();
     if (rc == kEnlarge) {
       ft = pass.request().next;
       continue;
     }
     sizing_.search = snapshot;
     FootingPass final_pass(in, ft, &sizing_, r, moment());
-    lErr = final_pass.Run();
+    lErr = final_pass.CheckDlJc();
     return ft;
   }
 }

@@ -275,7 +275,7 @@ bool FootingPass::AxialCheck() {
   return true;
 }
 
-bool FootingPass::QuietPressure(const LoadCase& c, int k, double& pmax, double& pmin) const {
+bool FootingPass::CalDlJcPressureQuiet(const LoadCase& c, int k, double& pmax, double& pmin) const {
   const double FG = c.F + G_, M = std::fabs(k == 0 ? c.Mx : c.My);
   const double L = (k == 0 ? ft_.a : ft_.b) / 1000, B = (k == 0 ? ft_.b : ft_.a) / 1000;
   const double e = fault::div(M, FG);
@@ -294,12 +294,72 @@ bool FootingPass::QuietPressure(const LoadCase& c, int k, double& pmax, double& 
   return false;
 }
 
+// The eccentric check of one case in one direction with its report lines (GBJ 7-89 art. 5.1.5):
+// the trapezoid inside the kern, the triangle beyond it, and a resultant outside the base.
+// Returns true when the case passes in this direction.
+bool FootingPass::CalDlJcPressure(const LoadCase& c, int k) {
+  double pmax = 0, pmin = 0;
+  const bool inside = CalDlJcPressureQuiet(c, k, pmax, pmin);
+  const double lim = gbj7_89::kEdgeFactor * Limit(c);
+  const bool ok = inside && pmax <= lim;
+  const double Mk = k == 0 ? c.Mx : c.My;
+  if (Mk == 0) return ok;
+  const Dir d = Direction(k);
+  const double FG = c.F + G_, M = std::fabs(Mk), L = d.L / 1000, B = d.B / 1000;
+  const double e = fault::div(M, FG);
+  r_.Line(4, "偏心距e$0 ＝ M$0 / (F + G) ＝ $1/($2+$3) ＝ $4",
+          {d.low, {M, U::knm}, {c.F, U::kn}, {G_, U::kn}, {e, U::md}});
+  const char* lim_name = c.seismic ? "fsE" : "f";
+  const char* cmp = pmax <= lim ? " ≤ " : " ＞ ";
+  if (e <= L / 6) {
+    const double W = gbj7_89::BaseModulus(B, L);
+    r_.Line(4, "e$0 ≤ $1 / 6，基础底面抵抗矩W$0 ＝ $2 * $1 ^ 2 / 6 ＝ $3*$4^2/6 ＝ $5",
+            {d.low, d.Ln, d.Bn, {B, U::m}, {L, U::m}, {W, U::m3d}});
+    r_.Line(4, "pmax ＝ ($0+$1)/$2+$3/$4 ＝ $5$6$7*$8 ＝ $9",
+            {{c.F, U::kn},
+             {G_, U::kn},
+             {A_, U::m2},
+             {M, U::knm},
+             {W, U::m3},
+             {pmax, U::kpad},
+             cmp,
+             {gbj7_89::kEdgeFactor, "0.0"},
+             lim_name,
+             {lim, U::kpad}});
+    r_.Line(4, "pmin ＝ ($0+$1)/$2-$3/$4 ＝ $5 ≥ 0",
+            {{c.F, U::kn}, {G_, U::kn}, {A_, U::m2}, {M, U::knm}, {W, U::m3}, {pmin, U::kpad}});
+  } else if (e < L / 2) {
+    const double a = L / 2 - e;
+    r_.Line(
+        4,
+        "e$0 ＞ $1 / 6，合力作用点至基础底面最大压力边缘的距离a ＝ $1 / 2 - e$0 ＝ $2/2-$3 ＝ $4",
+        {d.low, d.Ln, {L, U::m}, {e, U::m}, {a, U::md}});
+    r_.Line(4, "pmax ＝ 2 * (F + G) / (3 * $0 * a)       （基础规范式 5.1.5-4）", {d.Bn});
+    r_.Line(9, "＝ 2*($0+$1)/(3*$2*$3) ＝ $4$5$6*$7 ＝ $8",
+            {{c.F, U::kn},
+             {G_, U::kn},
+             {B, U::m},
+             {a, U::m},
+             {pmax, U::kpad},
+             cmp,
+             {gbj7_89::kEdgeFactor, "0.0"},
+             lim_name,
+             {lim, U::kpad}});
+  } else {
+    r_.Line(4, "e$0 ≥ $1 / 2 ＝ $2，", {d.low, d.Ln, {L / 2, U::md}});
+    r_.Line(4, "即：合力作用点在基础底面以外，不满足要求。");
+    return false;
+  }
+  if (!ok) r_.Line(4, "不满足要求。");
+  return ok;
+}
+
 bool FootingPass::EccentricCheck() {
   // The largest edge pressure of all cases governs the net pressure of the slab checks.
   for (size_t i = 0; i < cases_.size(); ++i)
     for (int k = 0; k < 2; ++k) {
       double pmax = 0, pmin = 0;
-      if (QuietPressure(cases_[i], k, pmax, pmin) && pmax > pmax_)
+      if (CalDlJcPressureQuiet(cases_[i], k, pmax, pmin) && pmax > pmax_)
         pmax_ = pmax, governing_ = static_cast<int>(i);
     }
   bool any = false;
@@ -309,63 +369,8 @@ bool FootingPass::EccentricCheck() {
   r_.Line(2, "  pmax ＝ (F + G) / A + M / W       （基础规范式 5.1.5-2）");
   r_.Line(2, "  pmin ＝ (F + G) / A - M / W       （基础规范式 5.1.5-3）");
   for (const LoadCase& c : cases_) {
-    const double FG = c.F + G_, lim = gbj7_89::kEdgeFactor * Limit(c);
-    bool fails[2] = {false, false};
     if (!c.label.empty() && (c.Mx != 0 || c.My != 0)) r_.Line(4, "$0：", {c.label});
-    for (int k = 0; k < 2; ++k) {
-      const double Mk = k == 0 ? c.Mx : c.My;
-      double pmax = 0, pmin = 0;
-      const bool inside = QuietPressure(c, k, pmax, pmin);
-      fails[k] = !inside || pmax > lim;
-      if (Mk == 0) continue;
-      const Dir d = Direction(k);
-      const double M = std::fabs(Mk), L = d.L / 1000, B = d.B / 1000, e = fault::div(M, FG);
-      r_.Line(4, "偏心距e$0 ＝ M$0 / (F + G) ＝ $1/($2+$3) ＝ $4",
-              {d.low, {M, U::knm}, {c.F, U::kn}, {G_, U::kn}, {e, U::md}});
-      const char* lim_name = c.seismic ? "fsE" : "f";
-      const double base = Limit(c);
-      if (e <= L / 6) {
-        const double W = gbj7_89::BaseModulus(B, L);
-        r_.Line(4, "e$0 ≤ $1 / 6，基础底面抵抗矩W$0 ＝ $2 * $1 ^ 2 / 6 ＝ $3*$4^2/6 ＝ $5",
-                {d.low, d.Ln, d.Bn, {B, U::m}, {L, U::m}, {W, U::m3d}});
-        r_.Line(4, "pmax ＝ ($0+$1)/$2+$3/$4 ＝ $5$6$7*$8 ＝ $9",
-                {{c.F, U::kn},
-                 {G_, U::kn},
-                 {A_, U::m2},
-                 {M, U::knm},
-                 {W, U::m3},
-                 {pmax, U::kpad},
-                 pmax <= lim ? " ≤ " : " ＞ ",
-                 {gbj7_89::kEdgeFactor, "0.0"},
-                 lim_name,
-                 {lim, U::kpad}});
-        r_.Line(4, "pmin ＝ ($0+$1)/$2-$3/$4 ＝ $5 ≥ 0",
-                {{c.F, U::kn}, {G_, U::kn}, {A_, U::m2}, {M, U::knm}, {W, U::m3}, {pmin, U::kpad}});
-      } else if (e < L / 2) {
-        const double a = L / 2 - e;
-        r_.Line(4,
-                "e$0 ＞ $1 / 6，合力作用点至基础底面最大压力边缘的距离a ＝ $1 / 2 - e$0 ＝ $2/2-$3 "
-                "＝ $4",
-                {d.low, d.Ln, {L, U::m}, {e, U::m}, {a, U::md}});
-        r_.Line(4, "pmax ＝ 2 * (F + G) / (3 * $0 * a)       （基础规范式 5.1.5-4）", {d.Bn});
-        r_.Line(9, "＝ 2*($0+$1)/(3*$2*$3) ＝ $4$5$6*$7 ＝ $8",
-                {{c.F, U::kn},
-                 {G_, U::kn},
-                 {B, U::m},
-                 {a, U::m},
-                 {pmax, U::kpad},
-                 pmax <= lim ? " ≤ " : " ＞ ",
-                 {gbj7_89::kEdgeFactor, "0.0"},
-                 lim_name,
-                 {lim, U::kpad}});
-      } else {
-        r_.Line(4, "e$0 ≥ $1 / 2 ＝ $2，", {d.low, d.Ln, {L / 2, U::md}});
-        r_.Line(4, "即：合力作用点在基础底面以外，不满足要求。");
-        (void)base;
-        continue;
-      }
-      if (fails[k]) r_.Line(4, "不满足要求。");
-    }
+    const bool fails[2] = {!CalDlJcPressure(c, 0), !CalDlJcPressure(c, 1)};
     if (!fails[0] && !fails[1]) continue;
     eccentric_ok_ = false;
     if (!sz_) continue;

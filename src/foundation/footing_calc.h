@@ -65,7 +65,7 @@ class FootingPass {
       : in_(in), ft_(ft), sz_(sizing), r_(r), moment_(moment) {}
 
   // Runs the whole pass; returns 0, kEnlarge (see request()), kBearingTooLow.
-  int32_t Run();
+  int32_t CheckDlJc();
   const Request& request() const { return req_; }
   double f() const { return f_; }
 
@@ -101,11 +101,12 @@ class FootingPass {
   double Limit(const LoadCase& c) const { return c.seismic ? fsE_ : f_; }
   double Ho() const { return ft_.H - in_.as; }
   // Edge pressure of a case in one direction (kPa); false when the resultant lies outside.
-  bool QuietPressure(const LoadCase& c, int k, double& pmax, double& pmin) const;
-  bool PunchDirection(int k);
-  bool ShearDirection(int k);
-  void MomentDirection(int k, double& MI, double& MII);
-  bool SteelDirection(int k, double M);
+  bool CalDlJcPressureQuiet(const LoadCase& c, int k, double& pmax, double& pmin) const;
+  bool CalDlJcPressure(const LoadCase& c, int k);
+  bool CheckDlJcPunch(int k);
+  bool CheckDlJcShear(int k);
+  void CalDlJcMoment(int k, double& MI, double& MII);
+  bool CalDlJcAs(int k, double M);
   // Asks the height search for a new height; true when the pass ends with kEnlarge.
   bool HeightRequest(int check, bool passing);
   // Records a request; a footing already tried grows by one more step in the dimensions the

@@ -251,13 +251,14 @@ std::string clsDlJcOld::tDlJcLoadCaseName(int16_t Index) {
 
 // Fields in ascending order; the first failure stops. Fields switched off in bText() (an index
 // beyond the array counts as on), fields 19, 27 and 28, and in automatic sizing the sizes a, b,
-// H (which the sizing sets) and the relation h ≤ H (h is then capped at H) are not checked.
+// H and the width of the bearing formula (which the sizing sets) and the relation h ≤ H (h is
+// then capped at H) are not checked.
 int32_t clsDlJcOld::CheckDlJcErr(const VBArray<std::string>& Text, const VBArray<bool>& bText,
                                  bool automatic, int16_t& Index) {
   for (int16_t i = 0; i < kFieldCount; ++i) {
     if (bText.Has(i) && !bText(i)) continue;
     if (i == 19 || i == kKind || i == kFolder) continue;
-    if (automatic && (i == kA || i == kB || i == kH)) continue;
+    if (automatic && (i == kWidthF || i == kA || i == kB || i == kH)) continue;
     const std::string_view t = TrimView(Text(i));
     int32_t code = 0;
     if (i == kAddLoad) {

@@ -44,11 +44,11 @@ bool FootingPass::Punching() {
   r_.Line(4, "ps ＝ pmax - G / A ＝ $0-$1/$2 ＝ $3",
           {{pmax_, U::kpa}, {G_, U::kn}, {A_, U::m2}, {ps_, U::kpad}});
   for (int k = 0; k < 2; ++k)
-    if (!PunchDirection(k)) return false;
+    if (!CheckDlJcPunch(k)) return false;
   return true;
 }
 
-bool FootingPass::PunchDirection(int k) {
+bool FootingPass::CheckDlJcPunch(int k) {
   const Dir d = Direction(k);
   r_.Heading(k == 0 ? "1．X方向（a方向）：" : "2．Y方向（b方向）：");
   const double Ho = this->Ho();
@@ -109,11 +109,11 @@ bool FootingPass::Shear() {
   r_.Raw("四、剪切验算：").HeadingEnd();
   r_.Line(0, "    V ≤ 0.07 * fc * bo * Ho");
   for (int k = 0; k < 2; ++k)
-    if (!ShearDirection(k)) return false;
+    if (!CheckDlJcShear(k)) return false;
   return true;
 }
 
-bool FootingPass::ShearDirection(int k) {
+bool FootingPass::CheckDlJcShear(int k) {
   const Dir d = Direction(k);
   r_.Heading(k == 0 ? "1．X方向（a方向）：" : "2．Y方向（b方向）：");
   const double Ho = this->Ho();
@@ -152,14 +152,15 @@ bool FootingPass::ShearDirection(int k) {
 }
 
 // Face moments of one direction for the combination with the largest edge pressure in it.
-void FootingPass::MomentDirection(int k, double& MI, double& MII) {
+void FootingPass::CalDlJcMoment(int k, double& MI, double& MII) {
   const Dir d = Direction(k);
   r_.Line(2, "$0方向（$1方向）柱边（绕$2轴）：", {d.up, d.Ln, d.axis});
   size_t j = 0;
   double best = -1, pmax = 0, pmin = 0;
   for (size_t i = 0; i < cases_.size(); ++i) {
     double p1 = 0, p2 = 0;
-    if (QuietPressure(cases_[i], k, p1, p2) && p1 > best) best = p1, j = i, pmax = p1, pmin = p2;
+    if (CalDlJcPressureQuiet(cases_[i], k, p1, p2) && p1 > best)
+      best = p1, j = i, pmax = p1, pmin = p2;
   }
   const LoadCase& c = cases_[j];
   const double M = k == 0 ? c.Mx : c.My;
@@ -241,8 +242,8 @@ void FootingPass::Moments() {
   r_.Line(4, "MⅡ ＝ (l - a') ^ 2 * (2 * b + b') * (pmax + pmin - 2 * G / A) / 48");
   r_.Line(4, "                                                      （基础规范式 8.2.6-2）");
   double MIx = 0, MIIx = 0, MIy = 0, MIIy = 0;
-  MomentDirection(0, MIx, MIIx);
-  MomentDirection(1, MIy, MIIy);
+  CalDlJcMoment(0, MIx, MIIx);
+  CalDlJcMoment(1, MIy, MIIy);
   MI_ = std::max(MIx, MIIy);
   MII_ = std::max(MIIx, MIy);
   r_.Line(4, "MⅠ ＝ Max{MⅠx，MⅡy} ＝ Max{$0，$1} ＝ $2",
@@ -255,12 +256,12 @@ bool FootingPass::Reinforcement() {
   r_.Heading("2．配筋计算：");
   r_.Line(4, "MⅠmax ＝ $0", {{MI_, U::knmd}});
   r_.Line(4, "MⅡmax ＝ $0", {{MII_, U::knmd}});
-  return SteelDirection(0, MI_) && SteelDirection(1, MII_);
+  return CalDlJcAs(0, MI_) && CalDlJcAs(1, MII_);
 }
 
 // Bar ① (MⅠ) across the width b at the converted height Ha, bar ② (MⅡ) across a at Hb, each a
 // rectangular section of the full width designed by clsMoment.
-bool FootingPass::SteelDirection(int k, double M) {
+bool FootingPass::CalDlJcAs(int k, double M) {
   using namespace moment_codes;
   const double width = k == 0 ? ft_.b : ft_.a, Hk = k == 0 ? Ha_ : Hb_;
   int32_t err = 0;

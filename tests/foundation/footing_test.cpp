@@ -353,11 +353,20 @@ TEST(DlJcSteel, SectionErrorsInCheckMode) {
   // as = 500 = Ha (flat H = 500): 100108; punching then has Ho = 0 and fails
   const Result r = Calc({{16, "500"}, {13, "500"}, {31, "500"}});
   EXPECT_LINE(r.report, "      错误：纵筋合力点至近边距离as≥截面高度。");
-  // A heavy load on a thin slab: ξ > ξb or no compression depth
-  const Result t = Calc({{7, "20000"}, {13, "200"}, {31, "200"}, {16, "40"}});
-  EXPECT_TRUE(Has(t.report, "      错误：受压区高度≥截面有效高度。") ||
-              Has(t.report, "        警告：相对受压区高度≥ξb。"))
-      << t.report;
+  // a = b = 2000, flat H = 240 (Ho = 200), G = 0: MⅠx = 1.5²·4.5·(N/4)/24 = 0.421875·N/4.
+  // N = 3800: 2M/(fcm·b·ho²) = 2·400.78e6/(11·2000·200²) = 0.911, ξ = 0.70 > ξb = 0.544: 100112
+  // N = 5000: 2·527.34e6/880e6 = 1.198 > 1, no compression depth: 100109
+  const std::map<int, std::string> thin = {{11, "2000"}, {12, "2000"}, {13, "240"},
+                                           {31, "240"},  {21, "0"},    {0, "3000"}};
+  auto m = thin;
+  m[7] = "3800";
+  const Result w = Calc(m, Options{.G_given = true});
+  EXPECT_LINE(w.report, "        警告：相对受压区高度≥ξb。");
+  EXPECT_NE(w.report.find("①号筋 AsⅠ ＝ "), std::string::npos);
+  m[7] = "5000";
+  const Result e = Calc(m, Options{.G_given = true});
+  EXPECT_LINE(e.report, "      错误：受压区高度≥截面有效高度。");
+  EXPECT_EQ(e.report.find("①号筋 AsⅠ ＝ "), std::string::npos);
 }
 
 // --- input check ------------------------------------------------------------------------------
