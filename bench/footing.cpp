@@ -11,13 +11,13 @@
 
 namespace {
 
-// fk 200 (ηb 0.3, ηd 1.6, γ = γo = 18), d = 1.5 m, 500 × 500 column, C20, fy 310, as 40,
+// fk 200 (ηb 0.3, ηd 1.6, γ = γo = 18), d = 1.5 m, a 500 × 500 column, C20, fy 310, as 40,
 // γc 25, γs 18, ds 1 m, h 200; automatic sizing, long-run warning suppressed.
 void Size(benchmark::State& state, const char* N, const char* Mx, const char* fk = "200",
           const char* column = "500") {
   tk::clsDlJcOld calc;
   std::vector<std::string> t = {fk,   "0.3", "1.6", "18", "18",   "3000", "1500", N,
-                                "",   Mx,    "0",   "0",  "0",    "0",    "500",  "500",
+                                "",   Mx,    "0",   "0",  "0",    "0",    column, column,
                                 "40", "20",  "310", "",   "0.15", "25",   "18",   "1000",
                                 "0",  "0",   "1",   "",   "",     "1.3",  "0",    "200"};
   tk::VBArray<bool> bText(0, std::vector<tk::VBBool>(32, true));

@@ -516,6 +516,21 @@ TEST(DlJcSizing, StopsWhenGOverAReachesF) {
   EXPECT_LINE(r.report, "    地基承载力设计值偏低。请采取加大埋深等措施。");
 }
 
+// N = 100000 kN: on the typical soil the slab height that the 2.5 step ratio demands makes G/A
+// reach f before any base carries the load (G/A ≈ 24 + 22·(H − 0.2) kPa for this sloped
+// footing); on rock (fk = 1000) under a 1500 × 1500 column a footing is found.
+TEST(DlJcSizing, HundredThousandKiloNewtons) {
+  const Options o{.automatic = true, .no_warning = true};
+  const Result soil = Calc({{7, "100000"}, {31, "200"}}, o);
+  EXPECT_EQ(soil.lErr, kBearingTooLow);
+  const Result rock =
+      Calc({{7, "100000"}, {31, "200"}, {0, "1000"}, {14, "1500"}, {15, "1500"}}, o);
+  ASSERT_EQ(rock.lErr, 0);
+  EXPECT_NO_LINE(rock.report, "不满足要求");
+  EXPECT_NO_LINE(rock.report, "＜ V");
+  EXPECT_NO_LINE(rock.report, "错误");
+}
+
 TEST(DlJcSizing, LongRunWarningAndCancel) {
   auto ui = std::make_shared<SilentHostUi>();
   modKalbex::SetUi(ui);
