@@ -129,8 +129,12 @@ int32_t FootingPass::CheckDlJc() {
   Weight();
   if (!AdditionalLoads()) return kBearingTooLow;
   ControlForces();
-  if (!AxialCheck() || !EccentricCheck() || !StepRatioRule() || !Punching() || !Shear())
+  if (!AxialCheck() || !EccentricCheck() || !StepRatioRule()) return kEnlarge;
+  if (Ho() > 0) {
+    if (!Punching() || !Shear()) return kEnlarge;
+  } else if (!NoEffectiveDepth()) {
     return kEnlarge;
+  }
   Moments();
   if (!Reinforcement()) return kEnlarge;
   return 0;
@@ -147,11 +151,13 @@ bool FootingPass::Enlarge(Footing next, bool grow_a, bool grow_b, bool grow_H, b
     // A rule that gives back a footing already tried would loop: the dimensions the rule
     // enlarges grow by one more step instead (100 mm for a and b, one height step for H).
     while (sz_->Tried(next)) {
+      const Footing before = next;
       if (grow_a) next.a += 100;
       if (grow_b) next.b += 100;
-      if (grow_H) next.H += sz_->search.s;
-      if (!grow_a && !grow_b && !grow_H) next.H += sz_->search.s;
+      if (grow_H || (!grow_a && !grow_b)) next.H += sz_->search.s;
       settle(next);
+      // A size so large that one more step does not change it has overflowed the search.
+      if (next == before) fault::raise();
     }
   }
   req_ = Request{next, grow_a, grow_b, grow_H};

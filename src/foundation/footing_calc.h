@@ -80,6 +80,7 @@ class FootingPass {
   bool EccentricCheck();  // false: enlarge
   bool StepRatioRule();   // false: enlarge
   bool Punching();
+  bool NoEffectiveDepth();  // as ≥ H: false when the sizing asks for a taller footing
   bool Shear();
   void Moments();
   bool Reinforcement();

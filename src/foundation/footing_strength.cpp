@@ -34,6 +34,20 @@ bool FootingPass::HeightRequest(int check, bool passing) {
   return Enlarge(n, false, false, true, H < ft_.H);
 }
 
+// With the bar centroid at or above the top of the slab there is no effective depth: punching and
+// shear cannot be checked (the reinforcement reports 100108), and the sizing needs a taller
+// footing.
+bool FootingPass::NoEffectiveDepth() {
+  r_.Raw("三、冲切验算：").HeadingEnd();
+  r_.Line(4, "Ho ＝ H - as ＝ $0-$1 ＝ $2 ≤ 0", {{ft_.H, U::mm}, {in_.as, U::mm}, {Ho(), U::mmd}});
+  r_.Line(6, "错误：纵筋合力点至近边距离as≥基础根部高度H，不能验算抗冲切和抗剪切。");
+  punching_ok_[0] = punching_ok_[1] = shear_ok_[0] = shear_ok_[1] = false;
+  if (!sz_) return true;
+  Footing n = ft_;
+  n.H = RoundUpToStep(in_.as + sz_->search.s, sz_->search.s);
+  return !Enlarge(n, false, false, true);
+}
+
 bool FootingPass::Punching() {
   ps_ = pmax_ - Gp_;
   r_.Raw("三、冲切验算：").HeadingEnd();

@@ -4,6 +4,8 @@
 
 #include <map>
 #include <memory>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -553,6 +555,54 @@ TEST(DlJcSizing, LongRunWarningAndCancel) {
   ui->shown.clear();
   Calc({{7, "100000"}, {0, "20000"}}, Options{.automatic = true, .no_warning = true});
   EXPECT_TRUE(ui->shown.empty());
+  modKalbex::SetUi(nullptr);
+}
+
+}  // namespace
+}  // namespace tk
+
+namespace tk {
+namespace {
+
+// Odd inputs in a few random fields (fixed seed): the calculation never throws and ends with a
+// code of its own.
+TEST(DlJcRobust, OddInputsEndWithACode) {
+  modKalbex::SetUi(std::make_shared<SilentHostUi>());
+  std::mt19937 rng(42);
+  const char* vals[] = {"0",   "-1",  "1e308", "1e-300", "1e9", "99999", "100000", "45",
+                        "600", "180", "-180",  "x",      "",    "0.15",  "7",      "C35"};
+  const std::set<int32_t> codes = {0,
+                                   kNotNumber,
+                                   kNotPositive,
+                                   kNegative,
+                                   kGradeNotListed,
+                                   kEdgeAboveRoot,
+                                   kRatioTooLarge,
+                                   kNumberTooLarge,
+                                   kAngleBelow,
+                                   kAngleAbove,
+                                   kFault,
+                                   kBearingTooLow,
+                                   kPassLimit};
+  for (int it = 0; it < 400; ++it) {
+    std::map<int, std::string> over;
+    for (int j = 0, k = 1 + static_cast<int>(rng() % 4); j < k; ++j)
+      over[static_cast<int>(rng() % 32)] = vals[rng() % std::size(vals)];
+    const bool autom = rng() % 2 == 0;
+    Options o{.fk = rng() % 2 == 0,
+              .automatic = autom,
+              .no_warning = true,
+              .G_given = rng() % 2 == 0,
+              .flat = rng() % 2 == 0};
+    Result r;
+    EXPECT_NO_THROW(r = Calc(over, o));
+    EXPECT_TRUE(codes.count(r.lErr)) << r.lErr;
+  }
+  // as = H: no effective depth, a clear line instead of an arithmetic fault
+  const Result r = Calc({{16, "600"}});
+  EXPECT_EQ(r.lErr, 0);
+  EXPECT_LINE(r.report, "    Ho ＝ H - as ＝ 600-600 ＝ 0 mm ≤ 0");
+  EXPECT_LINE(r.report, "      错误：纵筋合力点至近边距离as≥截面高度。");
   modKalbex::SetUi(nullptr);
 }
 
