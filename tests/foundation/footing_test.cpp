@@ -533,6 +533,19 @@ TEST(DlJcSizing, HundredThousandKiloNewtons) {
   EXPECT_NO_LINE(rock.report, "错误");
 }
 
+// f = 200 given, a flat footing, γs = 45: G/A tends to 1.2·25·H + 45 just below f once the
+// slab is 5.15 m deep, so every pass asks for a slightly larger base; the cap on passes ends it.
+TEST(DlJcSizing, CapOnPasses) {
+  clsDlJcOld calc;
+  const Result r = Calc({{8, "100000"}, {22, "45"}, {31, "200"}},
+                        Options{.fk = false, .automatic = true, .no_warning = true, .flat = true},
+                        {}, &calc);
+  EXPECT_EQ(r.lErr, kPassLimit);
+  EXPECT_EQ(calc.sizing().passes, kMaxPasses);
+  EXPECT_LINE(r.report, "    自动计算已试算 1000 次，仍未得到满足全部验算要求的基础尺寸。");
+  EXPECT_EQ(r.report.find("柱下扩展基础："), r.report.rfind("柱下扩展基础："));
+}
+
 TEST(DlJcSizing, LongRunWarningAndCancel) {
   auto ui = std::make_shared<SilentHostUi>();
   modKalbex::SetUi(ui);
