@@ -148,8 +148,11 @@ bool FootingPass::Enlarge(Footing next, bool grow_a, bool grow_b, bool grow_H, b
     // The current footing passes this check; a lower one already tried is no way forward.
     if (sz_->Tried(next)) return false;
   } else {
-    // A rule that gives back a footing already tried would loop: the dimensions the rule
-    // enlarges grow by one more step instead (100 mm for a and b, one height step for H).
+    // A rule that gives back a footing already tried would loop: rounding the required base to
+    // the nearest 100 mm can leave p > f and give the same base again (N = 2000 kN, f = 229.34
+    // kPa: 3100 -> 3100 with p = 231.65), and a reinforcement code asks for a taller footing even
+    // when the height search has settled. The dimensions the rule enlarges then grow by one more
+    // step instead (100 mm for a and b, one height step for H).
     while (sz_->Tried(next)) {
       const Footing before = next;
       if (grow_a) next.a += 100;
