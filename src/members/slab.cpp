@@ -36,13 +36,22 @@ void clsBanOld::tValue(int16_t& Index, std::string& text) {
 namespace {
 
 // Messages of a field whose text is not a number, by CboB index (field 0 by the load kind).
-constexpr const char* kNotNumber[16] = {
-    "恒荷为：“",           "活荷为：“",           "板厚为：“",
-    "as为：“",             "混凝土强度等级为：“", "砼弯曲抗压强度为：“",
-    "钢筋强度设计值为：“", "Lx为：“",             "Ly为：“",
-    "最小配筋率ρmin 为：“", "准永久值系数ψq 为：“", "X向板底配筋增大系数为：“",
-    "Y向板底配筋增大系数为：“", "X向板面配筋增大系数为：“", "Y向板面配筋增大系数为：“",
-    "泊松比ν为：“"};
+constexpr const char* kNotNumber[16] = {"恒荷为：“",
+                                        "活荷为：“",
+                                        "板厚为：“",
+                                        "as为：“",
+                                        "混凝土强度等级为：“",
+                                        "砼弯曲抗压强度为：“",
+                                        "钢筋强度设计值为：“",
+                                        "Lx为：“",
+                                        "Ly为：“",
+                                        "最小配筋率ρmin 为：“",
+                                        "准永久值系数ψq 为：“",
+                                        "X向板底配筋增大系数为：“",
+                                        "Y向板底配筋增大系数为：“",
+                                        "X向板面配筋增大系数为：“",
+                                        "Y向板面配筋增大系数为：“",
+                                        "泊松比ν为：“"};
 constexpr const char* kFactorNames[4] = {"X向板底配筋增大系数 ＝ ", "Y向板底配筋增大系数 ＝ ",
                                          "X向板面配筋增大系数 ＝ ", "Y向板面配筋增大系数 ＝ "};
 constexpr const char* kEdgeNames[4] = {"左端", "下端", "右端", "上端"};
@@ -73,7 +82,8 @@ int32_t clsBanOld::ReadInputs(const HostRef& CboB, const HostRef& optB, const Ho
   for (int i = 0; i < 16; ++i) t[i] = Trim(ItemText(CboB, i));
   for (int i = 0; i < 15; ++i) {
     if (!IsNumericText(t[i])) {
-      message = std::string(i == 0 && in.loadKind == 0 ? "设计值为：“" : kNotNumber[i]) + t[i] + "”";
+      message =
+          std::string(i == 0 && in.loadKind == 0 ? "设计值为：“" : kNotNumber[i]) + t[i] + "”";
       return kInputError;
     }
     v[i] = LeadingNumber(t[i]);
@@ -175,7 +185,7 @@ int32_t slab::MuAsCommon(double Mu, const clsBanOld::Inputs& in, double& As, std
 }
 
 int32_t slab::LfKdCommon(double Ms, double d, double As, bool deformed, const clsBanOld::Inputs& in,
-                              double& w) {
+                         double& w) {
   clsLfKd lf;
   auto& svc = modKalbex::Services();
   std::string t, bh, kind(svc.tTextById(31342)), shape(svc.tTextById(30261));
@@ -191,16 +201,17 @@ int32_t slab::LfKdCommon(double Ms, double d, double As, bool deformed, const cl
   return e;
 }
 
-int32_t slab::BendComponentBl(double Ms, double Ml, double As, double Es, const clsBanOld::Inputs& in,
-                                   double Ec, double& Bl) {
+int32_t slab::BendComponentBl(double Ms, double Ml, double As, double Es,
+                              const clsBanOld::Inputs& in, double Ec, double& Bl) {
   clsBendComponentBl b;
   int32_t e = 0;
   useRecordSection sec;
   sec.iType = 1;
   sec.B = kStripWidth;
   sec.H = fault::to_float(in.h);
-  float Cas = fault::to_float(in.as), Ftk = modKalbex::Material().CtoFtk(static_cast<float>(in.grade)),
-        sEs = fault::to_float(Es), sEc = fault::to_float(Ec);
+  float Cas = fault::to_float(in.as),
+        Ftk = modKalbex::Material().CtoFtk(static_cast<float>(in.grade)), sEs = fault::to_float(Es),
+        sEc = fault::to_float(Ec);
   double dAs = As, dAs1 = 0, dMs = Ms, dMl = Ml;
   Bl = 0;
   b.BendComponentBl(e, Bl, sec, Cas, dAs, dAs1, dMs, dMl, Ftk, sEs, sEc);

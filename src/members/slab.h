@@ -1,7 +1,7 @@
-// clsBanOld: design of a two-way slab panel (计算宽度 Lx by 计算高度 Ly) with each edge fixed, hinged
-// or free: loads, moments from the slab-coefficient component, reinforcement per metre width, the
-// bars chosen from the user's bar options, crack width, deflection, the report, the per-user bar
-// options file and the form operations.
+// clsBanOld: design of a two-way slab panel (计算宽度 Lx by 计算高度 Ly) with each edge fixed,
+// hinged or free: loads, moments from the slab-coefficient component, reinforcement per metre
+// width, the bars chosen from the user's bar options, crack width, deflection, the report, the
+// per-user bar options file and the form operations.
 #pragma once
 
 #include <cstdint>
@@ -17,14 +17,14 @@ namespace tk {
 
 namespace slab {
 // Codes returned by BCalculate (0 when the panel was designed).
-constexpr int32_t kInputError = 420101;    // an input fails its check (message in the report)
-constexpr int32_t kNotComputable = 420102; // the coefficient component cannot compute the panel
-constexpr int32_t kMomentError = 420103;   // a moment could not be reinforced (report says which)
-constexpr int32_t kArithmetic = 420199;    // unexpected arithmetic fault
+constexpr int32_t kInputError = 420101;     // an input fails its check (message in the report)
+constexpr int32_t kNotComputable = 420102;  // the coefficient component cannot compute the panel
+constexpr int32_t kMomentError = 420103;    // a moment could not be reinforced (report says which)
+constexpr int32_t kArithmetic = 420199;     // unexpected arithmetic fault
 // Codes of the bar options file operations.
 constexpr int32_t kBpjOk = 0;
-constexpr int32_t kBpjDefaults = 1;  // no file, or no list of this user: the default list
-constexpr int32_t kBpjDamaged = 2;   // the file is damaged: the default list (and tMsg says so)
+constexpr int32_t kBpjDefaults = 1;     // no file, or no list of this user: the default list
+constexpr int32_t kBpjDamaged = 2;      // the file is damaged: the default list (and tMsg says so)
 constexpr int32_t kBpjWriteFailed = 3;  // the save failed; the previous file is intact
 // The no-bar text and the bar-option file messages of this class.
 constexpr int32_t kTextNoBar = 60096;

@@ -191,8 +191,8 @@ int32_t clsBanOld::WriteCurrentUse(VBArray<BgjRecordOld>& UseRecord, std::string
       if (tMsg) *tMsg = "无法保留已损坏的钢筋选项文件：" + ec.message();
       return kBpjWriteFailed;
     }
-    msg = std::string("钢筋选项文件“") + kBpjFile + "”已损坏，原文件已另存为“" + kBpjFile +
-          ".BAK”。";
+    msg =
+        std::string("钢筋选项文件“") + kBpjFile + "”已损坏，原文件已另存为“" + kBpjFile + ".BAK”。";
   }
   std::filesystem::rename(temp, path, ec);
   if (ec) {

@@ -5,9 +5,9 @@
 namespace tk::slab {
 
 const MomentName kMomentNames[kMoments] = {
-    {"Mx", "Asx", 0},       {"My", "Asy", 1},       {"Mx'", "Asx'", 0},     {"My'", "Asy'", 1},
-    {"M0x", "As0x", 0},     {"M0y", "As0y", 1},     {"Mxz'", "Asxz'", 0},   {"Myz'", "Asyz'", 1},
-    {"My1'", "Asy1'", 1},   {"My2'", "Asy2'", 1},
+    {"Mx", "Asx", 0},     {"My", "Asy", 1},     {"Mx'", "Asx'", 0},   {"My'", "Asy'", 1},
+    {"M0x", "As0x", 0},   {"M0y", "As0y", 1},   {"Mxz'", "Asxz'", 0}, {"Myz'", "Asyz'", 1},
+    {"My1'", "Asy1'", 1}, {"My2'", "Asy2'", 1},
 };
 
 namespace {

@@ -70,9 +70,9 @@ Loads FormLoads(const clsBanOld::Inputs& in) {
 
 void WriteHead(const clsBanOld::Inputs& in, const Loads& L, Report& r) {
   r.Heading("1．基本参数：");
-  r.Line(4, "(1) 边界条件 （左端/下端/右端/上端）： $0 / $1 / $2 / $3",
-         {EdgeText(in.edges[0]), EdgeText(in.edges[1]), EdgeText(in.edges[2]),
-          EdgeText(in.edges[3])});
+  r.Line(
+      4, "(1) 边界条件 （左端/下端/右端/上端）： $0 / $1 / $2 / $3",
+      {EdgeText(in.edges[0]), EdgeText(in.edges[1]), EdgeText(in.edges[2]), EdgeText(in.edges[3])});
   r.Line(4, in.arrangement ? "(2) 荷载： （考虑活荷不利布置）" : "(2) 荷载：");
   if (in.loadKind == 0) {
     r.Line(6, "荷载设计值： q ＝ $0", {{L.q, U::kpad}});
@@ -92,7 +92,8 @@ void WriteHead(const clsBanOld::Inputs& in, const Loads& L, Report& r) {
   if (in.arrangement) {
     r.Line(6, "g' ＝ $0 * qk + $1 * pk / 2 ＝ $0*$2+$1*$3/2 ＝ $4",
            {{kGammaG, "0.0"}, {L.gq, "0.0"}, {L.qk, U::kpa}, {L.pk, U::kpa}, {L.g1, U::kpad}});
-    r.Line(6, "q' ＝ $0 * pk / 2 ＝ $0*$1/2 ＝ $2", {{L.gq, "0.0"}, {L.pk, U::kpa}, {L.q1, U::kpad}});
+    r.Line(6, "q' ＝ $0 * pk / 2 ＝ $0*$1/2 ＝ $2",
+           {{L.gq, "0.0"}, {L.pk, U::kpa}, {L.q1, U::kpad}});
   }
   r.Line(4, "(3) 其它： ");
   r.Line(6, "计算宽度Lx ＝ $0    计算高度Ly ＝ $1", {{in.lx, U::md}, {in.ly, U::md}});
@@ -126,8 +127,7 @@ static void DesignMoment(int k, SlabMoment& s, const clsBanOld::Inputs& in,
                          const std::vector<BgjRecordOld>& rows, Report& r, int32_t& lErr) {
   const MomentName& n = kMomentNames[k];
   if (s.arranged)
-    r.Line(6, "$0＝ $1 + $2 ＝ $3",
-           {n.name, {s.Mg, U::knm_2}, {s.Mq, U::knm_2}, {s.M, U::knmd_2}});
+    r.Line(6, "$0＝ $1 + $2 ＝ $3", {n.name, {s.Mg, U::knm_2}, {s.Mq, U::knm_2}, {s.M, U::knmd_2}});
   else
     r.Line(6, "$0＝ $1", {n.name, {s.M, U::knmd_2}});
   double As0 = 0;
@@ -194,7 +194,11 @@ static void WriteDeflection(const clsBanOld::Inputs& in, const Loads& L, const L
   r.Line(6, "Qk ＝ qk + pk ＝ $0 + $1 ＝ $2    qk + ψq * pk ＝ $0 + $3*$1 ＝ $4",
          {{L.qk, U::kpa}, {L.pk, U::kpa}, {L.Qk, U::kpad}, {in.psiq, "0.0#"}, {L.Ql, U::kpad}});
   r.Line(6, "$0：Ms ＝ $1    Ml ＝ Ms * (qk + ψq * pk) / Qk ＝ $2*$3/$4 ＝ $5",
-         {kMomentNames[k].name, {Ms, U::knmd_2}, {Ms, U::knm_2}, {L.Ql, U::kpa}, {L.Qk, U::kpa},
+         {kMomentNames[k].name,
+          {Ms, U::knmd_2},
+          {Ms, U::knm_2},
+          {L.Ql, U::kpa},
+          {L.Qk, U::kpa},
           {Ml, U::knmd_2}});
   r.Line(6, "Ms --------  按荷载短期效应计算的弯矩值");
   r.Line(6, "Ml --------  按荷载长期效应计算的弯矩值");
@@ -237,8 +241,9 @@ static void WriteDeflection(const clsBanOld::Inputs& in, const Loads& L, const L
          {shortTerm.table, {shortTerm.kappa, "0.00000"}, shortTerm.point});
   r.Line(6, "挠度f ＝ κ * Qk * $0 ^ 4 / Bl", {{l, U::m}});
   const double f = PlateDeflection(shortTerm.kappa, L.Qk, l, Bl_kNm2);
-  r.Line(10, "＝ $0*$1*$2^4/$3*1000 ＝ $4",
-         {{shortTerm.kappa, "0.00000"}, {L.Qk, U::kpa}, {l, U::m}, {Bl_kNm2, U::knm2}, {f, U::mmd_2}});
+  r.Line(
+      10, "＝ $0*$1*$2^4/$3*1000 ＝ $4",
+      {{shortTerm.kappa, "0.00000"}, {L.Qk, U::kpa}, {l, U::m}, {Bl_kNm2, U::knm2}, {f, U::mmd_2}});
   std::string nd = "f ＝ " + FormatNumber(f, "0.00\" mm\"");
   if (f > 0) {
     const double ratio = l * 1000 / f;
@@ -295,9 +300,12 @@ void clsBanOld::Design(const Inputs& in, const std::vector<BgjRecordOld>& rows, 
     const double Ms = fault::div(std::fabs(s.M) * L.Qk, L.q);
     double w = 0;
     const int32_t e = As > 0 ? LfKdCommon(Ms, LeadingNumber(row.D), As, row.Two, in, w) : 0;
-    r.Sp(6).Put("$0：Ms ＝ $1*$2/$3 ＝ $4，$5，",
-                {kMomentNames[k].name, {std::fabs(s.M), U::knm_2}, {L.Qk, U::kpa},
-                 {L.q, U::kpa}, {Ms, U::knmd_2}, BarText(row)});
+    r.Sp(6).Put("$0：Ms ＝ $1*$2/$3 ＝ $4，$5，", {kMomentNames[k].name,
+                                                   {std::fabs(s.M), U::knm_2},
+                                                   {L.Qk, U::kpa},
+                                                   {L.q, U::kpa},
+                                                   {Ms, U::knmd_2},
+                                                   BarText(row)});
     if (e == 900200)
       r.Put("ωmax ＝ $0", {{w, U::mmd_3}});
     else

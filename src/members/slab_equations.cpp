@@ -83,7 +83,8 @@ std::string SpanRatioMessage(const Supports& edges, double lx, double ly) {
   else if (freeY)
     inX = false;
   else
-    inX = (is(1, Support::Fixed) + is(3, Support::Fixed)) <= (is(0, Support::Fixed) + is(2, Support::Fixed));
+    inX = (is(1, Support::Fixed) + is(3, Support::Fixed)) <=
+          (is(0, Support::Fixed) + is(2, Support::Fixed));
   const bool free = freeX || freeY;
   const double lo = free ? 0.30 : 0.50, hi = free ? 3.33 : 2.00;
   const double r = inX ? fault::div(lx, ly) : fault::div(ly, lx);

@@ -71,10 +71,8 @@ void clsBanOld::RmdXYEnable() {
   const HostRef opt = ControlOf(f, "optB");
   auto fixed = [&](int edge) { return ItemOn(opt, edge * 3); };
   auto& svc = modKalbex::Services();
-  svc.EnableLabelAndCombo(ControlOf(f, "lblB", 13), ControlOf(f, "CboB", 13),
-                          fixed(0) || fixed(2));
-  svc.EnableLabelAndCombo(ControlOf(f, "lblB", 14), ControlOf(f, "CboB", 14),
-                          fixed(1) || fixed(3));
+  svc.EnableLabelAndCombo(ControlOf(f, "lblB", 13), ControlOf(f, "CboB", 13), fixed(0) || fixed(2));
+  svc.EnableLabelAndCombo(ControlOf(f, "lblB", 14), ControlOf(f, "CboB", 14), fixed(1) || fixed(3));
 }
 
 void clsBanOld::OptBClick(int16_t& Index) {
@@ -181,8 +179,7 @@ void clsBanOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName, H
   }
 }
 
-bool clsBanOld::bLoadOrSaveData(std::string& tMode, std::string* tDataSaveName,
-                                HostRef* frmMain) {
+bool clsBanOld::bLoadOrSaveData(std::string& tMode, std::string* tDataSaveName, HostRef* frmMain) {
   try {
     LoadOrSaveData(tMode, tDataSaveName, frmMain);
     return true;
