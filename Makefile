@@ -1,7 +1,7 @@
 # Thin wrapper over CMake presets: `make demo`, `make test`, `make bench`.
 SHELL := /bin/bash
 DEB_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev
+                nlohmann-json3-dev libcli11-dev libeigen3-dev clang libclang-rt-14-dev
 JOBS ?= 2
 
 .PHONY: all deps build demo test test-fast test-asan test-fuzz bench format clean

@@ -389,6 +389,27 @@ TEST_F(SlabCalc, ConcreteModulusNotesAndStops) {
   EXPECT_NE(text.find("      错误：Asx："), std::string::npos) << text;
 }
 
+// The same square panel through the thin-plate solver: coefficients of the plate with ν = 0.2
+// against the Navier series, and the whole calculation on them.
+TEST(SlabWithPlateSolver, SimplySupportedSquarePanel) {
+  clsBanOld calc;
+  const Panel p{{Support::Hinged, Support::Hinged, Support::Hinged, Support::Hinged}, 4, 4, 0.2};
+  const LoadCase c = calc.slabcoefficients().Case(p, 7.6);
+  ASSERT_TRUE(c.computable);
+  EXPECT_NEAR(c.M[kMx], kNavierM_nu02 * 7.6 * 16, 0.005 * kNavierM_nu02 * 7.6 * 16);
+  EXPECT_NEAR(c.M[kMy], kNavierM_nu02 * 7.6 * 16, 0.005 * kNavierM_nu02 * 7.6 * 16);
+  EXPECT_NEAR(c.kappa, kNavierKappa, 0.005 * kNavierKappa);
+  EXPECT_EQ(c.point, "跨中");
+  for (int k = kMx_; k < kMoments; ++k) EXPECT_EQ(c.M[k], 0) << kMomentNames[k].name;
+  HostRef cbo = SlabCase{}.CboB(), chk = SlabCase{}.ChkB(), opt = SlabCase{}.OptB();
+  VBArray<BgjRecordOld> rows;
+  std::string text, nd;
+  ASSERT_EQ(calc.BCalculate(cbo, chk, opt, rows, text, nd), 0) << text;
+  EXPECT_NE(text.find("      Mx＝ 5.3"), std::string::npos) << text;
+  EXPECT_NE(text.find("φ6@100   （283）"), std::string::npos) << text;
+  EXPECT_EQ(nd.rfind("f ＝ 14.7", 0), 0u) << nd;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Bar options: default list, per-user file, area label.
 
