@@ -127,7 +127,8 @@ static void DesignMoment(int k, SlabMoment& s, const clsBanOld::Inputs& in,
                          const std::vector<BgjRecordOld>& rows, Report& r, int32_t& lErr) {
   const MomentName& n = kMomentNames[k];
   if (s.arranged)
-    r.Line(6, "$0＝ $1 + $2 ＝ $3", {n.name, {s.Mg, U::knm_2}, {s.Mq, U::knm_2}, {s.M, U::knmd_2}});
+    r.Line(6, s.Mq < 0 ? "$0＝ $1 - $2 ＝ $3" : "$0＝ $1 + $2 ＝ $3",
+           {n.name, {s.Mg, U::knm_2}, {std::fabs(s.Mq), U::knm_2}, {s.M, U::knmd_2}});
   else
     r.Line(6, "$0＝ $1", {n.name, {s.M, U::knmd_2}});
   double As0 = 0;
@@ -174,16 +175,25 @@ static void DesignMoment(int k, SlabMoment& s, const clsBanOld::Inputs& in,
 }
 
 // Deflection of the panel (GBJ 10-89 art. 5.3): κ at the point of largest deflection from the
-// component, the long-term stiffness Bl of the 1000 mm strip of the moment at that point (the
-// free edge's moment on a free edge, else the larger span moment) with its bars, and
-// f = κ·Qk·l⁴/Bl on the shorter span l.
-static void WriteDeflection(const clsBanOld::Inputs& in, const Loads& L, const LoadCase& design,
-                            const LoadCase& shortTerm, const std::array<SlabMoment, kMoments>& ms,
+// component, f = κ·Qk·l⁴/Bl on the shorter span l, and the long-term stiffness Bl of the 1000 mm
+// strip with the largest sagging moment and its bars (art. 5.3.1: the stiffness of a region of
+// one sign is that at its largest moment). A panel supported on one edge only (a cantilever
+// panel) deflects by its hogging region: its largest hogging moment.
+static void WriteDeflection(const clsBanOld::Inputs& in, const Loads& L, const LoadCase& shortTerm,
+                            const std::array<SlabMoment, kMoments>& ms,
                             const std::vector<BgjRecordOld>& rows, Report& r, std::string& tNd) {
   r.Line(4, "挠度验算：");
-  int k = std::fabs(design.M[kMx]) >= std::fabs(design.M[kMy]) ? kMx : kMy;
-  if (shortTerm.point == "X方向自由边" && ms[kM0x].present) k = kM0x;
-  if (shortTerm.point == "Y方向自由边" && ms[kM0y].present) k = kM0y;
+  int supported = 0;
+  for (Support e : in.edges) supported += e != Support::Free;
+  const double sign = supported == 1 ? -1.0 : 1.0;
+  int k = -1;
+  double largest = 0;
+  for (int j = 0; j < kMoments; ++j)
+    if (ms[j].present && sign * ms[j].M > largest) k = j, largest = sign * ms[j].M;
+  if (k < 0 || !ms[k].designed || !(L.Qk > 0)) {
+    r.Line(6, "无可验算挠度的弯矩或荷载，未验算挠度");
+    return;
+  }
   const SlabMoment& s = ms[k];
   if (!s.designed || !(L.Qk > 0)) {
     r.Line(6, "无可验算挠度的弯矩或荷载，未验算挠度");
@@ -312,7 +322,7 @@ void clsBanOld::Design(const Inputs& in, const std::vector<BgjRecordOld>& rows, 
       r.Put("裂缝宽度未能计算");
     r.End();
   }
-  WriteDeflection(in, L, design, m_SlabCoefficients->Case(panel, L.Qk), ms, rows, r, tNd);
+  WriteDeflection(in, L, m_SlabCoefficients->Case(panel, L.Qk), ms, rows, r, tNd);
 }
 
 }  // namespace tk

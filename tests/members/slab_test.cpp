@@ -328,6 +328,29 @@ TEST_F(SlabCalc, LiveLoadArrangement) {
   EXPECT_TRUE(hinged);
 }
 
+// The deflection takes the strip of the largest sagging moment; a panel supported on one edge
+// only takes its largest hogging moment: Mx' = -0.1 * 6 * 4² = -9.6 kN·m under Qk.
+TEST_F(SlabCalc, DeflectionStripOfTheCantileverPanel) {
+  src->table["CFFF"] =
+      Coef({{kMx, -0.04}, {kMx_, -0.1}, {kM0y, 0.004}}, 0.126, "Y方向自由边", "19");
+  SlabCase c;
+  c.edges = "CFFF";
+  ASSERT_EQ(Run(c), 0) << text;
+  EXPECT_TRUE(
+      Has("      Mx'：Ms ＝ 9.600 kN·m    Ml ＝ Ms * (qk + ψq * pk) / Qk ＝ 9.600*4.80/6.00 ＝ "
+          "7.680 kN·m"))
+      << text;
+  EXPECT_TRUE(
+      Has("      按《建筑结构静力计算手册》表4－19，挠度系数κ ＝ 0.12600  （Y方向自由边）"));
+  c.edges = "CCCF";
+  src->table["CCCF"] = Coef({{kMx, 0.02}, {kMy, 0.01}, {kMx_, -0.06}, {kM0x, 0.03}});
+  ASSERT_EQ(Run(c), 0) << text;
+  EXPECT_TRUE(
+      Has("      M0x：Ms ＝ 2.880 kN·m    Ml ＝ Ms * (qk + ψq * pk) / Qk ＝ 2.880*4.80/6.00 ＝ "
+          "2.304 kN·m"))
+      << text;
+}
+
 TEST_F(SlabCalc, MinimumAreaFactorsGradeTwoAndNoBar) {
   // qk = 0.5, pk = 0: q = 0.6, M = 0.0442028*0.6*16 = 0.4243; ρmin = 0.3 % → 360 mm²
   SlabCase c;
