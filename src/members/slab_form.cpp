@@ -100,10 +100,10 @@ void clsBanOld::DefaultBanPjFa() {
   RowsToForm(rows);
 }
 
-// Numbers only; Poisson's ratio also takes the fraction "1/6".
+// Numbers only; Poisson's ratio also takes the fraction bar of "1/6".
 void clsBanOld::CboB_KeyPress(int16_t& Index, int16_t& KeyAscii) {
-  KeyAscii = modKalbex::Services().FilterKey(
-      KeyAscii, Index == 15 ? keyclass::kAny : keyclass::kPositiveNumber);
+  if (Index == 15 && KeyAscii == '/') return;
+  KeyAscii = modKalbex::Services().FilterKey(KeyAscii, keyclass::kPositiveNumber);
 }
 
 void clsBanOld::CboAD_KeyPress(int16_t& Index, int16_t& KeyAscii) {

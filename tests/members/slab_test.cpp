@@ -605,5 +605,54 @@ TEST(SlabForm, CaptionsEnablingAndSavedInputs) {
   EXPECT_FALSE(calc.bLoadOrSaveData(load, &missing));
 }
 
+TEST(SlabForm, FormLoadFillsCaptionsListsAndBarRows) {
+  const auto cwd = std::filesystem::current_path();
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("slab_form_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  std::filesystem::current_path(dir);  // no bar options file here: the default list
+  auto f = std::make_shared<MemoryForm>();
+  SlabCase c;
+  const std::vector<std::string> blank20(20);
+  f->controls = {{"CboB", c.CboB()},
+                 {"lblB", Texts(std::vector<std::string>(16))},
+                 {"optB", c.OptB()},
+                 {"ChkB", c.ChkB()},
+                 {"CboD", Texts(blank20)},
+                 {"CboA", Texts(blank20)},
+                 {"ChkPj", Values(std::vector<bool>(20))},
+                 {"LblAs", Texts(blank20)},
+                 {"ToolBar1", std::make_shared<MemoryControl>()},
+                 {"sbBar", std::make_shared<MemoryControl>()}};
+  clsBanOld calc;
+  auto src = std::make_shared<FakeSource>();
+  src->table["SSSS"] = Coef({{kMx, kNavierM_nu02}, {kMy, kNavierM_nu02}});
+  calc.slabcoefficients().SetSource(src);
+  HostRef form = f;
+  calc.SubForm(form);
+  calc.Form_Load();
+  std::filesystem::current_path(cwd);
+  std::filesystem::remove_all(dir);
+  EXPECT_EQ(GetText(ControlOf(form, "lblB", 1), "Caption"), "活荷标准值 (kPa)：");
+  EXPECT_EQ(GetText(ControlOf(form, "lblB", 8), "Caption"), "恒荷标准值 (kPa)：");
+  auto nu = std::dynamic_pointer_cast<MemoryControl>(ControlOf(form, "CboB", 15));
+  EXPECT_EQ(nu->list, (std::vector<std::string>{"0.2", "1/6"}));
+  EXPECT_EQ(GetText(ControlOf(form, "CboD", 12)), "12");
+  EXPECT_EQ(GetText(ControlOf(form, "LblAs", 12), "Caption"), " 钢筋折算面积 As：835");
+  EXPECT_EQ(GetText(ControlOf(form, "LblAs", 4), "Caption"), "As：335");
+  EXPECT_TRUE(ControlOf(form, "ToolBar1")->Get("Enabled").b);
+  SetText(ControlOf(form, "CboD", 0), "Text", "20");
+  calc.DefaultBanPjFa();
+  EXPECT_EQ(GetText(ControlOf(form, "CboD", 0)), "6");
+  struct Key {
+    int16_t index, key, kept;
+  } keys[] = {{15, '/', '/'}, {2, '/', 0}, {2, '7', '7'}, {2, 'a', 0}};
+  for (auto k : keys) {
+    int16_t i = k.index, key = k.key;
+    calc.CboB_KeyPress(i, key);
+    EXPECT_EQ(key, k.kept) << k.index << " " << k.key;
+  }
+}
+
 }  // namespace
 }  // namespace tk
