@@ -112,7 +112,8 @@ int32_t clsBanOld::ReadInputs(const HostRef& CboB, const HostRef& optB, const Ho
   if (in.load < 0) return fail("荷载值 ＜0（" + t[0] + "）");
   if (in.pk < 0) return fail("荷载值 ＜0（" + t[1] + "）");
   if (!(in.h > 0)) return fail("板厚h ＝ " + t[2] + " ≤0");
-  if (modKalbex::Material().CtoFcm(static_cast<float>(in.grade)) == 0)
+  if (!(in.grade > 0 && in.grade <= 100) ||
+      modKalbex::Material().CtoFcm(static_cast<float>(in.grade)) == 0)
     return fail("砼强度等级应从列表框中选取");
   if (in.rhoMin >= 100) return fail("最小配筋率ρmin ＝ " + t[9] + "% ≥100%");
   if (!(in.rhoMin > 0)) return fail("最小配筋率ρmin ＝ " + t[9] + "% ≤0");
