@@ -37,8 +37,9 @@ constexpr const char* kFactorLabels[4] = {"X向板底配筋增大系数", "Y向�
 
 struct Loads {
   double qk = 0, pk = 0, q = 0, gq = 0;
-  double g1 = 0, q1 = 0;  // live-load arrangement g', q'
-  double Qk = 0, Ql = 0;  // short- and long-term characteristic loads
+  double g1 = 0, q1 = 0;    // live-load arrangement g', q'
+  double Qk = 0, Ql = 0;    // short- and long-term characteristic loads
+  bool noDeadLoad = false;  // a design value below γQ·pk: qk taken as 0
 };
 
 Loads FormLoads(const clsBanOld::Inputs& in) {
@@ -49,7 +50,9 @@ Loads FormLoads(const clsBanOld::Inputs& in) {
     case 0:
       L.q = in.load;
       // A design value below γQ·pk leaves no dead load behind it.
-      L.qk = modKalbex::dMax(0.0, DeadLoadFromDesign(in.load, in.pk));
+      L.qk = DeadLoadFromDesign(in.load, in.pk);
+      L.noDeadLoad = L.qk < 0;
+      if (L.noDeadLoad) L.qk = 0;
       break;
     case 2:
       L.qk = DeadLoadWithSelfWeight(in.load, in.h);
@@ -79,6 +82,7 @@ void WriteHead(const clsBanOld::Inputs& in, const Loads& L, Report& r) {
     r.Line(6, "活荷标准值：pk ＝ $0", {{L.pk, U::kpad}});
     r.Line(6, "恒荷标准值：qk ＝ (q - $0 * pk) / $1 ＝ ($2-$0*$3)/$1 ＝ $4",
            {{L.gq, "0.0"}, {kGammaG, "0.0"}, {L.q, U::kpa}, {L.pk, U::kpa}, {L.qk, U::kpad}});
+    if (L.noDeadLoad) r.Line(6, "警告：荷载设计值q ＜ $0 * pk，取qk ＝ 0", {{L.gq, "0.0"}});
   } else {
     if (in.loadKind == 2)
       r.Line(6, "恒荷标准值：qk ＝ $0 + $1 * $2 ＝ $3",

@@ -396,6 +396,25 @@ TEST_F(SlabCalc, ConcreteModulusNotesAndStops) {
   EXPECT_TRUE(Has("      计算挠度时混凝土弹性模量Ec取14500N/mm²")) << text;
   EXPECT_EQ(text.find("警告：砼弯曲"), std::string::npos);
 
+  // The design value entered: qk behind it for the checks, (9.66 - 1.4*3.9)/1.2 = 3.5.
+  SlabCase d;
+  d.load = 12;
+  d.cbo[0] = "9.66";
+  d.cbo[1] = "3.9";
+  ASSERT_EQ(Run(d), 0);
+  EXPECT_TRUE(Has("      荷载设计值： q ＝ 9.66 kPa")) << text;
+  EXPECT_TRUE(
+      Has("      恒荷标准值：qk ＝ (q - 1.4 * pk) / 1.2 ＝ (9.66-1.4*3.90)/1.2 ＝ 3.50 kPa"));
+  // A design value below 1.4 * pk: no dead load behind it.
+  SlabCase q;
+  q.load = 12;
+  q.cbo[0] = "2.5";
+  ASSERT_EQ(Run(q), 0);
+  EXPECT_TRUE(
+      Has("      恒荷标准值：qk ＝ (q - 1.4 * pk) / 1.2 ＝ (2.50-1.4*2.00)/1.2 ＝ 0.00 kPa"))
+      << text;
+  EXPECT_TRUE(Has("      警告：荷载设计值q ＜ 1.4 * pk，取qk ＝ 0"));
+
   SlabCase bad;
   bad.cbo[7] = "0";
   EXPECT_EQ(Run(bad), kInputError);
