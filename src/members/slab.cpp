@@ -138,7 +138,15 @@ bool clsBanOld::BWhetherCalculate(HostRef& CboB, HostRef& ToolBar1, HostRef& sbB
                                   HostRef& ChkB) {
   Inputs in;
   std::string message;
-  const int32_t code = ReadInputs(CboB, optB, ChkB, in, message);
+  int32_t code = 0;
+  try {
+    code = ReadInputs(CboB, optB, ChkB, in, message);
+  } catch (const ArithmeticFault&) {
+    // spans so far apart that their ratio overflows
+    auto& svc = modKalbex::Services();
+    message = std::string(svc.tTextById(32005)) + std::string(svc.tTextById(32007));
+    code = kArithmetic;
+  }
   SetText(sbBar, "Text", message);
   SetProp(ToolBar1, "Enabled", Variant::Bool(code == 0));
   return code == 0;

@@ -29,7 +29,8 @@ class PlateSource : public ICoefficientSource {
     panel.ly = p.ly;
     panel.nu = p.nu;
     Coefficients c;
-    // A panel the solver refuses (spans or ν out of its range) is one the slab cannot compute.
+    // A panel the solver refuses (spans or ν out of its range, or a system it cannot solve) is
+    // one the slab cannot compute.
     try {
       const plates::Coefficients r = plates::PanelCoefficients(panel);
       c.computable = r.computable;
@@ -37,7 +38,7 @@ class PlateSource : public ICoefficientSource {
       c.point = r.point;
       c.table = r.table;
       c.m = {r.Mx, r.My, r.Mx_, r.My_, r.M0x, r.M0y, r.Mxz_, r.Myz_, r.My1_, r.My2_};
-    } catch (const std::invalid_argument&) {
+    } catch (const std::exception&) {
       c.computable = false;
     }
     return c;

@@ -256,6 +256,10 @@ TEST_F(SlabCalc, StatusBarMessages) {
   design.load = 12;
   design.cbo[0] = "q";
   EXPECT_EQ(Check(design).second, "设计值为：“q”");
+  // Spans whose ratio overflows.
+  SlabCase far;
+  far.cbo[8] = "1e-320";
+  EXPECT_EQ(Check(far).second, "计算过程中出现溢出或除数为零等错误，计算结果无效。");
   // All edges free: the component cannot compute the panel.
   SlabCase loose;
   loose.edges = "FFFF";
