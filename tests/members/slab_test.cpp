@@ -456,6 +456,28 @@ TEST(SlabWithPlateSolver, SimplySupportedSquarePanel) {
   EXPECT_EQ(nd.rfind("f ＝ 14.7", 0), 0u) << nd;
 }
 
+// Extreme entries end with a code and a report, never a crash.
+TEST_F(SlabCalc, ExtremeEntries) {
+  struct Case {
+    int field;
+    const char* value;
+    int32_t code;
+  } cases[] = {
+      {2, "1e300", kArithmetic},    // thickness overflows the single-precision section
+      {3, "1e-300", kMomentError},  // as reads 0 in the section's single precision
+      {0, "1e300", kMomentError},   // no compression depth below ho
+      {6, "1e-30", 0},              // huge areas, no bar: the required area is reported
+      {11, "1e300", 0},             // factor: no bar, no stiffness, stated in the report
+      {10, "1e300", 0},             // ψq
+  };
+  for (const auto& c : cases) {
+    SlabCase s;
+    s.cbo[static_cast<size_t>(c.field)] = c.value;
+    EXPECT_EQ(Run(s), c.code) << c.field << " " << text;
+    EXPECT_EQ(text.rfind("双向板 B1计算结果", 0), 0u);
+  }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Bar options: default list, per-user file, area label.
 
