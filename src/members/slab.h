@@ -26,14 +26,15 @@ constexpr int32_t kBpjOk = 0;
 constexpr int32_t kBpjDefaults = 1;     // no file, or no list of this user: the default list
 constexpr int32_t kBpjDamaged = 2;      // the file is damaged: the default list (and tMsg says so)
 constexpr int32_t kBpjWriteFailed = 3;  // the save failed; the previous file is intact
-// The no-bar text and the bar-option file messages of this class.
+// Number of the text that stands for the bar when no bar option is large enough.
 constexpr int32_t kTextNoBar = 60096;
 
 // The bar options file and its temporary file, in the folder given (the current folder when
 // empty).
 inline constexpr const char* kBpjFile = "BPJUSER.SFD";
 inline constexpr const char* kBpjTemp = "BPJUSER1.TEMP";
-// The operating-system user, by whom the bar options are kept.
+// The operating-system user, by whom the bar options are kept ($USER or $LOGNAME, else the
+// account of the process; %USERNAME% on Windows).
 std::string CurrentUserName();
 }  // namespace slab
 
