@@ -6,7 +6,7 @@
 #include "frame/modkalbex.h"
 #include "frame/services.h"
 #include "members/slab_equations.h"
-#include "members/slab_internal.h"
+#include "members/slab_detail.h"
 #include "section/flexure.h"
 #include "service/crack_width.h"
 #include "service/stiffness.h"

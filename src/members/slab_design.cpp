@@ -7,7 +7,7 @@
 #include "frame/services.h"
 #include "members/slab.h"
 #include "members/slab_equations.h"
-#include "members/slab_internal.h"
+#include "members/slab_detail.h"
 
 namespace tk {
 

@@ -9,7 +9,7 @@
 #include "materials/material.h"
 #include "members/slab.h"
 #include "members/slab_equations.h"
-#include "members/slab_internal.h"
+#include "members/slab_detail.h"
 
 namespace tk {
 

@@ -46,11 +46,6 @@ class clsMoment : public Calculator<clsMoment> {
 
   // Main form to the shared services component; frmX becomes the working form.
   void Let_Controls(HostRef& frmM, HostRef& frmX);
-
- private:
-  // Looks up the named controls of the working form once.
-  void BindControls();
-  HostRef work_form_;
 };
 
 }  // namespace tk
