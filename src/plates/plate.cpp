@@ -263,20 +263,20 @@ PlateField::PlateField(const Panel& given, const Mesh& mesh) : given_mesh_(mesh)
   // couples only with dofs of the same or a neighbouring node in each direction.
   std::vector<int> outer(static_cast<size_t>(n) + 1, 0), inner;
   std::vector<double> values;
-  inner.reserve(static_cast<size_t>(n) * 4 * k * k);
+  inner.reserve(static_cast<size_t>(n * 4 * k * k));
   values.reserve(inner.capacity());
   const double nu = nu_, twist = 2.0 * (1.0 - nu_);
   const int band = 2 * k;  // global dof distance that can still share an element
   for (int i = 0; i < nxf; ++i) {
-    const int I = X.free[i];
+    const int I = X.free[static_cast<size_t>(i)];
     for (int j = 0; j < nyf; ++j) {
-      const int J = Y.free[j];
-      for (int i2 = i; i2 < nxf && X.free[i2] - I < band; ++i2) {
-        const int I2 = X.free[i2];
+      const int J = Y.free[static_cast<size_t>(j)];
+      for (int i2 = i; i2 < nxf && X.free[static_cast<size_t>(i2)] - I < band; ++i2) {
+        const int I2 = X.free[static_cast<size_t>(i2)];
         const double m0x = X.m0(I2, I), k1x = X.k1(I2, I), k2x = X.k2(I2, I);
         const double cxa = X.c(I2, I), cxb = X.c(I, I2);
         for (int j2 = (i2 == i ? j : 0); j2 < nyf; ++j2) {
-          const int J2 = Y.free[j2];
+          const int J2 = Y.free[static_cast<size_t>(j2)];
           if (std::abs(J2 - J) >= band) {
             if (J2 > J) break;
             continue;
@@ -288,14 +288,15 @@ PlateField::PlateField(const Panel& given, const Mesh& mesh) : given_mesh_(mesh)
           values.push_back(v);
         }
       }
-      outer[static_cast<size_t>(i) * nyf + j + 1] = static_cast<int>(inner.size());
+      outer[static_cast<size_t>(i * nyf + j + 1)] = static_cast<int>(inner.size());
     }
   }
   Eigen::Map<const Eigen::SparseMatrix<double>> K(n, n, static_cast<int>(inner.size()),
                                                   outer.data(), inner.data(), values.data());
   Eigen::VectorXd f(n);
   for (int i = 0; i < nxf; ++i)
-    for (int j = 0; j < nyf; ++j) f(i * nyf + j) = X.f(X.free[i]) * Y.f(Y.free[j]);
+    for (int j = 0; j < nyf; ++j)
+      f(i * nyf + j) = X.f(X.free[static_cast<size_t>(i)]) * Y.f(Y.free[static_cast<size_t>(j)]);
 
   // Natural order: unknowns run across the short span first, so the factor stays in the band.
   Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower, Eigen::NaturalOrdering<int>>
@@ -306,10 +307,11 @@ PlateField::PlateField(const Panel& given, const Mesh& mesh) : given_mesh_(mesh)
   if (solver.info() != Eigen::Success || !u.allFinite())
     throw std::runtime_error("plate system could not be solved");
 
-  coef_.assign(static_cast<size_t>(kx_total_) * ky_total_, 0.0);
+  coef_.assign(static_cast<size_t>(kx_total_ * ky_total_), 0.0);
   for (int i = 0; i < nxf; ++i)
     for (int j = 0; j < nyf; ++j)
-      coef_[static_cast<size_t>(X.free[i]) * ky_total_ + Y.free[j]] = u(i * nyf + j);
+      coef_[static_cast<size_t>(X.free[static_cast<size_t>(i)] * ky_total_ +
+                                Y.free[static_cast<size_t>(j)])] = u(i * nyf + j);
 }
 
 double PlateField::Derivative(double xi, double eta, int dx, int dy) const {
@@ -337,7 +339,7 @@ double PlateField::Internal(double xi, double eta, int dx, int dy) const {
       }
       double s = 0.0;
       for (int p = 0; p < nl; ++p) {
-        const double* row = &coef_[static_cast<size_t>(ex[a] * k + p) * ky_total_ + ey[c] * k];
+        const double* row = &coef_[static_cast<size_t>((ex[a] * k + p) * ky_total_ + ey[c] * k)];
         double t = 0.0;
         for (int q = 0; q < nl; ++q) t += row[q] * nyv[q];
         s += nxv[p] * t;

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -24,7 +25,7 @@ enum class Edge : std::uint8_t { Clamped, Simple, Free };
 
 // Support conditions in the order left, bottom, right, top.
 using Edges = std::array<Edge, 4>;
-inline constexpr int kLeft = 0, kBottom = 1, kRight = 2, kTop = 3;
+inline constexpr std::size_t kLeft = 0, kBottom = 1, kRight = 2, kTop = 3;
 
 // A panel: edges, spans (any length unit, > 0) and Poisson's ratio (0 ≤ ν < 0.5).
 struct Panel {

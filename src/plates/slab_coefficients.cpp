@@ -113,23 +113,23 @@ Peak MaxDeflection(const PlateField& f) {
 std::string PeakPoint(const Edges& e, const PlateField& f, const Peak& p) {
   const int sx = f.mesh().Nx() * kSamplesPerElement, sy = f.mesh().Ny() * kSamplesPerElement;
   const double near = p.w * (1.0 - 1e-4);
-  auto edge_max = [&](int side) {
+  auto edge_max = [&](std::size_t side) {
     const bool along_x = side == kBottom || side == kTop;
     const double fixed = (side == kLeft || side == kBottom) ? 0.0 : along_x ? f.Sy() : f.Sx();
     auto minus_w = [&](double t) { return along_x ? -f.W(t, fixed) : -f.W(fixed, t); };
     return -MinAlong(minus_w, 0.0, along_x ? f.Sx() : f.Sy(), along_x ? sx : sy);
   };
-  for (int side : {kBottom, kTop})
+  for (std::size_t side : {kBottom, kTop})
     if (IsFree(e[side]) && edge_max(side) >= near) return "X方向自由边";
-  for (int side : {kLeft, kRight})
+  for (std::size_t side : {kLeft, kRight})
     if (IsFree(e[side]) && edge_max(side) >= near) return "Y方向自由边";
   return "跨中";
 }
 
-// Support moments of the clamped edges. Where a clamped edge meets a free edge, thin-plate theory
-// gives a support moment that grows without bound towards the corner (logarithmically for ν = 0)
-// or drops to 0 at the corner point itself (ν > 0), neither of which converges under mesh
-// refinement nor means anything for a bar band. There the moment is the mean over the last
+// Support moments of the clamped edges. Where a clamped edge meets a free edge, the thin-plate
+// support moment at the corner point does not settle under mesh refinement: for ν = 0 it keeps
+// growing, for ν > 0 it drops to 0 at the point through a steep boundary layer; neither means
+// anything for a bar band. There the moment is the mean over the last
 // kCornerStrip·l of the clamped edge (Mxz', Myz'), and the search for Mx', My' along the edge
 // stops at that strip and counts the strip's mean instead.
 constexpr double kCornerStrip = 0.1;
@@ -152,7 +152,7 @@ EdgeSearch SearchClampedEdge(const std::function<double(double)>& m, double len,
 
 void SupportMoments(const Edges& e, const PlateField& f, Coefficients& c) {
   const int sx = f.mesh().Nx() * kSamplesPerElement, sy = f.mesh().Ny() * kSamplesPerElement;
-  for (int side : {kLeft, kRight}) {
+  for (std::size_t side : {kLeft, kRight}) {
     if (!IsClamped(e[side])) continue;
     const double x = side == kLeft ? 0.0 : f.Sx();
     const EdgeSearch s = SearchClampedEdge([&](double y) { return f.Moments(x, y).mx; }, f.Sy(),
@@ -160,7 +160,7 @@ void SupportMoments(const Edges& e, const PlateField& f, Coefficients& c) {
     c.Mx_ = std::min(c.Mx_, s.peak);
     c.Mxz_ = std::min(c.Mxz_, s.at_free);
   }
-  for (int side : {kBottom, kTop}) {
+  for (std::size_t side : {kBottom, kTop}) {
     if (!IsClamped(e[side])) continue;
     const double y = side == kBottom ? 0.0 : f.Sy();
     const EdgeSearch s = SearchClampedEdge([&](double x) { return f.Moments(x, y).my; }, f.Sx(),
@@ -248,15 +248,22 @@ bool RatioAccepted(const Edges& edges, double lx, double ly) {
 Coefficients ComputeCoefficients(const Panel& panel, int n_short, int order) {
   Coefficients c = Header(panel);
   if (!c.computable) return c;
-  const PlateField f(panel, MeshFor(panel.lx, panel.ly, n_short, order, kStretch));
-  const PlateMoments centre = f.Moments(0.5 * f.Sx(), 0.5 * f.Sy());
-  c.Mx = centre.mx;
-  c.My = centre.my;
-  SupportMoments(panel.edges, f, c);
-  FreeEdgeMoments(panel.edges, f, c);
-  const Peak p = MaxDeflection(f);
-  c.kappa = p.w;
-  c.point = PeakPoint(panel.edges, f, p);
+  try {
+    const PlateField f(panel, MeshFor(panel.lx, panel.ly, n_short, order, kStretch));
+    const PlateMoments centre = f.Moments(0.5 * f.Sx(), 0.5 * f.Sy());
+    c.Mx = centre.mx;
+    c.My = centre.my;
+    SupportMoments(panel.edges, f, c);
+    FreeEdgeMoments(panel.edges, f, c);
+    const Peak p = MaxDeflection(f);
+    c.kappa = p.w;
+    c.point = PeakPoint(panel.edges, f, p);
+  } catch (const std::exception&) {
+    // a mesh or factorisation the solver refuses: reported as a panel it cannot compute
+    Coefficients refused = Header(panel);
+    refused.computable = false;
+    return refused;
+  }
   return c;
 }
 

@@ -23,9 +23,10 @@
 //   Mxz'      the support moment Mx at the fixed end of a free edge running in x, i.e. where a
 //             free bottom or top edge meets a clamped left or right edge: the mean of Mx over
 //             the last 0.1·l of the clamped edge (the most negative of such ends). Thin-plate
-//             theory has no finite, mesh-independent value at the corner point itself (the
-//             moment grows logarithmically towards it for ν = 0 and falls to 0 at the point
-//             for ν > 0), so the end strip a bar band covers takes its place; for the same
+//             theory has no mesh-independent value at the corner point itself (for ν = 0 it
+//             keeps growing as the mesh is refined, for ν > 0 it falls to 0 at the point
+//             through a steep boundary layer), so the end strip a bar band covers takes its
+//             place; for the same
 //             reason the search for Mx' stops 0.1·l short of such an end and counts the
 //             strip's mean instead.
 //   Myz'      likewise My at the fixed end of a free edge running in y (a free left or right
@@ -36,7 +37,9 @@
 //             all y-direction support moments are carried by My' and Myz'.
 //   κ         at the point of largest deflection over the whole panel; `point` names it:
 //             "X方向自由边" when it lies on a free bottom or top edge (also at the corner of two
-//             free edges), "Y方向自由边" on a free left or right edge, "跨中" inside the panel.
+//             free edges), "Y方向自由边" on a free left or right edge, "跨中" inside the panel. A
+//             free edge whose own largest deflection comes within 1e-4 of the panel's takes the
+//             point (a one-way panel at ν = 0 deflects equally across its whole width).
 //
 // Edge groups (our numbering of the handbook's tables, printed after "表4－"). Rotating or
 // mirroring the panel keeps its group. C clamped (固端), S simply supported (铰支), F free (自由):
@@ -54,10 +57,18 @@
 // A panel that is not computable has every coefficient 0 and an empty point; l and the table
 // are still given.
 //
-// Accuracy: biquintic C² Hermite elements, 6 elements across the shorter span. Against the exact
-// series (Navier, Lévy) every coefficient agrees to better than 0.1 %; the corner-strip means
-// agree with a mesh 5× finer to within 0.4 %.
-// Cost: a few milliseconds for a new panel; a repeated panel is answered from a per-thread cache.
+// Accuracy: biquintic C² Hermite elements (9 dof per node), 6 equal elements across the shorter
+// span; along a longer span the same length within half a short span of each end and at most
+// twice that in between: 289 unknowns for a clamped square, at most about 780 at the ratio
+// limits. Measured against the Navier and Lévy series over the whole ratio range in steps of
+// 0.05 (0.1 with a free edge), ν = 0 and 0.2: κ within 0.001 %, Mx within 0.1 %, My within
+// 0.4 %, My' within 0.005 %, M0x within 0.01 % (of the value, or of 1 % of the larger centre
+// moment where the value itself is smaller). Where no series exists (free edges meeting
+// clamped ones) every coefficient agrees with a mesh of 16 elements across the short span to
+// within 0.3 %, except a free-edge moment M0x/M0y that is under 2 % of the panel's largest
+// moment, which may differ by up to 5 % of its own small value.
+// Cost: about 1–4 ms of CPU for a new panel; a repeated panel is answered from a per-thread
+// cache in well under a microsecond.
 #pragma once
 
 #include <string>

@@ -93,7 +93,7 @@ double LevyPeak(double a, double b, Side bottom, Side top, double nu) {
       best = i;
     }
   double lo = b * std::max(0, best - 1) / 40, hi = b * std::min(40, best + 1) / 40;
-  for (int it = 0; it < 60; ++it) {
+  for (int it = 0; it < 40; ++it) {
     const double m1 = lo + 0.382 * (hi - lo), m2 = lo + 0.618 * (hi - lo);
     if (w(m1) < w(m2))
       lo = m1;
