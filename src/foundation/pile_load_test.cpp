@@ -387,9 +387,15 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
   r.MoveTo(tText);
 }
 
+namespace {
+// A host list holds at most 32767 items (its ListCount and ListIndex are 16-bit); anything the
+// host reports beyond that is read as an empty list / no selection.
+constexpr int32_t kMaxListCount = 32767;
+}  // namespace
+
 void clsZtj::Calculate(std::string& tText) {
   IInputCheck& ic = modKalbex::InputCheck();
-  const int n = lst_qui_ ? static_cast<int>(lst_qui_->Get("ListCount").AsDouble()) : 0;
+  const int n = GetWhole(lst_qui_, "ListCount", 0, kMaxListCount, 0);
   VBArray<double> q;
   q.ReDim(1, n);
   for (int k = 0; k < n; ++k) {
@@ -420,7 +426,7 @@ void clsZtj::Calculate(std::string& tText) {
 
 void clsZtj::cmdZj_Click(int16_t Index) {
   if (!lst_qui_) return;
-  auto count = [&] { return static_cast<int>(lst_qui_->Get("ListCount").AsDouble()); };
+  auto count = [&] { return GetWhole(lst_qui_, "ListCount", 0, kMaxListCount, 0); };
   auto show_count = [&] { SetText(lbl_ts_, "Caption", "试桩数 n ＝ " + std::to_string(count())); };
   switch (Index) {
     case 0: {  // add the value typed in TxtQui
@@ -438,7 +444,7 @@ void clsZtj::cmdZj_Click(int16_t Index) {
     }
     case 1: {  // delete the selected pile; the list is rebuilt, which every host list supports
       const int n = count();
-      const int k = static_cast<int>(lst_qui_->Get("ListIndex").AsDouble());
+      const int k = GetWhole(lst_qui_, "ListIndex", -1, kMaxListCount, -1);
       if (k < 0 || k >= n) return;
       std::vector<std::string> keep;
       for (int i = 0; i < n; ++i)
