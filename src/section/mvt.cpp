@@ -124,7 +124,7 @@ As1Entry ReadAs1(ISharedServices& svc, std::string_view text) {
 struct SectionInputs {
   Shape shape;
   int mode;
-  bool bQdSjz, bEA, bConF;
+  bool bQdSjz, bEA, bConF, torsion;
   float c, Fcm, Ft;
   double Fy, Fy1, Fyv;
   float Rlfo, B, H, Bf, Hf, Bf1, Hf1, Cas, Cas1, Pmin, S, A, Es;
@@ -159,8 +159,9 @@ int32_t CheckSectionInputs(const SectionInputs& in, std::string& text) {
   if (!(in.Cas1 >= 0) || in.Cas1 >= in.H)
     return fail(code::kBadCover, "受压纵筋合力点至近边距离as'", in.Cas1,
                 "应不小于0且小于截面高度h");
-  const bool tension =
-      in.shape == Shape::InvT || in.shape == Shape::ISym || in.shape == Shape::IUnsym;
+  // The tension flange enters only the torsion moduli; the compression flange every formula.
+  const bool tension = in.torsion && (in.shape == Shape::InvT || in.shape == Shape::ISym ||
+                                      in.shape == Shape::IUnsym);
   const bool compression = in.shape == Shape::T || in.shape == Shape::InvL ||
                            in.shape == Shape::ISym || in.shape == Shape::IUnsym;
   if (tension) {
@@ -175,8 +176,8 @@ int32_t CheckSectionInputs(const SectionInputs& in, std::string& text) {
     if (!pos(in.Hf1) || in.Hf1 >= in.H)
       return fail(code::kBadFlange, "受压区翼缘高度hf'", in.Hf1, "应大于0且小于截面高度h");
   }
-  if (tension && compression && !(double{in.Hf} + in.Hf1 < in.H))
-    return fail(code::kBadFlange, "翼缘高度之和hf + hf'", double{in.Hf} + in.Hf1,
+  if (tension && compression && !(double{in.Hf} + double{in.Hf1} < in.H))
+    return fail(code::kBadFlange, "翼缘高度之和hf + hf'", double{in.Hf} + double{in.Hf1},
                 "应小于截面高度h");
   if (!in.bEA && !pos(in.Rlfo))
     return fail(code::kBadOther, "构件的重要性系数γo", in.Rlfo, "应大于0");
@@ -274,9 +275,9 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
   }
   {
     std::string text;
-    const SectionInputs in{*shape, iCalMode, bQdSjz, bEA, bConF, c,  Fcm, Ft,  Fy,
-                           Fy1,    Fyv,      Rlfo,   B,   H,     Bf, Hf,  Bf1, Hf1,
-                           Cas,    Cas1,     Pmin,   S,   A,     Es, dAs, Asv};
+    const SectionInputs in{*shape, iCalMode, bQdSjz, bEA,  bConF, T != 0, c,  Fcm, Ft,
+                           Fy,     Fy1,      Fyv,    Rlfo, B,     H,      Bf, Hf,  Bf1,
+                           Hf1,    Cas,      Cas1,   Pmin, S,     A,      Es, dAs, Asv};
     if (const int32_t bad = CheckSectionInputs(in, text); bad != 0) {
       reject(bad, text);
       return;
