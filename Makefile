@@ -4,7 +4,7 @@ DEB_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbe
                 nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev
 JOBS ?= 2
 
-.PHONY: all deps build demo test test-fast test-asan test-fuzz bench format clean
+.PHONY: all deps build demo test test-fast test-asan test-fuzz fuzz bench format clean
 
 all: build
 
@@ -36,11 +36,16 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j $(JOBS)
 
-# libFuzzer run of the result-file readers (clang, sanitizers, a fixed number of inputs).
+# libFuzzer targets (clang, sanitizers): the result-file readers, the text helpers and the
+# `kalbex run` path. `make test` runs each for a fixed number of inputs, `make fuzz` for a time.
 test-fuzz: deps
-	bash fuzz/run_fuzz.sh $(FUZZ_RUNS)
+	bash fuzz/run_fuzz.sh runs $(FUZZ_RUNS)
+
+fuzz: deps
+	bash fuzz/run_fuzz.sh seconds $(FUZZ_SECONDS)
 
 FUZZ_RUNS ?= 20000
+FUZZ_SECONDS ?= 600
 
 test: test-fuzz test-fast test-asan
 

@@ -195,6 +195,8 @@ TEST(MvtDriver, InputsNoSectionCanHave) {
   } cases[] = {
       {"b < 0", [](In& i) { i.B = -250; }, 3004, "截面宽度b ＝ -250，应大于0"},
       {"h = 0", [](In& i) { i.H = 0; }, 3004, "截面高度h ＝ 0，应大于0"},
+      {"h = -1e11 with an expression in As", [](In& i) { i.H = -1e11f, i.tAs1 = "0.3As"; }, 3004,
+       "截面高度h ＝ -1e+11，应大于0"},
       {"grade 0", [](In& i) { i.c = 0; }, 3005, "混凝土强度等级C ＝ 0，应大于0"},
       {"fcm given 0", [](In& i) { i.bQdSjz = true, i.c = 14.3f, i.Ft = 1.43f; }, 3005,
        "弯曲抗压强度fcm ＝ 0，应大于0"},
