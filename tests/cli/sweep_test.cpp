@@ -103,7 +103,7 @@ void CollectSites(const json& j, const json::json_pointer& at, std::vector<json:
   } else if (j.is_array()) {
     // Every item of a short array; of a long one (a value per storey) the first and the last.
     for (size_t k = 0; k < j.size(); ++k)
-      if (j.size() <= 8 || k == 0 || k + 1 == j.size()) CollectSites(j[k], at / k, out, depth + 1);
+      if (j.size() <= 32 || k == 0 || k + 1 == j.size()) CollectSites(j[k], at / k, out, depth + 1);
   } else if (j.is_object()) {
     for (auto it = j.begin(); it != j.end(); ++it)
       CollectSites(it.value(), at / it.key(), out, depth + 1);
@@ -112,7 +112,8 @@ void CollectSites(const json& j, const json::json_pointer& at, std::vector<json:
 
 std::vector<json> NumbersFor(const json& original) {
   if (original.is_string())
-    return {"0", "-1", "1e-300", "1e300", "1e400", "3.5e38", "-3.5e38", "1e10", "-1e11"};
+    return {"0",       "-1",     "1e-300",  "1e300", "1e400", "3.5e38",
+            "-3.5e38", "3.4e38", "-3.4e38", "1e-45", "1e10",  "-1e11"};
   std::vector<json> v = {0,
                          -1,
                          1e-300,
