@@ -187,6 +187,17 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
   r.Raw(tEngName).Raw("：单桩竖向极限承载力标准值统计").HeadingEnd();
   r.Sp(4).Raw("根据《建筑桩基技术规范》JGJ 94－94（以下简称“桩基规范”）附录C的规定，").End();
   r.Sp(4).Raw("当各试桩条件基本相同时，单桩竖向极限承载力标准值可按下列步骤与方法确定：").End();
+  // A measured ultimate capacity is a positive force: the statistics of a zero or negative one
+  // would look like a result. CalZtj has no error code; the report ends with the error line.
+  for (int i = 1; i <= dQui.UBound(); ++i) {
+    const double q = std::as_const(dQui)(i);
+    if (!(q > 0) || !std::isfinite(q)) {
+      r.Error(std::to_string(i) + "号桩的极限承载力Qu" + std::to_string(i) + " ＝ " +
+              ShortestText(q) + "，应大于0。");
+      r.MoveTo(tText);
+      return;
+    }
+  }
   try {
     const int n = dQui.UBound() >= 1 ? dQui.UBound() : 0;
     std::vector<double> Qu(static_cast<size_t>(n));

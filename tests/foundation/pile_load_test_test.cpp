@@ -147,7 +147,11 @@ TEST(CalZtj, FewerThanTwoPilesAndFaults) {
   r = Stats({});
   EXPECT_TRUE(Has(r.text, "无法统计"));
   r = Stats({0, 0});
-  EXPECT_TRUE(Has(r.text, "      错误："));
+  EXPECT_TRUE(Has(r.text, "      错误：1号桩的极限承载力Qu1 ＝ 0，应大于0。\r\n"));
+  // a negative capacity is refused before any statistics (it gave α1 = -2.377 and no error)
+  r = Stats({4200, -5600, 3900});
+  EXPECT_TRUE(Has(r.text, "      错误：2号桩的极限承载力Qu2 ＝ -5600，应大于0。\r\n")) << r.text;
+  EXPECT_FALSE(Has(r.text, "Qum"));
   // An absent progress control is allowed.
   EXPECT_TRUE(Has(Stats({4200, 5600, 3900, 6100, 4800, 7000}, 1000, false).text, "方程无解"));
 }
