@@ -1,10 +1,13 @@
 # Thin wrapper over CMake presets: `make demo`, `make test`, `make bench`.
 SHELL := /bin/bash
 DEB_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev
+                nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev clang-format
 JOBS ?= 2
+# Warnings are errors in CI (CI=true) and wherever WERROR=ON is given.
+WERROR ?= $(if $(CI),ON,OFF)
+CMAKE_FLAGS := -DTK_WERROR=$(WERROR)
 
-.PHONY: all deps build demo test test-fast test-asan test-fuzz fuzz bench format clean
+.PHONY: all deps build demo test test-fast test-asan test-fuzz fuzz bench format format-check clean
 
 all: build
 
@@ -22,19 +25,21 @@ deps:
 	fi
 
 build: deps
-	cmake --preset default >/dev/null
+	cmake --preset default $(CMAKE_FLAGS) >/dev/null
 	cmake --build --preset default -j $(JOBS)
 
 demo: build
 	./build/cli/kalbex demo
 
+# The test runs print a short summary; the full CTest output is in the build folder's ctest.log.
 test-fast: build
-	ctest --preset default -j $(JOBS)
+	@bash tools/ctest_summary.sh build ctest --preset default -j $(JOBS)
 
 test-asan: deps
-	cmake --preset asan >/dev/null
+	cmake --preset asan $(CMAKE_FLAGS) >/dev/null
 	cmake --build --preset asan -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  bash tools/ctest_summary.sh build-asan ctest --preset asan -j $(JOBS)
 
 # libFuzzer targets (clang, sanitizers): the result-file readers, the text helpers and the
 # `kalbex run` path. `make test` runs each for a fixed number of inputs, `make fuzz` for a time.
@@ -47,7 +52,7 @@ fuzz: deps
 FUZZ_RUNS ?= 20000
 FUZZ_SECONDS ?= 600
 
-test: test-fuzz test-fast test-asan
+test: format-check test-fuzz test-fast test-asan
 
 bench: deps
 	cmake --preset bench >/dev/null
@@ -56,6 +61,10 @@ bench: deps
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+# Fails on any difference from the house clang-format style.
+format-check: deps
+	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h') && echo "format: clean"
 
 clean:
 	rm -rf build build-asan build-bench build-fuzz

@@ -6,9 +6,7 @@
 namespace tk {
 
 void RegisterLoadsClasses() {
-  Registry::Add(
-      {"clsWind", [] { return std::unique_ptr<Component>(new clsWind()); }, &clsWind::ClassInfoOf});
-  clsWind::RegisterTexts();
+  RegisterClass<clsWind>();
 }
 
 }  // namespace tk

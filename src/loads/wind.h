@@ -22,14 +22,11 @@ constexpr int32_t kBadPeriod = 600107;    // a given period T1 not > 0 (high-ris
 constexpr int32_t kFault = 600199;        // arithmetic fault
 }  // namespace wind
 
-class clsWind : public Component {
+class clsWind : public Calculator<clsWind> {
  public:
   clsWind();
   ~clsWind() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
-  // Adds the numbered texts this class uses to the shared services component.
-  static void RegisterTexts();
 
   // ωk of every floor (1 = bottom) with the report "风荷载标准值：".
   void CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJgLx, float& sWo,

@@ -6,8 +6,7 @@
 namespace tk {
 
 void RegisterMaterialsClasses() {
-  Registry::Add({"clsMaterial", [] { return std::unique_ptr<Component>(new clsMaterial()); },
-                 &clsMaterial::ClassInfoOf});
+  RegisterClass<clsMaterial>();
 }
 
 }  // namespace tk

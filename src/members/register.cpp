@@ -8,15 +8,9 @@
 namespace tk {
 
 void RegisterMembersClasses() {
-  Registry::Add({"clsBanOld", [] { return std::unique_ptr<Component>(new clsBanOld()); },
-                 &clsBanOld::ClassInfoOf});
-  clsBanOld::RegisterTexts();
-  Registry::Add({"clsBeamPjOld", [] { return std::unique_ptr<Component>(new clsBeamPjOld()); },
-                 &clsBeamPjOld::ClassInfoOf});
-  clsBeamPjOld::RegisterTexts();
-  Registry::Add(
-      {"clsLtBs", [] { return std::unique_ptr<Component>(new clsLtBs()); }, &clsLtBs::ClassInfoOf});
-  clsLtBs::RegisterTexts();
+  RegisterClass<clsBanOld>();
+  RegisterClass<clsBeamPjOld>();
+  RegisterClass<clsLtBs>();
 }
 
 }  // namespace tk

@@ -7,12 +7,8 @@
 namespace tk {
 
 void RegisterSectionClasses() {
-  Registry::Add(
-      {"clsMVT", [] { return std::unique_ptr<Component>(new clsMVT()); }, &clsMVT::ClassInfoOf});
-  clsMVT::RegisterTexts();
-  Registry::Add({"clsMoment", [] { return std::unique_ptr<Component>(new clsMoment()); },
-                 &clsMoment::ClassInfoOf});
-  clsMoment::RegisterTexts();
+  RegisterClass<clsMVT>();
+  RegisterClass<clsMoment>();
 }
 
 }  // namespace tk

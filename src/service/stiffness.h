@@ -19,14 +19,11 @@ constexpr int32_t kBadSteel = 9903;     // As or As' negative
 constexpr int32_t kBadMaterial = 9904;  // ftk, Es or Ec negative
 }  // namespace stiffness
 
-class clsBendComponentBl : public Component {
+class clsBendComponentBl : public Calculator<clsBendComponentBl> {
  public:
   clsBendComponentBl();
   ~clsBendComponentBl() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
-  // Adds the numbered texts this class uses to the shared services component.
-  static void RegisterTexts();
 
   // Short- and long-term stiffness of a flexural member to GBJ 10-89 (Ms, Ml), with report.
   void BendComponentBl(int32_t& lErr, double& bL, useRecordSection& uSec, float& Cas, double& dAs,
