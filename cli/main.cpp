@@ -1,6 +1,7 @@
 // kalbex: command-line host of the TavrineKalbex calculators.
 //   kalbex list [CLASS]           classes, or the operations of one class
-//   kalbex run FILE|- [--report] [--answer ok|cancel|yes|no]
+//   kalbex run FILE|- [--report] [--strict] [--answer ok|cancel|yes|no]
+//   kalbex explain CODE [CLASS]   what an error code means
 //   kalbex demo [--examples DIR]  runs every call file of the examples folder
 //   kalbex register | unregister  writes or removes the registration manifest
 #include <CLI/CLI.hpp>
@@ -15,6 +16,7 @@
 #include "frame/modkalbex.h"
 #include "frame/registry.h"
 #include "json_bridge.h"
+#include "outcome.h"
 
 namespace kalbex {
 
@@ -137,6 +139,7 @@ struct RunResult {
   json output;
   std::string reports;
   bool all_reports = true;
+  int not_success = 0;  // calls whose error code is a warning, stop, fault or cancel
 };
 
 // Runs one input (a call object or an array of them). Throws ContractError / ComponentFailure.
@@ -204,6 +207,11 @@ RunResult RunJson(const std::string& text) {
     if (!has_text) r.all_reports = false;
     out["args"] = std::move(a);
     out["return"] = ToJson(ret);
+    if (const std::string note = AddOutcome(out, c.cls->name, *c.method, args); !note.empty()) {
+      std::cerr << "kalbex: " << where << " (" << c.cls->name << "." << c.method->name
+                << "): " << note << "\n";
+      ++r.not_success;
+    }
     r.output.push_back(std::move(out));
   }
   if (!many) r.output = r.output.at(0);
@@ -236,7 +244,7 @@ int CmdList(const std::string& cls) {
   return 0;
 }
 
-int CmdRun(const std::string& file, bool report) {
+int CmdRun(const std::string& file, bool report, bool strict) {
   std::string text;
   if (file == "-") {
     text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
@@ -251,10 +259,10 @@ int CmdRun(const std::string& file, bool report) {
   try {
     RunResult r = RunJson(text);
     if (report)
-      std::cout << r.reports;
+      std::cout << PlatformLineEnds(r.reports);
     else
       std::cout << Dump(r.output) << "\n";
-    return 0;
+    return strict && r.not_success > 0 ? 3 : 0;
   } catch (const ContractError& e) {
     std::cerr << "kalbex: " << e.what() << "\n";
     return 2;
@@ -286,7 +294,7 @@ int CmdDemo(const std::string& dir) {
     try {
       RunResult r = RunJson(text);
       if (r.all_reports && !r.reports.empty()) {
-        std::cout << r.reports << "\n";
+        std::cout << PlatformLineEnds(r.reports) << "\n";
       } else if (r.output.is_array()) {
         for (const auto& call : r.output)
           std::cout << call.dump(-1, ' ', false, json::error_handler_t::replace) << "\n";
@@ -309,18 +317,24 @@ int main(int argc, char** argv) {
   CLI::App app{"kalbex: structural-engineering calculators of the TavrineKalbex library"};
   app.require_subcommand(1);
   std::string list_class, run_file = "-", answer, examples = TK_EXAMPLES_DIR;
-  bool report = false;
+  std::string explain_code, explain_class;
+  bool report = false, strict = false;
   auto* list = app.add_subcommand("list", "list the classes, or the operations of one class");
   list->add_option("class", list_class, "class name or ProgID");
   auto* run = app.add_subcommand("run", "run late-bound calls given as JSON");
   run->add_option("file", run_file, "call file, or - for standard input")->required();
   run->add_flag("--report", report, "print the report text (tText) of each call instead of JSON");
+  run->add_flag("--strict", strict,
+                "exit 3 when a call returns a warning, stop, fault or cancel code");
   run->add_option("--answer", answer, "answer for message boxes")
       ->check(CLI::IsMember({"ok", "cancel", "yes", "no"}));
   auto* demo = app.add_subcommand("demo", "run every example call file and print its report");
   demo->add_option("--examples", examples, "examples folder");
   demo->add_option("--answer", answer, "answer for message boxes")
       ->check(CLI::IsMember({"ok", "cancel", "yes", "no"}));
+  auto* explain = app.add_subcommand("explain", "explain an error code of the calculators");
+  explain->add_option("code", explain_code, "the code (lErr / lErrNumber)")->required();
+  explain->add_option("class", explain_class, "only the entries of this class");
   auto* reg = app.add_subcommand("register", "write the registration manifest");
   auto* unreg = app.add_subcommand("unregister", "remove the registration manifest");
   try {
@@ -332,7 +346,8 @@ int main(int argc, char** argv) {
     examples = env;
   tk::modKalbex::SetUi(std::make_shared<kalbex::CliUi>(answer));
   if (*list) return kalbex::CmdList(list_class);
-  if (*run) return kalbex::CmdRun(run_file, report);
+  if (*run) return kalbex::CmdRun(run_file, report, strict);
+  if (*explain) return kalbex::CmdExplain(explain_code, explain_class);
   if (*demo) return kalbex::CmdDemo(examples);
   if (*reg) {
     const int32_t hr = DllRegisterServer();

@@ -8,6 +8,9 @@
 
 namespace tk {
 
+void RegisterPileLateralDocs();
+void RegisterEarthPressureDocs();
+
 void RegisterFoundationClasses() {
   Registry::Add({"clsDlJcOld", [] { return std::unique_ptr<Component>(new clsDlJcOld()); },
                  &clsDlJcOld::ClassInfoOf});
@@ -21,6 +24,8 @@ void RegisterFoundationClasses() {
   Registry::Add({"clsDtqKa", [] { return std::unique_ptr<Component>(new clsDtqKa()); },
                  &clsDtqKa::ClassInfoOf});
   clsDtqKa::RegisterTexts();
+  RegisterPileLateralDocs();
+  RegisterEarthPressureDocs();
 }
 
 }  // namespace tk

@@ -5,10 +5,13 @@
 
 namespace tk {
 
+void RegisterWindDocs();
+
 void RegisterLoadsClasses() {
   Registry::Add(
       {"clsWind", [] { return std::unique_ptr<Component>(new clsWind()); }, &clsWind::ClassInfoOf});
   clsWind::RegisterTexts();
+  RegisterWindDocs();
 }
 
 }  // namespace tk

@@ -7,6 +7,8 @@
 
 namespace tk {
 
+void RegisterBeamBarsDocs();
+
 void RegisterMembersClasses() {
   Registry::Add({"clsBanOld", [] { return std::unique_ptr<Component>(new clsBanOld()); },
                  &clsBanOld::ClassInfoOf});
@@ -17,6 +19,7 @@ void RegisterMembersClasses() {
   Registry::Add(
       {"clsLtBs", [] { return std::unique_ptr<Component>(new clsLtBs()); }, &clsLtBs::ClassInfoOf});
   clsLtBs::RegisterTexts();
+  RegisterBeamBarsDocs();
 }
 
 }  // namespace tk

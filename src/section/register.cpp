@@ -6,6 +6,9 @@
 
 namespace tk {
 
+void RegisterMomentDocs();
+void RegisterMvtDocs();
+
 void RegisterSectionClasses() {
   Registry::Add(
       {"clsMVT", [] { return std::unique_ptr<Component>(new clsMVT()); }, &clsMVT::ClassInfoOf});
@@ -13,6 +16,8 @@ void RegisterSectionClasses() {
   Registry::Add({"clsMoment", [] { return std::unique_ptr<Component>(new clsMoment()); },
                  &clsMoment::ClassInfoOf});
   clsMoment::RegisterTexts();
+  RegisterMomentDocs();
+  RegisterMvtDocs();
 }
 
 }  // namespace tk

@@ -7,6 +7,10 @@
 
 namespace tk {
 
+void RegisterCrackWidthDocs();
+void RegisterStiffnessDocs();
+void RegisterResultFilesDocs();
+
 void RegisterServiceClasses() {
   Registry::Add(
       {"clsMsMl", [] { return std::unique_ptr<Component>(new clsMsMl()); }, &clsMsMl::ClassInfoOf});
@@ -18,6 +22,9 @@ void RegisterServiceClasses() {
   Registry::Add(
       {"clsLfKd", [] { return std::unique_ptr<Component>(new clsLfKd()); }, &clsLfKd::ClassInfoOf});
   clsLfKd::RegisterTexts();
+  RegisterCrackWidthDocs();
+  RegisterStiffnessDocs();
+  RegisterResultFilesDocs();
 }
 
 }  // namespace tk
