@@ -6,6 +6,7 @@
 #include "frame/docs.h"
 #include "frame/registry.h"
 #include "frame/text.h"
+#include "materials/material.h"
 
 namespace kalbex {
 
@@ -21,14 +22,43 @@ const tk::Arg* ErrorArg(const tk::MethodInfo& m, const std::vector<tk::Arg>& arg
   return nullptr;
 }
 
+namespace {
+
+// Messages for the steel grade texts of a call that give no strength (tFy, tFyv, and the text
+// of dGanJinFy / dGanJinFy1): the calculators themselves only see fy = 0.
+std::string SteelGradeProblems(const std::string& cls, const tk::MethodInfo& m,
+                               const std::vector<tk::Arg>& args) {
+  const bool grade_op =
+      tk::EqualsNoCase(cls, "clsMaterial") &&
+      (tk::EqualsNoCase(m.name, "dGanJinFy") || tk::EqualsNoCase(m.name, "dGanJinFy1"));
+  std::string out;
+  for (const auto& a : args) {
+    if (a.value.type != tk::Variant::Type::String) continue;
+    const bool steel = (a.name.size() >= 3 && tk::EqualsNoCase(a.name.substr(0, 3), "tFy")) ||
+                       (grade_op && tk::EqualsNoCase(a.name, "tText"));
+    if (!steel) continue;
+    if (const std::string p = tk::SteelGradeProblem(a.value.s); !p.empty())
+      out += (out.empty() ? "" : "; ") + a.name + ": " + p;
+  }
+  return out;
+}
+
+}  // namespace
+
 std::string AddOutcome(json& out, const std::string& cls, const tk::MethodInfo& m,
                        const std::vector<tk::Arg>& args) {
+  const std::string steel = SteelGradeProblems(cls, m, args);
   const tk::Arg* e = ErrorArg(m, args);
-  if (!e) return {};
+  if (!e) {
+    if (steel.empty()) return {};
+    out["error"] = {{"code", nullptr}, {"message", steel}, {"kind", "stop"}};
+    return "stop: " + steel;
+  }
   const auto code = static_cast<int32_t>(e->value.AsDouble());
   const Outcome o = tk::docs::Classify(cls, m.name, code);
   if (o == Outcome::Success) return {};
-  const std::string message = tk::docs::Message(cls, code);
+  std::string message = tk::docs::Message(cls, code);
+  if (!steel.empty()) message += "; " + steel;
   json j = {{"code", code}, {"message", message}, {"kind", tk::docs::OutcomeName(o)}};
   if (o == Outcome::Note) {
     out["note"] = std::move(j);

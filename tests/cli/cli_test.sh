@@ -61,5 +61,11 @@ check report_lf 0 "" bash -c '[ "$("$K" run "$TK_SOURCE_DIR/examples/clsMoment.C
 check report_grep_mm 0 "mm" bash -c '"$K" run "$TK_SOURCE_DIR/examples/clsMoment.CalMu_As.json" --report | grep "mm$"'
 check json_keeps_crlf 0 '\r\n' bash -c '"$K" run "$TK_SOURCE_DIR/examples/clsMoment.CalMu_As.json"'
 
+# Steel grades as engineers type them; an unknown one is named in the message.
+check steel_ascii_roman 0 '"return": 310' bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"dGanJinFy\",\"args\":[\"II级\"]}"'
+check steel_hrb335 0 '"return": 310' bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"dGanJinFy1\",\"args\":[\"HRB335\"]}"'
+check steel_unknown_named 3 '钢筋等级“Ⅳ级”无法识别' bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"dGanJinFy\",\"args\":[\"Ⅳ级\"]}" --strict 2>/dev/null'
+check steel_unknown_in_call 0 'steel grade “HRB400” is class III' bash -c 'run "{\"class\":\"clsMoment\",\"operation\":\"CalMu_As\",\"args\":{\"iK\":1,\"iSecPos\":5,\"dMu\":100,\"tFy\":\"HRB400\",\"sFcm\":11,\"sB\":200,\"sH\":500,\"sCas\":35}}" 2>/dev/null'
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]
