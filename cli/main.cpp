@@ -12,6 +12,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "examples_dir.h"
 #include "frame/binding.h"
 #include "frame/modkalbex.h"
 #include "frame/registry.h"
@@ -143,7 +144,8 @@ struct RunResult {
 };
 
 // Runs one input (a call object or an array of them). Throws ContractError / ComponentFailure.
-RunResult RunJson(const std::string& text) {
+// `base`: the folder that relative file paths of the calls are taken from (empty: the current one).
+RunResult RunJson(const std::string& text, const std::string& base = {}) {
   json in;
   try {
     in = json::parse(text);
@@ -175,6 +177,7 @@ RunResult RunJson(const std::string& text) {
       for (auto it = c.args->begin(); it != c.args->end(); ++it)
         args.push_back({it.key(), ToVariant(it.value(), objects, where + "." + it.key())});
     }
+    if (!base.empty()) ResolvePaths(*c.method, args, base);
     std::unique_ptr<tk::Component> own;
     tk::Component* obj;
     if (!c.object.empty()) {
@@ -292,7 +295,7 @@ int CmdDemo(const std::string& dir) {
     std::ifstream in(f, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     try {
-      RunResult r = RunJson(text);
+      RunResult r = RunJson(text, dir);
       if (r.all_reports && !r.reports.empty()) {
         std::cout << PlatformLineEnds(r.reports) << "\n";
       } else if (r.output.is_array()) {
@@ -316,7 +319,7 @@ int CmdDemo(const std::string& dir) {
 int main(int argc, char** argv) {
   CLI::App app{"kalbex: structural-engineering calculators of the TavrineKalbex library"};
   app.require_subcommand(1);
-  std::string list_class, run_file = "-", answer, examples = TK_EXAMPLES_DIR;
+  std::string list_class, run_file = "-", answer, examples = kalbex::DefaultExamplesDir(argv[0]);
   std::string explain_code, explain_class;
   bool report = false, strict = false;
   auto* list = app.add_subcommand("list", "list the classes, or the operations of one class");
