@@ -1,5 +1,5 @@
 // kalbex: command-line host of the TavrineKalbex calculators.
-//   kalbex list [CLASS]           classes, or the operations of one class
+//   kalbex list [CLASS [OPERATION]] [--json]  classes, operations, parameters with their meaning
 //   kalbex run FILE|- [--report] [--strict] [--answer ok|cancel|yes|no]
 //   kalbex explain CODE [CLASS]   what an error code means
 //   kalbex demo [--examples DIR]  runs every call file of the examples folder
@@ -17,6 +17,7 @@
 #include "frame/modkalbex.h"
 #include "frame/registry.h"
 #include "json_bridge.h"
+#include "list_docs.h"
 #include "outcome.h"
 
 namespace kalbex {
@@ -243,6 +244,8 @@ int CmdList(const std::string& cls) {
     std::cout << ")";
     if (!m.return_type.empty()) std::cout << " As " << m.return_type;
     std::cout << "\n";
+    if (const std::string what = OperationSummary(e->name, m.name); !what.empty())
+      std::cout << "      " << what << "\n";
   }
   return 0;
 }
@@ -320,10 +323,12 @@ int main(int argc, char** argv) {
   CLI::App app{"kalbex: structural-engineering calculators of the TavrineKalbex library"};
   app.require_subcommand(1);
   std::string list_class, run_file = "-", answer, examples = kalbex::DefaultExamplesDir(argv[0]);
-  std::string explain_code, explain_class;
-  bool report = false, strict = false;
+  std::string explain_code, explain_class, list_operation;
+  bool report = false, strict = false, list_json = false;
   auto* list = app.add_subcommand("list", "list the classes, or the operations of one class");
   list->add_option("class", list_class, "class name or ProgID");
+  list->add_option("operation", list_operation, "an operation: its parameters with their meaning");
+  list->add_flag("--json", list_json, "the parameter table as JSON");
   auto* run = app.add_subcommand("run", "run late-bound calls given as JSON");
   run->add_option("file", run_file, "call file, or - for standard input")->required();
   run->add_flag("--report", report, "print the report text (tText) of each call instead of JSON");
@@ -348,6 +353,8 @@ int main(int argc, char** argv) {
   if (const char* env = std::getenv("KALBEX_EXAMPLES"); env && *env && !demo->count("--examples"))
     examples = env;
   tk::modKalbex::SetUi(std::make_shared<kalbex::CliUi>(answer));
+  if (*list && list_json) return kalbex::CmdListJson(list_class, list_operation);
+  if (*list && !list_operation.empty()) return kalbex::CmdListOperation(list_class, list_operation);
   if (*list) return kalbex::CmdList(list_class);
   if (*run) return kalbex::CmdRun(run_file, report, strict);
   if (*explain) return kalbex::CmdExplain(explain_code, explain_class);

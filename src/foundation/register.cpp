@@ -8,6 +8,10 @@
 
 namespace tk {
 
+void RegisterPileLoadTestDocs();
+
+void RegisterFootingDocs();
+
 void RegisterPileLateralDocs();
 void RegisterEarthPressureDocs();
 
@@ -26,6 +30,8 @@ void RegisterFoundationClasses() {
   clsDtqKa::RegisterTexts();
   RegisterPileLateralDocs();
   RegisterEarthPressureDocs();
+  RegisterFootingDocs();
+  RegisterPileLoadTestDocs();
 }
 
 }  // namespace tk

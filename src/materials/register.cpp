@@ -5,9 +5,12 @@
 
 namespace tk {
 
+void RegisterMaterialDocs();
+
 void RegisterMaterialsClasses() {
   Registry::Add({"clsMaterial", [] { return std::unique_ptr<Component>(new clsMaterial()); },
                  &clsMaterial::ClassInfoOf});
+  RegisterMaterialDocs();
 }
 
 }  // namespace tk

@@ -7,6 +7,10 @@
 
 namespace tk {
 
+void RegisterStairDocs();
+
+void RegisterSlabDocs();
+
 void RegisterBeamBarsDocs();
 
 void RegisterMembersClasses() {
@@ -20,6 +24,8 @@ void RegisterMembersClasses() {
       {"clsLtBs", [] { return std::unique_ptr<Component>(new clsLtBs()); }, &clsLtBs::ClassInfoOf});
   clsLtBs::RegisterTexts();
   RegisterBeamBarsDocs();
+  RegisterSlabDocs();
+  RegisterStairDocs();
 }
 
 }  // namespace tk

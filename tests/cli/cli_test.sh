@@ -67,5 +67,13 @@ check steel_hrb335 0 '"return": 310' bash -c 'run "{\"class\":\"clsMaterial\",\"
 check steel_unknown_named 3 '钢筋等级“Ⅳ级”无法识别' bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"dGanJinFy\",\"args\":[\"Ⅳ级\"]}" --strict 2>/dev/null'
 check steel_unknown_in_call 0 'steel grade “HRB400” is class III' bash -c 'run "{\"class\":\"clsMoment\",\"operation\":\"CalMu_As\",\"args\":{\"iK\":1,\"iSecPos\":5,\"dMu\":100,\"tFy\":\"HRB400\",\"sFcm\":11,\"sB\":200,\"sH\":500,\"sCas\":35}}" 2>/dev/null'
 
+# The parameter table.
+check list_operation 0 "sPmin            Single     in/out %" "$K" list clsMoment CalMu_As
+check list_positions 0 "16  kN·m" "$K" list clsBeamPjOld Calculate
+check list_summary 0 "flexure of a rectangular section with the report" "$K" list clsMoment
+check list_json_one 0 '"direction": "in/out"' "$K" list clsMoment CalMu_As --json
+check list_json_all 0 '"progid": "TavrineKalbex.clsLtBs"' "$K" list --json
+check list_unknown_operation 2 "" "$K" list clsMoment Nothing
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]
