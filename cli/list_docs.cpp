@@ -1,6 +1,7 @@
 #include "list_docs.h"
 
 #include <iostream>
+#include <sstream>
 
 #include "frame/docs.h"
 #include "frame/registry.h"
@@ -116,25 +117,32 @@ int CmdListOperation(const std::string& cls, const std::string& op) {
     std::cerr << "kalbex: unknown class " << cls << "\n";
     return 2;
   }
-  const tk::MethodInfo* m = e->info().Find(op);
-  if (!m) {
+  if (!e->info().Find(op)) {
     std::cerr << "kalbex: class " << e->name << " has no operation " << op << "\n";
     return 2;
   }
+  std::cout << OperationText(e->name, op);
+  return 0;
+}
+
+std::string OperationText(const std::string& cls, const std::string& op) {
+  const tk::ClassEntry* e = tk::Registry::Find(cls);
+  const tk::MethodInfo* m = e ? e->info().Find(op) : nullptr;
+  if (!m) return {};
+  std::ostringstream out;
   const docs::Operation* o = docs::FindOperation(e->name, m->name);
-  std::cout << e->ProgId() << "." << m->name;
-  if (o) std::cout << ": " << o->en << "  " << o->zh;
-  std::cout << "\n";
+  out << e->ProgId() << "." << m->name;
+  if (o) out << ": " << o->en << "  " << o->zh;
+  out << "\n";
   auto line = [&](std::string_view name, std::string_view type, const docs::Param* d) {
-    std::cout << "  " << Column(name, 16) << Column(type, 10);
+    out << "  " << Column(name, 16) << Column(type, 10);
     if (!d) {
-      std::cout << "(undocumented)\n";
+      out << "(undocumented)\n";
       return;
     }
-    std::cout << Column(d->dir, 6) << Column(d->unit.empty() ? "-" : d->unit, 8) << d->en << "  "
-              << d->zh << "\n";
-    if (!d->values.empty())
-      std::cout << "  " << std::string(42, ' ') << "values: " << d->values << "\n";
+    out << Column(d->dir, 6) << Column(d->unit.empty() ? "-" : d->unit, 8) << d->en << "  " << d->zh
+        << "\n";
+    if (!d->values.empty()) out << "  " << std::string(42, ' ') << "values: " << d->values << "\n";
   };
   for (const auto& p : m->params) {
     std::string type = p.type;
@@ -145,12 +153,12 @@ int CmdListOperation(const std::string& cls, const std::string& op) {
     line("return", m->return_type, o ? FindParam(*o, "return") : nullptr);
   if (o)
     for (const auto& a : o->arrays) {
-      std::cout << "  " << a.param << "() by position:\n";
+      out << "  " << a.param << "() by position:\n";
       for (const auto& f : a.fields)
-        std::cout << "    " << Column(std::to_string(f.index), 3)
-                  << Column(f.unit.empty() ? "-" : f.unit, 12) << f.en << "  " << f.zh << "\n";
+        out << "    " << Column(std::to_string(f.index), 3)
+            << Column(f.unit.empty() ? "-" : f.unit, 12) << f.en << "  " << f.zh << "\n";
     }
-  return 0;
+  return out.str();
 }
 
 int CmdListJson(const std::string& cls, const std::string& op) {

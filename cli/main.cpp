@@ -19,6 +19,7 @@
 #include "json_bridge.h"
 #include "list_docs.h"
 #include "outcome.h"
+#include "runner.h"
 
 namespace kalbex {
 
@@ -75,13 +76,6 @@ class CliUi : public tk::HostUi {
   std::string answer_;
 };
 
-struct Call {
-  const tk::ClassEntry* cls = nullptr;
-  const tk::MethodInfo* method = nullptr;
-  const json* args = nullptr;
-  std::string object;
-};
-
 std::string Describe(const tk::ParamInfo& p) {
   std::string s;
   if (p.optional) s += "Optional ";
@@ -95,131 +89,6 @@ std::string Describe(const tk::ParamInfo& p) {
     s += " As " + p.type;
   }
   return s;
-}
-
-Call Resolve(const json& j, size_t index) {
-  const std::string where = "call " + std::to_string(index + 1);
-  if (!j.is_object()) throw ContractError(where + ": a call must be a JSON object");
-  Call c;
-  auto cls = j.find("class");
-  if (cls == j.end() || !cls->is_string())
-    throw ContractError(where + ": \"class\" (a text) is required");
-  c.cls = tk::Registry::Find(cls->get<std::string>());
-  if (!c.cls) throw ContractError(where + ": unknown class " + cls->get<std::string>());
-  auto op = j.find("operation");
-  if (op == j.end() || !op->is_string())
-    throw ContractError(where + ": \"operation\" (a text) is required");
-  c.method = c.cls->info().Find(op->get<std::string>());
-  if (!c.method)
-    throw ContractError(where + ": class " + c.cls->name + " has no operation " +
-                        op->get<std::string>());
-  if (auto a = j.find("args"); a != j.end() && !a->is_null()) {
-    if (!a->is_object() && !a->is_array())
-      throw ContractError(where + ": \"args\" must be an object or an array");
-    if (a->is_array() && a->size() > c.method->params.size())
-      throw ContractError(where + ": " + c.cls->name + "." + c.method->name + " takes " +
-                          std::to_string(c.method->params.size()) + " arguments, " +
-                          std::to_string(a->size()) + " given");
-    if (a->is_object())
-      for (auto it = a->begin(); it != a->end(); ++it) {
-        bool known = false;
-        for (const auto& p : c.method->params) known |= tk::EqualsNoCase(p.name, it.key());
-        if (!known)
-          throw ContractError(where + ": " + c.cls->name + "." + c.method->name +
-                              " has no parameter " + it.key());
-      }
-    c.args = &*a;
-  }
-  if (auto o = j.find("object"); o != j.end()) {
-    if (!o->is_string()) throw ContractError(where + ": \"object\" must be a text");
-    c.object = o->get<std::string>();
-  }
-  return c;
-}
-
-struct RunResult {
-  json output;
-  std::string reports;
-  bool all_reports = true;
-  int not_success = 0;  // calls whose error code is a warning, stop, fault or cancel
-};
-
-// Runs one input (a call object or an array of them). Throws ContractError / ComponentFailure.
-// `base`: the folder that relative file paths of the calls are taken from (empty: the current one).
-RunResult RunJson(const std::string& text, const std::string& base = {}) {
-  json in;
-  try {
-    in = json::parse(text);
-  } catch (const json::exception& e) {
-    throw ContractError(std::string("bad JSON: ") + e.what());
-  }
-  const bool many = in.is_array();
-  std::vector<const json*> items;
-  if (many)
-    for (const auto& x : in) items.push_back(&x);
-  else
-    items.push_back(&in);
-  std::vector<Call> calls;
-  for (size_t k = 0; k < items.size(); ++k) calls.push_back(Resolve(*items[k], k));
-
-  HostObjects objects;
-  std::map<std::pair<std::string, std::string>, std::unique_ptr<tk::Component>> named;
-  RunResult r;
-  r.output = json::array();
-  for (size_t k = 0; k < calls.size(); ++k) {
-    const Call& c = calls[k];
-    const std::string where = "call " + std::to_string(k + 1);
-    std::vector<tk::Arg> args;
-    if (c.args && c.args->is_array()) {
-      for (size_t i = 0; i < c.args->size(); ++i)
-        args.push_back(
-            {"", ToVariant((*c.args)[i], objects, where + "." + c.method->params[i].name)});
-    } else if (c.args) {
-      for (auto it = c.args->begin(); it != c.args->end(); ++it)
-        args.push_back({it.key(), ToVariant(it.value(), objects, where + "." + it.key())});
-    }
-    if (!base.empty()) ResolvePaths(*c.method, args, base);
-    std::unique_ptr<tk::Component> own;
-    tk::Component* obj;
-    if (!c.object.empty()) {
-      auto& slot = named[{c.object, c.cls->name}];
-      if (!slot) slot = c.cls->create();
-      obj = slot.get();
-    } else {
-      own = c.cls->create();
-      obj = own.get();
-    }
-    tk::Variant ret;
-    try {
-      ret = tk::Invoke(*obj, c.method->name, args);
-    } catch (const ContractError& e) {
-      throw ContractError(where + " (" + c.cls->name + "." + c.method->name + "): " + e.what());
-    }
-    json out = json::object();
-    out["class"] = c.cls->ProgId();
-    out["operation"] = c.method->name;
-    json a = json::object();
-    bool has_text = false;
-    for (const auto& x : args) {
-      if (x.value.IsMissing()) continue;
-      a[x.name] = ToJson(x.value);
-      if (x.name == "tText" && x.value.type == tk::Variant::Type::String) {
-        r.reports += x.value.s;
-        has_text = true;
-      }
-    }
-    if (!has_text) r.all_reports = false;
-    out["args"] = std::move(a);
-    out["return"] = ToJson(ret);
-    if (const std::string note = AddOutcome(out, c.cls->name, *c.method, args); !note.empty()) {
-      std::cerr << "kalbex: " << where << " (" << c.cls->name << "." << c.method->name
-                << "): " << note << "\n";
-      ++r.not_success;
-    }
-    r.output.push_back(std::move(out));
-  }
-  if (!many) r.output = r.output.at(0);
-  return r;
 }
 
 std::string Dump(const json& j) {
@@ -264,11 +133,12 @@ int CmdRun(const std::string& file, bool report, bool strict) {
   }
   try {
     RunResult r = RunJson(text);
+    for (const auto& n : r.notes) std::cerr << "kalbex: " << n << "\n";
     if (report)
       std::cout << PlatformLineEnds(r.reports);
     else
       std::cout << Dump(r.output) << "\n";
-    return strict && r.not_success > 0 ? 3 : 0;
+    return strict && !r.notes.empty() ? 3 : 0;
   } catch (const ContractError& e) {
     std::cerr << "kalbex: " << e.what() << "\n";
     return 2;
@@ -299,6 +169,7 @@ int CmdDemo(const std::string& dir) {
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     try {
       RunResult r = RunJson(text, dir);
+      for (const auto& n : r.notes) std::cerr << "kalbex: " << n << "\n";
       if (r.all_reports && !r.reports.empty()) {
         std::cout << PlatformLineEnds(r.reports) << "\n";
       } else if (r.output.is_array()) {
