@@ -1,10 +1,11 @@
-# Thin wrapper over CMake presets: `make demo`, `make test`, `make bench`.
+# Thin wrapper over CMake presets: `make demo`, `make test`, `make bench`, `make python`.
 SHELL := /bin/bash
 DEB_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev
+                nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev \
+                pybind11-dev python3-dev python3-pytest
 JOBS ?= 2
 
-.PHONY: all deps build demo test test-fast test-asan test-fuzz bench format clean
+.PHONY: all deps build python demo test test-fast test-asan test-fuzz bench format clean
 
 all: build
 
@@ -24,6 +25,11 @@ deps:
 build: deps
 	cmake --preset default >/dev/null
 	cmake --build --preset default -j $(JOBS)
+
+# The Python module: build/python/tavrine_kalbex (PYTHONPATH=build/python python3 -c 'import tavrine_kalbex').
+python: deps
+	cmake --preset default >/dev/null
+	cmake --build --preset default -j $(JOBS) --target _tavrine_kalbex
 
 demo: build
 	./build/cli/kalbex demo

@@ -63,7 +63,53 @@ Call Resolve(const json& j, size_t index) {
 
 }  // namespace
 
-RunResult RunJson(const std::string& text, const std::string& base) {
+OneCall RunCall(tk::Component& obj, const tk::ClassEntry& cls, const tk::MethodInfo& method,
+                const json* call_args, HostObjects& objects, const std::string& where,
+                const std::string& base, const InvokeHook& hook) {
+  std::vector<tk::Arg> args;
+  if (call_args && call_args->is_array()) {
+    if (call_args->size() > method.params.size())
+      throw ContractError(where + ": " + cls.name + "." + method.name + " takes " +
+                          std::to_string(method.params.size()) + " arguments, " +
+                          std::to_string(call_args->size()) + " given");
+    for (size_t i = 0; i < call_args->size(); ++i)
+      args.push_back(
+          {"", ToVariant((*call_args)[i], objects, where + "." + method.params[i].name)});
+  } else if (call_args && call_args->is_object()) {
+    for (auto it = call_args->begin(); it != call_args->end(); ++it)
+      args.push_back({it.key(), ToVariant(it.value(), objects, where + "." + it.key())});
+  } else if (call_args && !call_args->is_null()) {
+    throw ContractError(where + ": \"args\" must be an object or an array");
+  }
+  if (!base.empty()) ResolvePaths(method, args, base);
+  tk::Variant ret;
+  try {
+    auto invoke = [&] { return tk::Invoke(obj, method.name, args); };
+    ret = hook ? hook(invoke) : invoke();
+  } catch (const ContractError& e) {
+    throw ContractError(where + " (" + cls.name + "." + method.name + "): " + e.what());
+  }
+  OneCall r;
+  r.out = json::object();
+  r.out["class"] = cls.ProgId();
+  r.out["operation"] = method.name;
+  json a = json::object();
+  for (const auto& x : args) {
+    if (x.value.IsMissing()) continue;
+    a[x.name] = ToJson(x.value);
+    if (x.name == "tText" && x.value.type == tk::Variant::Type::String) {
+      r.report = x.value.s;
+      r.has_report = true;
+    }
+  }
+  r.out["args"] = std::move(a);
+  r.out["return"] = ToJson(ret);
+  if (const std::string note = AddOutcome(r.out, cls.name, method, args); !note.empty())
+    r.note = where + " (" + cls.name + "." + method.name + "): " + note;
+  return r;
+}
+
+RunResult RunJson(const std::string& text, const std::string& base, const InvokeHook& hook) {
   json in;
   try {
     in = json::parse(text);
@@ -85,17 +131,6 @@ RunResult RunJson(const std::string& text, const std::string& base) {
   r.output = json::array();
   for (size_t k = 0; k < calls.size(); ++k) {
     const Call& c = calls[k];
-    const std::string where = "call " + std::to_string(k + 1);
-    std::vector<tk::Arg> args;
-    if (c.args && c.args->is_array()) {
-      for (size_t i = 0; i < c.args->size(); ++i)
-        args.push_back(
-            {"", ToVariant((*c.args)[i], objects, where + "." + c.method->params[i].name)});
-    } else if (c.args) {
-      for (auto it = c.args->begin(); it != c.args->end(); ++it)
-        args.push_back({it.key(), ToVariant(it.value(), objects, where + "." + it.key())});
-    }
-    if (!base.empty()) ResolvePaths(*c.method, args, base);
     std::unique_ptr<tk::Component> own;
     tk::Component* obj;
     if (!c.object.empty()) {
@@ -106,32 +141,12 @@ RunResult RunJson(const std::string& text, const std::string& base) {
       own = c.cls->create();
       obj = own.get();
     }
-    tk::Variant ret;
-    try {
-      ret = tk::Invoke(*obj, c.method->name, args);
-    } catch (const ContractError& e) {
-      throw ContractError(where + " (" + c.cls->name + "." + c.method->name + "): " + e.what());
-    }
-    json out = json::object();
-    out["class"] = c.cls->ProgId();
-    out["operation"] = c.method->name;
-    json a = json::object();
-    bool has_text = false;
-    for (const auto& x : args) {
-      if (x.value.IsMissing()) continue;
-      a[x.name] = ToJson(x.value);
-      if (x.name == "tText" && x.value.type == tk::Variant::Type::String) {
-        r.reports += x.value.s;
-        has_text = true;
-      }
-    }
-    if (!has_text) r.all_reports = false;
-    out["args"] = std::move(a);
-    out["return"] = ToJson(ret);
-    if (const std::string note = AddOutcome(out, c.cls->name, *c.method, args); !note.empty()) {
-      r.notes.push_back(where + " (" + c.cls->name + "." + c.method->name + "): " + note);
-    }
-    r.output.push_back(std::move(out));
+    OneCall one = RunCall(*obj, *c.cls, *c.method, c.args, objects, "call " + std::to_string(k + 1),
+                          base, hook);
+    r.reports += one.report;
+    if (!one.has_report) r.all_reports = false;
+    if (!one.note.empty()) r.notes.push_back(std::move(one.note));
+    r.output.push_back(std::move(one.out));
   }
   if (!many) r.output = r.output.at(0);
   return r;
