@@ -65,6 +65,7 @@ TEST(Codes, OutcomeDependsOnClassAndOperation) {
       {"clsLfKd", "LfKdCommon", 900200, Outcome::Success},
       {"TavrineKalbex.clsLfKd", "LfKdCommon_1", 900200, Outcome::Success},
       {"clsLfKd", "LfKdCommon", 900357, Outcome::Note},
+      {"clsLfKd", "Calculate", 900200, Outcome::Success},
       {"clsLfKd", "LfKdCommon", 900999, Outcome::Fault},
       // retaining wall: 800100 is success of the check only, 800200 of the calculation only
       {"clsDtqKa", "CheckEnter", 800100, Outcome::Success},
