@@ -101,6 +101,21 @@ docs::ClassDoc MvtDoc() {
            {
                {"Text",
                 {
+                    {0, "", "选项文本",
+                     "option text as the host shows it: the mode (已知 内力 求 配筋 / 已知 配筋 求 "
+                     "内力) or the shape name"},
+                    {1, "", "选项文本",
+                     "option text as the host shows it: the mode (已知 内力 求 配筋 / 已知 配筋 求 "
+                     "内力) or the shape name"},
+                    {2, "", "选项文本",
+                     "option text as the host shows it: the mode (已知 内力 求 配筋 / 已知 配筋 求 "
+                     "内力) or the shape name"},
+                    {3, "", "选项文本",
+                     "option text as the host shows it: the mode (已知 内力 求 配筋 / 已知 配筋 求 "
+                     "内力) or the shape name"},
+                    {4, "", "选项文本",
+                     "option text as the host shows it: the mode (已知 内力 求 配筋 / 已知 配筋 求 "
+                     "内力) or the shape name"},
                     {5, "", "混凝土强度等级", "concrete grade C (or fc when given by strengths)"},
                     {6, "N/mm²", "弯曲抗压强度fcm", "fcm"},
                     {7, "N/mm²", "抗拉强度ft", "ft"},

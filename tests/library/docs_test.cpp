@@ -29,7 +29,7 @@ TEST(Docs, PositionalArraysAreLabelledWithoutGapsOrRepeats) {
   } cases[] = {
       {"clsBeamPjOld", "Calculate", "Text", 0, 16}, {"clsDtqKa", "CheckEnter", "Text", 0, 8},
       {"clsDtqKa", "CalResult", "Text", 0, 8},      {"clsWind", "CheckBeamPjErr", "Text", 0, 8},
-      {"clsZhRh", "CheckZhRhErr", "Text", 3, 12},   {"clsMVT", "CheckMvtEnter", "Text", 5, 25},
+      {"clsZhRh", "CheckZhRhErr", "Text", 3, 12},   {"clsMVT", "CheckMvtEnter", "Text", 0, 25},
   };
   for (const auto& c : cases) {
     const docs::Operation* o = docs::FindOperation(c.cls, c.op);
