@@ -103,15 +103,12 @@ int CmdExplain(const std::string& text, const std::string& cls) {
 }
 
 std::string PlatformLineEnds(std::string text) {
-#ifndef _WIN32
+  // "\r\n" becomes "\n"; a text-mode stream writes the platform's own line end for it.
   std::string out;
   out.reserve(text.size());
   for (size_t k = 0; k < text.size(); ++k)
     if (!(text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n')) out += text[k];
   return out;
-#else
-  return text;
-#endif
 }
 
 }  // namespace kalbex

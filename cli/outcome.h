@@ -22,7 +22,7 @@ std::string AddOutcome(json& out, const std::string& cls, const tk::MethodInfo& 
 // `kalbex explain CODE [CLASS]`.
 int CmdExplain(const std::string& code, const std::string& cls);
 
-// The report as this platform writes text: "\r\n" becomes "\n" except on Windows.
+// The report for a text-mode stream, which writes the platform's line ends: "\r\n" becomes "\n".
 std::string PlatformLineEnds(std::string text);
 
 }  // namespace kalbex

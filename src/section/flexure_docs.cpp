@@ -48,7 +48,7 @@ docs::ClassDoc MomentDoc() {
                 "1 = grade-1 seismic frame-beam end, 2/3 = grade-2/3 end, 4 = grade-4 end, 5 = "
                 "ordinary section"},
                {"dMu", "in/out", "kN·m", "弯矩设计值Mu",
-                "design moment Mu: input for iK = 1, output for iK = 2", ""},
+                "design moment Mu: input for iK = 1 (returned in N·mm), output for iK = 2", ""},
                {"dAs", "in/out", "mm²", "受拉钢筋面积As",
                 "tension steel As: output for iK = 1, input for iK = 2", ""},
                {"tFy", "in", "N/mm²", "钢筋等级或fy", "steel grade text or fy as a number",
