@@ -1,11 +1,14 @@
 # Thin wrapper over CMake presets: `make demo`, `make test`, `make bench`, `make python`.
 SHELL := /bin/bash
 DEB_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev \
+                nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev clang-format \
                 pybind11-dev python3-dev python3-pytest
 JOBS ?= 2
+# Warnings are errors in CI (CI=true) and wherever WERROR=ON is given.
+WERROR ?= $(if $(CI),ON,OFF)
+CMAKE_FLAGS := -DTK_WERROR=$(WERROR)
 
-.PHONY: all deps build python demo test test-fast test-asan test-fuzz bench format clean
+.PHONY: all deps build python demo test test-fast test-asan test-fuzz bench format format-check clean
 
 all: build
 
@@ -23,24 +26,26 @@ deps:
 	fi
 
 build: deps
-	cmake --preset default >/dev/null
+	cmake --preset default $(CMAKE_FLAGS) >/dev/null
 	cmake --build --preset default -j $(JOBS)
 
 # The Python module: build/python/tavrine_kalbex (PYTHONPATH=build/python python3 -c 'import tavrine_kalbex').
 python: deps
-	cmake --preset default >/dev/null
+	cmake --preset default $(CMAKE_FLAGS) >/dev/null
 	cmake --build --preset default -j $(JOBS) --target _tavrine_kalbex
 
 demo: build
 	./build/cli/kalbex demo
 
+# The test runs print a short summary; the full CTest output is in the build folder's ctest.log.
 test-fast: build
-	ctest --preset default -j $(JOBS)
+	@bash tools/ctest_summary.sh build ctest --preset default -j $(JOBS)
 
 test-asan: deps
-	cmake --preset asan >/dev/null
+	cmake --preset asan $(CMAKE_FLAGS) >/dev/null
 	cmake --build --preset asan -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  bash tools/ctest_summary.sh build-asan ctest --preset asan -j $(JOBS)
 
 # libFuzzer run of the result-file readers (clang, sanitizers, a fixed number of inputs).
 test-fuzz: deps
@@ -48,7 +53,7 @@ test-fuzz: deps
 
 FUZZ_RUNS ?= 20000
 
-test: test-fuzz test-fast test-asan
+test: format-check test-fuzz test-fast test-asan
 
 bench: deps
 	cmake --preset bench >/dev/null
@@ -57,6 +62,10 @@ bench: deps
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+# Fails on any difference from the house clang-format style.
+format-check: deps
+	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h') && echo "format: clean"
 
 clean:
 	rm -rf build build-asan build-bench build-fuzz

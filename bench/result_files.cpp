@@ -54,11 +54,11 @@ struct Files {
     return std::string(mkdtemp(t));
   }();
   std::string Make(const std::string& name, const std::string& head, const std::string& tail,
-                   const std::string& wpj, bool gbk) {
+                   const std::string& wpj, bool as_gbk) {
     const std::string dir = root + "/" + name;
     std::system(("mkdir -p '" + dir + "'").c_str());
     auto enc = [&](const std::string& s) {
-      return gbk ? tk::gbk::Utf8ToGbk(Replace(s, "\n", "\r\n")) : s;
+      return as_gbk ? tk::gbk::Utf8ToGbk(Replace(s, "\n", "\r\n")) : s;
     };
     std::ofstream out(dir + "/WNL2.OUT", std::ios::binary);
     out << enc(head);

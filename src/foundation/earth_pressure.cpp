@@ -242,10 +242,6 @@ void clsDtqKa::CalResult(VBArray<std::string>& Text, std::string& tText, int32_t
   r.MoveTo(tText);
 }
 
-const ClassInfo& clsDtqKa::Info() const {
-  return ClassInfoOf();
-}
-
 const ClassInfo& clsDtqKa::ClassInfoOf() {
   using C [[maybe_unused]] = clsDtqKa;
   static const ClassInfo ci{

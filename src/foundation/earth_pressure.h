@@ -26,11 +26,10 @@ constexpr int16_t kGamma = 0, kHeight = 1, kLoad = 2, kCohesion = 3, kPhi = 4, k
                   kBeta = 6, kDelta = 7, kName = 8;
 }  // namespace dtqka
 
-class clsDtqKa : public Component {
+class clsDtqKa : public Calculator<clsDtqKa> {
  public:
   clsDtqKa();
   ~clsDtqKa() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
   // Adds the numbered texts this class uses to the shared services component.
   static void RegisterTexts();

@@ -27,12 +27,6 @@ void clsDlJcOld::tValue(int16_t& Index, std::string& text) {
   modKalbex::Services().SetIndexedValue(Index, text);
 }
 
-void clsDlJcOld::RegisterTexts() {}
-
-const ClassInfo& clsDlJcOld::Info() const {
-  return ClassInfoOf();
-}
-
 const ClassInfo& clsDlJcOld::ClassInfoOf() {
   using C [[maybe_unused]] = clsDlJcOld;
   static const ClassInfo ci{"clsDlJcOld",

@@ -11,14 +11,11 @@
 
 namespace tk {
 
-class clsDlJcOld : public Component {
+class clsDlJcOld : public Calculator<clsDlJcOld> {
  public:
   clsDlJcOld();
   ~clsDlJcOld() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
-  // Adds the numbered texts this class uses to the shared services component.
-  static void RegisterTexts();
 
   // Host sub-form; the shared services component is switched to form mode 3.
   void SubForm(HostRef& frm);

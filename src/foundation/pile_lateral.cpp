@@ -73,8 +73,6 @@ clsZhRh::clsZhRh() {}
 
 clsZhRh::~clsZhRh() = default;
 
-void clsZhRh::RegisterTexts() {}
-
 int32_t clsZhRh::CalZhRhAs(const std::string& tAs, double& dAs) {
   const std::string_view t = TrimView(tAs);
   if (IsNumericText(t)) {
@@ -453,10 +451,6 @@ void clsZhRh::CboB_KeyPress(int16_t Index, int16_t& KeyAscii) {
   else if (Index == 10)
     cls = keyclass::kSignedNumber;
   KeyAscii = modKalbex::Services().FilterKey(KeyAscii, cls);
-}
-
-const ClassInfo& clsZhRh::Info() const {
-  return ClassInfoOf();
 }
 
 const ClassInfo& clsZhRh::ClassInfoOf() {

@@ -26,14 +26,11 @@ constexpr int32_t kBarNotNumber = 750113;  // bar text: neither a number nor cou
 constexpr int32_t kFault = 750199;         // arithmetic fault
 }  // namespace zhrh
 
-class clsZhRh : public Component {
+class clsZhRh : public Calculator<clsZhRh> {
  public:
   clsZhRh();
   ~clsZhRh() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
-  // Adds the numbered texts this class uses to the shared services component.
-  static void RegisterTexts();
 
   void ZhRhCal(std::string& tText, int32_t& lErrNumber, const std::string& tZhBh,
                const std::string& tJmLx, const std::string& tZhLx, const std::string& tYs,

@@ -118,8 +118,6 @@ void clsZtj::BindControls() {
   lbl_ts_ = ControlOf(work_form_, "LblTs");
 }
 
-void clsZtj::RegisterTexts() {}
-
 void clsZtj::SortZtjAlpha(std::vector<double>& a, int lo, int hi) {
   if (lo >= hi) return;
   const double pivot = a[static_cast<size_t>(lo + (hi - lo) / 2)];
@@ -457,10 +455,6 @@ void clsZtj::cmdZj_Click(int16_t Index) {
     default:
       return;
   }
-}
-
-const ClassInfo& clsZtj::Info() const {
-  return ClassInfoOf();
 }
 
 const ClassInfo& clsZtj::ClassInfoOf() {

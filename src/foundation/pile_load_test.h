@@ -19,14 +19,11 @@
 
 namespace tk {
 
-class clsZtj : public Component {
+class clsZtj : public Calculator<clsZtj> {
  public:
   clsZtj();
   ~clsZtj() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
-  // Adds the numbered texts this class uses to the shared services component.
-  static void RegisterTexts();
 
   // Main form to the shared services component; frmX becomes the working form.
   void Let_Controls(HostRef& frmM, HostRef& frmX);

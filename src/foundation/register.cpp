@@ -9,29 +9,19 @@
 namespace tk {
 
 void RegisterPileLoadTestDocs();
-
 void RegisterFootingDocs();
-
 void RegisterPileLateralDocs();
 void RegisterEarthPressureDocs();
 
 void RegisterFoundationClasses() {
-  Registry::Add({"clsDlJcOld", [] { return std::unique_ptr<Component>(new clsDlJcOld()); },
-                 &clsDlJcOld::ClassInfoOf});
-  clsDlJcOld::RegisterTexts();
-  Registry::Add(
-      {"clsZtj", [] { return std::unique_ptr<Component>(new clsZtj()); }, &clsZtj::ClassInfoOf});
-  clsZtj::RegisterTexts();
-  Registry::Add(
-      {"clsZhRh", [] { return std::unique_ptr<Component>(new clsZhRh()); }, &clsZhRh::ClassInfoOf});
-  clsZhRh::RegisterTexts();
-  Registry::Add({"clsDtqKa", [] { return std::unique_ptr<Component>(new clsDtqKa()); },
-                 &clsDtqKa::ClassInfoOf});
-  clsDtqKa::RegisterTexts();
+  RegisterClass<clsDlJcOld>();
+  RegisterClass<clsZtj>();
+  RegisterClass<clsZhRh>();
+  RegisterClass<clsDtqKa>();
+  RegisterPileLoadTestDocs();
+  RegisterFootingDocs();
   RegisterPileLateralDocs();
   RegisterEarthPressureDocs();
-  RegisterFootingDocs();
-  RegisterPileLoadTestDocs();
 }
 
 }  // namespace tk

@@ -60,6 +60,19 @@ class Component {
   bool counted_ = true;
 };
 
+// Base of every calculator class: Info() comes from the class's own static table ClassInfoOf(),
+// and a class without numbered texts of its own needs no RegisterTexts().
+template <class Derived>
+class Calculator : public Component {
+ public:
+  const ClassInfo& Info() const override { return Derived::ClassInfoOf(); }
+  static void RegisterTexts() {}
+
+ protected:
+  Calculator() = default;
+  explicit Calculator(Internal i) : Component(i) {}
+};
+
 // A late-bound argument: by position (empty name) or by parameter name.
 struct Arg {
   std::string name;

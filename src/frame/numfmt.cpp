@@ -146,12 +146,9 @@ void Round(double ax, int decimals, std::string& ip, std::string& fp) {
         while (k >= 0 && d[k] == '9') d[k--] = '0';
         if (k >= 0)
           ++d[k];
-        else {
-          d.insert(d.begin(), '1');
-          ++keep;
-          // the leading place value grew by one decade
-          return Round(std::pow(10.0, exp10 + 1), decimals, ip, fp), void();
-        }
+        else
+          // all nines rounded up: the value is the next power of ten
+          return Round(std::pow(10.0, exp10 + 1), decimals, ip, fp);
       }
     }
   }
@@ -177,6 +174,10 @@ void AppendFormatted(std::string& out, double x, std::string_view pattern) {
     return;
   }
   if (pattern.empty()) {
+    if (std::isinf(x)) {
+      out += x > 0 ? "Infinity" : "-Infinity";
+      return;
+    }
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.15g", x == 0 ? 0.0 : x);
     out += buf;

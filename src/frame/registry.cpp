@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <mutex>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -131,35 +132,27 @@ std::string ManifestText() {
 using tk::Registry;
 
 namespace {
-void* CreateByIndex(size_t k) {
-  const auto& classes = Registry::Classes();
-  if (k >= classes.size()) return nullptr;
-  return classes[k].create().release();
-}
-template <size_t K>
-void* CreateK() {
-  return CreateByIndex(K);
+void* CreateInstance(const TkClassFactory* self) {
+  if (!self || !self->prog_id) return nullptr;
+  return Registry::Create(self->prog_id).release();
 }
 void Destroy(void* p) {
   delete static_cast<tk::Component*>(p);
 }
 
-const TkClassFactory* FactoryFor(size_t k) {
-  static TkClassFactory factories[14];
+// One factory per registered class, made once; the ProgID strings live as long as the process.
+const TkClassFactory* FactoryFor(const tk::ClassEntry& e) {
+  static std::deque<std::pair<std::string, TkClassFactory>> factories;
   static std::once_flag once;
   std::call_once(once, [] {
-    void* (*creators[14])() = {CreateK<0>,  CreateK<1>,  CreateK<2>,  CreateK<3>, CreateK<4>,
-                               CreateK<5>,  CreateK<6>,  CreateK<7>,  CreateK<8>, CreateK<9>,
-                               CreateK<10>, CreateK<11>, CreateK<12>, CreateK<13>};
-    static std::vector<std::string> ids;
-    const auto& classes = Registry::Classes();
-    ids.reserve(14);
-    for (size_t j = 0; j < 14; ++j) {
-      ids.push_back(j < classes.size() ? classes[j].ProgId() : std::string());
-      factories[j] = {ids.back().c_str(), creators[j], Destroy};
+    for (const auto& c : Registry::Classes()) {
+      auto& f = factories.emplace_back(c.ProgId(), TkClassFactory{});
+      f.second = {f.first.c_str(), CreateInstance, Destroy};
     }
   });
-  return k < 14 ? &factories[k] : nullptr;
+  for (const auto& f : factories)
+    if (f.first == e.ProgId()) return &f.second;
+  return nullptr;
 }
 }  // namespace
 
@@ -169,13 +162,8 @@ extern "C" int32_t DllGetClassObject(const char* prog_id, const TkClassFactory**
   if (!prog_id) return tk::kCLASS_E_CLASSNOTAVAILABLE;
   const tk::ClassEntry* e = Registry::Find(prog_id);
   if (!e) return tk::kCLASS_E_CLASSNOTAVAILABLE;
-  const auto& classes = Registry::Classes();
-  for (size_t k = 0; k < classes.size() && k < 14; ++k)
-    if (&classes[k] == e) {
-      *factory = FactoryFor(k);
-      return tk::kS_OK;
-    }
-  return tk::kCLASS_E_CLASSNOTAVAILABLE;
+  *factory = FactoryFor(*e);
+  return *factory ? tk::kS_OK : tk::kCLASS_E_CLASSNOTAVAILABLE;
 }
 
 extern "C" int32_t DllCanUnloadNow(void) {

@@ -36,6 +36,14 @@ class Registry {
   static std::unique_ptr<Component> Create(std::string_view name_or_progid);
 };
 
+// Registers a calculator class under the name of its own table, with its numbered texts.
+template <class C>
+void RegisterClass() {
+  Registry::Add(
+      {C::ClassInfoOf().name, [] { return std::unique_ptr<Component>(new C()); }, &C::ClassInfoOf});
+  C::RegisterTexts();
+}
+
 // Registers every class of the library and the texts its subsystems use; done once, on first use
 // of the registry or of the numbered texts. Defined by the library (and by each test program for
 // the subsystems it links).
@@ -64,8 +72,8 @@ std::string ManifestText();
 extern "C" {
 typedef struct TkClassFactory {
   const char* prog_id;
-  // Creates a new object; release it with destroy_instance.
-  void* (*create_instance)(void);
+  // Creates a new object of this factory's class; release it with destroy_instance.
+  void* (*create_instance)(const struct TkClassFactory* self);
   void (*destroy_instance)(void* object);
 } TkClassFactory;
 

@@ -8,9 +8,7 @@ namespace tk {
 void RegisterWindDocs();
 
 void RegisterLoadsClasses() {
-  Registry::Add(
-      {"clsWind", [] { return std::unique_ptr<Component>(new clsWind()); }, &clsWind::ClassInfoOf});
-  clsWind::RegisterTexts();
+  RegisterClass<clsWind>();
   RegisterWindDocs();
 }
 

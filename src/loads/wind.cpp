@@ -154,8 +154,6 @@ clsWind::clsWind() {}
 
 clsWind::~clsWind() = default;
 
-void clsWind::RegisterTexts() {}
-
 double clsWind::CalWindMuz(int iCzd, double z) {
   const int row = iCzd < 1 ? 0 : iCzd > 3 ? 2 : iCzd - 1;
   return Lookup(kMuzZ, kMuz[row], z);
@@ -538,10 +536,6 @@ bool clsWind::bLstBListEq(const std::string& Text1, const std::string& Text2) {
 void clsWind::CboB_KeyPress(int16_t Index, int16_t& KeyAscii) {
   const int32_t cls = Index >= 0 && Index < kFieldCount ? kFields[Index].key_class : keyclass::kAny;
   KeyAscii = modKalbex::Services().FilterKey(KeyAscii, cls);
-}
-
-const ClassInfo& clsWind::Info() const {
-  return ClassInfoOf();
 }
 
 const ClassInfo& clsWind::ClassInfoOf() {

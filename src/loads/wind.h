@@ -17,14 +17,11 @@ constexpr int32_t kBadStructure = 600103;  // tJgLx not one of the six types
 constexpr int32_t kFault = 600199;         // arithmetic fault (zero height, zero width ...)
 }  // namespace wind
 
-class clsWind : public Component {
+class clsWind : public Calculator<clsWind> {
  public:
   clsWind();
   ~clsWind() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
-  // Adds the numbered texts this class uses to the shared services component.
-  static void RegisterTexts();
 
   // ωk of every floor (1 = bottom) with the report "风荷载标准值：".
   void CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJgLx, float& sWo,

@@ -240,10 +240,6 @@ void clsMaterial::HntQdAddCboB(int16_t iSign, HostRef CboB, HostRef lblB, const 
   SetText(CboB, "Text", Text);
 }
 
-const ClassInfo& clsMaterial::Info() const {
-  return ClassInfoOf();
-}
-
 const ClassInfo& clsMaterial::ClassInfoOf() {
   using C [[maybe_unused]] = clsMaterial;
   static const ClassInfo ci{

@@ -11,14 +11,13 @@
 
 namespace tk {
 
-class clsMaterial : public Component {
+class clsMaterial : public Calculator<clsMaterial> {
  public:
   clsMaterial() = default;
   // The per-thread shared instance is library-internal.
   struct Shared {};
-  explicit clsMaterial(Shared) : Component(Internal{}) {}
+  explicit clsMaterial(Shared) : Calculator(Internal{}) {}
 
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
 
   float FcToC(float Fc);

@@ -8,8 +8,7 @@ namespace tk {
 void RegisterMaterialDocs();
 
 void RegisterMaterialsClasses() {
-  Registry::Add({"clsMaterial", [] { return std::unique_ptr<Component>(new clsMaterial()); },
-                 &clsMaterial::ClassInfoOf});
+  RegisterClass<clsMaterial>();
   RegisterMaterialDocs();
 }
 

@@ -665,10 +665,6 @@ void clsBeamPjOld::RegisterTexts() {
   });
 }
 
-const ClassInfo& clsBeamPjOld::Info() const {
-  return ClassInfoOf();
-}
-
 const ClassInfo& clsBeamPjOld::ClassInfoOf() {
   using C [[maybe_unused]] = clsBeamPjOld;
   static const ClassInfo ci{

@@ -99,11 +99,10 @@ double EquivalentDiameter(const BeamPjRecord& r);
 
 }  // namespace beampj
 
-class clsBeamPjOld : public Component {
+class clsBeamPjOld : public Calculator<clsBeamPjOld> {
  public:
   clsBeamPjOld();
   ~clsBeamPjOld() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
   // Adds the numbered texts this class uses to the shared services component.
   static void RegisterTexts();

@@ -8,24 +8,16 @@
 namespace tk {
 
 void RegisterStairDocs();
-
 void RegisterSlabDocs();
-
 void RegisterBeamBarsDocs();
 
 void RegisterMembersClasses() {
-  Registry::Add({"clsBanOld", [] { return std::unique_ptr<Component>(new clsBanOld()); },
-                 &clsBanOld::ClassInfoOf});
-  clsBanOld::RegisterTexts();
-  Registry::Add({"clsBeamPjOld", [] { return std::unique_ptr<Component>(new clsBeamPjOld()); },
-                 &clsBeamPjOld::ClassInfoOf});
-  clsBeamPjOld::RegisterTexts();
-  Registry::Add(
-      {"clsLtBs", [] { return std::unique_ptr<Component>(new clsLtBs()); }, &clsLtBs::ClassInfoOf});
-  clsLtBs::RegisterTexts();
-  RegisterBeamBarsDocs();
-  RegisterSlabDocs();
+  RegisterClass<clsBanOld>();
+  RegisterClass<clsBeamPjOld>();
+  RegisterClass<clsLtBs>();
   RegisterStairDocs();
+  RegisterSlabDocs();
+  RegisterBeamBarsDocs();
 }
 
 }  // namespace tk

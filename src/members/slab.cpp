@@ -24,12 +24,6 @@ void clsBanOld::tValue(int16_t& Index, std::string& text) {
   modKalbex::Services().SetIndexedValue(Index, text);
 }
 
-void clsBanOld::RegisterTexts() {}
-
-const ClassInfo& clsBanOld::Info() const {
-  return ClassInfoOf();
-}
-
 const ClassInfo& clsBanOld::ClassInfoOf() {
   using C [[maybe_unused]] = clsBanOld;
   static const ClassInfo ci{"clsBanOld",

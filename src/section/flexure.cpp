@@ -36,7 +36,7 @@ struct FlexureCase {
   int16_t iK = 1, iSecPos = 5;
   double Mu_in = 0, As_in = 0, fy = 0, fcm = 0, b = 0, h = 0, as = 0;
   // Results.
-  double ho = 0, xi_b = 0, M = 0, x = 0, x1 = 0, xi = 0, sigma_s = 0, As = 0, rho = 0, limit = 0;
+  double ho = 0, xi_b = 0, M = 0, x = 0, xi = 0, sigma_s = 0, As = 0, rho = 0, limit = 0;
   bool seismic = false, yielding = true;
   int32_t code = 0;
   Report* r = nullptr;
@@ -228,7 +228,6 @@ struct FlexureCase {
   bool MomentFromArea(double& dMu) {
     As = As_in;
     x = fault::div(fault::div(As * fy, b), fcm);
-    x1 = x;
     xi = fault::div(x, ho);
     yielding = !(xi > xi_b);
     if (r) {
@@ -428,20 +427,13 @@ void clsMoment::CalMu_As(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, doubl
 
 void clsMoment::Let_Controls(HostRef& frmM, HostRef& frmX) {
   modKalbex::Services().SetMainForm(frmM);
-  work_form_ = frmX;
-  BindControls();
+  (void)frmX;
 }
-
-void clsMoment::BindControls() {}
 
 void clsMoment::RegisterTexts() {
   AddTexts({
       {kTextShearSectionOk, "，受剪截面满足要求。"},
   });
-}
-
-const ClassInfo& clsMoment::Info() const {
-  return ClassInfoOf();
 }
 
 const ClassInfo& clsMoment::ClassInfoOf() {

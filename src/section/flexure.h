@@ -9,11 +9,10 @@
 
 namespace tk {
 
-class clsMoment : public Component {
+class clsMoment : public Calculator<clsMoment> {
  public:
   clsMoment();
   ~clsMoment() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
   // Adds the numbered texts this class uses to the shared services component.
   static void RegisterTexts();
@@ -47,11 +46,6 @@ class clsMoment : public Component {
 
   // Main form to the shared services component; frmX becomes the working form.
   void Let_Controls(HostRef& frmM, HostRef& frmX);
-
- private:
-  // Looks up the named controls of the working form once.
-  void BindControls();
-  HostRef work_form_;
 };
 
 }  // namespace tk

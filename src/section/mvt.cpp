@@ -127,8 +127,6 @@ clsMVT::~clsMVT() = default;
 
 // The texts this class prints are its own literals; the advice after warnings and the message
 // of an arithmetic fault are the shared text 32095 of the frame.
-void clsMVT::RegisterTexts() {}
-
 void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrCon,
                        VBArray<std::string>& tErrCon, int16_t& iCalMode, int16_t& iSecPos,
                        std::string& tJmXs, bool& bBE, bool& bEA, bool& bConF, bool& bQdSjz,
@@ -547,10 +545,6 @@ void clsMVT::CboB_KeyPress(int16_t& Index, int16_t& KeyAscii) {
       return;
   }
   KeyAscii = modKalbex::Services().FilterKey(KeyAscii, input_class);
-}
-
-const ClassInfo& clsMVT::Info() const {
-  return ClassInfoOf();
 }
 
 const ClassInfo& clsMVT::ClassInfoOf() {

@@ -10,14 +10,11 @@
 
 namespace tk {
 
-class clsMVT : public Component {
+class clsMVT : public Calculator<clsMVT> {
  public:
   clsMVT();
   ~clsMVT() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
-  // Adds the numbered texts this class uses to the shared services component.
-  static void RegisterTexts();
 
   // One section for M, V and T: flexure, then shear, then (mode 0, T ≠ 0) torsion.
   void MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrCon,

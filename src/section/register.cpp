@@ -10,12 +10,8 @@ void RegisterMomentDocs();
 void RegisterMvtDocs();
 
 void RegisterSectionClasses() {
-  Registry::Add(
-      {"clsMVT", [] { return std::unique_ptr<Component>(new clsMVT()); }, &clsMVT::ClassInfoOf});
-  clsMVT::RegisterTexts();
-  Registry::Add({"clsMoment", [] { return std::unique_ptr<Component>(new clsMoment()); },
-                 &clsMoment::ClassInfoOf});
-  clsMoment::RegisterTexts();
+  RegisterClass<clsMVT>();
+  RegisterClass<clsMoment>();
   RegisterMomentDocs();
   RegisterMvtDocs();
 }

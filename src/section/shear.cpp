@@ -93,10 +93,11 @@ struct ShearCase {
   }
 
   // The capacity line with its values: lead + fc*B*Ho + steel term fyv*Asv/S*Ho + tail + V.
-  void CapacityValues(const char* lead, const char* steel_factor, const char* tail, double V) {
+  void CapacityValues(const char* lead, const char* steel_factor, const char* tail,
+                      double capacity) {
     r->Sp(4).Raw(lead).Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*").Num(ho, u->mm);
     r->Raw(steel_factor).Num(fyv, u->nmm2).Raw("*").Num(Asv_in, u->mm2).Raw("/").Num(s, u->mm);
-    r->Raw("*").Num(ho, u->mm).Raw(tail).Num(V, u->nd).End();
+    r->Raw("*").Num(ho, u->mm).Raw(tail).Num(capacity, u->nd).End();
   }
 
   // fc, B, S with the stirrup-ratio factor: "＝ (0.035*14.3/210)*200*100 ＝ 47.67 mm²".

@@ -725,12 +725,6 @@ void clsLfKd::PicForm(HostRef& frm) {
   pic_form_ = frm;
 }
 
-void clsLfKd::RegisterTexts() {}
-
-const ClassInfo& clsLfKd::Info() const {
-  return ClassInfoOf();
-}
-
 const ClassInfo& clsLfKd::ClassInfoOf() {
   using C [[maybe_unused]] = clsLfKd;
   static const ClassInfo ci{

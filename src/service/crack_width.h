@@ -10,14 +10,11 @@
 
 namespace tk {
 
-class clsLfKd : public Component {
+class clsLfKd : public Calculator<clsLfKd> {
  public:
   clsLfKd();
   ~clsLfKd() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
-  // Adds the numbered texts this class uses to the shared services component.
-  static void RegisterTexts();
 
   // Maximum crack width (GBJ 10-89 clause 5.2) with the full calculation report in tText.
   void LfKdCommon_1(std::string& tText, int32_t& lErrNumber, std::string& tGjBh,

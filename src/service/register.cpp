@@ -12,16 +12,9 @@ void RegisterStiffnessDocs();
 void RegisterResultFilesDocs();
 
 void RegisterServiceClasses() {
-  Registry::Add(
-      {"clsMsMl", [] { return std::unique_ptr<Component>(new clsMsMl()); }, &clsMsMl::ClassInfoOf});
-  clsMsMl::RegisterTexts();
-  Registry::Add({"clsBendComponentBl",
-                 [] { return std::unique_ptr<Component>(new clsBendComponentBl()); },
-                 &clsBendComponentBl::ClassInfoOf});
-  clsBendComponentBl::RegisterTexts();
-  Registry::Add(
-      {"clsLfKd", [] { return std::unique_ptr<Component>(new clsLfKd()); }, &clsLfKd::ClassInfoOf});
-  clsLfKd::RegisterTexts();
+  RegisterClass<clsMsMl>();
+  RegisterClass<clsBendComponentBl>();
+  RegisterClass<clsLfKd>();
   RegisterCrackWidthDocs();
   RegisterStiffnessDocs();
   RegisterResultFilesDocs();

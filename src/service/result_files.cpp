@@ -58,8 +58,6 @@ clsMsMl::clsMsMl() {}
 
 clsMsMl::~clsMsMl() = default;
 
-void clsMsMl::RegisterTexts() {}
-
 IFileSystem& clsMsMl::FileSystem() {
   if (!fs_) fs_ = std::make_unique<LocalFileSystem>();
   return *fs_;
@@ -222,10 +220,6 @@ void clsMsMl::CheckFileExist_MsMl(int32_t& lErr, const std::string& tVer,
   if (tbsa && missing("Tbsa4.OUT", msml::kErrTbsa4Missing)) return;
   if (satwe && missing("WPJ" + floor + ".OUT", msml::kErrWpjMissing)) return;
   if (tbsa && missing("Struc", msml::kErrStrucMissing)) return;
-}
-
-const ClassInfo& clsMsMl::Info() const {
-  return ClassInfoOf();
 }
 
 const ClassInfo& clsMsMl::ClassInfoOf() {

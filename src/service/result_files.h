@@ -14,14 +14,11 @@ namespace tk {
 // The governing-moment tables (sMsReturn, iLoadCaseReturn, sAsPjReturn) are 3 × 2 arrays with
 // both indices from 0: rows left end, span, right end; columns most negative / most positive
 // moment (reinforcement: top / bottom). Late-bound callers pass them as arrays of rows.
-class clsMsMl : public Component {
+class clsMsMl : public Calculator<clsMsMl> {
  public:
   clsMsMl();
   ~clsMsMl() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
-  // Adds the numbered texts this class uses to the shared services component.
-  static void RegisterTexts();
 
   // Redistribution coefficient when the caller gives none: 1 leaves the elastic moments as the
   // analysis printed them, the only choice that is safe without the engineer's say.

@@ -346,12 +346,6 @@ void clsBendComponentBl::SubForm(HostRef& frm) {
   modKalbex::Services().SetFormMode(3);
 }
 
-void clsBendComponentBl::RegisterTexts() {}
-
-const ClassInfo& clsBendComponentBl::Info() const {
-  return ClassInfoOf();
-}
-
 const ClassInfo& clsBendComponentBl::ClassInfoOf() {
   using C [[maybe_unused]] = clsBendComponentBl;
   static const ClassInfo ci{"clsBendComponentBl",

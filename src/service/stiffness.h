@@ -10,14 +10,11 @@
 
 namespace tk {
 
-class clsBendComponentBl : public Component {
+class clsBendComponentBl : public Calculator<clsBendComponentBl> {
  public:
   clsBendComponentBl();
   ~clsBendComponentBl() override;
-  const ClassInfo& Info() const override;
   static const ClassInfo& ClassInfoOf();
-  // Adds the numbered texts this class uses to the shared services component.
-  static void RegisterTexts();
 
   // Short- and long-term stiffness of a flexural member to GBJ 10-89 (Ms, Ml), with report.
   void BendComponentBl(int32_t& lErr, double& bL, useRecordSection& uSec, float& Cas, double& dAs,

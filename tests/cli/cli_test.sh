@@ -3,11 +3,12 @@
 set -u
 K="${KALBEX:?}"
 fail=0; pass=0
+err="$(mktemp)"; trap 'rm -f "$err"' EXIT
 check() {  # name, expected exit, expected stdout substring ("" = must be empty), command...
   local name="$1" want_rc="$2" want_out="$3"; shift 3
   local out rc
-  out="$("$@" 2>/tmp/kalbex_err.$$)"; rc=$?
-  if [ "$rc" != "$want_rc" ]; then echo "FAIL $name: exit $rc, wanted $want_rc; stderr: $(cat /tmp/kalbex_err.$$)"; fail=$((fail+1)); return; fi
+  out="$("$@" 2>"$err")"; rc=$?
+  if [ "$rc" != "$want_rc" ]; then echo "FAIL $name: exit $rc, wanted $want_rc; stderr: $(cat "$err")"; fail=$((fail+1)); return; fi
   if [ -z "$want_out" ] && [ -n "$out" ]; then echo "FAIL $name: stdout not empty: $out"; fail=$((fail+1)); return; fi
   if [ -n "$want_out" ] && [[ "$out" != *"$want_out"* ]]; then echo "FAIL $name: stdout lacks $want_out: $out"; fail=$((fail+1)); return; fi
   pass=$((pass+1))

@@ -15,7 +15,10 @@ namespace tk {
 namespace {
 
 // Fields: γ, h, q, c, φ, α, β, δ, name.
-struct KaRun { int32_t code = 0; std::string report; };
+struct KaRun {
+  int32_t code = 0;
+  std::string report;
+};
 
 KaRun RunKa(std::vector<std::string> t) {
   clsDtqKa k;
@@ -40,8 +43,10 @@ TEST(DtqKa, RankineForVerticalSmoothWallAndLevelBackfill) {
     const KaRun r = RunKa({"18", "5", "0", "0", std::to_string(phi), "90", "0", "0", "W1"});
     ASSERT_EQ(r.code, dtqka::kDone) << phi;
     const double ka = std::pow(std::tan((45.0 - phi / 2.0) * kPi / 180.0), 2);
-    EXPECT_TRUE(Has(r.report, "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ " + FormatNumber(ka, "0.000")))
-        << phi << "\n" << r.report;
+    EXPECT_TRUE(
+        Has(r.report, "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ " + FormatNumber(ka, "0.000")))
+        << phi << "\n"
+        << r.report;
   }
 }
 
@@ -60,38 +65,64 @@ TEST(DtqKa, CohesiveBackfillWithSurchargeHandWorked) {
   ASSERT_EQ(r.code, dtqka::kDone);
   EXPECT_EQ(r.report.rfind("挡土墙：1-1剖面\r\n", 0), 0u);  // trimmed name replaces the entry label
   for (const char* l : {
-      "    填土重度γ＝18.000（kN/m³）    挡土墙的高度h＝6.000（m）",
-      "    地表均布荷载q＝10.000（kN/m²）    土的粘聚力c＝12.000（kN/m²）",
-      "    墙背填土内摩擦角φ＝20.000°    挡土墙的墙背倾角α＝80.000°",
-      "    土的坡度β＝10.000°    土对挡土墙背的摩擦角δ＝10.000°",
-      "          κq ＝ 1+2*10.000/18.000/6.000*sin80.000°*Cos10.000°/Sin(80.000°+10.000°) ＝ 1.180",
-      "          η ＝ 2*12.000/18.000/6.000 ＝ 0.222",
-      "    A ＝ Sin(α + β) / [Sinα * Sin(α + β - φ - δ)] ^ 2 ＝ 1.375",
-      "    B ＝ κq * [Sin(α + β) * Sin(α - δ) + Sin(φ + δ) * Sin(φ - β)] ＝ 1.211",
-      "    C ＝ 2 * η * Sinα * Cosφ * Cos(α + β - φ - δ) ＝ 0.206",
-      "    D ＝ κq * Sin(α + β) * Sin(φ - β) + η * Sinα * Cosφ ＝ 0.410",
-      "    E ＝ κq * Sin(α - δ) * Sin(φ + δ) + η * Sinα * Cosφ ＝ 0.760",
-      "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ 0.412",
-      "    Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*18.000*6.000^2*0.412 ＝ 133.42 kN",
+           "    填土重度γ＝18.000（kN/m³）    挡土墙的高度h＝6.000（m）",
+           "    地表均布荷载q＝10.000（kN/m²）    土的粘聚力c＝12.000（kN/m²）",
+           "    墙背填土内摩擦角φ＝20.000°    挡土墙的墙背倾角α＝80.000°",
+           "    土的坡度β＝10.000°    土对挡土墙背的摩擦角δ＝10.000°",
+           "          κq ＝ 1+2*10.000/18.000/6.000*sin80.000°*Cos10.000°/Sin(80.000°+10.000°) ＝ "
+           "1.180",
+           "          η ＝ 2*12.000/18.000/6.000 ＝ 0.222",
+           "    A ＝ Sin(α + β) / [Sinα * Sin(α + β - φ - δ)] ^ 2 ＝ 1.375",
+           "    B ＝ κq * [Sin(α + β) * Sin(α - δ) + Sin(φ + δ) * Sin(φ - β)] ＝ 1.211",
+           "    C ＝ 2 * η * Sinα * Cosφ * Cos(α + β - φ - δ) ＝ 0.206",
+           "    D ＝ κq * Sin(α + β) * Sin(φ - β) + η * Sinα * Cosφ ＝ 0.410",
+           "    E ＝ κq * Sin(α - δ) * Sin(φ + δ) + η * Sinα * Cosφ ＝ 0.760",
+           "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ 0.412",
+           "    Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*18.000*6.000^2*0.412 ＝ 133.42 kN",
        })
     EXPECT_TRUE(Has(r.report, l)) << l << "\n" << r.report;
 }
 
 TEST(DtqKa, StopsAtEachFailingCheckWithTheReportAsFarAsWritten) {
   const std::string eta0 = "          η ＝ 2*0.000/18.000/5.000 ＝ 0.000";
-  const std::string kq = "    其中：κq ＝ 1 + 2 * q / γ / h * Sinα * Cosβ / Sin(α + β)    （附11-2）";
+  const std::string kq =
+      "    其中：κq ＝ 1 + 2 * q / γ / h * Sinα * Cosβ / Sin(α + β)    （附11-2）";
   // {why it stops, fields, code, the line the report ends with}
-  struct Case { const char* what; std::vector<std::string> text; int32_t code; std::string last; };
+  struct Case {
+    const char* what;
+    std::vector<std::string> text;
+    int32_t code;
+    std::string last;
+  };
   const Case cases[] = {
-      {"α + β = 180°: sin(π_single) = −8.7e-8 ≤ 0", {"18", "5", "0", "0", "30", "120", "60", "0", ""}, dtqka::kSinAlphaBeta,
+      {"α + β = 180°: sin(π_single) = −8.7e-8 ≤ 0",
+       {"18", "5", "0", "0", "30", "120", "60", "0", ""},
+       dtqka::kSinAlphaBeta,
        "     + η * Sinα * Cosφ)] ^ 0.5}    （附11-1）"},
-      {"α = 0 (only when the field check is skipped): sin(0 + 10°) > 0 passes 800201", {"18", "5", "0", "0", "30", "0", "10", "0", ""}, dtqka::kSinAlpha, eta0},
-      {"α + β − φ − δ = 60 + 0 − 30 − 30 = 0", {"18", "5", "0", "0", "30", "60", "0", "30", ""}, dtqka::kSinAll, eta0},
-      {"70 + 10 − 50 − 30 = 0 in degrees (in radians the terms would not cancel exactly)", {"18", "5", "0", "0", "50", "70", "10", "30", ""}, dtqka::kSinAll, eta0},
-      {"backfill steeper than φ: D = κq sin120 sin(−10°) < 0 < E = κq sin90 sin20", {"18", "5", "0", "0", "20", "90", "30", "0", ""}, dtqka::kNegativeRoot,
+      {"α = 0 (only when the field check is skipped): sin(0 + 10°) > 0 passes 800201",
+       {"18", "5", "0", "0", "30", "0", "10", "0", ""},
+       dtqka::kSinAlpha,
+       eta0},
+      {"α + β − φ − δ = 60 + 0 − 30 − 30 = 0",
+       {"18", "5", "0", "0", "30", "60", "0", "30", ""},
+       dtqka::kSinAll,
+       eta0},
+      {"70 + 10 − 50 − 30 = 0 in degrees (in radians the terms would not cancel exactly)",
+       {"18", "5", "0", "0", "50", "70", "10", "30", ""},
+       dtqka::kSinAll,
+       eta0},
+      {"backfill steeper than φ: D = κq sin120 sin(−10°) < 0 < E = κq sin90 sin20",
+       {"18", "5", "0", "0", "20", "90", "30", "0", ""},
+       dtqka::kNegativeRoot,
        "    E ＝ κq * Sin(α - δ) * Sin(φ + δ) + η * Sinα * Cosφ ＝ 0.342"},
-      {"γ = 0: q/γ divides by zero", {"0", "5", "10", "0", "30", "90", "0", "0", ""}, dtqka::kFault, kq},
-      {"h = 0 with no load: η = 2c/γ/h divides by zero", {"18", "0", "0", "0", "30", "90", "0", "0", ""}, dtqka::kFault, kq},
+      {"γ = 0: q/γ divides by zero",
+       {"0", "5", "10", "0", "30", "90", "0", "0", ""},
+       dtqka::kFault,
+       kq},
+      {"h = 0 with no load: η = 2c/γ/h divides by zero",
+       {"18", "0", "0", "0", "30", "90", "0", "0", ""},
+       dtqka::kFault,
+       kq},
   };
   for (const auto& c : cases) {
     const KaRun r = RunKa(c.text);
@@ -113,12 +144,17 @@ TEST(DtqKa, CheckEnterGivesEveryCodeWithItsField) {
     k.CheckEnter(a, code, index);
     return std::pair(code, index);
   };
-  auto with = [&](int16_t i, const char* v) { auto t = good; t[i] = v; return check(t); };
+  auto with = [&](int16_t i, const char* v) {
+    auto t = good;
+    t[i] = v;
+    return check(t);
+  };
   using P = std::pair<int32_t, int16_t>;
   EXPECT_EQ(check(good), P(dtqka::kInputOk, -1));
   for (int16_t i = 0; i <= 7; ++i) {
     const bool positive = i == 0 || i == 1 || i == 5;  // γ, h, α; the others may be zero
-    for (const char* bad : {"abc", "", "1.2.3"}) EXPECT_EQ(with(i, bad), P(dtqka::kNotNumeric, i)) << bad;
+    for (const char* bad : {"abc", "", "1.2.3"})
+      EXPECT_EQ(with(i, bad), P(dtqka::kNotNumeric, i)) << bad;
     EXPECT_EQ(with(i, "0"), positive ? P(dtqka::kNotPositive, i) : P(dtqka::kInputOk, -1)) << i;
     EXPECT_EQ(with(i, "-5"), P(positive ? dtqka::kNotPositive : dtqka::kNegative, i)) << i;
   }
@@ -130,7 +166,12 @@ TEST(DtqKa, MsgErrorShowsTheListedTexts) {
   auto ui = std::make_shared<SilentHostUi>();
   modKalbex::SetUi(ui);
   clsDtqKa k;
-  struct Msg { int32_t code; int16_t index; const char* text; std::string prompt; };
+  struct Msg {
+    int32_t code;
+    int16_t index;
+    const char* text;
+    std::string prompt;
+  };
   const Msg msgs[] = {
       {800101, 3, "abc", "您输入的土的粘聚力 c为\"abc\"， \r\n一栏应输入数值。\r\n\r\n"},
       {800102, 1, "0", "您输入的挡土墙的高度 h＝0≤0， \r\n挡土墙的高度 h应＞0。\r\n\r\n"},
@@ -147,7 +188,8 @@ TEST(DtqKa, MsgErrorShowsTheListedTexts) {
   }
   // each calculation code shows its own message; success codes show nothing
   ui->shown.clear();
-  for (int32_t c : {800201, 800202, 800203, 800204, 800299, 0, 800100, 800200}) k.MsgError(c, 0, "");
+  for (int32_t c : {800201, 800202, 800203, 800204, 800299, 0, 800100, 800200})
+    k.MsgError(c, 0, "");
   ASSERT_EQ(ui->shown.size(), 5u);
   for (size_t a = 0; a < 5; ++a) {
     EXPECT_EQ(ui->shown[a].title, "计算错误！");

@@ -26,7 +26,10 @@ struct Pile {
   bool kz = true;
 };
 
-struct Out { std::string text; int32_t err = -1; };
+struct Out {
+  std::string text;
+  int32_t err = -1;
+};
 
 Out RunPile(const Pile& p) {
   clsZhRh z;
@@ -54,15 +57,19 @@ TEST(ZhRhCal, BoredLowRatioCircularHandWorked) {
   EXPECT_EQ(o.err, 0);
   EXPECT_EQ(o.text.rfind("ZH1 单桩水平承载力设计值 Rh：\r\n", 0), 0u);
   for (const char* l : {
-           "\r\n    桩身直径 d ＝ 800 mm\r\n", "    桩身纵筋 As ＝ 2412.74 mm²\r\n",
+           "\r\n    桩身直径 d ＝ 800 mm\r\n",
+           "    桩身纵筋 As ＝ 2412.74 mm²\r\n",
            "      ρg ＝ As / (π * d ^ 2 / 4) ＝ 2412.7432/(3.1416*800^2/4) ＝ 0.480%\r\n",
            "      扣除保护层的桩直径 do ＝ d - 2 * c ＝ 800-2*50 ＝ 700 mm\r\n",
            "      αE ＝ Es / Ec ＝ 200000/30000 ＝ 6.667\r\n",
-           "         ＝ 0.052359 m³\r\n", "         ＝ 0.51633 m²\r\n",
+           "         ＝ 0.052359 m³\r\n",
+           "         ＝ 0.51633 m²\r\n",
            "      EI ＝ 0.85*30000*1000*0.0209436 ＝ 534062.21 kN·m²\r\n",
            "当直径 d ≤ 1m 时，bo ＝ 0.9 * (1.5 * d + 0.5) ＝ 0.9*(1.5*0.8+0.5) ＝ 1.530 m\r\n",
-           ")^(1/5) ＝ 0.4914（1/m）\r\n", "      查桩基规范表5.4.2得：νm ＝ 0.768\r\n",
-           "      桩截面模量塑性系数 γm ＝ 2.00\r\n", "       ＝ 180.22 kN\r\n",
+           ")^(1/5) ＝ 0.4914（1/m）\r\n",
+           "      查桩基规范表5.4.2得：νm ＝ 0.768\r\n",
+           "      桩截面模量塑性系数 γm ＝ 2.00\r\n",
+           "       ＝ 180.22 kN\r\n",
            "      桩顶竖向力影响系数 ζN ＝ 0.5 （竖向压力）\r\n",
            "    RhE ＝ 1.25 * Rh ＝ 1.25*180.22 ＝ 225.27 kN\r\n",
        })
@@ -75,12 +82,17 @@ TEST(ZhRhCal, BoredLowRatioCircularHandWorked) {
 //   N = 0 counts as compression, factor 1 → 136.24 kN
 //   h = 4: αh = 1.966 < 2.4 uses the first table row
 TEST(ZhRhCal, HeadForceSignAndShortPile) {
-  struct Case { Pile p; std::vector<std::string> lines; } cases[] = {
+  struct Case {
+    Pile p;
+    std::vector<std::string> lines;
+  } cases[] = {
       {{.N = -1000, .kz = false},
-       {"ζN ＝ 1.0 （竖向拉力）", ")*(1-1.0*1000.00/2.00/1500/0.51633)\r\n", "       ＝ 48.29 kN\r\n"}},
+       {"ζN ＝ 1.0 （竖向拉力）", ")*(1-1.0*1000.00/2.00/1500/0.51633)\r\n",
+        "       ＝ 48.29 kN\r\n"}},
       {{.N = -5000}, {"       ＝ -303.53 kN\r\n        警告：Rh ≤ 0，"}},
       {{.N = 0}, {"ζN ＝ 0.5 （竖向压力）", "       ＝ 136.24 kN\r\n"}},
-      {{.h = 4}, {"      桩的换算埋深 αh ＝ 0.4914*4 ＝ 1.966\r\n", "νm ＝ 0.601\r\n", "νx ＝ 3.526\r\n"}},
+      {{.h = 4},
+       {"      桩的换算埋深 αh ＝ 0.4914*4 ＝ 1.966\r\n", "νm ＝ 0.601\r\n", "νx ＝ 3.526\r\n"}},
   };
   for (const auto& c : cases) {
     const Out o = RunPile(c.p);
@@ -96,11 +108,21 @@ TEST(ZhRhCal, HeadForceSignAndShortPile) {
 //   α = (20000·1.1/57120)^0.2 = 0.8263; αh = 12.39 → νx (fixed) = 0.940
 //   Rh = 0.8263³·57120/0.940·0.010 = 342.80 kN
 TEST(ZhRhCal, PrecastSquareFixedHandWorked) {
-  const Out o = RunPile({.sec = "方形截面", .type = "钢筋混凝土预制桩", .ys = "固接", .C = 35,
-                         .d = 400, .As = "8Φ20", .c = 40, .h = 15, .m = 20, .N = 500, .kz = false});
+  const Out o = RunPile({.sec = "方形截面",
+                         .type = "钢筋混凝土预制桩",
+                         .ys = "固接",
+                         .C = 35,
+                         .d = 400,
+                         .As = "8Φ20",
+                         .c = 40,
+                         .h = 15,
+                         .m = 20,
+                         .N = 500,
+                         .kz = false});
   EXPECT_EQ(o.err, 0);
   for (const char* l : {
-           "    桩身边长 d ＝ 400 mm\r\n", "＝ 57120.00 kN·m²\r\n",
+           "    桩身边长 d ＝ 400 mm\r\n",
+           "＝ 57120.00 kN·m²\r\n",
            "      桩身换算截面积 An ＝ d ^ 2 ＝ 0.4^2 ＝ 0.16000 m²\r\n",
            "      ρg ＝ As / An ＝ 2513.2741/160000 ＝ 1.571%\r\n",
            "      Wo ＝ d ^ 3 / 6 ＝ 0.4^3/6 ＝ 0.010667 m³\r\n",
@@ -108,14 +130,19 @@ TEST(ZhRhCal, PrecastSquareFixedHandWorked) {
            "      桩截面模量塑性系数 γm ＝ 1.75\r\n",
            "      查桩基规范表5.4.2得：νx ＝ 0.940\r\n",
            "    Rh ＝ α ^ 3 * E * I / νx * χoa    （桩基规范式 5.4.2-2）\r\n",
-           "       ＝ 0.8263^3*57120.00/0.940*0.01\r\n", "       ＝ 342.80 kN\r\n",
+           "       ＝ 0.8263^3*57120.00/0.940*0.01\r\n",
+           "       ＝ 342.80 kN\r\n",
        })
     EXPECT_TRUE(Has(o.text, l)) << l;
 }
 
 // The width formula switches at d = 1 m exactly (compared in millimetres).
 TEST(ZhRhCal, WidthByDiameter) {
-  struct Case { std::string sec; double d; std::string line; } cases[] = {
+  struct Case {
+    std::string sec;
+    double d;
+    std::string line;
+  } cases[] = {
       {"圆形截面", 1000,
        "当直径 d ≤ 1m 时，bo ＝ 0.9 * (1.5 * d + 0.5) ＝ 0.9*(1.5*1+0.5) ＝ 1.800 m"},
       {"圆形截面", 1001, "当直径 d ＞ 1m 时，bo ＝ 0.9 * (d + 1) ＝ 0.9*(1.001+1) ＝ 1.801 m"},
@@ -131,11 +158,15 @@ TEST(ZhRhCal, WidthByDiameter) {
 
 // JGJ 94-94 table 5.4.2 with the end rows repeated below αh = 2.4 and above 4.0.
 TEST(ZhRhTable, ClampAndInterpolate) {
-  struct Case { double ah; bool fixed; double vm, vx; } cases[] = {
-      {2.4, false, 0.601, 3.526}, {2.3, true, 1.045, 1.095},
+  struct Case {
+    double ah;
+    bool fixed;
+    double vm, vx;
+  } cases[] = {
+      {2.4, false, 0.601, 3.526},  {2.3, true, 1.045, 1.095},
       {2.5, false, 0.620, 3.3445},  // halfway 2.4..2.6
       {3.25, true, 0.9505, 0.999},  // halfway 3.0..3.5
-      {4.0, false, 0.768, 2.441}, {4.1, true, 0.926, 0.940},
+      {4.0, false, 0.768, 2.441},  {4.1, true, 0.926, 0.940},
   };
   for (const auto& c : cases) {
     EXPECT_NEAR(clsZhRh::CalZhRhNum(c.ah, c.fixed), c.vm, 1e-12) << c.ah;
@@ -145,13 +176,27 @@ TEST(ZhRhTable, ClampAndInterpolate) {
 
 TEST(CalZhRhAs, BarTexts) {
   const double a20 = kPi * 400 / 4;
-  struct Case { std::string text; int32_t code; double as; } cases[] = {
-      {"4φ20", 0, 4 * a20}, {"4Φ20", 0, 4 * a20}, {"4Ф20", 0, 4 * a20}, {"4ф20", 0, 4 * a20},
-      {"4Ø20", 0, 4 * a20}, {"2-25", 0, 2 * kPi * 625 / 4}, {"3 20", 0, 3 * a20},
-      {"φ16", 0, kPi * 256 / 4}, {" 6φ 18 ", 0, 6 * kPi * 324 / 4}, {"1500", 0, 1500},
-      {"0", checkcode::kNotPositive, 0}, {"4φ", zhrh::kBarNoDiameter, 0},
-      {"4φ0", zhrh::kBarNoDiameter, 0}, {"aφ20", zhrh::kBarBadCount, 0},
-      {"0φ20", zhrh::kBarBadCount, 0}, {"abc", zhrh::kBarNotNumber, 0},
+  struct Case {
+    std::string text;
+    int32_t code;
+    double as;
+  } cases[] = {
+      {"4φ20", 0, 4 * a20},
+      {"4Φ20", 0, 4 * a20},
+      {"4Ф20", 0, 4 * a20},
+      {"4ф20", 0, 4 * a20},
+      {"4Ø20", 0, 4 * a20},
+      {"2-25", 0, 2 * kPi * 625 / 4},
+      {"3 20", 0, 3 * a20},
+      {"φ16", 0, kPi * 256 / 4},
+      {" 6φ 18 ", 0, 6 * kPi * 324 / 4},
+      {"1500", 0, 1500},
+      {"0", checkcode::kNotPositive, 0},
+      {"4φ", zhrh::kBarNoDiameter, 0},
+      {"4φ0", zhrh::kBarNoDiameter, 0},
+      {"aφ20", zhrh::kBarBadCount, 0},
+      {"0φ20", zhrh::kBarBadCount, 0},
+      {"abc", zhrh::kBarNotNumber, 0},
   };
   for (const auto& c : cases) {
     double as = 0;
@@ -163,13 +208,22 @@ TEST(CalZhRhAs, BarTexts) {
 }
 
 TEST(ZhRhCal, StopsWithCodes) {
-  struct Case { const char* what; Pile p; int32_t code; std::string line; };
+  struct Case {
+    const char* what;
+    Pile p;
+    int32_t code;
+    std::string line;
+  };
   Pile sq_rho{.sec = "方形截面", .d = 400, .As = "1040"};  // exactly 0.65 %: 1040/400²
   const Case cases[] = {
-      {"circular ρg", {.d = 500, .As = "20φ20"},  // 3.2 %
-       zhrh::kRhoTooHigh, "\r\n      错误： ρg ≥ 0.65% 。\r\n"},
+      {"circular ρg",
+       {.d = 500, .As = "20φ20"},  // 3.2 %
+       zhrh::kRhoTooHigh,
+       "\r\n      错误： ρg ≥ 0.65% 。\r\n"},
       {"square ρg = 0.65%", sq_rho, zhrh::kRhoTooHigh, "＝ 0.650%\r\n      错误 ρg ≥ 0.65%\r\n"},
-      {"do = 0", {.type = kHigh, .d = 100}, zhrh::kCoreNotPositive,
+      {"do = 0",
+       {.type = kHigh, .d = 100},
+       zhrh::kCoreNotPositive,
        "do ＝ d - 2 * c ＝ 100-2*50 ＝ 0 mm     ≤ 0，错误\r\n"},
       {"section", {.sec = "矩形截面"}, zhrh::kBadSection, "      错误："},
       {"type", {.type = "钢管桩"}, zhrh::kBadPileType, "      错误："},
@@ -189,18 +243,22 @@ TEST(ZhRhCal, StopsWithCodes) {
 }
 
 TEST(ZhRhCal, EmptyIdentifierGivesBareTitle) {
-  EXPECT_EQ(RunPile({.id = "  "}).text.rfind("单桩水平承载力设计值 Rh：\r\n  1．基本资料：\r\n", 0), 0u);
+  EXPECT_EQ(RunPile({.id = "  "}).text.rfind("单桩水平承载力设计值 Rh：\r\n  1．基本资料：\r\n", 0),
+            0u);
 }
 
 TEST(ZhRhCal, LateBoundCall) {
   auto obj = Registry::Create("clsZhRh");
   auto S = [](const std::string& s) { return Variant::String(s); };
   auto D = [](double v) { return Variant::Double(v); };
-  std::vector<Arg> args = {
-      {"tText", S("")}, {"lErrNumber", Variant::Int32(-1)}, {"tZhBh", S("ZH1")}, {"tJmLx", S("圆形截面")},
-      {"tZhLx", S(kLow)}, {"tYs", S("铰接、自由")}, {"dC", D(30)}, {"dD", D(800)}, {"tAs", S("12φ16")},
-      {"dCj", D(50)}, {"dH", D(20)}, {"dM", D(10)}, {"dN", D(1000)}, {"dXoa", D(10)},
-      {"dEs", D(200000)}, {"bKz", Variant::Bool(true)}};
+  std::vector<Arg> args = {{"tText", S("")},    {"lErrNumber", Variant::Int32(-1)},
+                           {"tZhBh", S("ZH1")}, {"tJmLx", S("圆形截面")},
+                           {"tZhLx", S(kLow)},  {"tYs", S("铰接、自由")},
+                           {"dC", D(30)},       {"dD", D(800)},
+                           {"tAs", S("12φ16")}, {"dCj", D(50)},
+                           {"dH", D(20)},       {"dM", D(10)},
+                           {"dN", D(1000)},     {"dXoa", D(10)},
+                           {"dEs", D(200000)},  {"bKz", Variant::Bool(true)}};
   Invoke(*obj, "ZhRhCal", args);
   EXPECT_EQ(args[1].value.AsDouble(), 0);
   EXPECT_TRUE(Has(args[0].value.AsText(), "1.25*180.22 ＝ 225.27 kN"));
@@ -208,15 +266,22 @@ TEST(ZhRhCal, LateBoundCall) {
 
 // Every field rule of the host form, with the field it stops at.
 TEST(CheckZhRhErr, FieldCodesAndIndexes) {
-  const std::vector<std::string> good = {"ZH1", "圆形截面", "铰接、自由", "30", "30", "800",
-                                         "12φ16", "50", "20", "10", "-500", "10", "200000"};
-  struct Case { int field; std::string text; int32_t code; } cases[] = {
-      {3, "", checkcode::kEmpty}, {3, "0", checkcode::kNotPositive}, {4, "65", checkcode::kOutOfRange},
-      {4, "22", checkcode::kNotGrade}, {4, "C30", checkcode::kNotNumber}, {5, "0", checkcode::kNotPositive},
-      {6, "", checkcode::kEmpty}, {6, "4φ", zhrh::kBarNoDiameter}, {6, "-3", checkcode::kNotPositive},
-      {7, "abc", checkcode::kNotNumber}, {8, "-1", checkcode::kNotPositive}, {9, "0", checkcode::kNotPositive},
-      {10, "x", checkcode::kNotNumber}, {10, "", checkcode::kEmpty}, {11, "0", checkcode::kNotPositive},
-      {12, "0", checkcode::kNotPositive},
+  const std::vector<std::string> good = {"ZH1",  "圆形截面", "铰接、自由", "30", "30",
+                                         "800",  "12φ16",    "50",         "20", "10",
+                                         "-500", "10",       "200000"};
+  struct Case {
+    int field;
+    std::string text;
+    int32_t code;
+  } cases[] = {
+      {3, "", checkcode::kEmpty},         {3, "0", checkcode::kNotPositive},
+      {4, "65", checkcode::kOutOfRange},  {4, "22", checkcode::kNotGrade},
+      {4, "C30", checkcode::kNotNumber},  {5, "0", checkcode::kNotPositive},
+      {6, "", checkcode::kEmpty},         {6, "4φ", zhrh::kBarNoDiameter},
+      {6, "-3", checkcode::kNotPositive}, {7, "abc", checkcode::kNotNumber},
+      {8, "-1", checkcode::kNotPositive}, {9, "0", checkcode::kNotPositive},
+      {10, "x", checkcode::kNotNumber},   {10, "", checkcode::kEmpty},
+      {11, "0", checkcode::kNotPositive}, {12, "0", checkcode::kNotPositive},
   };
   clsZhRh z;
   int32_t err = -1;
@@ -244,9 +309,13 @@ TEST(CheckZhRhErr, FieldCodesAndIndexes) {
 TEST(ZhRhKeyPress, FiltersByField) {
   clsZhRh z;
   // {field, key, kept}: only N (10) takes a minus; texts (0, 6) take letters; 8 = backspace
-  for (auto [index, key, kept] : std::vector<std::array<int16_t, 3>>{
-           {10, '-', '-'}, {5, '-', 0}, {5, '7', '7'}, {6, 'x', 'x'}, {0, 'Z', 'Z'}, {9, 'a', 0},
-           {4, 8, 8}}) {
+  for (auto [index, key, kept] : std::vector<std::array<int16_t, 3>>{{10, '-', '-'},
+                                                                     {5, '-', 0},
+                                                                     {5, '7', '7'},
+                                                                     {6, 'x', 'x'},
+                                                                     {0, 'Z', 'Z'},
+                                                                     {9, 'a', 0},
+                                                                     {4, 8, 8}}) {
     z.CboB_KeyPress(index, key);
     EXPECT_EQ(key, kept) << index;
   }

@@ -13,7 +13,10 @@
 namespace tk {
 namespace {
 
-struct StatRun { std::string text; std::shared_ptr<MemoryControl> bar = std::make_shared<MemoryControl>(); };
+struct StatRun {
+  std::string text;
+  std::shared_ptr<MemoryControl> bar = std::make_shared<MemoryControl>();
+};
 
 StatRun Stats(const std::vector<double>& qu, int32_t precision = 1000, bool with_bar = true) {
   clsZtj z;
@@ -24,11 +27,16 @@ StatRun Stats(const std::vector<double>& qu, int32_t precision = 1000, bool with
   return r;
 }
 
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
 TEST(SortZtjAlpha, Ascending) {
-  for (auto a : std::vector<std::vector<double>>{
-           {1.0}, {2, 1}, {5, 4, 3, 2, 1}, {1, 1, 1, 0.5, 1}, {0.9, 1.2, 0.8, 1.2, 1.0, 0.7, 1.3}}) {
+  for (auto a : std::vector<std::vector<double>>{{1.0},
+                                                 {2, 1},
+                                                 {5, 4, 3, 2, 1},
+                                                 {1, 1, 1, 0.5, 1},
+                                                 {0.9, 1.2, 0.8, 1.2, 1.0, 0.7, 1.3}}) {
     auto want = a;
     std::sort(want.begin(), want.end());
     clsZtj::SortZtjAlpha(a, 0, static_cast<int>(a.size()) - 1);
@@ -41,8 +49,9 @@ TEST(SortZtjAlpha, Ascending) {
 TEST(CalZtj, SnExactlyLimitTakesMean) {
   const StatRun r = Stats({115, 85, 100});
   EXPECT_TRUE(Has(r.text, "    Qum ＝ 300.00/3 ＝ 100.00 kN\r\n"));
-  EXPECT_TRUE(Has(r.text, "    α1 ＝ 85.00/100.00 ＝ 0.850\r\n    α2 ＝ 100.00/100.00 ＝ 1.000\r\n"
-                          "    α3 ＝ 115.00/100.00 ＝ 1.150\r\n"));
+  EXPECT_TRUE(Has(r.text,
+                  "    α1 ＝ 85.00/100.00 ＝ 0.850\r\n    α2 ＝ 100.00/100.00 ＝ 1.000\r\n"
+                  "    α3 ＝ 115.00/100.00 ＝ 1.150\r\n"));
   EXPECT_TRUE(Has(r.text, "    Sn ＝ (0.0450/2)^0.5 ＝ 0.1500\r\n"));
   EXPECT_TRUE(Has(r.text, "    当Sn ≤ 0.15 时，Quk ＝ Qum ＝ 100.00 kN\r\n"));
   EXPECT_FALSE(Has(r.text, "λ"));
@@ -56,7 +65,10 @@ TEST(CalZtj, SnExactlyLimitTakesMean) {
 //   α = 0.8475, 0.96, 1.1925: Δ = 0.345, rows 0.92/1.00, columns 0.33/0.36:
 //     row 0.92 → 0.98, row 1.00 → (0.99 + 0.98)/2 = 0.985, α2 halfway → 0.9825
 TEST(CalZtj, TablesC5AndC6) {
-  struct Case { std::vector<double> qu; std::string line; } cases[] = {
+  struct Case {
+    std::vector<double> qu;
+    std::string line;
+  } cases[] = {
       {{900, 1100}, "    1号桩，Qu1 ＝ 900.00 kN\r\n    2号桩，Qu2 ＝ 1100.00 kN\r\n"},
       {{900, 1100}, "    当Sn ≤ 0.15 时，Quk ＝ Qum ＝ 1000.00 kN\r\n"},
       {{850, 1150}, "    查表得，λ＝0.9600\r\n    Quk ＝ 0.9600*1000.00 ＝ 960.00 kN\r\n"},
@@ -85,7 +97,8 @@ TEST(CalZtj, EquationForN2OutsideTableAndDecimals) {
   StatRun r = Stats({740, 1260}, 1000);
   for (const char* l : {"    α2 - α1 ＞ 0.51，超出表C－5的范围，无法确定λ值。\r\n"
                         "    当试桩数n＝2超出表C－5的范围时，按试桩数n≥4的公式计算：\r\n",
-                        "    当m ＝ 1时，解方程：1.095 - 2.960 * λ + 1.873 * λ^ 2 + 0.147 * λ^ 3 - 0.042 * λ^ 4 ＝ 0\r\n",
+                        "    当m ＝ 1时，解方程：1.095 - 2.960 * λ + 1.873 * λ^ 2 + 0.147 * λ^ 3 - "
+                        "0.042 * λ^ 4 ＝ 0\r\n",
                         "    方程有近似解λ(1) ＝ 0.848，此时F(λ) ＝-0.000076\r\n",
                         "    Quk ＝ 0.848*1000.00 ＝ 848.00 kN\r\n"})
     EXPECT_TRUE(Has(r.text, l)) << l;
@@ -97,7 +110,11 @@ TEST(CalZtj, EquationForN2OutsideTableAndDecimals) {
 
 // The range tests of table C-6 in their order; each case has Qum = 1000 and Sn > 0.15.
 TEST(CalZtj, TableC6RangeMessagesInOrder) {
-  struct Case { std::vector<double> qu; std::string message; } cases[] = {  // comments: α2, α3 − α1
+  struct Case {
+    std::vector<double> qu;
+    std::string message;
+  } cases[] = {
+      // comments: α2, α3 − α1
       {{825, 900, 1275}, "α3 - α1 ＜ 0.48，且α2 ＜ 0.92"},   // 0.90, 0.45
       {{910, 910, 1180}, "α3 - α1 ＜ 0.48，且α2 ＜ 0.92"},   // 0.91, 0.27: also < 0.30, first wins
       {{725, 1100, 1175}, "α3 - α1 ＜ 0.48，且α2 ＞ 1.08"},  // 1.10, 0.45
@@ -118,7 +135,8 @@ TEST(CalZtj, TableC6RangeMessagesInOrder) {
   // A2 = 0.127 − 3.381 + 9 = 5.746; F(0.99) > 0 ≥ F(0.98) = −0.00326 on 0.01 steps → λ = 0.98.
   const StatRun r = Stats({815, 1080, 1105}, 100);
   EXPECT_TRUE(Has(r.text, "    当试桩数n＝3超出表C－6的范围时，按试桩数n≥4的公式计算：\r\n"));
-  EXPECT_TRUE(Has(r.text, "解方程：5.422 - 11.370 * λ + 5.746 * λ^ 2 + 0.294 * λ^ 3 - 0.084 * λ^ 4 ＝ 0\r\n"));
+  EXPECT_TRUE(Has(
+      r.text, "解方程：5.422 - 11.370 * λ + 5.746 * λ^ 2 + 0.294 * λ^ 3 - 0.084 * λ^ 4 ＝ 0\r\n"));
   EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.98，此时F(λ) ＝-0.003260\r\n"));
 }
 
@@ -141,9 +159,15 @@ TEST(SolveQuartic, GridRules) {
     EXPECT_EQ(clsZtj::DecimalsOf(prec), dec) << prec;
   // F = A0 − λ scanned down from 1, stopping at the first F ≥ 0: F(1) = 0 → 1; F(0.25) = 0
   // exactly; A1 = 0 has no sign change; on the capped 10⁻⁹ grid 1/3 refines to 0.333333333.
-  struct Case { double a0, a1; int32_t prec; bool found; double lambda; } cases[] = {
-      {1, -1, 1000, true, 1.0}, {0.25, -1, 1000, true, 0.25}, {1, 0, 1000, false, 0},
-      {1.0 / 3.0, -1, 1000000000, true, 0.333333333}};
+  struct Case {
+    double a0, a1;
+    int32_t prec;
+    bool found;
+    double lambda;
+  } cases[] = {{1, -1, 1000, true, 1.0},
+               {0.25, -1, 1000, true, 0.25},
+               {1, 0, 1000, false, 0},
+               {1.0 / 3.0, -1, 1000000000, true, 0.333333333}};
   for (const auto& c : cases) {
     const auto root = clsZtj::SolveQuartic({c.a0, c.a1, 0, 0, 0}, c.prec);
     ASSERT_EQ(root.found, c.found) << c.a0;
@@ -159,12 +183,15 @@ TEST(ZtjForm, AddDeleteClearAndCalculate) {
   eng->Set("Text", Variant::String("某工程"));
   prec->Set("Text", Variant::String("1000"));
   auto f = std::make_shared<MemoryForm>();
-  f->controls = {{"TxtEngName", eng}, {"LstQui", list},   {"TxtQui", entry},
+  f->controls = {{"TxtEngName", eng},    {"LstQui", list},  {"TxtQui", entry},
                  {"CboPrecision", prec}, {"PrgBar", New()}, {"LblTs", label}};
   HostRef main, form = f;
   clsZtj z;
   z.Let_Controls(main, form);
-  auto add = [&](const char* v) { entry->Set("Text", Variant::String(v)); z.cmdZj_Click(0); };
+  auto add = [&](const char* v) {
+    entry->Set("Text", Variant::String(v));
+    z.cmdZj_Click(0);
+  };
   for (const char* v : {"740", "abc", "999", "1260"}) add(v);
   EXPECT_EQ(list->list, (std::vector<std::string>{"740", "999", "1260"}));
   EXPECT_EQ(label->Get("Caption").AsText(), "试桩数 n ＝ 3");
@@ -196,7 +223,8 @@ TEST(CalZtj, LateBoundSixPilesNoRootThenRoot) {
   auto bar = std::make_shared<MemoryControl>();
   std::vector<Variant> qu;
   for (double q : {4200, 5600, 3900, 6100, 4800, 7000}) qu.push_back(Variant::Double(q));
-  std::vector<Arg> args = {{"lPrecision", Variant::Int32(1000000000)}, {"tText", Variant::String("")},
+  std::vector<Arg> args = {{"lPrecision", Variant::Int32(1000000000)},
+                           {"tText", Variant::String("")},
                            {"tEngName", Variant::String("P")},
                            {"dQui", Variant::Array(VArray::kDeclaredLBound, qu)},
                            {"prgBar", Variant::Object(bar)}};

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cmath>
+#include <limits>
+#include <string>
+
 #include "frame/numfmt.h"
 
 namespace tk {
@@ -16,6 +21,36 @@ void PrintTo(const FormatCase& c, std::ostream* os) {
 }
 
 class NumberFormat : public ::testing::TestWithParam<FormatCase> {};
+
+// The parts of the pattern language the reports use least: sections, non-finite values, empty
+// and literal-only patterns, multi-byte literals.
+TEST(NumberFormatEdges, SectionsNonFiniteEmptyAndLiteralPatterns) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    double x;
+    const char* pattern;
+    const char* expected;
+  } cases[] = {
+      {5, "0.0;(0.0)", "5.0"},
+      {-5, "0.0;(0.0)", "(5.0)"},
+      {-5, "0.00;-0.00", "-5.00"},
+      {std::nan(""), "0.00", "NaN"},
+      {inf, "0.00", "Infinity"},
+      {-inf, "0", "-Infinity"},
+      {inf, "", "Infinity"},
+      {-inf, "", "-Infinity"},
+      {1.5, "", "1.5"},
+      {1234567.891, "", "1234567.891"},
+      {-5, "\"abc\"", "abc"},
+      {5, "0.0吨", "5.0吨"},
+      {-1.25, "0.0\" mm²\"", "-1.3 mm²"},
+      {1234567.891, "#,##0.00", "1,234,567.89"},
+      {1.5, "0%", "150%"},
+      {-5, "\\k0", "-k5"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatNumber(c.x, c.pattern), c.expected) << c.x << " with " << c.pattern;
+}
 
 TEST_P(NumberFormat, FormatsAsReportsShowThem) {
   const auto& c = GetParam();
@@ -43,7 +78,14 @@ INSTANTIATE_TEST_SUITE_P(
         // optional places and literals
         FormatCase{250, "0.##\" mm\"", "250 mm"}, FormatCase{123.456, "0.##\" mm\"", "123.46 mm"},
         FormatCase{0.5, "#.00", ".50"}, FormatCase{3.14159, "0.00\\%", "3.14%"},
-        FormatCase{1e20, "0", "100000000000000000000"}, FormatCase{0, "0.000", "0.000"}));
+        FormatCase{1e20, "0", "100000000000000000000"}, FormatCase{0, "0.000", "0.000"}),
+    // Names read "7_0_00" for case 7 with the pattern "0.00": the pattern's letters and digits.
+    [](const ::testing::TestParamInfo<FormatCase>& i) {
+      std::string name = std::to_string(i.index) + "_";
+      for (const char* p = i.param.pattern; *p; ++p)
+        name.push_back(std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_');
+      return name;
+    });
 
 }  // namespace
 }  // namespace tk

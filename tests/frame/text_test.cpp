@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "frame/calculator.h"
 
 namespace tk {
@@ -65,10 +67,62 @@ TEST(Report, TitleTrimsTheLabelAndHeadingsIndent) {
   e.Title("剪力", "");
   EXPECT_EQ(e.str(), "剪力 计算结果\r\n");
   Report w;
-  w.Warning("    警告：相对受压区高度ξ ＞ 0.35", 32095).Error("受压区高度≥截面有效高度。");
-  EXPECT_EQ(w.str(), "        警告：相对受压区高度ξ ＞ 0.35" +
-                         std::string(modKalbex::Services().tTextById(32095)) +
-                         "\r\n      错误：受压区高度≥截面有效高度。\r\n");
+  w.Error("受压区高度≥截面有效高度。");
+  EXPECT_EQ(w.str(), "      错误：受压区高度≥截面有效高度。\r\n");
+}
+
+TEST(Report, SubstitutionFormWritesTheNumbersOfTheSymbolicLine) {
+  struct Case {
+    int indent;
+    const char* form;
+    std::vector<Sub> subs;
+    const char* text;
+  } cases[] = {
+      // the same piece twice, a unit with and one without its unit text
+      {16,
+       "＝ $0-($0^2-2*$1/$2)^0.5 ＝ $3",
+       {{465, U::mm}, {1.8e8, U::mm}, {9.6, U::nmm2_1}, {123.456, U::mmd}},
+       "                ＝ 465-(465^2-2*180000000/9.6)^0.5 ＝ 123.46 mm\r\n"},
+      // explicit patterns, a text piece, "$$" and the tenth piece through ${10}
+      {4,
+       "ρ ＝ $0 $1 $$ ${10}",
+       {{0.012345, "percent"}, "≥", "2", "3", "4", "5", "6", "7", "8", "9", {2.5, "0.0"}},
+       "    ρ ＝ 1.23% ≥ $ 2.5\r\n"},
+      {0, "无替换", {}, "无替换\r\n"},
+  };
+  for (const auto& c : cases) {
+    Report r;
+    // initializer_list cannot be built from a vector: expand through Put piece by piece instead.
+    r.Sp(c.indent);
+    const Sub* p = c.subs.data();
+    switch (c.subs.size()) {
+      case 0:
+        r.Put(c.form);
+        break;
+      case 4:
+        r.Put(c.form, {p[0], p[1], p[2], p[3]});
+        break;
+      default:
+        r.Put(c.form, {p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8], p[9], p[10]});
+    }
+    r.End();
+    EXPECT_EQ(r.str(), c.text) << c.form;
+  }
+  Report one;
+  one.Line(4, "As ＝ $0", {{804.25, U::mm2d}});
+  EXPECT_EQ(one.str(), "    As ＝ 804.25 mm²\r\n");
+  Report bad;
+  EXPECT_THROW(bad.Line(0, "$1", {{1.0, U::mm}}), ComponentFailure);
+}
+
+TEST(Report, DisabledReportWritesNothingAndLeavesTheCallersText) {
+  Report r = Report::Disabled();
+  EXPECT_FALSE(r.enabled());
+  r.Title("弯矩", "KL1").Heading("1．").Line(4, "x ＝ $0", {{1.0, U::mm}}).Text(32095).Error("e");
+  EXPECT_TRUE(r.str().empty());
+  std::string text = "old";
+  r.MoveTo(text);
+  EXPECT_EQ(text, "old");
 }
 
 TEST(Services, UnitTokensShowTheUnitOnlyWithD) {

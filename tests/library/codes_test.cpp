@@ -7,6 +7,8 @@
 #include <regex>
 #include <set>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "frame/docs.h"
 #include "frame/variant.h"
@@ -16,12 +18,28 @@ namespace {
 
 using docs::Outcome;
 
-// Named code constants of the calculators ("kFault = 600199", "kErrTbsaFault = 3600899").
-// Constants that are not returned codes: text numbers (kText*, kTxt*) and the few numbers below.
+// Named code constants of the calculators: 32-bit integer constants ("constexpr int32_t kFault =
+// 600199", lists of them) and the kErr... members of code enumerations. Not returned codes: text
+// numbers (kText*, kTxt*) and the few settings named below.
+std::vector<std::pair<std::string, int32_t>> CodeConstants(const std::string& text) {
+  static const std::regex declaration(R"(constexpr\s+int32_t\s+([^;]*);)");
+  static const std::regex constant(R"(\b(k\w*)\s*=\s*(\d{3,9})\b)");
+  static const std::regex enum_member(R"(\b(kErr\w*)\s*=\s*(\d{3,9})\b)");
+  static const std::regex not_a_code(R"(k(Text|Txt)\w*|kDefaultPrecision|kFyvMax)");
+  std::vector<std::pair<std::string, int32_t>> out;
+  auto add = [&](const std::smatch& m) {
+    if (!std::regex_match(m[1].str(), not_a_code)) out.emplace_back(m[1].str(), std::stoi(m[2]));
+  };
+  for (std::sregex_iterator d(text.begin(), text.end(), declaration), end; d != end; ++d) {
+    const std::string body = (*d)[1].str();
+    for (std::sregex_iterator m(body.begin(), body.end(), constant); m != end; ++m) add(*m);
+  }
+  for (std::sregex_iterator m(text.begin(), text.end(), enum_member), end; m != end; ++m) add(*m);
+  return out;
+}
+
 TEST(Codes, EveryCodeConstantInTheSourcesIsInTheTable) {
   namespace fs = std::filesystem;
-  const std::regex constant(R"(\b(k\w*)\s*=\s*(\d{3,8})\b)");
-  const std::regex not_a_code(R"(k(Text|Txt)\w*|kDefaultPrecision|kFyvMax)");
   int seen = 0;
   std::string missing;
   for (const auto& e : fs::recursive_directory_iterator(fs::path(TK_SOURCE_DIR) / "src")) {
@@ -33,18 +51,26 @@ TEST(Codes, EveryCodeConstantInTheSourcesIsInTheTable) {
     std::ifstream in(p);
     std::stringstream ss;
     ss << in.rdbuf();
-    const std::string text = ss.str();
-    for (std::sregex_iterator m(text.begin(), text.end(), constant), end; m != end; ++m) {
-      if (std::regex_match((*m)[1].str(), not_a_code)) continue;
+    for (const auto& [name, code] : CodeConstants(ss.str())) {
       ++seen;
-      const int32_t code = std::stoi((*m)[2].str());
       if (!docs::FindCode("", code))
-        missing += "\n  " + p.filename().string() + ": " + (*m)[1].str() + " = " +
-                   std::to_string(code) + " has no entry: add it to the class's *_docs.cpp";
+        missing += "\n  " + p.filename().string() + ": " + name + " = " + std::to_string(code) +
+                   " has no entry: add it to the class's *_docs.cpp";
     }
   }
   EXPECT_GT(seen, 100);
   EXPECT_TRUE(missing.empty()) << "codes missing from the code table:" << missing;
+}
+
+TEST(Codes, TheScanFindsDeclarationsAndEnumsOnly) {
+  const auto found = CodeConstants(
+      "constexpr int32_t kA = 600101;  // x\n"
+      "inline constexpr int32_t kB = 100101, kC = 100102,\n  kD = 100103;\n"
+      "enum : int32_t { kErrE = 3600101, kF = 4 };\n"
+      "constexpr double kStrip = 1000;\nconstexpr int32_t kTextX = 30021;\n");
+  const std::vector<std::pair<std::string, int32_t>> want = {
+      {"kA", 600101}, {"kB", 100101}, {"kC", 100102}, {"kD", 100103}, {"kErrE", 3600101}};
+  EXPECT_EQ(found, want);
 }
 
 TEST(Codes, OutcomeDependsOnClassAndOperation) {

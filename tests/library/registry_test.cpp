@@ -30,7 +30,7 @@ TEST(Registry, CanUnloadExactlyWhenNoObjectIsAlive) {
   ASSERT_EQ(DllCanUnloadNow(), kS_OK);
   const TkClassFactory* f = nullptr;
   ASSERT_EQ(DllGetClassObject("TavrineKalbex.clsMoment", &f), kS_OK);
-  void* obj = f->create_instance();
+  void* obj = f->create_instance(f);
   ASSERT_NE(obj, nullptr);
   EXPECT_EQ(DllCanUnloadNow(), kS_FALSE);
   {
@@ -43,6 +43,17 @@ TEST(Registry, CanUnloadExactlyWhenNoObjectIsAlive) {
   EXPECT_EQ(DllGetClassObject("TavrineKalbex.clsNothing", &f), kCLASS_E_CLASSNOTAVAILABLE);
   EXPECT_EQ(f, nullptr);
   EXPECT_EQ(DllGetClassObject("clsMoment", nullptr), kE_POINTER);
+}
+
+TEST(Registry, EveryRegisteredClassHasAFactoryThatCreatesIt) {
+  for (const auto& c : Registry::Classes()) {
+    const TkClassFactory* f = nullptr;
+    ASSERT_EQ(DllGetClassObject(c.ProgId().c_str(), &f), kS_OK) << c.name;
+    void* obj = f->create_instance(f);
+    ASSERT_NE(obj, nullptr) << c.name;
+    EXPECT_EQ(static_cast<Component*>(obj)->Info().name, c.name);
+    f->destroy_instance(obj);
+  }
 }
 
 TEST(Registry, ManifestIsWrittenAndRemovedIdempotently) {

@@ -112,7 +112,7 @@ TEST(Wind, MultiStoreyHasNoGustSectionAndGivesStoreyValuesByMode) {
   r = RunWind(c);
   EXPECT_TRUE(r.Has("    第 1 层：Qωki ＝ 0.520 * 4 ＝ 2.080（kN/m）"));
   EXPECT_TRUE(r.Has("    第 2 层：Qωki ＝ (0.520 - 0.230) * 4 / 2 ＝ 0.580（kN/m）"));
-  for (int16_t mode : {0, 2, 4}) {
+  for (int16_t mode : std::initializer_list<int16_t>{0, 2, 4}) {
     c.scfs = mode;
     r = RunWind(c);
     EXPECT_TRUE(r.Has("    各层在层高处的风荷载标准值ωk分别为：")) << mode;
@@ -251,7 +251,7 @@ TEST(Wind, InputsThatLeaveNothingToComputeGiveTheirCodes) {
   WindRun r = RunWind(bad);
   EXPECT_EQ(r.code, wind::kNoFloors);
   EXPECT_TRUE(r.Contains("      错误："));
-  for (int16_t czd : {0, 4}) {
+  for (int16_t czd : std::initializer_list<int16_t>{0, 4}) {
     bad = c;
     bad.czd = czd;
     EXPECT_EQ(RunWind(bad).code, wind::kBadRoughness) << czd;

@@ -1,0 +1,48 @@
+#include "codes/gbj10_89.h"
+
+#include "frame/fault.h"
+
+namespace tk::gbj10_89 {
+
+double BalancedDepth(double fy, double Es) {
+  return fault::div(kBeta1, 1.0 + fault::div(fy, kEpsilonCu * Es));
+}
+
+double SteelStressLinear(double fy, double xi, double xi_b) {
+  return fault::div(fy * (xi - kBeta1), xi_b - kBeta1);
+}
+
+double ShearSectionFactor(double hw_over_b) {
+  if (hw_over_b <= 4) return 0.25;
+  if (hw_over_b >= 6) return 0.2;
+  return 0.35 - 0.025 * hw_over_b;
+}
+
+double ShearConcrete(double fc, double b, double ho) {
+  return fault::check(kShearConcrete * fc * b * ho);
+}
+
+double ShearStirrups(double fyv, double Asv_over_s, double ho) {
+  return fault::check(kShearStirrups * fyv * Asv_over_s * ho);
+}
+
+double ShearConcreteConcentrated(double fc, double b, double ho, double lambda) {
+  return fault::div(0.2 * fc * b * ho, lambda + 1.5);
+}
+
+double ShearStirrupsConcentrated(double fyv, double Asv_over_s, double ho) {
+  return fault::check(1.25 * fyv * Asv_over_s * ho);
+}
+
+double ClampedLookup(const TablePoint* table, std::size_t n, double x) {
+  if (n == 0) return 0;
+  if (x <= table[0].x) return table[0].y;
+  if (x >= table[n - 1].x) return table[n - 1].y;
+  std::size_t k = 1;
+  while (table[k].x < x) ++k;
+  const TablePoint& a = table[k - 1];
+  const TablePoint& b = table[k];
+  return a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
+}
+
+}  // namespace tk::gbj10_89

@@ -1,0 +1,24 @@
+#include "codes/gbj11_89.h"
+
+#include "frame/fault.h"
+
+namespace tk::gbj11_89 {
+
+double XiLimitOfGrade(int grade) {
+  if (grade == 1) return kXiLimitGrade1;
+  if (grade == 2 || grade == 3) return kXiLimitGrade23;
+  return 0;
+}
+
+double ShearCapacitySeismic(double fc, double b, double ho, double fyv, double Asv_over_s) {
+  return fault::div(kShearConcrete * fc * b * ho + kShearStirrups * fyv * Asv_over_s * ho,
+                    kGammaReShear);
+}
+
+double ShearCapacitySeismicConcentrated(double fc, double b, double ho, double lambda, double fyv,
+                                        double Asv_over_s) {
+  return fault::div(fault::div(0.16 * fc * b * ho, lambda + 1.5) + fyv * Asv_over_s * ho,
+                    kGammaReShear);
+}
+
+}  // namespace tk::gbj11_89

@@ -1,0 +1,33 @@
+// Seismic factors of GBJ 11-89 (seismic design of buildings) used by the section calculators.
+#pragma once
+
+#include <cstdint>
+
+namespace tk::gbj11_89 {
+
+// Seismic adjustment factor γRE of capacity (table 4.4.2): beams in bending 0.75, members in
+// shear 0.85.
+inline constexpr double kGammaReFlexure = 0.75;
+inline constexpr double kGammaReShear = 0.85;
+// Limits of x/ho at the ends of frame beams (art. 6.3.1): 0.25 for seismic grade 1, 0.35 for
+// grades 2 and 3.
+inline constexpr double kXiLimitGrade1 = 0.25;
+inline constexpr double kXiLimitGrade23 = 0.35;
+// Concrete part of the shear capacity of a seismic frame beam, as a multiple of fc·b·ho, and the
+// stirrup factor (eq. 6.2.9 as carried into GBJ 10-89 eq. 8.3.3).
+inline constexpr double kShearConcrete = 0.056;
+inline constexpr double kShearStirrups = 1.2;
+
+// Limit of x/ho at a frame-beam end of seismic grade 1..3; 0 for grade 4 and for sections that
+// are not frame-beam ends, where the balanced depth of GBJ 10-89 governs instead.
+double XiLimitOfGrade(int grade);
+
+// Shear capacity of a seismic frame beam, N (GBJ 10-89 eq. 8.3.3):
+// (0.056·fc·b·ho + 1.2·fyv·Asv/s·ho) / γRE.
+double ShearCapacitySeismic(double fc, double b, double ho, double fyv, double Asv_over_s);
+// Under a concentrated load with shear span ratio λ (GBJ 10-89 eq. 8.3.3-2):
+// (0.16·fc·b·ho / (λ + 1.5) + fyv·Asv/s·ho) / γRE.
+double ShearCapacitySeismicConcentrated(double fc, double b, double ho, double lambda, double fyv,
+                                        double Asv_over_s);
+
+}  // namespace tk::gbj11_89

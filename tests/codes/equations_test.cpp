@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "codes/gbj10_89.h"
+#include "codes/gbj11_89.h"
+#include "codes/section_shape.h"
+
+namespace tk {
+namespace {
+
+TEST(Gbj10_89, BalancedDepthAndLinearSteelStress) {
+  // fy = 310, Es = 2.0e5: 0.8 / (1 + 310 / 660) = 0.8 / 1.469697 = 0.544330
+  EXPECT_NEAR(gbj10_89::BalancedDepth(310, 2.0e5), 0.544330, 1e-6);
+  // fy = 210, Es = 2.1e5: 0.8 / (1 + 210 / 693) = 0.613953
+  EXPECT_NEAR(gbj10_89::BalancedDepth(210, 2.1e5), 0.613953, 1e-6);
+  // ξ = 0.6 above ξb = 0.544: σs = 310·(0.6 − 0.8) / (0.54433 − 0.8) = 242.5001
+  EXPECT_NEAR(gbj10_89::SteelStressLinear(310, 0.6, 0.544330), 242.5001, 1e-4);
+  // at ξ = ξb the steel just yields
+  EXPECT_DOUBLE_EQ(gbj10_89::SteelStressLinear(310, 0.5, 0.5), 310);
+}
+
+TEST(Gbj10_89, ShearSectionFactorByWebRatio) {
+  const struct {
+    double ratio, beta;
+  } cases[] = {{1, 0.25}, {4, 0.25}, {5, 0.225}, {6, 0.2}, {9, 0.2}, {4.4, 0.24}};
+  for (const auto& c : cases)
+    EXPECT_NEAR(gbj10_89::ShearSectionFactor(c.ratio), c.beta, 1e-12) << c.ratio;
+}
+
+TEST(Gbj10_89, ShearCapacityParts) {
+  // fc = 10, b = 200, ho = 465: 0.07·10·200·465 = 65100 N
+  EXPECT_NEAR(gbj10_89::ShearConcrete(10, 200, 465), 65100, 1e-9);
+  // fyv = 210, Asv/s = 0.503: 1.5·210·0.503·465 = 73676.93 N
+  EXPECT_NEAR(gbj10_89::ShearStirrups(210, 0.503, 465), 73676.925, 1e-6);
+  // λ = 2.5: 0.2·10·200·465 / 4 = 46500 N; 1.25·210·0.503·465 = 61397.44 N
+  EXPECT_NEAR(gbj10_89::ShearConcreteConcentrated(10, 200, 465, 2.5), 46500, 1e-9);
+  EXPECT_NEAR(gbj10_89::ShearStirrupsConcentrated(210, 0.503, 465), 61397.4375, 1e-6);
+  // seismic: (0.056·10·200·465 + 1.2·210·0.503·465) / 0.85 = (52080 + 58941.54) / 0.85 = 130613.58
+  EXPECT_NEAR(gbj11_89::ShearCapacitySeismic(10, 200, 465, 210, 0.503), 130613.58, 0.01);
+  // (0.16·10·200·465/4 + 210·0.503·465) / 0.85 = (37200 + 49117.95) / 0.85 = 101550.5
+  EXPECT_NEAR(gbj11_89::ShearCapacitySeismicConcentrated(10, 200, 465, 2.5, 210, 0.503), 101550.53,
+              0.01);
+}
+
+TEST(Gbj11_89, XiLimitsOfTheSeismicGrades) {
+  EXPECT_EQ(gbj11_89::XiLimitOfGrade(1), 0.25);
+  EXPECT_EQ(gbj11_89::XiLimitOfGrade(2), 0.35);
+  EXPECT_EQ(gbj11_89::XiLimitOfGrade(3), 0.35);
+  EXPECT_EQ(gbj11_89::XiLimitOfGrade(4), 0.0);
+}
+
+TEST(Gbj10_89, ClampedLookupHoldsTheEndValues) {
+  constexpr gbj10_89::TablePoint t[] = {{1, 10}, {2, 20}, {4, 30}};
+  const struct { double x, y; } cases[] = {{0, 10}, {1, 10}, {1.5, 15}, {3, 25}, {4, 30}, {9, 30}};
+  for (const auto& c : cases) EXPECT_DOUBLE_EQ(gbj10_89::ClampedLookup(t, c.x), c.y) << c.x;
+}
+
+TEST(SectionShape, NamesRoundTripAndWebHeights) {
+  for (auto s : {SectionShape::Rect, SectionShape::InvT, SectionShape::T, SectionShape::InvL,
+                 SectionShape::ISym, SectionShape::IUnsym})
+    EXPECT_EQ(SectionShapeOf(SectionShapeName(s)), s);
+  EXPECT_FALSE(SectionShapeOf("圆形截面").has_value());
+  // h = 600, ho = 565, hf = 100 (tension flange), hf' = 120 (compression flange)
+  EXPECT_EQ(WebHeight(SectionShape::Rect, 600, 565, 100, 120), 565);
+  EXPECT_EQ(WebHeight(SectionShape::InvT, 600, 565, 100, 120), 500);
+  EXPECT_EQ(WebHeight(SectionShape::T, 600, 565, 100, 120), 480);
+  EXPECT_EQ(WebHeight(SectionShape::InvL, 600, 565, 100, 120), 480);
+  EXPECT_EQ(WebHeight(SectionShape::ISym, 600, 565, 100, 120), 380);
+}
+
+}  // namespace
+}  // namespace tk
