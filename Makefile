@@ -1,13 +1,14 @@
-# Thin wrapper over CMake presets: `make demo`, `make test`, `make bench`.
+# Thin wrapper over CMake presets: `make demo`, `make test`, `make bench`, `make python`.
 SHELL := /bin/bash
 DEB_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                nlohmann-json3-dev libcli11-dev libeigen3-dev clang libclang-rt-14-dev clang-format
+                nlohmann-json3-dev libcli11-dev libeigen3-dev clang libclang-rt-14-dev clang-format \
+                pybind11-dev python3-dev python3-pytest
 JOBS ?= 2
 # Warnings are errors in CI (CI=true) and wherever WERROR=ON is given.
 WERROR ?= $(if $(CI),ON,OFF)
 CMAKE_FLAGS := -DTK_WERROR=$(WERROR)
 
-.PHONY: all deps build demo test test-fast test-asan test-fuzz bench format format-check clean
+.PHONY: all deps build python demo test test-fast test-asan test-fuzz bench format format-check clean
 
 all: build
 
@@ -27,6 +28,11 @@ deps:
 build: deps
 	cmake --preset default $(CMAKE_FLAGS) >/dev/null
 	cmake --build --preset default -j $(JOBS)
+
+# The Python module: build/python/tavrine_kalbex (PYTHONPATH=build/python python3 -c 'import tavrine_kalbex').
+python: deps
+	cmake --preset default $(CMAKE_FLAGS) >/dev/null
+	cmake --build --preset default -j $(JOBS) --target _tavrine_kalbex
 
 demo: build
 	./build/cli/kalbex demo

@@ -1,6 +1,7 @@
 // kalbex: command-line host of the TavrineKalbex calculators.
-//   kalbex list [CLASS]           classes, or the operations of one class
-//   kalbex run FILE|- [--report] [--answer ok|cancel|yes|no]
+//   kalbex list [CLASS [OPERATION]] [--json]  classes, operations, parameters with their meaning
+//   kalbex run FILE|- [--report] [--strict] [--answer ok|cancel|yes|no]
+//   kalbex explain CODE [CLASS]   what an error code means
 //   kalbex demo [--examples DIR]  runs every call file of the examples folder
 //   kalbex register | unregister  writes or removes the registration manifest
 //   kalbex coefficients --edges LBRT --lx LX --ly LY [--nu NU] [--table]
@@ -15,10 +16,14 @@
 #include <sstream>
 
 #include "coefficients.h"
+#include "examples_dir.h"
 #include "frame/binding.h"
 #include "frame/modkalbex.h"
 #include "frame/registry.h"
 #include "json_bridge.h"
+#include "list_docs.h"
+#include "outcome.h"
+#include "runner.h"
 
 namespace kalbex {
 
@@ -75,13 +80,6 @@ class CliUi : public tk::HostUi {
   std::string answer_;
 };
 
-struct Call {
-  const tk::ClassEntry* cls = nullptr;
-  const tk::MethodInfo* method = nullptr;
-  const json* args = nullptr;
-  std::string object;
-};
-
 std::string Describe(const tk::ParamInfo& p) {
   std::string s;
   if (p.optional) s += "Optional ";
@@ -95,123 +93,6 @@ std::string Describe(const tk::ParamInfo& p) {
     s += " As " + p.type;
   }
   return s;
-}
-
-Call Resolve(const json& j, size_t index) {
-  const std::string where = "call " + std::to_string(index + 1);
-  if (!j.is_object()) throw ContractError(where + ": a call must be a JSON object");
-  Call c;
-  auto cls = j.find("class");
-  if (cls == j.end() || !cls->is_string())
-    throw ContractError(where + ": \"class\" (a text) is required");
-  c.cls = tk::Registry::Find(cls->get<std::string>());
-  if (!c.cls) throw ContractError(where + ": unknown class " + cls->get<std::string>());
-  auto op = j.find("operation");
-  if (op == j.end() || !op->is_string())
-    throw ContractError(where + ": \"operation\" (a text) is required");
-  c.method = c.cls->info().Find(op->get<std::string>());
-  if (!c.method)
-    throw ContractError(where + ": class " + c.cls->name + " has no operation " +
-                        op->get<std::string>());
-  if (auto a = j.find("args"); a != j.end() && !a->is_null()) {
-    if (!a->is_object() && !a->is_array())
-      throw ContractError(where + ": \"args\" must be an object or an array");
-    if (a->is_array() && a->size() > c.method->params.size())
-      throw ContractError(where + ": " + c.cls->name + "." + c.method->name + " takes " +
-                          std::to_string(c.method->params.size()) + " arguments, " +
-                          std::to_string(a->size()) + " given");
-    if (a->is_object())
-      for (auto it = a->begin(); it != a->end(); ++it) {
-        bool known = false;
-        for (const auto& p : c.method->params) known |= tk::EqualsNoCase(p.name, it.key());
-        if (!known)
-          throw ContractError(where + ": " + c.cls->name + "." + c.method->name +
-                              " has no parameter " + it.key());
-      }
-    c.args = &*a;
-  }
-  if (auto o = j.find("object"); o != j.end()) {
-    if (!o->is_string()) throw ContractError(where + ": \"object\" must be a text");
-    c.object = o->get<std::string>();
-  }
-  return c;
-}
-
-struct RunResult {
-  json output;
-  std::string reports;
-  bool all_reports = true;
-};
-
-// Runs one input (a call object or an array of them). Throws ContractError / ComponentFailure.
-RunResult RunJson(const std::string& text) {
-  json in;
-  try {
-    in = json::parse(text);
-  } catch (const json::exception& e) {
-    throw ContractError(std::string("bad JSON: ") + e.what());
-  }
-  const bool many = in.is_array();
-  std::vector<const json*> items;
-  if (many)
-    for (const auto& x : in) items.push_back(&x);
-  else
-    items.push_back(&in);
-  std::vector<Call> calls;
-  for (size_t k = 0; k < items.size(); ++k) calls.push_back(Resolve(*items[k], k));
-
-  HostObjects objects;
-  std::map<std::pair<std::string, std::string>, std::unique_ptr<tk::Component>> named;
-  RunResult r;
-  r.output = json::array();
-  for (size_t k = 0; k < calls.size(); ++k) {
-    const Call& c = calls[k];
-    const std::string where = "call " + std::to_string(k + 1);
-    std::vector<tk::Arg> args;
-    if (c.args && c.args->is_array()) {
-      for (size_t i = 0; i < c.args->size(); ++i)
-        args.push_back(
-            {"", ToVariant((*c.args)[i], objects, where + "." + c.method->params[i].name)});
-    } else if (c.args) {
-      for (auto it = c.args->begin(); it != c.args->end(); ++it)
-        args.push_back({it.key(), ToVariant(it.value(), objects, where + "." + it.key())});
-    }
-    std::unique_ptr<tk::Component> own;
-    tk::Component* obj;
-    if (!c.object.empty()) {
-      auto& slot = named[{c.object, c.cls->name}];
-      if (!slot) slot = c.cls->create();
-      obj = slot.get();
-    } else {
-      own = c.cls->create();
-      obj = own.get();
-    }
-    tk::Variant ret;
-    try {
-      ret = tk::Invoke(*obj, c.method->name, args);
-    } catch (const ContractError& e) {
-      throw ContractError(where + " (" + c.cls->name + "." + c.method->name + "): " + e.what());
-    }
-    json out = json::object();
-    out["class"] = c.cls->ProgId();
-    out["operation"] = c.method->name;
-    json a = json::object();
-    bool has_text = false;
-    for (const auto& x : args) {
-      if (x.value.IsMissing()) continue;
-      a[x.name] = ToJson(x.value);
-      if (x.name == "tText" && x.value.type == tk::Variant::Type::String) {
-        r.reports += x.value.s;
-        has_text = true;
-      }
-    }
-    if (!has_text) r.all_reports = false;
-    out["args"] = std::move(a);
-    out["return"] = ToJson(ret);
-    r.output.push_back(std::move(out));
-  }
-  if (!many) r.output = r.output.at(0);
-  return r;
 }
 
 std::string Dump(const json& j) {
@@ -236,11 +117,13 @@ int CmdList(const std::string& cls) {
     std::cout << ")";
     if (!m.return_type.empty()) std::cout << " As " << m.return_type;
     std::cout << "\n";
+    if (const std::string what = OperationSummary(e->name, m.name); !what.empty())
+      std::cout << "      " << what << "\n";
   }
   return 0;
 }
 
-int CmdRun(const std::string& file, bool report) {
+int CmdRun(const std::string& file, bool report, bool strict) {
   std::string text;
   if (file == "-") {
     text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
@@ -254,11 +137,12 @@ int CmdRun(const std::string& file, bool report) {
   }
   try {
     RunResult r = RunJson(text);
+    for (const auto& n : r.notes) std::cerr << "kalbex: " << n << "\n";
     if (report)
-      std::cout << r.reports;
+      std::cout << PlatformLineEnds(r.reports);
     else
       std::cout << Dump(r.output) << "\n";
-    return 0;
+    return strict && !r.notes.empty() ? 3 : 0;
   } catch (const ContractError& e) {
     std::cerr << "kalbex: " << e.what() << "\n";
     return 2;
@@ -288,9 +172,10 @@ int CmdDemo(const std::string& dir) {
     std::ifstream in(f, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     try {
-      RunResult r = RunJson(text);
+      RunResult r = RunJson(text, dir);
+      for (const auto& n : r.notes) std::cerr << "kalbex: " << n << "\n";
       if (r.all_reports && !r.reports.empty()) {
-        std::cout << r.reports << "\n";
+        std::cout << PlatformLineEnds(r.reports) << "\n";
       } else if (r.output.is_array()) {
         for (const auto& call : r.output)
           std::cout << call.dump(-1, ' ', false, json::error_handler_t::replace) << "\n";
@@ -312,19 +197,27 @@ int CmdDemo(const std::string& dir) {
 int main(int argc, char** argv) {
   CLI::App app{"kalbex: structural-engineering calculators of the TavrineKalbex library"};
   app.require_subcommand(1);
-  std::string list_class, run_file = "-", answer, examples = TK_EXAMPLES_DIR;
-  bool report = false;
+  std::string list_class, run_file = "-", answer, examples = kalbex::DefaultExamplesDir(argv[0]);
+  std::string explain_code, explain_class, list_operation;
+  bool report = false, strict = false, list_json = false;
   auto* list = app.add_subcommand("list", "list the classes, or the operations of one class");
   list->add_option("class", list_class, "class name or ProgID");
+  list->add_option("operation", list_operation, "an operation: its parameters with their meaning");
+  list->add_flag("--json", list_json, "the parameter table as JSON");
   auto* run = app.add_subcommand("run", "run late-bound calls given as JSON");
   run->add_option("file", run_file, "call file, or - for standard input")->required();
   run->add_flag("--report", report, "print the report text (tText) of each call instead of JSON");
+  run->add_flag("--strict", strict,
+                "exit 3 when a call returns a warning, stop, fault or cancel code");
   run->add_option("--answer", answer, "answer for message boxes")
       ->check(CLI::IsMember({"ok", "cancel", "yes", "no"}));
   auto* demo = app.add_subcommand("demo", "run every example call file and print its report");
   demo->add_option("--examples", examples, "examples folder");
   demo->add_option("--answer", answer, "answer for message boxes")
       ->check(CLI::IsMember({"ok", "cancel", "yes", "no"}));
+  auto* explain = app.add_subcommand("explain", "explain an error code of the calculators");
+  explain->add_option("code", explain_code, "the code (lErr / lErrNumber)")->required();
+  explain->add_option("class", explain_class, "only the entries of this class");
   auto* reg = app.add_subcommand("register", "write the registration manifest");
   auto* unreg = app.add_subcommand("unregister", "remove the registration manifest");
   auto* coef = app.add_subcommand(
@@ -347,8 +240,11 @@ int main(int argc, char** argv) {
   if (const char* env = std::getenv("KALBEX_EXAMPLES"); env && *env && !demo->count("--examples"))
     examples = env;
   tk::modKalbex::SetUi(std::make_shared<kalbex::CliUi>(answer));
+  if (*list && list_json) return kalbex::CmdListJson(list_class, list_operation);
+  if (*list && !list_operation.empty()) return kalbex::CmdListOperation(list_class, list_operation);
   if (*list) return kalbex::CmdList(list_class);
-  if (*run) return kalbex::CmdRun(run_file, report);
+  if (*run) return kalbex::CmdRun(run_file, report, strict);
+  if (*explain) return kalbex::CmdExplain(explain_code, explain_class);
   if (*demo) return kalbex::CmdDemo(examples);
   if (*reg) {
     const int32_t hr = DllRegisterServer();

@@ -8,11 +8,20 @@
 
 namespace tk {
 
+void RegisterPileLoadTestDocs();
+void RegisterFootingDocs();
+void RegisterPileLateralDocs();
+void RegisterEarthPressureDocs();
+
 void RegisterFoundationClasses() {
   RegisterClass<clsDlJcOld>();
   RegisterClass<clsZtj>();
   RegisterClass<clsZhRh>();
   RegisterClass<clsDtqKa>();
+  RegisterPileLoadTestDocs();
+  RegisterFootingDocs();
+  RegisterPileLateralDocs();
+  RegisterEarthPressureDocs();
 }
 
 }  // namespace tk

@@ -5,8 +5,11 @@
 
 namespace tk {
 
+void RegisterWindDocs();
+
 void RegisterLoadsClasses() {
   RegisterClass<clsWind>();
+  RegisterWindDocs();
 }
 
 }  // namespace tk

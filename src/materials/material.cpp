@@ -47,17 +47,44 @@ float ColumnOfGrade(double c, float ConcreteRow::*column) {
   return r ? r->*column : 0.0f;
 }
 
+// The strength class a grade text names. Besides the texts of the concrete code ("Ⅰ级", "Ⅱ级")
+// engineers type the class as ASCII Roman numerals ("II级", "II"), as digits ("2级"), or by the
+// bar grade of later code editions: HPB235 is the plain bar of class Ⅰ, HRB335 the ribbed bar of
+// class Ⅱ, HRB400 and RRB400 belong to class Ⅲ. 0 when the text names no class.
+int SteelClassOfText(std::string_view t) {
+  static constexpr struct {
+    std::string_view text;
+    int cls;
+  } kSpellings[] = {
+      {"Ⅰ级", 1},    {"Ⅰ", 1},      {"I级", 1},    {"I", 1},      {"1级", 1},
+      {"HPB235", 1}, {"Ⅱ级", 2},    {"Ⅱ", 2},      {"II级", 2},   {"II", 2},
+      {"2级", 2},    {"HRB335", 2}, {"Ⅲ级", 3},    {"Ⅲ", 3},      {"III级", 3},
+      {"III", 3},    {"3级", 3},    {"HRB400", 3}, {"RRB400", 3},
+  };
+  for (const auto& s : kSpellings)
+    if (EqualsNoCase(t, s.text)) return s.cls;
+  return 0;
+}
+
 double SteelByGrade(const std::string& text, int16_t* I) {
   const std::string_view t = TrimView(text);
   if (IsNumericText(t)) {
     if (I) *I = 1;
     return LeadingNumber(t);
   }
-  if (I) *I = 1;
-  if (t == "Ⅰ级") return 210.0;
-  if (t == "Ⅱ级") return 310.0;
-  if (I) *I = 2;
-  return 0.0;
+  // Only classes Ⅰ and Ⅱ have design strengths here; a class Ⅲ text is recognised so that its
+  // message can say to give fy as a number, but it gets no strength.
+  switch (SteelClassOfText(t)) {
+    case 1:
+      if (I) *I = 1;
+      return 210.0;
+    case 2:
+      if (I) *I = 1;
+      return 310.0;
+    default:
+      if (I) *I = 2;
+      return 0.0;
+  }
 }
 
 }  // namespace
@@ -106,6 +133,20 @@ double clsMaterial::CtoEc(double c) {
     if (c >= a.C && c <= b.C) return modKalbex::dInterpolate(c, a.C, b.C, a.Ec, b.Ec);
   }
   return kConcrete[kRows - 1].Ec;
+}
+
+std::string SteelGradeProblem(std::string_view text) {
+  const std::string_view t = TrimView(text);
+  if (IsNumericText(t)) return {};
+  const int cls = SteelClassOfText(t);
+  if (cls == 1 || cls == 2) return {};
+  const std::string quoted = "“" + std::string(t) + "”";
+  if (cls == 3)
+    return "钢筋等级" + quoted +
+           "为Ⅲ级钢筋，本程序无其强度设计值，请直接输入fy（N/mm²）。 / steel grade " + quoted +
+           " is class III, which has no design strength here: give fy in N/mm2 as a number";
+  return "钢筋等级" + quoted + "无法识别。 / steel grade " + quoted +
+         " not recognised: give Ⅰ级 (I, 1级, HPB235), Ⅱ级 (II, 2级, HRB335) or fy in N/mm2";
 }
 
 double clsMaterial::dGanJinFy(const std::string& tText, int16_t* I) {

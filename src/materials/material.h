@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "frame/component.h"
 #include "frame/host.h"
@@ -35,5 +36,9 @@ class clsMaterial : public Calculator<clsMaterial> {
   void HntQdAddCboB(int16_t iSign, HostRef CboB, HostRef lblB, const std::string& Text,
                     std::optional<std::string> tPf = std::nullopt);
 };
+
+// Empty when dGanJinFy reads `text` as a strength; otherwise a message (Chinese / English) that
+// names the text and says what to give instead.
+std::string SteelGradeProblem(std::string_view text);
 
 }  // namespace tk

@@ -5,8 +5,11 @@
 
 namespace tk {
 
+void RegisterMaterialDocs();
+
 void RegisterMaterialsClasses() {
   RegisterClass<clsMaterial>();
+  RegisterMaterialDocs();
 }
 
 }  // namespace tk

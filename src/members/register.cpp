@@ -7,10 +7,17 @@
 
 namespace tk {
 
+void RegisterStairDocs();
+void RegisterSlabDocs();
+void RegisterBeamBarsDocs();
+
 void RegisterMembersClasses() {
   RegisterClass<clsBanOld>();
   RegisterClass<clsBeamPjOld>();
   RegisterClass<clsLtBs>();
+  RegisterStairDocs();
+  RegisterSlabDocs();
+  RegisterBeamBarsDocs();
 }
 
 }  // namespace tk

@@ -6,9 +6,14 @@
 
 namespace tk {
 
+void RegisterMomentDocs();
+void RegisterMvtDocs();
+
 void RegisterSectionClasses() {
   RegisterClass<clsMVT>();
   RegisterClass<clsMoment>();
+  RegisterMomentDocs();
+  RegisterMvtDocs();
 }
 
 }  // namespace tk

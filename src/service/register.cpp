@@ -7,10 +7,17 @@
 
 namespace tk {
 
+void RegisterCrackWidthDocs();
+void RegisterStiffnessDocs();
+void RegisterResultFilesDocs();
+
 void RegisterServiceClasses() {
   RegisterClass<clsMsMl>();
   RegisterClass<clsBendComponentBl>();
   RegisterClass<clsLfKd>();
+  RegisterCrackWidthDocs();
+  RegisterStiffnessDocs();
+  RegisterResultFilesDocs();
 }
 
 }  // namespace tk

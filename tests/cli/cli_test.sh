@@ -57,5 +57,41 @@ check coef_table_ssss 0 "  1.00    0.00406    0.0368    0.0368  跨中" "$K" coe
 check coef_table_last_row 0 "  2.00 " "$K" coefficients --edges CCCC --table
 check coef_table_free_range 0 "  3.33 " "$K" coefficients --edges SSSF --table
 
+# Error codes explained: "error" beside "return", a stderr note, --strict exit 3, kalbex explain.
+STOP='{"class":"clsMoment","operation":"CalMu_As","args":{"iK":1,"iSecPos":5,"dMu":100,"tFy":"Ⅱ级","sFcm":20,"sB":200,"sH":500,"sCas":500}}'
+export STOP
+check error_object 0 '"code": 100108' bash -c 'run "$STOP" 2>/dev/null'
+check error_kind 0 '"kind": "stop"' bash -c 'run "$STOP" 2>/dev/null'
+check error_stderr_note 0 'stop 100108: as >= h' bash -c 'run "$STOP" 2>&1 >/dev/null'
+check strict_stop 3 '"code": 100108' bash -c 'run "$STOP" --strict 2>/dev/null'
+check strict_warning 3 '"kind": "warning"' bash -c 'run "{\"class\":\"clsMoment\",\"operation\":\"MuAsCommon\",\"args\":{\"iK\":1,\"iSecPos\":5,\"dMu\":200,\"sFy\":310,\"sFcm\":11,\"sB\":200,\"sH\":500,\"sCas\":35}}" --strict 2>/dev/null'
+check strict_success 0 '"lErrNumber": 0' bash -c 'run "{\"class\":\"clsMoment\",\"operation\":\"MuAsCommon\",\"args\":{\"iK\":1,\"iSecPos\":5,\"dMu\":100,\"sFy\":310,\"sFcm\":11,\"sB\":200,\"sH\":500,\"sCas\":35}}" --strict'
+check no_error_on_success 0 "" bash -c 'run "{\"class\":\"clsMoment\",\"operation\":\"MuAsCommon\",\"args\":{\"iK\":1,\"iSecPos\":5,\"dMu\":100,\"sFy\":310,\"sFcm\":11,\"sB\":200,\"sH\":500,\"sCas\":35}}" | { ! grep -q -e "\"error\"" -e "\"note\""; }'
+check crack_success_code 0 "" bash -c '"$K" run "$TK_SOURCE_DIR/examples/clsLfKd.LfKdCommon.flexure.json" | { ! grep -q "\"error\""; }'
+check note_detailing 0 '"note": {' bash -c 'run "{\"class\":\"clsMoment\",\"operation\":\"VAsCommon\",\"args\":{\"iK\":1,\"iSecPos\":5,\"dV\":10,\"sFy\":210,\"Fc\":10,\"sB\":200,\"sH\":500,\"sCas\":35,\"sAt\":200}}" --strict'
+check explain_code 0 "over-reinforced" "$K" explain 100112
+check explain_shared 0 "input check (any class)" "$K" explain 1003 clsWind
+check explain_unknown 2 "" "$K" explain 4242
+check explain_not_number 2 "" "$K" explain abc
+check demo_knows_every_code 0 "" bash -c '"$K" demo 2>&1 | { ! grep "unknown code"; }'
+# Reports in the platform's line ends; JSON keeps the text as built.
+check report_lf 0 "" bash -c '[ "$("$K" run "$TK_SOURCE_DIR/examples/clsMoment.CalMu_As.json" --report | tr -cd "\r" | wc -c)" = 0 ]'
+check report_grep_mm 0 "mm" bash -c '"$K" run "$TK_SOURCE_DIR/examples/clsMoment.CalMu_As.json" --report | grep "mm$"'
+check json_keeps_crlf 0 '\r\n' bash -c '"$K" run "$TK_SOURCE_DIR/examples/clsMoment.CalMu_As.json"'
+
+# Steel grades as engineers type them; an unknown one is named in the message.
+check steel_ascii_roman 0 '"return": 310' bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"dGanJinFy\",\"args\":[\"II级\"]}"'
+check steel_hrb335 0 '"return": 310' bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"dGanJinFy1\",\"args\":[\"HRB335\"]}"'
+check steel_unknown_named 3 '钢筋等级“Ⅳ级”无法识别' bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"dGanJinFy\",\"args\":[\"Ⅳ级\"]}" --strict 2>/dev/null'
+check steel_unknown_in_call 0 'steel grade “HRB400” is class III' bash -c 'run "{\"class\":\"clsMoment\",\"operation\":\"CalMu_As\",\"args\":{\"iK\":1,\"iSecPos\":5,\"dMu\":100,\"tFy\":\"HRB400\",\"sFcm\":11,\"sB\":200,\"sH\":500,\"sCas\":35}}" 2>/dev/null'
+
+# The parameter table.
+check list_operation 0 "sPmin            Single     in/out %" "$K" list clsMoment CalMu_As
+check list_positions 0 "16  kN·m" "$K" list clsBeamPjOld Calculate
+check list_summary 0 "flexure of a rectangular section with the report" "$K" list clsMoment
+check list_json_one 0 '"direction": "in/out"' "$K" list clsMoment CalMu_As --json
+check list_json_all 0 '"progid": "TavrineKalbex.clsLtBs"' "$K" list --json
+check list_unknown_operation 2 "" "$K" list clsMoment Nothing
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

@@ -45,8 +45,36 @@ TEST(Material, SteelStrengthFromText) {
     const char* text;
     double fy;
     int16_t flag;
-  } cases[] = {{" Ⅱ级", 310, 1}, {"Ⅰ级 ", 210, 1}, {"300", 300, 1}, {" 340.5 ", 340.5, 1},
-               {"Ⅲ级", 0, 2},    {"", 0, 2},       {"abc", 0, 2},   {"12abc", 0, 2}};
+  } cases[] = {{" Ⅱ级", 310, 1},
+               {"Ⅰ级 ", 210, 1},
+               {"300", 300, 1},
+               {" 340.5 ", 340.5, 1},
+               {"Ⅲ级", 0, 2},
+               {"", 0, 2},
+               {"abc", 0, 2},
+               {"12abc", 0, 2},
+               // as engineers type them: ASCII numerals, digits, later code editions' grades
+               {"II级", 310, 1},
+               {"Ⅱ", 310, 1},
+               {"II", 310, 1},
+               {" ii级 ", 310, 1},
+               {"2级", 310, 1},
+               {"HRB335", 310, 1},
+               {"hrb335", 310, 1},
+               {"I级", 210, 1},
+               {"Ⅰ", 210, 1},
+               {"I", 210, 1},
+               {"1级", 210, 1},
+               {"HPB235", 210, 1},
+               // class Ⅲ is recognised but has no strength here; near misses stay unknown
+               {"HRB400", 0, 2},
+               {"RRB400", 0, 2},
+               {"III级", 0, 2},
+               {"3级", 0, 2},
+               {"IV级", 0, 2},
+               {"HRB33", 0, 2},
+               {"II级钢", 0, 2},
+               {"2", 2, 1}};
   for (const auto& c : cases) {
     int16_t I = 0, I1 = 0;
     EXPECT_DOUBLE_EQ(m.dGanJinFy(c.text, &I), c.fy) << c.text;
@@ -55,6 +83,17 @@ TEST(Material, SteelStrengthFromText) {
     EXPECT_EQ(I1, c.flag) << c.text;
     EXPECT_DOUBLE_EQ(m.dGanJinFy(c.text), c.fy);  // flag left out
   }
+}
+
+TEST(Material, UnrecognisedSteelGradeMessageNamesTheText) {
+  for (const char* ok : {"Ⅱ级", "II级", "2级", "HRB335", "HPB235", "310", " 300 "})
+    EXPECT_EQ(SteelGradeProblem(ok), "") << ok;
+  const std::string unknown = SteelGradeProblem(" Ⅱ级钢 ");
+  EXPECT_NE(unknown.find("钢筋等级“Ⅱ级钢”无法识别。"), std::string::npos) << unknown;
+  EXPECT_NE(unknown.find("steel grade “Ⅱ级钢” not recognised"), std::string::npos) << unknown;
+  const std::string third = SteelGradeProblem("HRB400");
+  EXPECT_NE(third.find("“HRB400”为Ⅲ级钢筋"), std::string::npos) << third;
+  EXPECT_NE(SteelGradeProblem("").find("“”"), std::string::npos);
 }
 
 TEST(Material, BarDiameterFromArea) {

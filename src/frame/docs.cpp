@@ -1,0 +1,207 @@
+#include "frame/docs.h"
+
+#include <algorithm>
+
+#include "frame/registry.h"
+#include "frame/text.h"
+
+namespace tk::docs {
+
+namespace {
+
+// Codes of the input-check component (checks of the host's field texts); the bending-shear-
+// torsion, pile, wind and beam-bar input checks pass them on unchanged.
+const std::vector<Code>& SharedCodes() {
+  static const std::vector<Code> codes = {
+      {1001, "", Outcome::Stop, "未输入数值。", "nothing entered in the field"},
+      {1002, "", Outcome::Stop, "应输入数值。", "the field is not a number"},
+      {1003, "", Outcome::Stop, "应＞0。", "the field must be greater than 0 (check kind S>0)"},
+      {1004, "", Outcome::Stop, "应≥0。", "the field must not be negative (check kind S>=0)"},
+      {1005, "", Outcome::Stop, "应为正整数。",
+       "the field must be a whole number greater than 0 (check kind I>0)"},
+      {1006, "", Outcome::Stop, "不应为0。", "the field must not be 0 (check kind S<>0)"},
+      {1007, "", Outcome::Stop, "超出允许范围。",
+       "the field is outside its allowed range (check kind a~b)"},
+      {1008, "", Outcome::Stop, "混凝土强度等级不在规范表中。",
+       "the concrete grade is not a grade of the code's table (C7.5 to C60)"},
+      {1101, "", Outcome::Stop, "两项输入的关系不满足要求。",
+       "two fields do not satisfy their required relation"},
+      {1199, "", Outcome::Stop, "未知的检查类型。",
+       "internal: a check kind the input-check component does not know"},
+  };
+  return codes;
+}
+
+std::vector<ClassDoc>& ClassTable() {
+  static std::vector<ClassDoc> t;
+  return t;
+}
+std::vector<Code>& CodeTable() {
+  static std::vector<Code> t = SharedCodes();
+  return t;
+}
+
+bool ListNames(std::string_view list, std::string_view name) {
+  while (!list.empty()) {
+    const size_t comma = list.find(',');
+    std::string_view item = list.substr(0, comma);
+    while (!item.empty() && item.front() == ' ') item.remove_prefix(1);
+    while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
+    if (EqualsNoCase(item, name)) return true;
+    if (comma == std::string_view::npos) break;
+    list.remove_prefix(comma + 1);
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string_view OutcomeName(Outcome o) {
+  switch (o) {
+    case Outcome::Success:
+      return "success";
+    case Outcome::Note:
+      return "note";
+    case Outcome::Warning:
+      return "warning";
+    case Outcome::Stop:
+      return "stop";
+    case Outcome::Fault:
+      return "fault";
+    case Outcome::Cancelled:
+      return "cancelled";
+  }
+  return "stop";
+}
+
+void AddClass(ClassDoc doc) {
+  auto& t = ClassTable();
+  for (auto& c : t)
+    if (c.name == doc.name) {
+      c = std::move(doc);
+      return;
+    }
+  t.push_back(std::move(doc));
+}
+
+void AddCodes(const std::vector<Code>& codes) {
+  auto& t = CodeTable();
+  for (const auto& c : codes) {
+    auto same = std::find_if(t.begin(), t.end(),
+                             [&](const Code& x) { return x.code == c.code && x.cls == c.cls; });
+    if (same != t.end())
+      *same = c;
+    else
+      t.push_back(c);
+  }
+}
+
+const std::vector<ClassDoc>& Classes() {
+  EnsureRegistered();
+  return ClassTable();
+}
+
+const ClassDoc* FindClass(std::string_view cls) {
+  const ClassEntry* e = Registry::Find(cls);  // accepts the ProgID too
+  const std::string_view name = e ? std::string_view(e->name) : cls;
+  for (const auto& c : Classes())
+    if (EqualsNoCase(c.name, name)) return &c;
+  return nullptr;
+}
+
+const Operation* FindOperation(std::string_view cls, std::string_view op) {
+  const ClassDoc* c = FindClass(cls);
+  if (!c) return nullptr;
+  for (const auto& o : c->operations)
+    if (EqualsNoCase(o.name, op)) return &o;
+  return nullptr;
+}
+
+const std::vector<Code>& Codes() {
+  EnsureRegistered();
+  return CodeTable();
+}
+
+const Code* FindCode(std::string_view cls, int32_t code) {
+  const ClassEntry* e = cls.empty() ? nullptr : Registry::Find(cls);
+  const std::string_view name = e ? std::string_view(e->name) : cls;
+  const Code *shared = nullptr, *any = nullptr;
+  for (const auto& c : Codes()) {
+    if (c.code != code) continue;
+    if (!name.empty() && EqualsNoCase(c.cls, name)) return &c;
+    if (c.cls.empty() && !shared) shared = &c;
+    if (!any) any = &c;
+  }
+  return shared ? shared : name.empty() ? any : nullptr;
+}
+
+Outcome Classify(std::string_view cls, std::string_view op, int32_t code) {
+  if (code == 0) return Outcome::Success;
+  const Code* c = FindCode(cls, code);
+  if (!c) return Outcome::Stop;
+  if ((c->outcome == Outcome::Success || c->outcome == Outcome::Note) && !c->operations.empty() &&
+      !ListNames(c->operations, op))
+    return Outcome::Stop;
+  return c->outcome;
+}
+
+std::string Message(std::string_view cls, int32_t code) {
+  if (code == 0) return "success";
+  const Code* c = FindCode(cls, code);
+  if (!c) return "unknown code " + std::to_string(code) + " (not in the library's code table)";
+  std::string s(c->en);
+  if (!c->zh.empty()) s += " (" + std::string(c->zh) + ")";
+  return s;
+}
+
+std::vector<std::string> Gaps() {
+  std::vector<std::string> gaps;
+  for (const auto& e : Registry::Classes()) {
+    const ClassDoc* c = FindClass(e.name);
+    if (!c) {
+      gaps.push_back(e.name + ": class has no documentation entry");
+      continue;
+    }
+    for (const auto& m : e.info().methods) {
+      const Operation* o = FindOperation(e.name, m.name);
+      if (!o) {
+        gaps.push_back(e.name + "." + m.name + ": operation has no documentation entry");
+        continue;
+      }
+      for (const auto& p : m.params) {
+        const bool found = std::any_of(o->params.begin(), o->params.end(),
+                                       [&](const Param& d) { return d.name == p.name; });
+        if (!found)
+          gaps.push_back(e.name + "." + m.name + ": parameter " + p.name + " undocumented");
+      }
+      if (!m.return_type.empty() && std::none_of(o->params.begin(), o->params.end(),
+                                                 [](const Param& d) { return d.name == "return"; }))
+        gaps.push_back(e.name + "." + m.name + ": return value undocumented");
+      for (const auto& d : o->params) {
+        if (d.name == "return") continue;
+        const bool exists = std::any_of(m.params.begin(), m.params.end(),
+                                        [&](const ParamInfo& p) { return p.name == d.name; });
+        if (!exists)
+          gaps.push_back(e.name + "." + m.name + ": documented parameter " + std::string(d.name) +
+                         " does not exist");
+        if (d.dir != "in" && d.dir != "out" && d.dir != "in/out")
+          gaps.push_back(e.name + "." + m.name + ": parameter " + std::string(d.name) +
+                         " has direction \"" + std::string(d.dir) + "\"");
+      }
+      for (const auto& a : o->arrays) {
+        const bool exists = std::any_of(m.params.begin(), m.params.end(),
+                                        [&](const ParamInfo& p) { return p.name == a.param; });
+        if (!exists)
+          gaps.push_back(e.name + "." + m.name + ": field list of " + std::string(a.param) +
+                         ", which does not exist");
+      }
+    }
+    for (const auto& o : c->operations)
+      if (!e.info().Find(o.name))
+        gaps.push_back(e.name + ": documented operation " + std::string(o.name) +
+                       " does not exist");
+  }
+  return gaps;
+}
+
+}  // namespace tk::docs

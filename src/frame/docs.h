@@ -1,0 +1,88 @@
+// Self-description of the library for the people who call it: every public operation's
+// parameters (meaning in Chinese and English, unit, direction, allowed values), the fields of the
+// positional text arrays, and every error code the calculators return with its message.
+//
+// Each calculator keeps its own entries next to its source (<calculator>_docs.cpp) and adds them
+// from its subsystem's registration, so the tables grow with the operations they describe.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tk::docs {
+
+// One parameter: direction is "in", "out" or "in/out" (read in one mode, written in another).
+// `values` lists the allowed values or codes ("1: As from Mu; 2: Mu from As"), or is empty.
+struct Param {
+  std::string_view name, dir, unit, zh, en, values = {};
+};
+
+// One position of a positional array argument (Text(), bText(), sH() ...).
+struct Field {
+  int index;
+  std::string_view unit, zh, en;
+};
+struct ArrayFields {
+  std::string_view param;
+  std::vector<Field> fields;
+};
+
+// `params` in interface order; an entry named "return" documents a function's value.
+struct Operation {
+  std::string_view name, zh, en;
+  std::vector<Param> params;
+  std::vector<ArrayFields> arrays = {};
+};
+
+struct ClassDoc {
+  std::string_view name, zh, en;
+  std::vector<Operation> operations;
+};
+
+// How a caller should take a returned code.
+enum class Outcome {
+  Success,    // every output written, nothing to report
+  Note,       // every output written; the code says which rule applied (e.g. detailing stirrups)
+  Warning,    // every output written, but a code limit is exceeded: the design needs attention
+  Stop,       // the calculation stopped at an input or design check; outputs incomplete
+  Fault,      // arithmetic fault trapped inside the calculation; outputs as far as written
+  Cancelled,  // the user answered a message box with Cancel
+};
+std::string_view OutcomeName(Outcome o);
+
+// One code. `cls` empty: a code of the shared input-check component, returned by several
+// classes. `operations` (comma-separated) limits a Success/Note entry to those operations.
+struct Code {
+  int32_t code;
+  std::string_view cls;
+  Outcome outcome;
+  std::string_view zh, en;
+  std::string_view operations = {};
+};
+
+void AddClass(ClassDoc doc);
+void AddCodes(const std::vector<Code>& codes);
+
+const std::vector<ClassDoc>& Classes();
+const ClassDoc* FindClass(std::string_view cls);
+const Operation* FindOperation(std::string_view cls, std::string_view op);
+const std::vector<Code>& Codes();
+
+// The entry of `code` as `cls` returns it: the class's own entry first, then a shared one.
+// nullptr when the table does not know the code (a defect the tests look for).
+const Code* FindCode(std::string_view cls, int32_t code);
+
+// Outcome of `code` returned by `cls`.`op`: 0 is success for every operation; an entry whose
+// `operations` does not name `op` counts as a stop there. An unknown code is a Stop.
+Outcome Classify(std::string_view cls, std::string_view op, int32_t code);
+
+// The English and Chinese message of a code as one line ("unknown code" when not in the table).
+std::string Message(std::string_view cls, int32_t code);
+
+// Every gap between the registered classes' method tables and the documentation: one line per
+// missing or stale entry, naming the class, operation and parameter (empty when complete).
+std::vector<std::string> Gaps();
+
+}  // namespace tk::docs

@@ -1,0 +1,87 @@
+// clsBendComponentBl: parameters of its operations and its error code.
+#include "frame/docs.h"
+
+namespace tk {
+
+using docs::Outcome;
+
+namespace {
+
+docs::ClassDoc StiffnessDoc() {
+  return {
+      "clsBendComponentBl",
+      "受弯构件刚度",
+      "short- and long-term stiffness of flexural members",
+      {
+          {"BendComponentBl",
+           "受弯构件刚度（GBJ 10-89）",
+           "stiffness of a flexural member, GBJ 10-89 (Ms, Ml)",
+           {
+               {"lErr", "in/out", "", "错误代码",
+                "set to 9999 on an arithmetic fault, otherwise left as passed", "9999"},
+               {"bL", "out", "N·mm²", "长期刚度Bl", "long-term stiffness Bl", ""},
+               {"uSec", "in/out", "", "截面",
+                "section record (iType 1-6, B, H, Bf, Hf, Bf1, Hf1 in mm)",
+                "iType: 1 矩形, 2 倒T形, 3 T形, 4 工形（对称）, 5 工形（不对称）, 6 倒L形"},
+               {"Cas", "in", "mm", "as",
+                "distance as from the tension steel centroid to the near face", ""},
+               {"dAs", "in", "mm²", "受拉钢筋面积As", "tension steel area As", ""},
+               {"dAs1", "in", "mm²", "受压钢筋面积As'", "compression steel area As'", ""},
+               {"dMs", "in", "kN·m", "短期效应组合弯矩Ms",
+                "moment of the short-term combination Ms", ""},
+               {"dMl", "in", "kN·m", "长期效应组合弯矩Ml", "moment of the long-term combination Ml",
+                ""},
+               {"Ftk", "in", "N/mm²", "混凝土抗拉强度标准值ftk", "ftk of the concrete", ""},
+               {"Es", "in", "N/mm²", "钢筋弹性模量Es", "steel modulus Es", ""},
+               {"Ec", "in", "N/mm²", "混凝土弹性模量Ec", "concrete modulus Ec", ""},
+               {"tText", "out", "", "计算书", "report (replaced)", ""},
+               {"iBhFs", "in", "", "标题编号方式", "numbering style of the report headings", ""},
+               {"iStart", "in/out", "", "起始标题号",
+                "number of the first heading; increased by 2 on return", ""},
+           }},
+          {"BendComponentBl02",
+           "受弯构件刚度（GB 50010-2002）",
+           "stiffness of a flexural member, GB 50010-2002 (Mk, Mq)",
+           {
+               {"lErr", "in/out", "", "错误代码",
+                "set to 9999 on an arithmetic fault, otherwise left as passed", "9999"},
+               {"bL", "out", "N·mm²", "刚度B", "stiffness B", ""},
+               {"uSec", "in/out", "", "截面",
+                "section record (iType 1-6, B, H, Bf, Hf, Bf1, Hf1 in mm)",
+                "iType: 1 矩形, 2 倒T形, 3 T形, 4 工形（对称）, 5 工形（不对称）, 6 倒L形"},
+               {"Cas", "in", "mm", "as",
+                "distance as from the tension steel centroid to the near face", ""},
+               {"dAs", "in", "mm²", "受拉钢筋面积As", "tension steel area As", ""},
+               {"dAs1", "in", "mm²", "受压钢筋面积As'", "compression steel area As'", ""},
+               {"Mk", "in", "kN·m", "荷载效应标准组合弯矩Mk",
+                "moment of the characteristic combination Mk", ""},
+               {"Mq", "in", "kN·m", "荷载效应准永久组合弯矩Mq",
+                "moment of the quasi-permanent combination Mq", ""},
+               {"Ftk", "in", "N/mm²", "混凝土抗拉强度标准值ftk", "ftk of the concrete", ""},
+               {"Es", "in", "N/mm²", "钢筋弹性模量Es", "steel modulus Es", ""},
+               {"Ec", "in", "N/mm²", "混凝土弹性模量Ec", "concrete modulus Ec", ""},
+               {"tText", "out", "", "计算书", "report (replaced)", ""},
+               {"iBhFs", "in", "", "标题编号方式", "numbering style of the report headings", ""},
+               {"iStart", "in/out", "", "起始标题号",
+                "number of the first heading; increased by 2 on return", ""},
+           }},
+          {"SubForm",
+           "设置子窗体",
+           "bind the host sub-form",
+           {
+               {"frm", "in", "", "宿主窗体", "host form object", "{\"$form\": ...}"},
+           }},
+      }};
+}
+
+}  // namespace
+
+void RegisterStiffnessDocs() {
+  docs::AddClass(StiffnessDoc());
+  docs::AddCodes({
+      {9999, "clsBendComponentBl", Outcome::Fault, "溢出，或不可知的错误",
+       "arithmetic fault (zero As, moment, width or Ec); bL not written"},
+  });
+}
+
+}  // namespace tk
