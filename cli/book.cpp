@@ -78,8 +78,23 @@ bool IsErrorArg(std::string_view name) {
          tk::EqualsNoCase(name, "tErr") || tk::EqualsNoCase(name, "tText");
 }
 
+// Report text for the page. U+E000 is the bar symbol of the calculators' report font, which a
+// browser does not have: it is shown as Φ in one cell of the report's grid.
+std::string ReportHtml(const std::string& s) {
+  std::string e = Escape(s), out;
+  const std::string phi = "\xEE\x80\x80";
+  for (size_t p = 0;;) {
+    const size_t q = e.find(phi, p);
+    out += e.substr(p, q == std::string::npos ? std::string::npos : q - p);
+    if (q == std::string::npos) break;
+    out += "<span class=\"phi\">Φ</span>";
+    p = q + phi.size();
+  }
+  return out;
+}
+
 std::string Cell(const std::string& s) {
-  return "<td>" + Escape(s) + "</td>";
+  return "<td>" + ReportHtml(s) + "</td>";
 }
 
 // The inputs as given, named and with units from the parameter table; positional arrays one
@@ -141,7 +156,7 @@ std::string Today() {
 // numbers through the page counter of the print margins.
 const char* const kCss = R"CSS(
 :root{--cjk:"Noto Sans Mono CJK SC","Noto Sans CJK SC","Source Han Sans SC","WenQuanYi Zen Hei Mono","WenQuanYi Micro Hei Mono","Sarasa Mono SC","SimSun","NSimSun","MS Gothic",monospace}
-body{font-family:"Noto Sans CJK SC","Source Han Sans SC","WenQuanYi Micro Hei","Microsoft YaHei","PingFang SC",sans-serif;color:#111;margin:0;counter-reset:member}
+body{font-family:"Noto Sans CJK SC","Source Han Sans SC","WenQuanYi Zen Hei","WenQuanYi Micro Hei","Microsoft YaHei","PingFang SC",sans-serif;color:#111;margin:0;counter-reset:member}
 .page{padding:12mm 14mm}
 .cover{page-break-after:always;break-after:page;text-align:center;padding-top:50mm}
 .cover h1{font-size:26pt;margin-bottom:4mm}.cover .date{margin-bottom:14mm}
@@ -163,6 +178,7 @@ pre.report{font-family:var(--cjk);font-size:8.5pt;line-height:1.35;white-space:p
 .summary.pass{border-color:#2a7d2a}.summary.pass .verdict{color:#2a7d2a}
 .summary.warning{border-color:#b07800}.summary.warning .verdict{color:#b07800}
 .summary.fail,.summary.stopped{border-color:#b00020}.summary.fail .verdict,.summary.stopped .verdict{color:#b00020}
+.phi{display:inline-block;width:1ch;text-align:center}
 .why{font-family:var(--cjk);font-size:9pt;white-space:pre-wrap;margin:1mm 0 0 0}
 @page{size:A4;margin:14mm 10mm 16mm 10mm;@bottom-center{content:counter(page) " / " counter(pages);font-size:9pt}}
 @media print{.page{padding:0}pre.report{overflow:visible;white-space:pre-wrap}}
@@ -225,7 +241,7 @@ std::string SummaryHtml(const json& call, const Verdict& v) {
                   "\"><div class=\"verdict\">" + kWords[static_cast<int>(v.kind)] + "</div>";
   if (!v.lines.empty()) {
     h += "<div class=\"why\">";
-    for (const auto& l : v.lines) h += Escape(l) + "\n";
+    for (const auto& l : v.lines) h += ReportHtml(l) + "\n";
     h += "</div>";
   }
   std::string rows;
@@ -312,14 +328,16 @@ std::string Book(const std::vector<Input>& inputs, const Options& opt) {
     h += "<div class=\"steps\">另有 " + std::to_string(host_steps) +
          " 项窗体操作未列入（form operations not listed）</div>";
   h += "</section>\n";
+  int no = 0;
   for (const auto& m : members) {
-    h += "<section class=\"page member\"><div class=\"head\"><span>" + Escape(project) +
-         "</span><span>" + Escape(m.label) + "</span><span class=\"no\"></span></div>";
+    h += "<section class=\"page member\" id=\"m" + std::to_string(++no) +
+         "\"><div class=\"head\"><span>" + Escape(project) + "</span><span>" + Escape(m.label) +
+         "</span><span class=\"no\"></span></div>";
     h += "<h2>" + Escape(m.label) + " <small>" + Escape(m.cls) + "." + Escape(m.op) +
          (m.zh.empty() ? "" : " " + Escape(m.zh)) + "</small></h2>";
     h += "<div class=\"top\">" + m.sketch + m.inputs + "</div>";
     h += m.summary;
-    if (!m.report.empty()) h += "<pre class=\"report\">" + Escape(m.report) + "</pre>";
+    if (!m.report.empty()) h += "<pre class=\"report\">" + ReportHtml(m.report) + "</pre>";
     h += "</section>\n";
   }
   return h + "</body></html>\n";

@@ -223,7 +223,7 @@ std::vector<BarRow> ArrangementRows(const std::string& table, double cover) {
 
 std::string SectionSvg(const Section& s, const std::string& steel_label,
                        const std::vector<BarRow>& rows) {
-  Svg g(kW, kH);
+  Svg g(kW, kH, rows.empty() ? "section" : "bars");
   const double w = TotalWidth(s);
   const Fit f(w, s.h, 80, 40, 210, 200);
   g.Polygon(Map(f, Outline(s)), "outline", kConcrete);
@@ -235,7 +235,7 @@ std::string SectionSvg(const Section& s, const std::string& steel_label,
           "bf=" + Num(s.bf_bot));
   g.Dim(f(wl, bottom_y), f(wr, bottom_y), s.hf_bot > 0 && s.bf_bot > s.b ? -38 : -18,
         "b=" + Num(s.b));
-  g.Dim(f(0, s.h), f(0, 0), -28 - (s.one_sided_top ? 0 : (wl - 0) * 0), "h=" + Num(s.h));
+  g.Dim(f(0, s.h), f(0, 0), 24, "h=" + Num(s.h));
   if (s.hf_top > 0 && s.bf_top > s.b) {
     const double tl = s.one_sided_top ? 0 : (w - s.bf_top) / 2;
     g.Dim(f(tl, 0), f(tl + s.bf_top, 0), 14, "b'f=" + Num(s.bf_top));
@@ -281,7 +281,7 @@ std::string PileSketch(const json& args) {
   if (!Positive(d)) return {};
   const bool round = GetText(args, "tJmLx") != "方形截面";
   const double c = Or0(Get(args, "dCj"));
-  Svg g(kW, kH);
+  Svg g(kW, kH, "pile");
   const Fit f(d, d, 90, 30, 200, 200);
   if (round) {
     std::vector<Pt> ring;
@@ -354,8 +354,8 @@ std::string StairSketch(const json& args) {
   p.push_back({lo2 + lo1, hv - vert});
   p.push_back({lo2, -vert});
   p.push_back({0, -land});
-  Svg g(kW, kH);
-  const Fit fit(total, top - bottom, 50, 30, 290, 200);
+  Svg g(kW, kH, "stair");
+  const Fit fit(total, top - bottom, 30, 30, 290, 200);
   auto f = [&](double xx, double yy) { return fit(xx, top - yy); };
   std::vector<Pt> px;
   for (const auto& [a, b] : p) px.push_back(f(a, b));
@@ -379,8 +379,8 @@ std::string FootingSketch(const json& args) {
     return {};
   // A flat footing (bChkB(2)) or no edge height given: the edge is as high as the footing.
   if (On(args, "bChkB", 2) || !Positive(he) || he > H) he = H;
-  Svg g(kW, kH);
-  const Fit plan(a, b, 30, 40, 150, 190);
+  Svg g(kW, kH, "footing");
+  const Fit plan(a, b, 45, 40, 135, 190);
   g.Polygon(Map(plan, {{0, 0}, {a, 0}, {a, b}, {0, b}}), "outline", kConcrete);
   g.Polygon(Map(plan, {{(a - bc) / 2, (b - hc) / 2},
                        {(a + bc) / 2, (b - hc) / 2},
@@ -398,11 +398,11 @@ std::string FootingSketch(const json& args) {
              "stroke=\"#111\" stroke-width=\"0.8\"");
     }
   g.Dim(plan(0, b), plan(a, b), -16, "a=" + Num(a));
-  g.Dim(plan(0, 0), plan(0, b), 14, "b=" + Num(b));
+  g.Dim(plan(0, b), plan(0, 0), 14, "b=" + Num(b));
   g.Label(105, 22, "平面", "middle", 12);
   // Elevation along a, the column stub above the footing.
   const double stub = std::max(H * 0.5, 300.0);
-  const Fit el(a, H + stub, 210, 40, 150, 190);
+  const Fit el(a, H + stub, 205, 40, 135, 190);
   auto e = [&](double x, double y) { return el(x, H + stub - y); };
   std::vector<Pt> ep{e(0, 0), e(a, 0), e(a, he), e((a + bc) / 2, H), e((a - bc) / 2, H), e(0, he)};
   g.Polygon(ep, "elevation", kConcrete);
@@ -411,7 +411,7 @@ std::string FootingSketch(const json& args) {
   g.Polygon(col, "column", "fill=\"#9aa3ad\" stroke=\"#111\" stroke-width=\"1\"");
   g.Dim(e(0, 0), e(a, 0), -16, "a=" + Num(a));
   g.Dim(e(a, 0), e(a, H), -12, "H=" + Num(H));
-  if (he < H) g.Dim(e(0, he), e(0, 0), -10, "h=" + Num(he));
+  if (he < H) g.Dim(e(0, 0), e(0, he), 10, "h=" + Num(he));
   g.Label(285, 22, "立面", "middle", 12);
   return g.Str();
 }
@@ -427,7 +427,7 @@ std::string SlabSketch(const json& args) {
     for (int j = 0; j < 3 && edge[k] < 0; ++j)
       if (On(args, "optB", static_cast<size_t>(k * 3 + j))) edge[k] = j;
   }
-  Svg g(kW, kH);
+  Svg g(kW, kH, "slab");
   const Fit f(lx, ly, 70, 35, 240, 200);
   // y up for the panel: bottom edge at ly on screen.
   auto p = [&](double x, double y) { return f(x, ly - y); };

@@ -58,9 +58,10 @@ std::string Points(const std::vector<Pt>& pts) {
 }
 }  // namespace
 
-Svg::Svg(double w, double h) {
-  o_ << "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"sketch\" width=\"" << P(w)
-     << "\" height=\"" << P(h) << "\" viewBox=\"0 0 " << P(w) << " " << P(h) << "\">";
+Svg::Svg(double w, double h, const std::string& kind) {
+  o_ << "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"sketch\" data-kind=\"" << kind
+     << "\" width=\"" << P(w) << "\" height=\"" << P(h) << "\" viewBox=\"0 0 " << P(w) << " "
+     << P(h) << "\">";
   o_ << "<rect class=\"frame\" x=\"0\" y=\"0\" width=\"" << P(w) << "\" height=\"" << P(h)
      << "\" fill=\"none\" stroke=\"none\"/>";
 }
@@ -118,14 +119,15 @@ void Svg::Dim(Pt a, Pt b, double offset, const std::string& label) {
     Line(p.first - (ux + nx) * 3, p.second - (uy + ny) * 3, p.first + (ux + nx) * 3,
          p.second + (uy + ny) * 3, "dim", "stroke=\"#333\" stroke-width=\"1.2\"");
   const double mx = (a2.first + b2.first) / 2, my = (a2.second + b2.second) / 2;
-  const double side = offset > 0 ? 1 : -1;
-  if (std::abs(dy) > std::abs(dx)) {  // vertical: label turned along the line
-    const double lx = mx + nx * 4 * side, ly = my;
-    o_ << "<text class=\"label\" x=\"" << P(lx) << "\" y=\"" << P(ly)
+  if (std::abs(dy) > std::abs(dx)) {
+    // Vertical: the label turned along the line, on the side away from the member (its glyphs
+    // stand to the left of their baseline once turned).
+    const double lx = nx * offset > 0 ? mx + 12 : mx - 3;
+    o_ << "<text class=\"label\" x=\"" << P(lx) << "\" y=\"" << P(my)
        << "\" font-size=\"11\" text-anchor=\"middle\" transform=\"rotate(-90 " << P(lx) << " "
-       << P(ly) << ")\">" << Escape(label) << "</text>";
+       << P(my) << ")\">" << Escape(label) << "</text>";
   } else {
-    Label(mx, my + (ny * side < 0 ? -3 : 12), label);
+    Label(mx, ny * offset < 0 ? my - 3 : my + 12, label);
   }
 }
 

@@ -17,7 +17,8 @@ std::string Num(double v, int digits = 1);
 
 class Svg {
  public:
-  Svg(double w, double h);
+  // `kind` names the sketch (data-kind), for the tests that look for one of each.
+  Svg(double w, double h, const std::string& kind);
   void Polygon(const std::vector<Pt>& pts, const std::string& cls, const std::string& style);
   void Polyline(const std::vector<Pt>& pts, const std::string& cls, const std::string& style);
   void Rect(double x, double y, double w, double h, const std::string& cls,

@@ -105,6 +105,15 @@ TEST(BookVerdict, BookOfAPassingAFailingAndAStoppedCall) {
   EXPECT_NE(stop.find("<h2>TB1"), std::string::npos);
 }
 
+TEST(BookVerdict, BarSymbolOfTheReportFontIsShownAsPhi) {
+  const std::string h = SummaryHtml({{"class", "clsMVT"}, {"operation", "MVTCommon"}},
+                                    {VerdictKind::Warning,
+                                     {"警告：箍筋最小直径\xEE\x80\x80"
+                                      "6 <5>"}});
+  EXPECT_NE(h.find("箍筋最小直径<span class=\"phi\">Φ</span>6 &lt;5&gt;"), std::string::npos);
+  EXPECT_NE(h.find("class=\"summary warning\""), std::string::npos);
+}
+
 TEST(BookVerdict, CoverListsTheMembersAndTheProject) {
   const std::string h =
       Book({{R"([{"class": "clsMaterial", "operation": "CtoEc", "args": {"c": 20}},
