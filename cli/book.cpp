@@ -126,6 +126,15 @@ std::string InputsHtml(const std::string& cls, const std::string& op, const json
       continue;
     }
     if (it->is_array() && it->empty()) continue;
+    if (it->is_array() && !fields) {  // an undocumented positional array: one row a field
+      for (size_t i = 0; i < it->size(); ++i) {
+        const std::string v = ValueText((*it)[i]);
+        if (v.empty()) continue;
+        h += "<tr>" + Cell(it.key() + "(" + std::to_string(i) + ")") +
+             Cell(i == 0 && p ? std::string(p->zh) : "") + Cell(v) + Cell("") + "</tr>";
+      }
+      continue;
+    }
     h += "<tr>" + Cell(it.key()) + Cell(p ? std::string(p->zh) : "") + Cell(ValueText(*it)) +
          Cell(p ? std::string(p->unit) : "") + "</tr>";
   }
@@ -167,7 +176,7 @@ body{font-family:"Noto Sans CJK SC","Source Han Sans SC","WenQuanYi Zen Hei","We
 .head .no::before{content:"No. " counter(member)}
 h2{font-size:14pt;margin:2mm 0}
 table{border-collapse:collapse;font-size:9pt;margin:2mm 0}
-td,th{border:1px solid #999;padding:1px 5px;text-align:left;vertical-align:top}
+td,th{border:1px solid #999;padding:1px 5px;text-align:left;vertical-align:top;overflow-wrap:anywhere}
 th{background:#eee}
 .top{display:flex;gap:6mm;align-items:flex-start;flex-wrap:wrap}
 .sketch{border:1px solid #ccc;max-width:100%;height:auto}

@@ -97,15 +97,22 @@ if grep -E 'CONSOLE|Uncaught' chromium.log | grep -vi 'dbus' >/dev/null; then
   echo "FAIL: console messages:"; grep -E 'CONSOLE|Uncaught' chromium.log | head; fail=1
 fi
 
-# One screenshot per sketch kind: the first member that has it.
+# One screenshot per sketch kind: the first member that has it, on a page of its own.
 for kind in $(grep -o 'data-kind="[a-z]*"' book.html | sort -u | sed 's/data-kind="\(.*\)"/\1/'); do
-  id=$(python3 -c '
-import re,sys
-t=open("book.html",encoding="utf-8").read()
-for m in re.finditer(r"<section class=\"page member\" id=\"(m\d+)\">(.*?)</section>",t,re.S):
-    if "data-kind=\"%s\"" % sys.argv[1] in m.group(2): print(m.group(1)); break' "$kind")
-  timeout 120 "${CHROME[@]}" --window-size=900,1300 --screenshot="$OUT_DIR/sketch-$kind.png" \
-    "file://$OUT_DIR/book.html#$id" >/dev/null 2>&1
+  id=$(python3 - "$kind" <<'PY'
+import re, sys
+t = open("book.html", encoding="utf-8").read()
+head = t[:t.index("<body>") + len("<body>")]
+for m in re.finditer(r'<section class="page member" id="(m\d+)">.*?</section>', t, re.S):
+    if 'data-kind="%s"' % sys.argv[1] in m.group(0):
+        open("sketch-%s.html" % sys.argv[1], "w", encoding="utf-8").write(
+            head + m.group(0) + "</body></html>")
+        print(m.group(1))
+        break
+PY
+)
+  timeout 120 "${CHROME[@]}" --window-size=820,1160 --screenshot="$OUT_DIR/sketch-$kind.png" \
+    "file://$OUT_DIR/sketch-$kind.html" >/dev/null 2>&1
   if [ -s "sketch-$kind.png" ]; then echo "sketch-$kind.png ($id)"; else
     echo "FAIL: no screenshot of $kind"; fail=1; fi
 done
