@@ -245,7 +245,7 @@ std::string SectionSvg(const Section& s, const std::string& steel_label,
     const double br = (w + s.bf_bot) / 2;
     g.Dim(f(br, s.h - s.hf_bot), f(br, s.h), 16, "hf=" + Num(s.hf_bot));
   }
-  if (rows.empty()) {
+  if (rows.empty() && !steel_label.empty()) {
     // The tension steel as a band at its centroid, as from its centroid `as`.
     const double y = s.h - (s.as > 0 && s.as < s.h ? s.as : std::min(35.0, s.h / 4));
     const double inset = std::min(s.b / 6, s.as > 0 ? s.as : 25);
@@ -254,7 +254,7 @@ std::string SectionSvg(const Section& s, const std::string& steel_label,
     g.Rect(a.first, a.second - t / 2, b.first - a.first, t, "steel", kSteel);
     g.Label(kW - 8, a.second + 4, steel_label, "end");
     if (s.as > 0 && s.as < s.h) g.Dim(f(wr, s.h), f(wr, y), -10, "as=" + Num(s.as));
-  } else {
+  } else if (!rows.empty()) {
     const double cover = rows.front().depth - rows.front().DMax() / 2;
     for (const BarRow& r : rows) {
       const auto ds = RowDiameters(r.n1, r.d1, r.n2, r.d2);
@@ -477,8 +477,8 @@ std::string SlabSketch(const json& args) {
   return g.Str();
 }
 
-std::string SteelLabel(const std::string& cls, const json& args) {
-  const double as = cls == "clsMoment" ? Get(args, "dAs") : Get(args, "dAs");
+std::string SteelLabel(const json& args) {
+  const double as = Get(args, "dAs");
   return Positive(as) ? "As=" + Num(as, 0) + " mm²" : "As";
 }
 
@@ -489,7 +489,9 @@ std::string Sketch(const std::string& cls, const std::string& op, const json& ar
     // Only the section operations carry a section; form operations have none.
     Section s;
     if (!SectionOf(cls, args, s)) return {};
-    return SectionSvg(s, SteelLabel(cls, args));
+    // The shear operations design stirrups: the section without longitudinal steel.
+    const bool shear = cls == "clsMoment" && (op == "CalV_As" || op == "VAsCommon");
+    return SectionSvg(s, shear ? std::string() : SteelLabel(args));
   }
   if (cls == "clsBeamPjOld" && op == "Calculate") {
     Section s;

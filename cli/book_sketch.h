@@ -43,7 +43,7 @@ bool SectionOf(const std::string& cls, const json& args, Section& s);
 std::vector<std::pair<double, double>> Outline(const Section& s);
 
 // The SVG of a section: outline, dimensions b, h (and the flanges), the tension steel as a band
-// labelled with `steel_label`, or the bar rows when given.
+// labelled with `steel_label` (none when empty), or the bar rows when given.
 std::string SectionSvg(const Section& s, const std::string& steel_label,
                        const std::vector<BarRow>& rows = {});
 

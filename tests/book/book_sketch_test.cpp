@@ -126,6 +126,17 @@ TEST(BookSketch, WebWidthOfATSectionIsDrawnToTheSameScale) {
   EXPECT_DOUBLE_EQ(o[2].second, 100);  // the flange's underside at h'f
 }
 
+TEST(BookSketch, FlexureDrawsItsSteelShearDoesNot) {
+  const json args = {{"sB", 200}, {"sH", 500}, {"sCas", 35}, {"dAs", 1023.4}};
+  const std::string flexure = Sketch("clsMoment", "CalMu_As", args);
+  EXPECT_EQ(Count(flexure, "class=\"steel\""), 1);
+  EXPECT_NE(flexure.find(">As=1023 mm²<"), std::string::npos);
+  EXPECT_NE(flexure.find(">as=35<"), std::string::npos);
+  const std::string shear = Sketch("clsMoment", "CalV_As", args);
+  EXPECT_EQ(Count(shear, "class=\"steel\""), 0);
+  EXPECT_EQ(Count(shear, "class=\"outline\""), 1);
+}
+
 TEST(BookSketch, NoSectionFromImpossibleInputs) {
   Section s;
   EXPECT_FALSE(SectionOf("clsMoment", {{"sB", 0}, {"sH", 500}}, s));
