@@ -132,7 +132,9 @@ const Code* FindCode(std::string_view cls, int32_t code) {
     if (c.cls.empty() && !shared) shared = &c;
     if (!any) any = &c;
   }
-  return shared ? shared : name.empty() ? any : nullptr;
+  // A code passed on from a calculator called inside (a result-file code from the deflection
+  // form) is explained by that calculator's entry.
+  return shared ? shared : any;
 }
 
 Outcome Classify(std::string_view cls, std::string_view op, int32_t code) {

@@ -70,8 +70,9 @@ const ClassDoc* FindClass(std::string_view cls);
 const Operation* FindOperation(std::string_view cls, std::string_view op);
 const std::vector<Code>& Codes();
 
-// The entry of `code` as `cls` returns it: the class's own entry first, then a shared one.
-// nullptr when the table does not know the code (a defect the tests look for).
+// The entry of `code` as `cls` returns it: the class's own entry first, then a shared one, then
+// another class's (a code passed on from a calculator called inside). nullptr when the table does
+// not know the code (a defect the tests look for).
 const Code* FindCode(std::string_view cls, int32_t code);
 
 // Outcome of `code` returned by `cls`.`op`: 0 is success for every operation; an entry whose

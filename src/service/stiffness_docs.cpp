@@ -71,6 +71,36 @@ docs::ClassDoc StiffnessDoc() {
            {
                {"frm", "in", "", "宿主窗体", "host form object", "{\"$form\": ...}"},
            }},
+          {"CboB_KeyPress",
+           "输入框按键",
+           "filter a key typed into input box Index",
+           {
+               {"Index", "in", "", "控件或输入项序号", "index of the host control or input field",
+                ""},
+               {"KeyAscii", "in/out", "", "按键代码",
+                "key code typed; set to 0 when the key is refused", ""},
+           }},
+          {"Form_Load", "窗体初始化", "initialise the bound sub-form", {}},
+          {"DisPlayNdHs",
+           "挠度换算",
+           "long-term deflection from an analysis program's elastic deflection (or the form's "
+           "moments)",
+           {
+               {"bShowRtb", "in", "", "显示计算书",
+                "also write the report to the form's report box", ""},
+               {"tText", "out", "", "计算书", "report table, or the message of the failure", ""},
+               {"tBh", "in", "", "梁编号", "beam label", ""},
+               {"return", "out", "", "错误代码",
+                "0, the input-check code of the first wrong field, a result-file code "
+                "(36001xx-36009xx) or 9999",
+                ""},
+           }},
+          {"CboBChangeAndClick",
+           "组合框选择",
+           "a choice made in CboB(Index)",
+           {
+               {"Index", "in", "", "组合框序号", "combo-box index", ""},
+           }},
       }};
 }
 
@@ -79,6 +109,8 @@ docs::ClassDoc StiffnessDoc() {
 void RegisterStiffnessDocs() {
   docs::AddClass(StiffnessDoc());
   docs::AddCodes({
+      {9101, "clsBendComponentBl", Outcome::Stop, "截面形状不在列表中",
+       "form: the section shape is not one of the list"},
       {9999, "clsBendComponentBl", Outcome::Fault, "溢出，或不可知的错误",
        "arithmetic fault (zero As, moment, width or Ec); bL not written"},
   });

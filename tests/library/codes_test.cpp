@@ -103,8 +103,10 @@ TEST(Codes, OutcomeDependsOnClassAndOperation) {
       {"clsZhRh", "CheckZhRhErr", 1002, Outcome::Stop},
       {"clsBeamPjOld", "Calculate", 1508798, Outcome::Cancelled},
       {"clsBendComponentBl", "BendComponentBl", 9999, Outcome::Fault},
-      // a code of another class is unknown here, and an unknown code never passes as success
-      {"clsWind", "CalWindJz", 100112, Outcome::Stop},
+      // a code passed on from another class keeps its meaning; an unknown code is never success
+      {"clsBendComponentBl", "DisPlayNdHs", 3600910, Outcome::Stop},
+      {"clsBeamPjOld", "Calculate", 100112, Outcome::Warning},
+      {"clsLfKd", "CheckLfErr", 900202, Outcome::Stop},
       {"clsMoment", "CalMu_As", 12345, Outcome::Stop},
   };
   for (const auto& c : cases)
