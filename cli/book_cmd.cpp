@@ -47,7 +47,7 @@ int PrintPdf(const std::string& html_path, const std::string& pdf_path) {
     return q + "'";
   };
   const std::string cmd = quote(chromium) +
-                          " --headless --no-sandbox --disable-gpu --no-pdf-header-footer"
+                          " --headless=new --no-sandbox --disable-gpu --no-pdf-header-footer"
                           " --print-to-pdf=" +
                           quote(tmp.string()) + " " +
                           quote("file://" + fs::absolute(html_path).string()) + " >/dev/null 2>&1";

@@ -327,17 +327,35 @@ std::string PileSketch(const json& args) {
   return g.Str();
 }
 
+// The number after `lead` in the report ("取 h1 ＝ 50 mm" -> 50); NaN when it is not there.
+double Adopted(const std::string& report, const std::string& lead) {
+  const size_t p = report.find(lead);
+  if (p == std::string::npos) return NAN;
+  const char* begin = report.c_str() + p + lead.size();
+  char* end = nullptr;
+  const double v = std::strtod(begin, &end);
+  return end == begin ? NAN : v;
+}
+
 // Stair flight profile: lower landing, n risers over the flight, upper landing, the slab below.
 std::string StairSketch(const json& args) {
   const double lo1 = Field(args, "Text", 3), lo2 = Or0(Field(args, "Text", 4)),
                lo3 = Or0(Field(args, "Text", 5));
-  const double h1 = Field(args, "Text", 6), hv = Field(args, "Text", 7);
+  // A thickness given as a rule ("1/30") is the one the report says it took ("取 h1 ＝ 50 mm").
+  const std::string report = GetText(args, "tText");
+  auto thickness = [&](size_t field, const std::string& taken) {
+    const json* t = Item(args, "Text", field);
+    if (t && t->is_string() && t->get<std::string>().find('/') == std::string::npos)
+      return NumberOf(t);
+    return Adopted(report, taken);
+  };
+  const double h1 = thickness(6, "取 h1 ＝ "), hv = Field(args, "Text", 7);
   const double nn = Field(args, "Text", 8);
   if (!Positive(lo1) || !Positive(hv) || !Positive(nn) || nn > 100) return {};
   const int n = static_cast<int>(nn);
   const double t = hv / n, w = n > 1 ? lo1 / (n - 1) : lo1;
   const double slab = Positive(h1) ? h1 : 100;
-  const double h2f = Field(args, "Text", 27);
+  const double h2f = thickness(27, "取 h2 ＝ ");
   const double land = Positive(h2f) ? h2f : slab;
   const double vert = slab * std::hypot(lo1, hv) / lo1;  // vertical thickness of the sloped slab
   const double total = lo2 + lo1 + lo3, top = hv, bottom = -std::max(vert, land);

@@ -229,6 +229,15 @@ TEST(BookSketch, StairProfileToScale) {
   ExpectInsideFrame(svg);
 }
 
+TEST(BookSketch, StairThicknessGivenAsARuleIsTheOneTheReportTook) {
+  // h1 by the rule B/30: the report took 50 mm; vertical depth 50 * hypot(3080, 1800) / 3080.
+  json text = json::array({"A", "两端铰支", "板式", "3080", "", "", "1/30", "1800", "12"});
+  const json args = {{"Text", text},
+                     {"tText", "  梯板厚度 h1 ＝ B / 30 ＝ 1500/30 ＝ 50 mm，取 h1 ＝ 50 mm\r\n"}};
+  const Box b = PolygonBox(Sketch("clsLtBs", "CalResult", args), "outline");
+  EXPECT_NEAR(b.W(), b.H() * 3080 / (1800 + 50 * std::hypot(3080, 1800) / 3080), 1.0);
+}
+
 TEST(BookSketch, FootingPlanAndElevation) {
   json text = json::array();
   for (int i = 0; i < 32; ++i) text.push_back("");

@@ -14,7 +14,7 @@ cd "$OUT_DIR"
 rm -f sketch-*.png book.pdf
 export HOME="$OUT_DIR/home"  # Chromium keeps its profile there, away from the user's
 mkdir -p "$HOME"
-CHROME=("$CHROMIUM" --headless --no-sandbox --disable-gpu --hide-scrollbars --no-first-run
+CHROME=("$CHROMIUM" --headless=new --no-sandbox --disable-gpu --hide-scrollbars --no-first-run
         --user-data-dir="$OUT_DIR/profile")
 fail=0
 
@@ -121,6 +121,13 @@ timeout 300 "${CHROME[@]}" --no-pdf-header-footer --print-to-pdf="$OUT_DIR/book.
   "file://$OUT_DIR/book.html" >/dev/null 2>&1
 if head -c 4 book.pdf 2>/dev/null | grep -q '%PDF'; then
   echo "book.pdf: $(stat -c %s book.pdf) bytes"
+  # Page numbers from the print margins, when poppler's pdftotext is there to read them.
+  if command -v pdftotext >/dev/null; then
+    pages=$(pdftotext book.pdf - | grep -cE '^[0-9]+ / [0-9]+$')
+    if [ "$pages" -le "$members" ]; then
+      echo "FAIL: $pages numbered pages for $members members"; fail=1
+    fi
+  fi
 else
   echo "FAIL: no PDF"; fail=1
 fi
