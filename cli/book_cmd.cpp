@@ -70,6 +70,10 @@ int PrintPdf(const std::string& html_path, const std::string& pdf_path) {
 
 int CmdBook(const std::vector<std::string>& files, const std::string& html_path,
             const std::string& pdf_path, const std::string& project) {
+  if (!pdf_path.empty() && html_path == "-") {
+    std::cerr << "kalbex: --pdf needs the book in a file (-o BOOK.html)\n";
+    return 2;
+  }
   std::vector<book::Input> inputs;
   for (const auto& f : files) {
     std::ifstream in(f, std::ios::binary);
@@ -102,14 +106,7 @@ int CmdBook(const std::vector<std::string>& files, const std::string& html_path,
     std::cerr << "kalbex: cannot write " << html_path << ": " << error << "\n";
     return 1;
   }
-  if (!pdf_path.empty()) {
-    if (html_path == "-") {
-      std::cerr << "kalbex: --pdf needs the book in a file (-o BOOK.html)\n";
-      return 2;
-    }
-    return PrintPdf(html_path, pdf_path);
-  }
-  return 0;
+  return pdf_path.empty() ? 0 : PrintPdf(html_path, pdf_path);
 }
 
 }  // namespace kalbex
