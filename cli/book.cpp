@@ -78,6 +78,22 @@ bool IsErrorArg(std::string_view name) {
          tk::EqualsNoCase(name, "tErr") || tk::EqualsNoCase(name, "tText");
 }
 
+// A CSS string literal (quotes, backslashes and line breaks escaped; '<' kept out of the style).
+std::string CssString(const std::string& s) {
+  std::string o = "\"";
+  for (char c : s) {
+    if (c == '"' || c == '\\')
+      o += std::string("\\") + c;
+    else if (c == '\n' || c == '\r')
+      o += "\\a ";
+    else if (c == '<')
+      o += "\\3c ";
+    else
+      o += c;
+  }
+  return o + "\"";
+}
+
 // Report text for the page. U+E000 is the bar symbol of the calculators' report font, which a
 // browser does not have: it is shown as Φ in one cell of the report's grid.
 std::string ReportHtml(const std::string& s) {
@@ -190,7 +206,7 @@ pre.report{font-family:var(--cjk);font-size:8.5pt;line-height:1.35;white-space:p
 .phi{display:inline-block;width:1ch;text-align:center}
 .why{font-family:var(--cjk);font-size:9pt;white-space:pre-wrap;margin:1mm 0 0 0}
 @page{size:A4;margin:14mm 10mm 16mm 10mm;@bottom-center{content:counter(page) " / " counter(pages);font-size:9pt}}
-@media print{.page{padding:0}pre.report{overflow:visible;white-space:pre-wrap}}
+@media print{.page{padding:0}.head{display:none}pre.report{overflow:visible;white-space:pre-wrap}}
 )CSS";
 
 }  // namespace
@@ -325,8 +341,18 @@ std::string Book(const std::vector<Input>& inputs, const Options& opt) {
   if (project.empty()) project = "计算书";
   const std::string date = opt.date.empty() ? Today() : opt.date;
 
+  // Every printed page carries the project and its member: one named page per member, whose
+  // margin boxes name it, so pages a long report runs on to keep their header too.
+  std::string pages =
+      "@page{@top-left{content:" + CssString(project) + ";font-size:9pt;vertical-align:bottom}}";
+  for (size_t k = 0; k < members.size(); ++k)
+    pages += "@page m" + std::to_string(k + 1) +
+             "{@top-right{content:" + CssString(members[k].label) +
+             ";font-size:9pt;vertical-align:bottom}}#m" + std::to_string(k + 1) + "{page:m" +
+             std::to_string(k + 1) + "}";
   std::string h = "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\"><title>" +
-                  Escape(project) + " 计算书</title><style>" + kCss + "</style></head><body>";
+                  Escape(project) + " 计算书</title><style>" + kCss + pages +
+                  "</style></head><body>";
   h += "<section class=\"page cover\"><h1>" + Escape(project) + "</h1><div>结构计算书</div>";
   h += "<div class=\"date\">" + Escape(date) + "</div><ol>";
   for (const auto& m : members)

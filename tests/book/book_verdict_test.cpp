@@ -114,6 +114,19 @@ TEST(BookVerdict, BarSymbolOfTheReportFontIsShownAsPhi) {
   EXPECT_NE(h.find("class=\"summary warning\""), std::string::npos);
 }
 
+TEST(BookVerdict, EveryPrintedPageNamesTheProjectAndItsMember) {
+  const std::string h = Book(
+      {{R"({"class": "clsMaterial", "operation": "CtoEc", "label": "柱\"A</style>", "args": {"c": 20}})",
+        "mat",
+        {}}},
+      {"工程", "2026-02-03"});
+  EXPECT_NE(h.find("@page{@top-left{content:\"工程\""), std::string::npos);
+  // The label as a CSS string: its quote escaped, and no end of the style element inside it.
+  EXPECT_NE(h.find("@page m1{@top-right{content:\"柱\\\"A\\3c /style>\""), std::string::npos);
+  EXPECT_NE(h.find("#m1{page:m1}"), std::string::npos);
+  EXPECT_NE(h.find("<h2>柱&quot;A&lt;/style&gt;"), std::string::npos);
+}
+
 TEST(BookVerdict, CoverListsTheMembersAndTheProject) {
   const std::string h =
       Book({{R"([{"class": "clsMaterial", "operation": "CtoEc", "args": {"c": 20}},

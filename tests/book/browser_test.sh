@@ -123,7 +123,7 @@ if head -c 4 book.pdf 2>/dev/null | grep -q '%PDF'; then
   echo "book.pdf: $(stat -c %s book.pdf) bytes"
   # Page numbers from the print margins, when poppler's pdftotext is there to read them.
   if command -v pdftotext >/dev/null; then
-    pages=$(pdftotext book.pdf - | grep -cE '^[0-9]+ / [0-9]+$')
+    pages=$(pdftotext book.pdf - | grep -cE '^[0-9]+ ?/ ?[0-9]+$')
     if [ "$pages" -le "$members" ]; then
       echo "FAIL: $pages numbered pages for $members members"; fail=1
     fi
