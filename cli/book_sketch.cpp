@@ -259,7 +259,7 @@ std::string SectionSvg(const Section& s, const std::string& steel_label,
     for (const BarRow& r : rows) {
       const auto ds = RowDiameters(r.n1, r.d1, r.n2, r.d2);
       const double x1 = wl + cover + r.DMax() / 2, x2 = wr - cover - r.DMax() / 2;
-      const double y = s.h - r.depth;
+      const double y = s.steel_top ? r.depth : s.h - r.depth;
       for (size_t i = 0; i < ds.size(); ++i) {
         const double x = ds.size() == 1 ? (wl + wr) / 2
                                         : x1 + (x2 - x1) * static_cast<double>(i) /
@@ -517,6 +517,7 @@ std::string Sketch(const std::string& cls, const std::string& op, const json& ar
     s.h = Field(args, "Text", 8);
     if (!Positive(s.b)) return {};
     const double c = Or0(Field(args, "Text", 5));
+    if (const json* top = Find(args, "bTop"); top && top->is_boolean()) s.steel_top = *top;
     auto rows = ArrangementRows(GetText(args, "tText"), c);
     if (rows.empty()) return {};
     if (!Positive(s.h)) s.h = std::max(s.b * 2, rows.back().depth + rows.back().DMax() + 200);

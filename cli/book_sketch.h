@@ -21,6 +21,7 @@ struct Section {
   double bf_bot = 0, hf_bot = 0;  // tension-side flange (bf, hf)
   bool one_sided_top = false;     // inverted L: the flange stands out on one side only
   double as = 0;                  // tension steel centroid to the tension face
+  bool steel_top = false;         // the bar rows at the top face (support bars)
 };
 
 // One row of bars of the bar selection: n1 bars of d1 and n2 of d2, the centre `depth` from the

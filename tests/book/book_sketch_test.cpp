@@ -197,6 +197,18 @@ TEST(BookSketch, BarSelectionBarsLieInsideTheSectionAndMatchTheArrangement) {
   ExpectInsideFrame(svg);
 }
 
+TEST(BookSketch, SupportBarsAtTheTopFace) {
+  json args = {{"Text", {"10", "250", "", "18", "25", "30", "1.0", "1.05", "500"}},
+               {"bTop", true},
+               {"tText", " 3·20   [9.42]\n"}};
+  const std::string svg = Sketch("clsBeamPjOld", "Calculate", args);
+  const Box b = PolygonBox(svg, "outline");
+  const auto bars = Circles(svg, "bar");
+  ASSERT_EQ(bars.size(), 3u);
+  for (const auto& c : bars)  // 30 + 10 = 40 mm below the top face
+    EXPECT_NEAR(c.cy - b.y1, 40 * b.H() / 500, 0.5);
+}
+
 TEST(BookSketch, PileBarsOnTheRingInsideTheSection) {
   const json args = {{"tJmLx", "圆形截面"}, {"dD", 800}, {"tAs", "12Φ20"}, {"dCj", 50}};
   const std::string svg = Sketch("clsZhRh", "ZhRhCal", args);
