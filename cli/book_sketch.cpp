@@ -186,7 +186,7 @@ std::vector<BarRow> ArrangementRows(const std::string& table, double cover) {
     std::string line = table.substr(pos, end - pos);
     pos = end + 1;
     if (line.find("·") == std::string::npos) continue;
-    // The description ends where the table's columns begin.
+    // The arrangement ends where the table's columns begin.
     line = line.substr(0, line.find('['));
     const std::string dot = "·";
     double depth = std::isfinite(cover) ? cover : 25;

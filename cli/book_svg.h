@@ -10,7 +10,7 @@ namespace kalbex::book {
 
 using Pt = std::pair<double, double>;
 
-// Text with the five XML specials escaped.
+// Text with the five XML special characters escaped.
 std::string Escape(const std::string& s);
 // A number with at most `digits` decimals and no trailing zeros ("12.5", "300").
 std::string Num(double v, int digits = 1);
