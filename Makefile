@@ -3,12 +3,14 @@ SHELL := /bin/bash
 DEB_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
                 nlohmann-json3-dev libcli11-dev libeigen3-dev clang libclang-rt-14-dev clang-format \
                 pybind11-dev python3-dev python3-pytest
+# The browser the book test renders in, and a CJK font for the reports; the test skips without them.
+BOOK_PACKAGES := chromium fonts-wqy-zenhei
 JOBS ?= 2
 # Warnings are errors in CI (CI=true) and wherever WERROR=ON is given.
 WERROR ?= $(if $(CI),ON,OFF)
 CMAKE_FLAGS := -DTK_WERROR=$(WERROR)
 
-.PHONY: all deps build python demo test test-fast test-asan test-fuzz fuzz bench format format-check clean
+.PHONY: all deps deps-book build python demo test test-fast test-asan test-fuzz fuzz bench format format-check clean
 
 all: build
 
@@ -22,6 +24,20 @@ deps:
 	  else \
 	    echo "Please install these Debian packages:$$missing"; \
 	    echo "  sudo apt-get install$$missing"; exit 1; \
+	  fi; \
+	fi
+
+# Optional: the book's browser test. Installs as root, or says what to install; never fails.
+deps-book:
+	@missing=""; for p in $(BOOK_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing:$$missing"; \
+	    export DEBIAN_FRONTEND=noninteractive; \
+	    (apt-get update -qq && apt-get install -y -qq $$missing >/dev/null) || \
+	      echo "Could not install$$missing: the book's browser test will be skipped"; \
+	  else \
+	    echo "For the book's browser test: sudo apt-get install$$missing"; \
 	  fi; \
 	fi
 

@@ -2,6 +2,7 @@
 //   kalbex list [CLASS [OPERATION]] [--json]  classes, operations, parameters with their meaning
 //   kalbex run FILE|- [--report] [--strict] [--answer ok|cancel|yes|no]
 //   kalbex explain CODE [CLASS]   what an error code means
+//   kalbex book FILE... -o BOOK.html [--pdf BOOK.pdf] [--project NAME]  the calculation book
 //   kalbex demo [--examples DIR]  runs every call file of the examples folder
 //   kalbex register | unregister  writes or removes the registration manifest
 //   kalbex coefficients --edges LBRT --lx LX --ly LY [--nu NU] [--table]
@@ -15,6 +16,7 @@
 #include <optional>
 #include <sstream>
 
+#include "book_cmd.h"
 #include "coefficients.h"
 #include "examples_dir.h"
 #include "frame/binding.h"
@@ -264,6 +266,13 @@ int main(int argc, char** argv) {
   auto* explain = app.add_subcommand("explain", "explain an error code of the calculators");
   explain->add_option("code", explain_code, "the code (lErr / lErrNumber)")->required();
   explain->add_option("class", explain_class, "only the entries of this class");
+  auto* book = app.add_subcommand("book", "run call files and lay them out as a calculation book");
+  std::vector<std::string> book_files;
+  std::string book_out = "-", book_pdf, book_project;
+  book->add_option("files", book_files, "call files")->required();
+  book->add_option("-o,--output", book_out, "the HTML book (- for standard output)");
+  book->add_option("--pdf", book_pdf, "also print it to PDF through headless Chromium");
+  book->add_option("--project", book_project, "project name for the cover (default: tEng)");
   auto* reg = app.add_subcommand("register", "write the registration manifest");
   auto* unreg = app.add_subcommand("unregister", "remove the registration manifest");
   auto* coef = app.add_subcommand(
@@ -292,6 +301,7 @@ int main(int argc, char** argv) {
   if (*run) return kalbex::CmdRun(run_file, report, strict);
   if (*explain) return kalbex::CmdExplain(explain_code, explain_class);
   if (*demo) return kalbex::CmdDemo(examples);
+  if (*book) return kalbex::CmdBook(book_files, book_out, book_pdf, book_project);
   if (*reg) {
     const int32_t hr = DllRegisterServer();
     if (hr == 0) std::cout << tk::ManifestPath() << "\n";

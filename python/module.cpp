@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "book.h"
 #include "frame/docs.h"
 #include "frame/registry.h"
 #include "list_docs.h"
@@ -77,6 +78,15 @@ std::string Run(const std::string& calls_json) {
   return r.output.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
+// The calculation book of the calls (one JSON text of a call or a list of calls); the calls
+// run without the interpreter lock as in Run.
+std::string Book(const std::string& calls_json, const std::string& project) {
+  kalbex::book::Options opt;
+  opt.project = project;
+  py::gil_scoped_release release;
+  return kalbex::book::Book({{calls_json, "calls", {}}}, opt);
+}
+
 std::vector<std::string> Classes() {
   std::vector<std::string> names;
   for (const auto& e : tk::Registry::Classes()) names.push_back(e.name);
@@ -110,6 +120,8 @@ PYBIND11_MODULE(_tavrine_kalbex, m) {
       .def("call", &Calculator::Call);
   m.def("run", &Run,
         "runs kalbex call objects given as JSON text; returns the output as JSON text");
+  m.def("book", &Book, py::arg("calls_json"), py::arg("project") = "",
+        "the calculation book (self-contained HTML) of kalbex call objects given as JSON text");
   m.def("classes", &Classes);
   m.def("doc", &kalbex::OperationText, "the parameter table of an operation");
   m.def("explain", &Explain, py::arg("code"), py::arg("cls") = "");

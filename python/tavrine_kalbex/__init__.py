@@ -20,7 +20,7 @@ from . import _tavrine_kalbex as _core
 ContractError = _core.ContractError
 ComponentFailure = _core.ComponentFailure
 
-__all__ = ["create", "run", "classes", "explain", "doc", "control", "controls", "form",
+__all__ = ["create", "run", "book", "classes", "explain", "doc", "control", "controls", "form",
            "Calculator", "ContractError", "ComponentFailure"]
 
 
@@ -83,6 +83,12 @@ def create(name):
 def run(calls):
     """Runs call objects as `kalbex run` does: {"class", "operation", "args", "object"}, or a list."""
     return _json.loads(_core.run(_dumps(calls)))
+
+
+def book(calls, project=""):
+    """The calculation book of call objects (as tk.run takes them): one self-contained HTML text
+    with the inputs, report, sketch and verdict of every call."""
+    return _core.book(_dumps(calls), project)
 
 
 def classes():

@@ -93,5 +93,16 @@ check list_json_one 0 '"direction": "in/out"' "$K" list clsMoment CalMu_As --jso
 check list_json_all 0 '"progid": "TavrineKalbex.clsLtBs"' "$K" list --json
 check list_unknown_operation 2 "" "$K" list clsMoment Nothing
 
+# The calculation book: HTML on stdout or in a file (written whole), contract errors exit 2.
+bookdir="$(mktemp -d)"; trap 'rm -f "$err"; rm -rf "$bookdir"' EXIT
+check book_stdout 0 '<h2>KL1' "$K" book "$TK_SOURCE_DIR/examples/clsMoment.CalMu_As.json"
+check book_file 0 "" "$K" book "$TK_SOURCE_DIR/examples/clsZhRh.ZhRhCal.bored.json" -o "$bookdir/b.html"
+check book_file_written 0 'data-kind="pile"' cat "$bookdir/b.html"
+check book_project 0 '<h1>某工程</h1>' "$K" book "$TK_SOURCE_DIR/examples/clsMaterial.steel.json" --project 某工程
+check book_missing_file 2 "" "$K" book "$bookdir/none.json" -o "$bookdir/x.html"
+check book_bad_call 2 "" bash -c 'printf "{\"class\":\"clsNothing\",\"operation\":\"X\"}" >"$0/bad.json"; "$K" book "$0/bad.json" -o "$0/bad.html"' "$bookdir"
+check book_bad_call_writes_nothing 1 "" test -e "$bookdir/bad.html"
+check book_pdf_needs_file 2 "" "$K" book "$TK_SOURCE_DIR/examples/clsMaterial.steel.json" --pdf "$bookdir/b.pdf"
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

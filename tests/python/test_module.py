@@ -163,3 +163,18 @@ def test_two_threads_calculate_at_once_with_the_results_of_one():
         t.join()
     assert not errors
     assert results[0] == expected and results[1] == expected
+
+
+def test_book_of_calls_with_the_sketch_and_verdict():
+    calls = [{"class": "clsMoment", "operation": "CalMu_As", "label": "KL9",
+              "args": {"tText": "", "lErrNumber": 0, "iK": 1, "iSecPos": 5, "dMu": 100,
+                       "dAs": 0, "tFy": "Ⅱ级", "iFcm": 0, "sFcm": 20, "sB": 200, "sH": 500,
+                       "sCas": 35, "sKc": 0, "sP": 0, "sPmin": 0, "sKcb": 0}}]
+    html = tk.book(calls, project="测试工程")
+    assert html.startswith("<!DOCTYPE html>")
+    assert "<h1>测试工程</h1>" in html
+    assert "<h2>KL9" in html
+    assert 'class="summary pass"' in html
+    assert 'class="outline"' in html  # the 200 x 500 section
+    with pytest.raises(tk.ContractError):
+        tk.book({"class": "clsNone", "operation": "x"})
