@@ -12,6 +12,12 @@ double SteelStressLinear(double fy, double xi, double xi_b) {
   return fault::div(fy * (xi - kBeta1), xi_b - kBeta1);
 }
 
+double DepthOverReinforced(double fy, double As, double xi_b, double fcm, double b, double ho) {
+  const double k = fault::div(fy * As, xi_b - kBeta1);
+  return fault::div(fault::div(kBeta1 * fy * As, xi_b - kBeta1), fault::check(k - fcm * b * ho)) *
+         ho;
+}
+
 double ShearSectionFactor(double hw_over_b) {
   if (hw_over_b <= 4) return 0.25;
   if (hw_over_b >= 6) return 0.2;
@@ -23,7 +29,7 @@ double ShearConcrete(double fc, double b, double ho) {
 }
 
 double ShearStirrups(double fyv, double Asv_over_s, double ho) {
-  return fault::check(kShearStirrups * fyv * Asv_over_s * ho);
+  return fault::check(kShearStirrups * fyv * ho * Asv_over_s);
 }
 
 double ShearConcreteConcentrated(double fc, double b, double ho, double lambda) {
@@ -32,6 +38,10 @@ double ShearConcreteConcentrated(double fc, double b, double ho, double lambda) 
 
 double ShearStirrupsConcentrated(double fyv, double Asv_over_s, double ho) {
   return fault::check(1.25 * fyv * Asv_over_s * ho);
+}
+
+double StirrupsForShear(double V, double Vc, double s, double fyv, double ho) {
+  return fault::check((V - Vc) * s / (kShearStirrups * fyv * ho));
 }
 
 double ClampedLookup(const TablePoint* table, std::size_t n, double x) {

@@ -27,6 +27,11 @@ double BalancedDepth(double fy, double Es);
 // σs = fy·(ξ − 0.8) / (ξb − 0.8).
 double SteelStressLinear(double fy, double xi, double xi_b);
 
+// Depth of the compression zone of an over-reinforced rectangular section, from the force balance
+// fcm·b·x = As·σs with σs by the linear rule of eq. 4.1.5-2 put in:
+// x = 0.8·fy·As/(ξb − 0.8) / [fy·As/(ξb − 0.8) − fcm·b·ho] · ho.
+double DepthOverReinforced(double fy, double As, double xi_b, double fcm, double b, double ho);
+
 // Limit factor β of the shear section check (eq. 4.2.1-1/-2): 0.25 for hw/b ≤ 4, 0.2 for
 // hw/b ≥ 6, linear between (0.35 − 0.025·hw/b). Decided on the ratio itself so that hw/b = 4
 // gives exactly 0.25 rather than a value a hair below it.
@@ -41,6 +46,10 @@ double ShearStirrups(double fyv, double Asv_over_s, double ho);
 double ShearConcreteConcentrated(double fc, double b, double ho, double lambda);
 // Stirrup part under a concentrated load, N (eq. 4.2.3-3): 1.25·fyv·Asv/s·ho.
 double ShearStirrupsConcentrated(double fyv, double Asv_over_s, double ho);
+
+// Stirrups of an ordinary beam for a design shear V, mm² (eq. 4.2.3-2 solved for Asv), with the
+// concrete part Vc already worked: Asv = (V − Vc)·s / (1.5·fyv·ho).
+double StirrupsForShear(double V, double Vc, double s, double fyv, double ho);
 
 // One row of a table read by linear interpolation.
 struct TablePoint {

@@ -18,6 +18,16 @@ TEST(Gbj10_89, BalancedDepthAndLinearSteelStress) {
   EXPECT_DOUBLE_EQ(gbj10_89::SteelStressLinear(310, 0.5, 0.5), 310);
 }
 
+TEST(Gbj10_89, DepthOfAnOverReinforcedSectionBalancesTheForces) {
+  // fy = 310, As = 3000, ξb = 0.54433, fcm = 11, b = 200, ho = 465:
+  // x = 0.8·930000/(−0.25567) / [930000/(−0.25567) − 1023000] · 465 = 290.3444 mm, and then
+  // fcm·b·x = 638757.6 N = As·σs with σs = 310·(0.624397 − 0.8)/(−0.25567) = 212.919 N/mm²
+  const double xb = gbj10_89::BalancedDepth(310, 2.0e5);
+  const double x = gbj10_89::DepthOverReinforced(310, 3000, xb, 11, 200, 465);
+  EXPECT_NEAR(x, 290.3444, 1e-4);
+  EXPECT_NEAR(11 * 200 * x, 3000 * gbj10_89::SteelStressLinear(310, x / 465, xb), 1e-6);
+}
+
 TEST(Gbj10_89, ShearSectionFactorByWebRatio) {
   const struct {
     double ratio, beta;
@@ -39,6 +49,16 @@ TEST(Gbj10_89, ShearCapacityParts) {
   // (0.16·10·200·465/4 + 210·0.503·465) / 0.85 = (37200 + 49117.95) / 0.85 = 101550.5
   EXPECT_NEAR(gbj11_89::ShearCapacitySeismicConcentrated(10, 200, 465, 2.5, 210, 0.503), 101550.53,
               0.01);
+}
+
+TEST(Gbj10_89, StirrupsForADesignShear) {
+  // V = 150 kN, fc = 10, b = 200, ho = 465, s = 200, fyv = 210:
+  // ordinary (150000 − 65100)·200 / (1.5·210·465) = 16980000 / 146475 = 115.9242 mm²
+  EXPECT_NEAR(gbj10_89::StirrupsForShear(150000, 65100, 200, 210, 465), 115.9242, 1e-4);
+  // seismic (0.85·150000 − 0.056·10·200·465)·200 / (1.2·210·465) = 15084000 / 117180 = 128.7250
+  EXPECT_NEAR(gbj11_89::StirrupsForShearSeismic(150000, 10, 200, 465, 200, 210), 128.7250, 1e-4);
+  // a shear the concrete carries alone asks for no stirrups: the result is negative, not clamped
+  EXPECT_LT(gbj10_89::StirrupsForShear(60000, 65100, 200, 210, 465), 0);
 }
 
 TEST(Gbj11_89, XiLimitsOfTheSeismicGrades) {
