@@ -44,6 +44,62 @@ double StirrupsForShear(double V, double Vc, double s, double fyv, double ho) {
   return fault::check((V - Vc) * s / (kShearStirrups * fyv * ho));
 }
 
+double CrackMemberFactor(CrackMember m) {
+  switch (m) {
+    case CrackMember::AxialTension:
+      return 2.7;
+    case CrackMember::EccTension:
+      return 2.4;
+    case CrackMember::Flexure:
+    case CrackMember::EccCompression:
+      return 2.1;
+  }
+  return 2.1;
+}
+
+double BarSurfaceFactor(bool deformed) {
+  return deformed ? 0.7 : 1.0;
+}
+
+double SteelStressAxialTension(double Ns, double As) {
+  return fault::div(Ns, As);
+}
+
+double SteelStressEccTension(double Ns, double e1, double As, double ho, double as1) {
+  return fault::div(Ns * e1, As * (ho - as1));
+}
+
+double SteelStressFlexure(double Ms, double ho, double As) {
+  return fault::div(Ms, kLeverArm * ho * As);
+}
+
+double SteelStressEccCompression(double Ns, double e, double z, double As) {
+  return fault::div(fault::div(Ns * (e - z), As), z);
+}
+
+double EccentricityMagnification(double lo_over_h, double eo, double ho) {
+  if (lo_over_h <= kSlendernessNoMagnification) return 1.0;
+  return 1 + fault::div(1.0, 4000 * eo / ho) * lo_over_h * lo_over_h;
+}
+
+double LeverArmRaw(double gamma_f1, double ho_over_e, double ho) {
+  return (kLeverArm - 0.12 * (1 - gamma_f1) * ho_over_e * ho_over_e) * ho;
+}
+
+double StrainNonUniformityRaw(double ftk, double rho_te, double sigma_ss) {
+  return 1.1 - fault::div(fault::div(0.65 * ftk, rho_te), sigma_ss);
+}
+
+double StrainNonUniformity(double psi_raw) {
+  return psi_raw < kPsiMin ? kPsiMin : psi_raw > kPsiMax ? kPsiMax : psi_raw;
+}
+
+double MaxCrackWidth(double alpha_cr, double psi, double sigma_ss, double c, double d,
+                     double rho_te, double upsilon, double Es) {
+  return fault::div(alpha_cr * psi * sigma_ss * (2.7 * c + 0.1 * fault::div(d, rho_te)) * upsilon,
+                    Es);
+}
+
 double ClampedLookup(const TablePoint* table, std::size_t n, double x) {
   if (n == 0) return 0;
   if (x <= table[0].x) return table[0].y;

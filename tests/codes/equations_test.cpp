@@ -61,6 +61,43 @@ TEST(Gbj10_89, StirrupsForADesignShear) {
   EXPECT_LT(gbj10_89::StirrupsForShear(60000, 65100, 200, 210, 465), 0);
 }
 
+TEST(Gbj10_89, CrackWidthEquations) {
+  using gbj10_89::CrackMember;
+  EXPECT_EQ(gbj10_89::CrackMemberFactor(CrackMember::AxialTension), 2.7);
+  EXPECT_EQ(gbj10_89::CrackMemberFactor(CrackMember::EccTension), 2.4);
+  EXPECT_EQ(gbj10_89::CrackMemberFactor(CrackMember::Flexure), 2.1);
+  EXPECT_EQ(gbj10_89::CrackMemberFactor(CrackMember::EccCompression), 2.1);
+  EXPECT_EQ(gbj10_89::BarSurfaceFactor(true), 0.7);
+  EXPECT_EQ(gbj10_89::BarSurfaceFactor(false), 1.0);
+  const struct {
+    const char* what;
+    double got, want;
+  } cases[] = {
+      // Ms = 100 kN·m, ho = 465, As = 942: 1e8 / (0.87·465·942) = 262.4079
+      {"flexure", gbj10_89::SteelStressFlexure(100e6, 465, 942), 262.4079},
+      // Ns = 300 kN on As = 1520: 197.3684
+      {"axial tension", gbj10_89::SteelStressAxialTension(300000, 1520), 197.3684},
+      // e' = 150, ho − as' = 430: 300000·150 / (1520·430) = 68.8494
+      {"eccentric tension", gbj10_89::SteelStressEccTension(300000, 150, 1520, 465, 35), 68.8494},
+      // e = 600, z = 400: 500000·200 / 1520 / 400 = 164.4737
+      {"eccentric compression", gbj10_89::SteelStressEccCompression(500000, 600, 400, 1520),
+       164.4737},
+      // lo/h = 14 keeps ηs = 1; lo/h = 20, eo = 300, ho = 465: 1 + 400 / 2580.645 = 1.155
+      {"ηs at 14", gbj10_89::EccentricityMagnification(14, 300, 465), 1.0},
+      {"ηs at 20", gbj10_89::EccentricityMagnification(20, 300, 465), 1.155},
+      // γf' = 0, ho/e = 0.5: (0.87 − 0.03)·465 = 390.6
+      {"z", gbj10_89::LeverArmRaw(0, 0.5, 465), 390.6},
+      // ftk = 1.75, ρte = 0.02, σss = 250: 1.1 − 0.2275 = 0.8725
+      {"ψ", gbj10_89::StrainNonUniformityRaw(1.75, 0.02, 250), 0.8725},
+      {"ψ below 0.4", gbj10_89::StrainNonUniformity(0.3), 0.4},
+      {"ψ above 1.0", gbj10_89::StrainNonUniformity(1.2), 1.0},
+      {"ψ inside", gbj10_89::StrainNonUniformity(0.8725), 0.8725},
+      // 2.1·0.8725·250·(67.5 + 100)·0.7 / 2e5 = 0.26854 mm
+      {"ωmax", gbj10_89::MaxCrackWidth(2.1, 0.8725, 250, 25, 20, 0.02, 0.7, 2e5), 0.268539},
+  };
+  for (const auto& c : cases) EXPECT_NEAR(c.got, c.want, 1e-4) << c.what;
+}
+
 TEST(Gbj11_89, XiLimitsOfTheSeismicGrades) {
   EXPECT_EQ(gbj11_89::XiLimitOfGrade(1), 0.25);
   EXPECT_EQ(gbj11_89::XiLimitOfGrade(2), 0.35);
