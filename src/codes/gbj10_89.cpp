@@ -100,6 +100,23 @@ double MaxCrackWidth(double alpha_cr, double psi, double sigma_ss, double c, dou
                     Es);
 }
 
+double ShortTermStiffness(double Es, double As, double ho, double psi, double alpha_e, double rho,
+                          double gamma_f1) {
+  return fault::div(Es * As * ho * ho,
+                    1.15 * psi + 0.2 + fault::div(6 * alpha_e * rho, 1 + 3.5 * gamma_f1));
+}
+
+double DeflectionIncrease(double rho1, double rho) {
+  if (rho1 >= rho) return 1.6;
+  if (rho1 == 0) return 2.0;
+  // 2.0 at ρ' = 0 down to 1.6 at ρ' = ρ; ρ > ρ' > 0 here, so the span is never empty.
+  return 2.0 + rho1 * (1.6 - 2.0) / rho;
+}
+
+double LongTermStiffness(double Ms, double Ml, double theta, double Bs) {
+  return fault::div(Ms, Ml * (theta - 1) + Ms) * Bs;
+}
+
 double ClampedLookup(const TablePoint* table, std::size_t n, double x) {
   if (n == 0) return 0;
   if (x <= table[0].x) return table[0].y;

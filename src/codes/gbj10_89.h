@@ -97,6 +97,16 @@ double StrainNonUniformity(double psi_raw);
 double MaxCrackWidth(double alpha_cr, double psi, double sigma_ss, double c, double d,
                      double rho_te, double upsilon, double Es);
 
+// Short-term stiffness of a flexural member, N·mm² (eq. 5.3.3-1):
+// Bs = Es·As·ho² / [1.15·ψ + 0.2 + 6·αE·ρ / (1 + 3.5·γf')].
+double ShortTermStiffness(double Es, double As, double ho, double psi, double alpha_e, double rho,
+                          double gamma_f1);
+// Increase of deflection under the long-term combination θ (art. 5.3.4): 2.0 for ρ' = 0, 1.6 for
+// ρ' ≥ ρ, linear between.
+double DeflectionIncrease(double rho1, double rho);
+// Long-term stiffness (eq. 5.3.2): Bl = Ms / [Ml·(θ − 1) + Ms] · Bs.
+double LongTermStiffness(double Ms, double Ml, double theta, double Bs);
+
 // One row of a table read by linear interpolation.
 struct TablePoint {
   double x, y;

@@ -98,6 +98,22 @@ TEST(Gbj10_89, CrackWidthEquations) {
   for (const auto& c : cases) EXPECT_NEAR(c.got, c.want, 1e-4) << c.what;
 }
 
+TEST(Gbj10_89, StiffnessOfFlexuralMembers) {
+  // Es = 2e5, As = 942, ho = 465, ψ = 0.6, αE = 7.143, ρ = 0.01013:
+  // γf' = 0:   4.0737e13 / (0.69 + 0.2 + 0.434152) = 3.07646e13 N·mm²
+  // γf' = 0.2: 4.0737e13 / (0.89 + 0.434152 / 1.7) = 3.55615e13 N·mm²
+  EXPECT_NEAR(gbj10_89::ShortTermStiffness(2e5, 942, 465, 0.6, 7.143, 0.01013, 0) / 1e13, 3.07646,
+              1e-5);
+  EXPECT_NEAR(gbj10_89::ShortTermStiffness(2e5, 942, 465, 0.6, 7.143, 0.01013, 0.2) / 1e13, 3.55615,
+              1e-5);
+  // θ: 2.0 without compression steel, 1.6 from ρ' = ρ on, 1.8 half-way
+  const struct { double rho1, theta; } cases[] = {{0, 2.0}, {0.005, 1.8}, {0.01, 1.6}, {0.02, 1.6}};
+  for (const auto& c : cases)
+    EXPECT_NEAR(gbj10_89::DeflectionIncrease(c.rho1, 0.01), c.theta, 1e-12) << c.rho1;
+  // Ms = 80, Ml = 60, θ = 2: 80 / (60 + 80) of Bs
+  EXPECT_NEAR(gbj10_89::LongTermStiffness(80, 60, 2, 1e13), 80.0 / 140 * 1e13, 1);
+}
+
 TEST(Gbj11_89, XiLimitsOfTheSeismicGrades) {
   EXPECT_EQ(gbj11_89::XiLimitOfGrade(1), 0.25);
   EXPECT_EQ(gbj11_89::XiLimitOfGrade(2), 0.35);
