@@ -119,7 +119,8 @@ double LongTermStiffness(double Ms, double Ml, double theta, double Bs) {
 
 double ClampedLookup(const TablePoint* table, std::size_t n, double x) {
   if (n == 0) return 0;
-  if (x <= table[0].x) return table[0].y;
+  // A value that is not a number reads the first row rather than spreading into the result.
+  if (!(x > table[0].x)) return table[0].y;
   if (x >= table[n - 1].x) return table[n - 1].y;
   std::size_t k = 1;
   while (table[k].x < x) ++k;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "codes/gbj10_89.h"
 #include "codes/gbj11_89.h"
 #include "codes/section_shape.h"
@@ -125,6 +127,8 @@ TEST(Gbj10_89, ClampedLookupHoldsTheEndValues) {
   constexpr gbj10_89::TablePoint t[] = {{1, 10}, {2, 20}, {4, 30}};
   const struct { double x, y; } cases[] = {{0, 10}, {1, 10}, {1.5, 15}, {3, 25}, {4, 30}, {9, 30}};
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(gbj10_89::ClampedLookup(t, c.x), c.y) << c.x;
+  // a value that is not a number reads the first row
+  EXPECT_EQ(gbj10_89::ClampedLookup(t, std::nan("")), 10);
 }
 
 TEST(SectionShape, NamesRoundTripAndWebHeights) {
