@@ -41,4 +41,25 @@ double LateralCapacityByCracking(double alpha, double gm, double ft, double Wo, 
 // Lateral capacity limited by the head displacement (eq. 5.4.2-2): Rh = α³·EI/νx·χoa, χoa in m.
 double LateralCapacityByDisplacement(double alpha, double EI, double vx, double xoa);
 
+// Statistics of the static load tests of appendix C. Mean of the measured ultimate capacities
+// (eq. C-1): Qum = ΣQui / n.
+double MeanCapacity(double sum, int n);
+// Standard deviation of the ratios αi = Qui/Qum (eq. C-3): Sn = [Σ(αi − 1)² / (n − 1)]^0.5, given
+// the sum of squares.
+double StandardDeviation(double sum_of_squares, int n);
+// Sn up to 0.15 takes Quk = Qum (art. C.0.2).
+inline constexpr double kSnNoReduction = 0.15;
+// λ of two test piles by α2 − α1 (table C-5, 0.21 … 0.51; λ = 1 below 0.21).
+inline constexpr double kC5DeltaMin = 0.21, kC5DeltaMax = 0.51;
+double LambdaTwoPiles(double delta);
+// λ of three test piles by α2 and α3 − α1 (table C-6, with the cells the code leaves empty kept
+// out of every interpolation); the caller keeps α2 and α3 − α1 inside the table.
+double LambdaThreePiles(double alpha2, double delta);
+// Coefficients A0 … A4 of eq. C-4 for n piles and the m-th trial, given Σαi and Σαi² over
+// i = 1 … n − m.
+struct Quartic {
+  double A[5];
+};
+Quartic LambdaEquation(double sum, double sum_of_squares, int n, int m);
+
 }  // namespace tk::jgj94_94

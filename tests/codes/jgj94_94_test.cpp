@@ -61,5 +61,31 @@ TEST(Jgj94_94, LateralCapacityOfAPile) {
   EXPECT_EQ(jgj94_94::AxialInfluence(false), 1.0);
 }
 
+TEST(Jgj94_94, LoadTestStatistics) {
+  // Qum = 30600 / 6 = 5100; Sn = (0.08 / 2)^0.5 = 0.2
+  EXPECT_DOUBLE_EQ(jgj94_94::MeanCapacity(30600, 6), 5100);
+  EXPECT_NEAR(jgj94_94::StandardDeviation(0.08, 3), 0.2, 1e-12);
+  // λ of two piles (table C-5): 1 below 0.21, linear between the columns
+  const struct {
+    double delta, lambda;
+  } two[] = {{0.10, 1.0}, {0.21, 1.0}, {0.225, 0.995}, {0.40, 0.91 - 0.01 / 3}, {0.51, 0.85}};
+  for (const auto& c : two)
+    EXPECT_NEAR(jgj94_94::LambdaTwoPiles(c.delta), c.lambda, 1e-6) << c.delta;
+  // λ of three piles (table C-6): on a grid point, between two rows, and beside the empty cells
+  const struct {
+    double alpha2, delta, lambda;
+  } three[] = {{1.00, 0.30, 1.00},
+               {0.96, 0.315, (0.985 + 0.995) / 2},
+               {0.84, 0.48, 0.93},
+               {0.88, 0.50, (0.93 - 0.02 / 3 + 0.94 - 0.02 / 3) / 2}};
+  for (const auto& c : three)
+    EXPECT_NEAR(jgj94_94::LambdaThreePiles(c.alpha2, c.delta), c.lambda, 1e-6) << c.alpha2;
+  // eq. C-4 with Σαi = 2, Σαi² = 2.1, n = 4, m = 1:
+  // A0 = 2.1 + 4 = 6.1, A1 = −16, A2 = 0.127 − 4.508 + 16 = 11.619, A3 = 0.441, A4 = −0.126
+  const jgj94_94::Quartic q = jgj94_94::LambdaEquation(2, 2.1, 4, 1);
+  const double want[5] = {6.1, -16, 11.619, 0.441, -0.126};
+  for (int k = 0; k < 5; ++k) EXPECT_NEAR(q.A[k], want[k], 1e-12) << k;
+}
+
 }  // namespace
 }  // namespace tk
