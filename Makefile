@@ -1,7 +1,7 @@
 # Thin wrapper over CMake presets: `make demo`, `make test`, `make bench`.
 SHELL := /bin/bash
 DEB_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev clang-format
+                nlohmann-json3-dev libcli11-dev libeigen3-dev clang libclang-rt-14-dev clang-format
 JOBS ?= 2
 # Warnings are errors in CI (CI=true) and wherever WERROR=ON is given.
 WERROR ?= $(if $(CI),ON,OFF)

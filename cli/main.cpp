@@ -3,14 +3,18 @@
 //   kalbex run FILE|- [--report] [--answer ok|cancel|yes|no]
 //   kalbex demo [--examples DIR]  runs every call file of the examples folder
 //   kalbex register | unregister  writes or removes the registration manifest
+//   kalbex coefficients --edges LBRT --lx LX --ly LY [--nu NU] [--table]
+//                                 slab-panel coefficients from the thin-plate solver
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
+#include "coefficients.h"
 #include "frame/binding.h"
 #include "frame/modkalbex.h"
 #include "frame/registry.h"
@@ -323,6 +327,18 @@ int main(int argc, char** argv) {
       ->check(CLI::IsMember({"ok", "cancel", "yes", "no"}));
   auto* reg = app.add_subcommand("register", "write the registration manifest");
   auto* unreg = app.add_subcommand("unregister", "remove the registration manifest");
+  auto* coef = app.add_subcommand(
+      "coefficients", "moment and deflection coefficients of a uniformly loaded slab panel");
+  std::string edges;
+  std::optional<double> lx, ly;
+  double nu = 0.0;
+  bool table = false;
+  coef->add_option("--edges", edges, "left, bottom, right, top: C clamped, S simple, F free")
+      ->required();
+  coef->add_option("--lx", lx, "span from the left to the right edge");
+  coef->add_option("--ly", ly, "span from the bottom to the top edge");
+  coef->add_option("--nu", nu, "Poisson's ratio (default 0)");
+  coef->add_flag("--table", table, "print the table of the edge case over its span ratios");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -340,5 +356,6 @@ int main(int argc, char** argv) {
     return hr == 0 ? 0 : 1;
   }
   if (*unreg) return DllUnregisterServer() == 0 ? 0 : 1;
+  if (*coef) return kalbex::CmdCoefficients(edges, lx, ly, nu, table);
   return 2;
 }

@@ -47,21 +47,21 @@ std::string_view Report::Pattern(U unit) {
   return patterns_[k];
 }
 
-void Report::Expand(std::string_view form, Subs subs) {
+void Report::Expand(std::string& out, std::string_view form, Subs subs) {
   const Sub* pieces = subs.begin();
   const size_t count = subs.size();
   size_t i = 0;
   while (i < form.size()) {
     const size_t dollar = form.find('$', i);
     if (dollar == std::string_view::npos || dollar + 1 >= form.size()) {
-      buf_.append(form.substr(i));
+      out.append(form.substr(i));
       return;
     }
-    buf_.append(form.substr(i, dollar - i));
+    out.append(form.substr(i, dollar - i));
     size_t k = 0, next = dollar + 2;
     const char c = form[dollar + 1];
     if (c == '$') {
-      buf_.push_back('$');
+      out.push_back('$');
       i = next;
       continue;
     }
@@ -78,13 +78,13 @@ void Report::Expand(std::string_view form, Subs subs) {
     const Sub& p = pieces[k];
     switch (p.kind) {
       case Sub::Kind::Unit:
-        AppendFormatted(buf_, p.x, Pattern(p.unit));
+        AppendFormatted(out, p.x, Pattern(p.unit));
         break;
       case Sub::Kind::Pattern:
-        AppendFormatted(buf_, p.x, p.s);
+        AppendFormatted(out, p.x, p.s);
         break;
       case Sub::Kind::Text:
-        buf_.append(p.s);
+        out.append(p.s);
         break;
     }
     i = next;
@@ -94,13 +94,34 @@ void Report::Expand(std::string_view form, Subs subs) {
 Report& Report::Line(int indent, std::string_view form, Subs subs) {
   if (!enabled_) return *this;
   buf_.append(static_cast<size_t>(indent), ' ');
-  Expand(form, subs);
+  Expand(buf_, form, subs);
   buf_.append(line_end_);
   return *this;
 }
 
 Report& Report::Put(std::string_view form, Subs subs) {
-  if (enabled_) Expand(form, subs);
+  if (enabled_) Expand(buf_, form, subs);
+  return *this;
+}
+
+Report& Report::TableHeading(std::string_view heading) {
+  if (enabled_) svc_.AddTableHeading(buf_, heading);
+  return *this;
+}
+
+Report& Report::TableValue(std::string_view label, std::string_view form, Subs subs) {
+  if (!enabled_) return *this;
+  std::string value;
+  Expand(value, form, subs);
+  svc_.AddTableValueRow(buf_, label, value);
+  return *this;
+}
+
+Report& Report::TableFormula(std::string_view formula, std::string_view form, Subs subs) {
+  if (!enabled_) return *this;
+  std::string values;
+  Expand(values, form, subs);
+  svc_.AddTableFormulaRow(buf_, formula, values);
   return *this;
 }
 

@@ -130,6 +130,13 @@ class Report {
   Report& Line(int indent, std::string_view form, Subs subs = {});
   // The same without indent and line end, for a line built in parts.
   Report& Put(std::string_view form, Subs subs = {});
+  // Rows of a report table, built by the shared services component: a heading row, a labelled
+  // value row whose value is `form` with its pieces put in, and a formula row with the symbolic
+  // formula and `form`, the same formula with its numbers:
+  //   r.TableFormula("Bc ＝ Bk * Ec * I", "＝ $0*$1*$2*$3^3/12 ＝ $4", {...});
+  Report& TableHeading(std::string_view heading);
+  Report& TableValue(std::string_view label, std::string_view form, Subs subs = {});
+  Report& TableFormula(std::string_view formula, std::string_view form, Subs subs = {});
   // A value formatted with the pattern of a typed unit token.
   Report& Val(double x, U unit);
   // The number pattern of a typed unit token (resolved once per report).
@@ -156,7 +163,7 @@ class Report {
  private:
   struct DisabledTag {};
   Report(ISharedServices& svc, DisabledTag);
-  void Expand(std::string_view form, Subs subs);
+  void Expand(std::string& out, std::string_view form, Subs subs);
 
   ISharedServices& svc_;
   bool enabled_ = true;

@@ -216,6 +216,71 @@ void DefaultServices::EnableLabelAndCombo(const HostRef& label, const HostRef& c
   SetProp(combo, "Enabled", Variant::Bool(enabled));
 }
 
+namespace {
+// Columns a text takes on a fixed-pitch screen: CJK ideographs, kana, hangul and the full-width
+// forms take two, everything else one (UTF-8; a broken sequence counts one per byte).
+size_t DisplayWidth(std::string_view s) {
+  size_t w = 0;
+  for (size_t k = 0; k < s.size();) {
+    const auto c = static_cast<unsigned char>(s[k]);
+    uint32_t cp = c;
+    size_t n = 1;
+    if (c >= 0xF0 && k + 3 < s.size()) {
+      cp = (c & 0x07u) << 18 | (s[k + 1] & 0x3Fu) << 12 | (s[k + 2] & 0x3Fu) << 6 |
+           (s[k + 3] & 0x3Fu);
+      n = 4;
+    } else if (c >= 0xE0 && k + 2 < s.size()) {
+      cp = (c & 0x0Fu) << 12 | (s[k + 1] & 0x3Fu) << 6 | (s[k + 2] & 0x3Fu);
+      n = 3;
+    } else if (c >= 0xC0 && k + 1 < s.size()) {
+      cp = (c & 0x1Fu) << 6 | (s[k + 1] & 0x3Fu);
+      n = 2;
+    }
+    const bool wide = (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) ||
+                      (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
+                      (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
+                      (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x20000 && cp <= 0x3FFFD);
+    w += wide ? 2 : 1;
+    k += n;
+  }
+  return w;
+}
+
+// Table layout: rows indented by 4, values starting in column kTableValueColumn.
+constexpr size_t kTableIndent = 4, kTableValueColumn = 36;
+
+void PadTo(std::string& out, size_t used, size_t column) {
+  out.append(used + 2 <= column ? column - used : 2, ' ');
+}
+}  // namespace
+
+void DefaultServices::AddTableHeading(std::string& table, std::string_view heading) {
+  table.append("【").append(heading).append("】").append(tTitleEnd());
+}
+
+void DefaultServices::AddTableValueRow(std::string& table, std::string_view label,
+                                       std::string_view value) {
+  table.append(kTableIndent, ' ').append(label);
+  PadTo(table, kTableIndent + DisplayWidth(label), kTableValueColumn);
+  table.append(value).append(tLineEnd());
+}
+
+void DefaultServices::AddTableFormulaRow(std::string& table, std::string_view formula,
+                                         std::string_view values) {
+  table.append(kTableIndent, ' ').append(formula);
+  if (!values.empty()) {
+    const size_t used = kTableIndent + DisplayWidth(formula);
+    if (used + 2 > kTableValueColumn) {
+      table.append(tLineEnd());
+      table.append(kTableValueColumn, ' ');
+    } else {
+      PadTo(table, used, kTableValueColumn);
+    }
+    table.append(values);
+  }
+  table.append(tLineEnd());
+}
+
 // Numbering styles: 0 "1．", 1 "(1)", 2 "①" (circled, up to 20, then "(21)"), 3 "一、"
 // (Chinese numerals), 4 "1)", any other style "1.".
 std::string DefaultServices::tNumberText(int32_t n, int32_t style, int32_t) {

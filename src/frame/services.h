@@ -48,6 +48,16 @@ class ISharedServices {
   virtual std::string_view tBarSymbol1() = 0;
   virtual std::string_view tBarSymbol2() = 0;
   virtual std::string_view tBarSymbol3() = 0;
+
+  // Rows of a report table (the deflection-conversion report); each appends one row to `table`.
+  // A heading row; a labelled value row; a formula row: the symbolic formula with the same
+  // formula with its numbers beside it (or under it when the formula is long). `value` and
+  // `values` arrive formatted.
+  virtual void AddTableHeading(std::string& table, std::string_view heading) = 0;
+  virtual void AddTableValueRow(std::string& table, std::string_view label,
+                                std::string_view value) = 0;
+  virtual void AddTableFormulaRow(std::string& table, std::string_view formula,
+                                  std::string_view values) = 0;
 };
 
 // Codes of ParseBarText.
@@ -91,6 +101,11 @@ class DefaultServices : public ISharedServices {
   std::string_view tBarSymbol1() override { return "Ф"; }  // U+0424
   std::string_view tBarSymbol2() override { return "ф"; }  // U+0444
   std::string_view tBarSymbol3() override { return "Ø"; }  // U+00D8
+  void AddTableHeading(std::string& table, std::string_view heading) override;
+  void AddTableValueRow(std::string& table, std::string_view label,
+                        std::string_view value) override;
+  void AddTableFormulaRow(std::string& table, std::string_view formula,
+                          std::string_view values) override;
 
   int32_t form_mode() const { return form_mode_; }
   const HostRef& main_form() const { return main_form_; }

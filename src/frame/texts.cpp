@@ -10,6 +10,8 @@ void RegisterFrameTexts() {
       {32005, "计算过程中出现溢出或除数为零等错误，"},
       {32007, "计算结果无效。"},
       {32105, "请检查输入数据。"},
+      // Check kind of a field chosen from a list (a bar text, a section shape): not a number.
+      {21000, "UnCheckNum"},
       // Mode texts of the saved-input operations.
       {30021, "读取数据"},
       {30022, "保存数据"},

@@ -357,7 +357,8 @@ void clsMoment::CalMu_As(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, doubl
 
 void clsMoment::Let_Controls(HostRef& frmM, HostRef& frmX) {
   modKalbex::Services().SetMainForm(frmM);
-  (void)frmX;
+  work_form_ = frmX;
+  BindControls();
 }
 
 void clsMoment::RegisterTexts() {
@@ -371,6 +372,8 @@ const ClassInfo& clsMoment::ClassInfoOf() {
   static const ClassInfo ci{
       "clsMoment",
       {
+          Method("bRestrain", &C::bRestrain, {}),
+          Method("Let_Controls", &C::Let_Controls, {"frmM", "frmX"}),
           Method("MuAsCommon", &C::MuAsCommon,
                  {"lErrNumber", "iK", "iSecPos", "dMu", "dAs", "sFy", "sFcm", "sB", "sH", "sCas",
                   "sKc", "sP", "sKcb", "tErr"}),
@@ -383,7 +386,13 @@ const ClassInfo& clsMoment::ClassInfoOf() {
           Method("CalV_As", &C::CalV_As,
                  {"lErr", "iK", "iSecPos", "dV", "dAsv", "tFyv", "iFc", "sfC", "sB", "sH", "sCas",
                   "sS", "sAsvMin", "sK", "sKcal", "sDmin", "sSmax", "tText"}),
-          Method("Let_Controls", &C::Let_Controls, {"frmM", "frmX"}),
+          Method("CboB_KeyPress", &C::CboB_KeyPress, {"Index", "KeyAscii"}),
+          Method("LoadOrSaveData", &C::LoadOrSaveData, {"tMode", "tDataSaveName"}),
+          Method("Calculate", &C::Calculate, {}),
+          Method("CalculateA", &C::CalculateA, {"tText"}),
+          Method("OptSet_Click", &C::OptSet_Click, {"Index"}),
+          Method("OptMu_Click", &C::OptMu_Click, {"Index"}),
+          Method("ChkOpt_Click", &C::ChkOpt_Click, {"Index"}),
       }};
   return ci;
 }

@@ -46,6 +46,30 @@ class clsMoment : public Calculator<clsMoment> {
 
   // Main form to the shared services component; frmX becomes the working form.
   void Let_Controls(HostRef& frmM, HostRef& frmX);
+
+  // Form operations on the working form (controls listed in flexure_form.cpp).
+  // True while the last Calculate / CalculateA stopped at a wrong field: the host keeps the focus
+  // on it.
+  bool bRestrain();
+  void CboB_KeyPress(int16_t& Index, int16_t& KeyAscii);
+  void OptSet_Click(int16_t& Index);
+  void OptMu_Click(int16_t& Index);
+  void ChkOpt_Click(int16_t& Index);
+  // Reads and checks the fields, runs CalMu_As, writes the results and the report to the form.
+  void Calculate();
+  // The same, with the report returned in tText (its entry value is the label when field 7 is
+  // empty); a wrong field leaves tText as it was.
+  void CalculateA(std::string& tText);
+  // Saved inputs ("QvfdMu01.tav" when tDataSaveName is empty).
+  void LoadOrSaveData(std::string& tMode, std::string* tDataSaveName = nullptr);
+
+ private:
+  // Looks up the named controls of the working form once.
+  void BindControls();
+  bool RunForm(std::string* tText);
+  HostRef work_form_;
+  HostRef lbl_b_, cbo_b_, opt_set_, opt_mu_, chk_opt_, lbl_kz_, cbo_kz_, lbl_jg_, rtb_box_;
+  bool restrain_ = false;
 };
 
 }  // namespace tk

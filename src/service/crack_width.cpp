@@ -600,6 +600,8 @@ const ClassInfo& clsLfKd::ClassInfoOf() {
   static const ClassInfo ci{
       "clsLfKd",
       {
+          Method("SubForm", &C::SubForm, {"frm"}),
+          Method("PicForm", &C::PicForm, {"frm"}),
           Method("LfKdCommon", &C::LfKdCommon,
                  {"tText", "lErrNumber", "tGjBh", "tGjSlTz", "tJmXs", "bPxSrFs", "bBxGj",
                   "bDpZj", "bCfHz",      "bQzDc", "c",       "D",     "MsEo",    "Ns",
@@ -610,8 +612,17 @@ const ClassInfo& clsLfKd::ClassInfoOf() {
                   "bDpZj", "bCfHz",      "bQzDc", "c",       "D",     "MsEo",    "Ns",
                   "dAs",   "B",          "H",     "Bf",      "Hf",    "Bf1",     "Hf1",
                   "Lo",    "Cas",        "Cas1",  "Ftk",     "Es",    "Wmax"}),
-          Method("SubForm", &C::SubForm, {"frm"}),
-          Method("PicForm", &C::PicForm, {"frm"}),
+          Method("bLoadOrSaveData", &C::bLoadOrSaveData, {"tMode", "tDataSaveName", "tErr"}),
+          Method("LoadOrSaveData", &C::LoadOrSaveData, {"tMode", "tDataSaveName"}),
+          Method("CheckLfErr", &C::CheckLfErr, {"lErrNumber", "Index", "CboB", "OptSet"}),
+          Method("CboB_KeyPress", &C::CboB_KeyPress, {"Index", "KeyAscii"}),
+          Method("Form_Load", &C::Form_Load, {}),
+          Method("chkXsTL_Click", &C::chkXsTL_Click, {}),
+          Method("CboChangeAndClick", &C::CboChangeAndClick, {"Index"}),
+          Method("ChkB_Click", &C::ChkB_Click, {"Index"}),
+          Method("ChkOpt_Click", &C::ChkOpt_Click, {"Index"}),
+          Method("OptSet_Click", &C::OptSet_Click, {"Index"}),
+          Method("Calculate", &C::Calculate, {"tText", "tGjBh"}),
       }};
   return ci;
 }

@@ -39,10 +39,30 @@ class clsLfKd : public Calculator<clsLfKd> {
   // Host picture form.
   void PicForm(HostRef& frm);
 
+  // Saved inputs of the form ("QvfdLfKd.tav" when tDataSaveName is empty). The b-variant
+  // returns false with the reason in tErr instead of failing the call.
+  bool bLoadOrSaveData(std::string& tMode, std::string* tDataSaveName = nullptr,
+                       std::string* tErr = nullptr);
+  void LoadOrSaveData(std::string& tMode, std::string* tDataSaveName = nullptr);
+  // Checks the fields of CboB (options in OptSet) with their templates; the first failure leaves
+  // its code in lErrNumber and its position in Index (0 and -1 when every field passes).
+  void CheckLfErr(int32_t& lErrNumber, int16_t& Index, HostRef& CboB, HostRef& OptSet);
+  // Form operations on the bound sub-form (controls listed in crack_width_form.cpp).
+  void CboB_KeyPress(int16_t& Index, int16_t& KeyAscii);
+  void Form_Load();
+  void chkXsTL_Click();
+  void CboChangeAndClick(int16_t& Index);
+  void ChkB_Click(int16_t& Index);
+  void ChkOpt_Click(int16_t& Index);
+  void OptSet_Click(int16_t& Index);
+  // Checks and reads the form, runs LfKdCommon_1; the report (or the input message) in tText.
+  void Calculate(std::string& tText, std::string& tGjBh);
+
   // Member objects, created at construction and released at destruction in this order.
   MemberComponent& member() { return *m_Member; }
 
  private:
+  void RefreshForm(bool refill_shapes);
   std::unique_ptr<MemberComponent> m_Member;
   HostRef sub_form_;
   HostRef pic_form_;

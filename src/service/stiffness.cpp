@@ -310,16 +310,21 @@ void clsBendComponentBl::SubForm(HostRef& frm) {
 
 const ClassInfo& clsBendComponentBl::ClassInfoOf() {
   using C [[maybe_unused]] = clsBendComponentBl;
-  static const ClassInfo ci{"clsBendComponentBl",
-                            {
-                                Method("BendComponentBl", &C::BendComponentBl,
-                                       {"lErr", "bL", "uSec", "Cas", "dAs", "dAs1", "dMs", "dMl",
-                                        "Ftk", "Es", "Ec", "tText", "iBhFs", "iStart"}),
-                                Method("BendComponentBl02", &C::BendComponentBl02,
-                                       {"lErr", "bL", "uSec", "Cas", "dAs", "dAs1", "Mk", "Mq",
-                                        "Ftk", "Es", "Ec", "tText", "iBhFs", "iStart"}),
-                                Method("SubForm", &C::SubForm, {"frm"}),
-                            }};
+  static const ClassInfo ci{
+      "clsBendComponentBl",
+      {
+          Method("SubForm", &C::SubForm, {"frm"}),
+          Method("BendComponentBl", &C::BendComponentBl,
+                 {"lErr", "bL", "uSec", "Cas", "dAs", "dAs1", "dMs", "dMl", "Ftk", "Es", "Ec",
+                  "tText", "iBhFs", "iStart"}),
+          Method("BendComponentBl02", &C::BendComponentBl02,
+                 {"lErr", "bL", "uSec", "Cas", "dAs", "dAs1", "Mk", "Mq", "Ftk", "Es", "Ec",
+                  "tText", "iBhFs", "iStart"}),
+          Method("CboB_KeyPress", &C::CboB_KeyPress, {"Index", "KeyAscii"}),
+          Method("Form_Load", &C::Form_Load, {}),
+          Method("DisPlayNdHs", &C::DisPlayNdHs, {"bShowRtb", "tText", "tBh"}),
+          Method("CboBChangeAndClick", &C::CboBChangeAndClick, {"Index"}),
+      }};
   return ci;
 }
 

@@ -29,6 +29,20 @@ class clsBendComponentBl : public Calculator<clsBendComponentBl> {
 
   // Host sub-form; the shared services component is switched to form mode 3.
   void SubForm(HostRef& frm);
+  // Adds the numbered texts of the form (beam positions) to the shared services component.
+  static void RegisterTexts();
+
+  // Form operations on the sub-form of the deflection conversion (controls listed in
+  // stiffness_form.cpp).
+  void CboB_KeyPress(int16_t& Index, int16_t& KeyAscii);
+  void Form_Load();
+  // Checks the fields, reads Ms, Ml, the section and the required steel from the result files
+  // when an analysis program is chosen, converts the elastic deflection and writes the table
+  // report to tText (and to the form's report box when bShowRtb). tBh labels the beam. Returns
+  // 0, the code of the first wrong field (input check), the result-file code (36001xx..36009xx)
+  // or 9999; the message is then in tText.
+  int32_t DisPlayNdHs(bool& bShowRtb, std::string& tText, std::string& tBh);
+  void CboBChangeAndClick(int16_t& Index);
 
  private:
   HostRef sub_form_;

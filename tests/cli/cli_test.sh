@@ -39,6 +39,23 @@ check object_for_number 2 "" bash -c 'run "{\"class\":\"clsMaterial\",\"operatio
 check component_failure 1 "" bash -c 'run "{\"class\":\"clsMaterial\",\"operation\":\"HntQdAddCboB\",\"args\":{\"iSign\":0,\"CboB\":{\"\$form\":{}},\"Text\":\"25\"}}"'
 check report_flag 0 "计算结果" bash -c 'printf "%s" "{\"class\":\"clsMoment\",\"operation\":\"CalMu_As\",\"args\":{\"tText\":\"L1\",\"iK\":1,\"iSecPos\":5,\"dMu\":100,\"tFy\":\"Ⅱ级\",\"sFcm\":20,\"sB\":200,\"sH\":500,\"sCas\":35}}" | "$K" run - --report'
 check missing_file 2 "" "$K" run /nonexistent/file.json
+# slab-panel coefficients: Navier's simply supported square, ν = 0.3: κ = 0.00406, M = 0.0479
+check coef_ssss 0 '"kappa": 0.00406' "$K" coefficients --edges SSSS --lx 5 --ly 5 --nu 0.3
+check coef_ssss_moment 0 '"Mx": 0.0478' "$K" coefficients --edges SSSS --lx 5 --ly 5 --nu 0.3
+check coef_keys 0 "\"Mxz'\": " "$K" coefficients --edges CCCF --lx 4.5 --ly 3
+check coef_table_number 0 '"table": "12"' "$K" coefficients --edges cccf --lx 4.5 --ly 3
+check coef_mechanism 0 '"computable": false' "$K" coefficients --edges SFFF --lx 1 --ly 1
+check coef_ratio_refused 0 '"computable": false' "$K" coefficients --edges SSSS --lx 2.5 --ly 1
+check coef_bad_edges 2 "" "$K" coefficients --edges SXFF --lx 1 --ly 1
+check coef_missing_span 2 "" "$K" coefficients --edges SSSS --lx 1
+check coef_table 0 "表4－6" "$K" coefficients --edges CCCC --table
+# the handbook's clamped panel at ν = 0: square 0.00127, 0.0176, −0.0513; lx/ly = 0.5 (l = lx):
+# 0.00253, 0.0400, 0.0038, −0.0829, −0.0570; simply supported square 0.00406, 0.0368
+check coef_table_square 0 "  1.00    0.00127    0.0176    0.0176   -0.0513   -0.0513  跨中" "$K" coefficients --edges CCCC --table
+check coef_table_half 0 "  0.50    0.00253    0.0400    0.0038   -0.0829   -0.0570  跨中" "$K" coefficients --edges CCCC --table
+check coef_table_ssss 0 "  1.00    0.00406    0.0368    0.0368  跨中" "$K" coefficients --edges SSSS --table
+check coef_table_last_row 0 "  2.00 " "$K" coefficients --edges CCCC --table
+check coef_table_free_range 0 "  3.33 " "$K" coefficients --edges SSSF --table
 
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

@@ -1,0 +1,333 @@
+// clsLtBs: construction, the input check and CalResult.
+#include <cmath>
+
+#include "frame/binding.h"
+#include "frame/modkalbex.h"
+#include "frame/services.h"
+#include "members/stair.h"
+
+namespace tk {
+
+using namespace ltbs;
+
+namespace {
+
+constexpr const char* kFieldNames[kLastField + 1] = {"梯段类型",
+                                                     "支座条件",
+                                                     "楼梯体系",
+                                                     "梯段水平投影长度Lo1",
+                                                     "梯段下部水平段长度Lo2",
+                                                     "梯段上部水平段长度Lo3",
+                                                     "梯板厚度h1",
+                                                     "梯段高度Hv",
+                                                     "楼梯级数n",
+                                                     "踏步高度t",
+                                                     "踏步宽度w",
+                                                     "梯板净宽度B",
+                                                     "线性恒荷Pk",
+                                                     "均布活荷qk",
+                                                     "面层厚度c1",
+                                                     "顶棚厚度c2",
+                                                     "面层、顶棚容重γc",
+                                                     "楼梯自重容重γb",
+                                                     "纵筋合力点至近边距离as",
+                                                     "混凝土强度等级",
+                                                     "钢筋强度设计值fy",
+                                                     "最小配筋率ρmin",
+                                                     "下支座宽度d1",
+                                                     "上支座宽度d2",
+                                                     "准永久值系数ψq",
+                                                     "梯梁宽度b",
+                                                     "梯梁高度h",
+                                                     "水平梯板厚度h2",
+                                                     "板底配筋放大系数"};
+
+// Text numbers of the support conditions (compared with Text(1)).
+constexpr int32_t kSupportTexts[4] = {31125, 31126, 31127, 31128};
+
+// Whether the flight needs field i whatever the form's bEnable says. The step height and width
+// are always derived from Hv, n and Lo1; the user's ρmin and the bottom-bar factor are optional.
+bool Needs(int i, stair::Flight type, bool beamSlab, bool deflection) {
+  switch (i) {
+    case kLo2:
+      return stair::HasLowerLanding(type);
+    case kLo3:
+      return stair::HasUpperLanding(type);
+    case kT:
+    case kW:
+    case kRhoMin:
+    case kFactor:
+      return false;
+    case kPsiQ:
+      return deflection;
+    case kBeamB:
+    case kBeamH:
+      return beamSlab;
+    case kH2:
+      return beamSlab && type != stair::Flight::A;
+    default:
+      return true;
+  }
+}
+
+bool EnabledIn(const VBArray<bool>& bEnable, int i) {
+  return bEnable.Has(i) && static_cast<bool>(bEnable(i));
+}
+
+}  // namespace
+
+RuleKind ltbs::ParseRule(std::string_view text, double& divisor) {
+  const std::string_view t = TrimView(text);
+  const size_t slash = t.find('/');
+  if (slash == std::string_view::npos) return RuleKind::NotRule;
+  const std::string_view a = TrimView(t.substr(0, slash)), b = TrimView(t.substr(slash + 1));
+  if (!IsNumericText(a) || !IsNumericText(b)) return RuleKind::Bad;
+  const double x = LeadingNumber(a), y = LeadingNumber(b);
+  if (!(x > 0) || !(y > 0) || !std::isfinite(y)) return RuleKind::Bad;
+  divisor = y;
+  return RuleKind::Rule;
+}
+
+clsLtBs::clsLtBs()
+    : m_Member(std::make_unique<MemberComponent>()),
+      m_Moment(std::make_unique<clsMoment>()),
+      m_LfKd(std::make_unique<clsLfKd>()),
+      m_Stiffness(std::make_unique<clsBendComponentBl>()) {}
+
+clsLtBs::~clsLtBs() {
+  m_Member.reset();
+  m_Moment.reset();
+  m_LfKd.reset();
+  m_Stiffness.reset();
+}
+
+void clsLtBs::SubForm(HostRef& frm) {
+  sub_form_ = frm;
+  modKalbex::Services().SetFormMode(3);
+}
+
+void clsLtBs::PicForm(HostRef& frm) {
+  pic_form_ = frm;
+}
+
+void clsLtBs::iCboBoxGotFocusIndex(int16_t& Index) {
+  cbo_focus_index_ = Index;
+}
+
+int32_t clsLtBs::lPictureID(std::string& tType) {
+  const auto f = stair::FlightOf(tType);
+  return f ? static_cast<int32_t>(*f) + 1 : 0;
+}
+
+std::string clsLtBs::tLtBsInputName(int i) {
+  return i >= kFirstField && i <= kLastField ? kFieldNames[i] : std::string();
+}
+
+std::string clsLtBs::tLtBsCheckKind(int i) {
+  if (i < kFirstField || i > kLastField) return {};
+  if (i == kN) return "I>0";
+  if ((i >= kPk && i <= kGammaB) || (i >= kD1 && i <= kPsiQ)) return "S>=0";
+  return "S>0";
+}
+
+double clsLtBs::dLtBsQk(const std::string& tText, int16_t& iFlag) {
+  if (IsNumericText(TrimView(tText))) {
+    iFlag = 0;
+    return LeadingNumber(tText);
+  }
+  if (const auto use = stair::LiveLoadOfUse(tText)) {
+    iFlag = 1;
+    return use->qk;
+  }
+  iFlag = 2;
+  return 0;
+}
+
+// Fields in ascending order (the three choices first), stopping at the first failure.
+int32_t clsLtBs::CheckInputs(const VBArray<std::string>& Text, const VBArray<bool>& bEnable,
+                             bool autoZz, Inputs& in, int16_t& Index, std::string& message) {
+  auto& svc = modKalbex::Services();
+  auto& check = modKalbex::InputCheck();
+  auto fail = [&](int i, int32_t code, std::string msg) {
+    Index = static_cast<int16_t>(i);
+    message = std::move(msg);
+    return code;
+  };
+  auto shown = [&](int i) { return "（当前输入：" + Trim(Text(i)) + "）"; };
+
+  const auto type = stair::FlightOf(Text(kType));
+  if (!type)
+    return fail(kType, kBadChoice, "梯段类型应为 A 型～D 型之一（或字母 A～D）。" + shown(kType));
+  in.type = *type;
+  if (autoZz) {
+    in.support = stair::Support::Restrained;
+  } else {
+    bool found = false;
+    for (int k = 0; k < 4 && !found; ++k)
+      if (TrimView(Text(kSupport)) == svc.tTextById(kSupportTexts[k])) {
+        in.support = static_cast<stair::Support>(k);
+        found = true;
+      }
+    if (!found)
+      return fail(kSupport, kBadChoice,
+                  "支座条件应为 两端铰支、两端固端、下端固定上端铰支、下端铰支上端固定 之一。" +
+                      shown(kSupport));
+  }
+  const std::string_view system = TrimView(Text(kSystem));
+  if (system.empty() || system == kSlabSystem)
+    in.beamSlab = false;
+  else if (system == kBeamSlabSystem)
+    in.beamSlab = true;
+  else
+    return fail(kSystem, kBadChoice, "楼梯体系应为 板式 或 梁板式。" + shown(kSystem));
+
+  for (int i = kFirstField; i <= kLastField; ++i) {
+    if (!EnabledIn(bEnable, i) && !Needs(i, in.type, in.beamSlab, in.deflection)) continue;
+    const std::string& t = Text(i);
+    const std::string name = tLtBsInputName(i);
+    if (i == kH1 || i == kBeamH || i == kH2) {
+      double divisor = 0;
+      const RuleKind rule = ParseRule(t, divisor);
+      if (rule == RuleKind::Bad)
+        return fail(i, kBadRule,
+                    name +
+                        "一栏应输入数值，或“/”两边均为大于0的数值的厚度规则（如 1/30，即跨度的 "
+                        "1/30）。" +
+                        shown(i));
+      if (rule == RuleKind::Rule) {
+        (i == kH1 ? in.h1Div : i == kBeamH ? in.hDiv : in.h2Div) = divisor;
+        continue;
+      }
+    }
+    if (i == kQk && !Trim(t).empty() && !IsNumericText(TrimView(t))) {
+      int16_t flag = 0;
+      in.qk = dLtBsQk(t, flag);
+      if (flag == 2)
+        return fail(i, kUnknownUse,
+                    name +
+                        "一栏应输入数值或下列建筑用途之一：住宅、托儿所、幼儿园、宿舍、旅馆、医院、"
+                        "办公楼、教室、食堂、礼堂、剧场、电影院、看台、展览馆。" +
+                        shown(i));
+      in.qkUse = Trim(t);
+      continue;
+    }
+    int32_t code = 0;
+    check.CheckFieldText(tLtBsCheckKind(i), name, t, i == kGrade ? -1 : 0, code);
+    if (code != 0) return fail(i, code, check.tCodeMessage(code, name, Trim(t)));
+    if (i == kN && LeadingNumber(t) == 1)
+      return fail(i, kOneRiser,
+                  name + "一栏应输入大于1的整数（踏步宽度 w ＝ Lo1 / (n - 1)）。" + shown(i));
+  }
+
+  auto num = [&](int i) { return LeadingNumber(Text(i)); };
+  in.Lo1 = num(kLo1);
+  if (stair::HasLowerLanding(in.type)) in.Lo2 = num(kLo2);
+  if (stair::HasUpperLanding(in.type)) in.Lo3 = num(kLo3);
+  if (in.h1Div == 0) in.h1 = num(kH1);
+  in.Hv = num(kHv);
+  in.n = static_cast<int>(num(kN));
+  in.B = num(kB);
+  in.Pk = num(kPk);
+  if (in.qkUse.empty()) in.qk = num(kQk);
+  in.c1 = num(kC1);
+  in.c2 = num(kC2);
+  in.gammaC = num(kGammaC);
+  in.gammaB = num(kGammaB);
+  in.as = num(kAs);
+  in.grade = num(kGrade);
+  in.fy = num(kFy);
+  if (EnabledIn(bEnable, kRhoMin)) in.rhoUser = num(kRhoMin);
+  in.d1 = num(kD1);
+  in.d2 = num(kD2);
+  if (in.deflection || EnabledIn(bEnable, kPsiQ)) in.psiQ = num(kPsiQ);
+  if (in.beamSlab) {
+    in.b = num(kBeamB);
+    if (in.hDiv == 0) in.h = num(kBeamH);
+    if (in.type != stair::Flight::A && in.h2Div == 0) in.h2 = num(kH2);
+  }
+  in.hasFactor = EnabledIn(bEnable, kFactor);
+  if (in.hasFactor) in.factor = num(kFactor);
+  return 0;
+}
+
+void clsLtBs::CalResult(VBArray<std::string>& Text, VBArray<bool>& bEnable, int16_t& Index,
+                        bool& bDataCheck, bool& bXsSpGj, bool& bLfKd, bool& bAutoCalZz, bool& bNd,
+                        bool& bNdXx, double& dNdXs, std::string& tZzXs, std::string& tText,
+                        int32_t* lErr) {
+  int32_t code = 0;
+  bDataCheck = true;
+  const std::string label = Trim(tText);
+  Inputs in;
+  in.lfkd = bLfKd;
+  in.showBars = bXsSpGj;
+  in.deflection = bNd;
+  std::string message;
+  code = CheckInputs(Text, bEnable, bAutoCalZz, in, Index, message);
+  if (code != 0) {
+    bDataCheck = false;
+    tText = message;
+    if (lErr) *lErr = code;
+    return;
+  }
+  if (bAutoCalZz) {
+    // An unknown rule is replaced by the 1/24 rule, and the caller's text with it.
+    const stair::SupportRule rule = stair::SupportRuleOf(tZzXs);
+    in.ruleDivisor = rule.divisor;
+    if (!rule.known) tZzXs = std::string(stair::SupportRuleText(rule.divisor));
+  }
+  // A coefficient given by the user replaces the one of the support condition; one that is not
+  // positive is no coefficient and leaves the support condition's.
+  in.k = bNdXx && dNdXs > 0 ? dNdXs : stair::DeflectionCoefficient(in.support);
+
+  Report r(modKalbex::Services(), 12288);
+  try {
+    CalLtBs(in, label, r);
+  } catch (const ArithmeticFault&) {
+    code = kArithmetic;
+    auto& svc = modKalbex::Services();
+    r.Put("\r\n$0$1\r\n", {svc.tTextById(32005), svc.tTextById(32007)});
+  }
+  r.MoveTo(tText);
+  if (lErr) *lErr = code;
+}
+
+void clsLtBs::RegisterTexts() {
+  AddTexts({
+      {31125, "两端铰支"},
+      {31126, "两端固端"},
+      {31127, "下端固定上端铰支"},
+      {31128, "下端铰支上端固定"},
+  });
+}
+
+const ClassInfo& clsLtBs::ClassInfoOf() {
+  using C [[maybe_unused]] = clsLtBs;
+  static const ClassInfo ci{
+      "clsLtBs",
+      {
+          Method("SubForm", &C::SubForm, {"frm"}),
+          Method("PicForm", &C::PicForm, {"frm"}),
+          Method("iCboBoxGotFocusIndex", &C::iCboBoxGotFocusIndex, {"Index"}),
+          Method("lPictureID", &C::lPictureID, {"tType"}),
+          Method("CalResult", &C::CalResult,
+                 {{"Text", 0},
+                  {"bEnable", 0},
+                  "Index",
+                  "bDataCheck",
+                  "bXsSpGj",
+                  "bLfKd",
+                  "bAutoCalZz",
+                  "bNd",
+                  "bNdXx",
+                  "dNdXs",
+                  "tZzXs",
+                  "tText",
+                  "lErr"}),
+          Method("Calculate", &C::Calculate, {"tText", "bDataCheck"}),
+          Method("CboBChangeAndClick", &C::CboBChangeAndClick, {"Index"}),
+          Method("LoadOrSaveData", &C::LoadOrSaveData, {"tMode", "tDataSaveName", "frmMain"}),
+      }};
+  return ci;
+}
+
+}  // namespace tk
