@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "codes/gbj7_89_earth.h"
+#include "codes/gbj7_89.h"
 #include "frame/binding.h"
 #include "frame/modkalbex.h"
 #include "frame/services.h"
