@@ -7,7 +7,7 @@ JOBS ?= 2
 WERROR ?= $(if $(CI),ON,OFF)
 CMAKE_FLAGS := -DTK_WERROR=$(WERROR)
 
-.PHONY: all deps build demo test test-fast test-asan test-fuzz bench format format-check clean
+.PHONY: all deps build demo test test-fast test-asan test-fuzz fuzz bench format format-check clean
 
 all: build
 
@@ -41,11 +41,16 @@ test-asan: deps
 	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  bash tools/ctest_summary.sh build-asan ctest --preset asan -j $(JOBS)
 
-# libFuzzer run of the result-file readers (clang, sanitizers, a fixed number of inputs).
+# libFuzzer targets (clang, sanitizers): the result-file readers, the text helpers and the
+# `kalbex run` path. `make test` runs each for a fixed number of inputs, `make fuzz` for a time.
 test-fuzz: deps
-	bash fuzz/run_fuzz.sh $(FUZZ_RUNS)
+	bash fuzz/run_fuzz.sh runs $(FUZZ_RUNS)
+
+fuzz: deps
+	bash fuzz/run_fuzz.sh seconds $(FUZZ_SECONDS)
 
 FUZZ_RUNS ?= 20000
+FUZZ_SECONDS ?= 600
 
 test: format-check test-fuzz test-fast test-asan
 

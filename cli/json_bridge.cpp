@@ -22,6 +22,9 @@ std::shared_ptr<tk::MemoryControl> MakeControl(const json& props, HostObjects& o
   auto c = std::make_shared<tk::MemoryControl>();
   if (auto it = props.find("List"); it != props.end()) {
     if (!it->is_array()) throw ContractError(where + ".List: must be an array of texts");
+    if (it->size() > kMaxArrayItems)
+      throw ContractError(where + ".List: a list has at most " + std::to_string(kMaxArrayItems) +
+                          " items");
     for (const auto& item : *it)
       c->list.push_back(item.is_string() ? item.get<std::string>() : item.dump());
   }
@@ -121,6 +124,29 @@ json NumberJson(double d, bool single) {
 
 }  // namespace
 
+void CheckNesting(std::string_view text) {
+  size_t depth = 0;
+  bool in_string = false, escaped = false;
+  for (const char c : text) {
+    if (in_string) {
+      if (escaped)
+        escaped = false;
+      else if (c == '\\')
+        escaped = true;
+      else if (c == '"')
+        in_string = false;
+    } else if (c == '"') {
+      in_string = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > kMaxDepth)
+        throw ContractError("arrays and objects nest deeper than " + std::to_string(kMaxDepth) +
+                            " levels");
+    } else if ((c == ']' || c == '}') && depth > 0) {
+      --depth;
+    }
+  }
+}
+
 Variant ToVariant(const json& j, HostObjects& objects, const std::string& where) {
   switch (j.type()) {
     case json::value_t::null:
@@ -134,11 +160,20 @@ Variant ToVariant(const json& j, HostObjects& objects, const std::string& where)
         return Variant::Int32(static_cast<int32_t>(j.get<long long>()));
       return Variant::Double(d);
     }
-    case json::value_t::number_float:
-      return Variant::Double(j.get<double>());
+    case json::value_t::number_float: {
+      const double d = j.get<double>();
+      if (!std::isfinite(d)) throw ContractError(where + ": the number is out of range");
+      return Variant::Double(d);
+    }
     case json::value_t::string:
+      if (j.get_ref<const std::string&>().size() > kMaxTextBytes)
+        throw ContractError(where + ": a text has at most " + std::to_string(kMaxTextBytes) +
+                            " bytes");
       return Variant::String(j.get<std::string>());
     case json::value_t::array: {
+      if (j.size() > kMaxArrayItems)
+        throw ContractError(where + ": an array has at most " + std::to_string(kMaxArrayItems) +
+                            " items");
       std::vector<Variant> items;
       items.reserve(j.size());
       for (size_t k = 0; k < j.size(); ++k)

@@ -19,6 +19,15 @@ struct HostObjects {
   std::map<std::string, tk::HostRef> forms;
 };
 
+// Limits of one input: nesting of arrays and objects, characters of one text, items of one array.
+inline constexpr size_t kMaxDepth = 64;
+inline constexpr size_t kMaxTextBytes = 1 << 20;
+inline constexpr size_t kMaxArrayItems = 100000;
+
+// Throws tk::ContractError when arrays and objects of `text` nest deeper than kMaxDepth (checked
+// on the raw text, before parsing, so that no recursion ever goes deeper).
+void CheckNesting(std::string_view text);
+
 // Throws tk::ContractError for JSON that is not a value of the contract.
 tk::Variant ToVariant(const json& j, HostObjects& objects, const std::string& where);
 json ToJson(const tk::Variant& v);

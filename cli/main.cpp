@@ -145,6 +145,7 @@ struct RunResult {
 
 // Runs one input (a call object or an array of them). Throws ContractError / ComponentFailure.
 RunResult RunJson(const std::string& text) {
+  CheckNesting(text);
   json in;
   try {
     in = json::parse(text);
@@ -160,14 +161,14 @@ RunResult RunJson(const std::string& text) {
   std::vector<Call> calls;
   for (size_t k = 0; k < items.size(); ++k) calls.push_back(Resolve(*items[k], k));
 
+  // Every argument of every call is converted and checked before the first call runs: a value of
+  // the wrong kind stops the run with nothing done.
   HostObjects objects;
-  std::map<std::pair<std::string, std::string>, std::unique_ptr<tk::Component>> named;
-  RunResult r;
-  r.output = json::array();
+  std::vector<std::vector<tk::Arg>> all_args(calls.size());
   for (size_t k = 0; k < calls.size(); ++k) {
     const Call& c = calls[k];
     const std::string where = "call " + std::to_string(k + 1);
-    std::vector<tk::Arg> args;
+    std::vector<tk::Arg>& args = all_args[k];
     if (c.args && c.args->is_array()) {
       for (size_t i = 0; i < c.args->size(); ++i)
         args.push_back(
@@ -176,6 +177,20 @@ RunResult RunJson(const std::string& text) {
       for (auto it = c.args->begin(); it != c.args->end(); ++it)
         args.push_back({it.key(), ToVariant(it.value(), objects, where + "." + it.key())});
     }
+    try {
+      tk::CheckArgs(c.cls->info(), c.method->name, args);
+    } catch (const ContractError& e) {
+      throw ContractError(where + " (" + c.cls->name + "." + c.method->name + "): " + e.what());
+    }
+  }
+
+  std::map<std::pair<std::string, std::string>, std::unique_ptr<tk::Component>> named;
+  RunResult r;
+  r.output = json::array();
+  for (size_t k = 0; k < calls.size(); ++k) {
+    const Call& c = calls[k];
+    const std::string where = "call " + std::to_string(k + 1);
+    std::vector<tk::Arg>& args = all_args[k];
     std::unique_ptr<tk::Component> own;
     tk::Component* obj;
     if (!c.object.empty()) {
@@ -214,6 +229,8 @@ RunResult RunJson(const std::string& text) {
   return r;
 }
 
+constexpr size_t kMaxInputBytes = size_t{16} << 20;
+
 std::string Dump(const json& j) {
   return j.dump(2, ' ', false, json::error_handler_t::replace);
 }
@@ -240,17 +257,57 @@ int CmdList(const std::string& cls) {
   return 0;
 }
 
-int CmdRun(const std::string& file, bool report) {
-  std::string text;
-  if (file == "-") {
-    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  } else {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-      std::cerr << "kalbex: cannot read " << file << "\n";
-      return 2;
+// Reads the call file: a regular file (or standard input) of at most kMaxInputBytes.
+bool ReadInput(const std::string& file, std::string& text, std::string& error) {
+  namespace fs = std::filesystem;
+  const std::string limit = std::to_string(kMaxInputBytes >> 20) + " MB";
+  std::error_code ec;
+  if (file != "-") {
+    const fs::file_status st = fs::status(file, ec);
+    if (ec || !fs::exists(st)) {
+      error = "cannot read " + file;
+      return false;
     }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!fs::is_regular_file(st)) {
+      error = file + " is not a regular file";
+      return false;
+    }
+    const auto size = fs::file_size(file, ec);
+    if (ec || size > kMaxInputBytes) {
+      error = file + ": a call file has at most " + limit;
+      return false;
+    }
+  }
+  std::ifstream f;
+  if (file != "-") {
+    f.open(file, std::ios::binary);
+    if (!f) {
+      error = "cannot read " + file;
+      return false;
+    }
+  }
+  std::istream& in = file == "-" ? std::cin : f;
+  char buf[65536];
+  while (in.read(buf, sizeof buf) || in.gcount() > 0) {
+    text.append(buf, static_cast<size_t>(in.gcount()));
+    if (text.size() > kMaxInputBytes) {
+      error = (file == "-" ? std::string("standard input") : file) + ": a call file has at most " +
+              limit;
+      return false;
+    }
+  }
+  if (in.bad()) {
+    error = "cannot read " + file;
+    return false;
+  }
+  return true;
+}
+
+int CmdRun(const std::string& file, bool report) {
+  std::string text, error;
+  if (!ReadInput(file, text, error)) {
+    std::cerr << "kalbex: " << error << "\n";
+    return 2;
   }
   try {
     RunResult r = RunJson(text);
@@ -285,8 +342,12 @@ int CmdDemo(const std::string& dir) {
   int status = 0;
   for (const auto& f : files) {
     std::cout << "==== " << f.filename().string() << " ====\n";
-    std::ifstream in(f, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string text, error;
+    if (!ReadInput(f.string(), text, error)) {
+      std::cout << "kalbex: " << error << "\n\n";
+      status = 1;
+      continue;
+    }
     try {
       RunResult r = RunJson(text);
       if (r.all_reports && !r.reports.empty()) {

@@ -321,6 +321,17 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
   r.Raw(tEngName).Raw("：单桩竖向极限承载力标准值统计").HeadingEnd();
   r.Sp(4).Raw("根据《建筑桩基技术规范》JGJ 94－94（以下简称“桩基规范”）附录C的规定，").End();
   r.Sp(4).Raw("当各试桩条件基本相同时，单桩竖向极限承载力标准值可按下列步骤与方法确定：").End();
+  // A measured ultimate capacity is a positive force: the statistics of a zero or negative one
+  // would look like a result. CalZtj has no error code; the report ends with the error line.
+  for (int i = 1; i <= dQui.UBound(); ++i) {
+    const double q = std::as_const(dQui)(i);
+    if (!(q > 0) || !std::isfinite(q)) {
+      r.Error(std::to_string(i) + "号桩的极限承载力Qu" + std::to_string(i) + " ＝ " +
+              ShortestText(q) + "，应大于0。");
+      r.MoveTo(tText);
+      return;
+    }
+  }
   try {
     const int n = dQui.UBound() >= 1 ? dQui.UBound() : 0;
     std::vector<double> Qu(static_cast<size_t>(n));
@@ -333,9 +344,15 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
   r.MoveTo(tText);
 }
 
+namespace {
+// A host list holds at most 32767 items (its ListCount and ListIndex are 16-bit); anything the
+// host reports beyond that is read as an empty list / no selection.
+constexpr int32_t kMaxListCount = 32767;
+}  // namespace
+
 void clsZtj::Calculate(std::string& tText) {
   IInputCheck& ic = modKalbex::InputCheck();
-  const int n = lst_qui_ ? static_cast<int>(lst_qui_->Get("ListCount").AsDouble()) : 0;
+  const int n = GetWhole(lst_qui_, "ListCount", 0, kMaxListCount, 0);
   VBArray<double> q;
   q.ReDim(1, n);
   for (int k = 0; k < n; ++k) {
@@ -366,7 +383,7 @@ void clsZtj::Calculate(std::string& tText) {
 
 void clsZtj::cmdZj_Click(int16_t Index) {
   if (!lst_qui_) return;
-  auto count = [&] { return static_cast<int>(lst_qui_->Get("ListCount").AsDouble()); };
+  auto count = [&] { return GetWhole(lst_qui_, "ListCount", 0, kMaxListCount, 0); };
   auto show_count = [&] { SetText(lbl_ts_, "Caption", "试桩数 n ＝ " + std::to_string(count())); };
   switch (Index) {
     case 0: {  // add the value typed in TxtQui
@@ -384,7 +401,7 @@ void clsZtj::cmdZj_Click(int16_t Index) {
     }
     case 1: {  // delete the selected pile; the list is rebuilt, which every host list supports
       const int n = count();
-      const int k = static_cast<int>(lst_qui_->Get("ListIndex").AsDouble());
+      const int k = GetWhole(lst_qui_, "ListIndex", -1, kMaxListCount, -1);
       if (k < 0 || k >= n) return;
       std::vector<std::string> keep;
       for (int i = 0; i < n; ++i)

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "frame/component.h"
+#include "frame/fault.h"
 #include "frame/records.h"
 #include "frame/text.h"
 
@@ -51,7 +52,7 @@ struct IntTraits {
     if (v.IsEmpty() || v.IsMissing()) return 0;
     if (!v.IsNumber()) ThrowWrongKind(p, v);
     const double x = v.AsDouble();
-    if (x != std::floor(x)) ThrowWrongKind(p, v, "a whole number is required");
+    if (!std::isfinite(x) || x != std::floor(x)) ThrowWrongKind(p, v, "a whole number is required");
     if (x < std::numeric_limits<I>::min() || x > std::numeric_limits<I>::max())
       ThrowWrongKind(p, v, "the number is out of range");
     return static_cast<I>(x);
@@ -74,7 +75,7 @@ struct Traits<float> {
     if (v.IsEmpty() || v.IsMissing()) return 0;
     if (!v.IsNumber()) ThrowWrongKind(p, v);
     const double x = v.AsDouble();
-    if (std::isfinite(x) && std::fabs(x) > FLT_MAX)
+    if (!std::isfinite(x) || std::fabs(x) > FLT_MAX)
       ThrowWrongKind(p, v, "the number is out of range");
     return static_cast<float>(x);
   }
@@ -86,7 +87,9 @@ struct Traits<double> {
   static double From(const Variant& v, const ParamInfo& p) {
     if (v.IsEmpty() || v.IsMissing()) return 0;
     if (!v.IsNumber()) ThrowWrongKind(p, v);
-    return v.AsDouble();
+    const double x = v.AsDouble();
+    if (!std::isfinite(x)) ThrowWrongKind(p, v, "the number is out of range");
+    return x;
   }
   static Variant To(double x) { return Variant::Double(x); }
 };
@@ -233,6 +236,34 @@ struct Traits<VBArray<T>> {
   }
 };
 
+// --- finite results ---------------------------------------------------------------------------
+// A result that is not a finite number never reaches the caller: the first offending output is
+// named after the parameter it would reach.
+template <class T>
+bool IsFiniteValue(const T&) {
+  return true;
+}
+inline bool IsFiniteValue(float x) {
+  return std::isfinite(x);
+}
+inline bool IsFiniteValue(double x) {
+  return std::isfinite(x);
+}
+bool IsFiniteValue(const Variant& v);
+template <class T>
+bool IsFiniteValue(const VBArray<T>& a) {
+  for (const auto& x : a.data)
+    if (!IsFiniteValue(x)) return false;
+  return true;
+}
+inline bool IsFiniteValue(const useRecordSection& r) {
+  return std::isfinite(r.B) && std::isfinite(r.H) && std::isfinite(r.Bf) && std::isfinite(r.Hf) &&
+         std::isfinite(r.Bf1) && std::isfinite(r.Hf1);
+}
+// Raised by the binder for an operation whose result or output is not a finite number, or that
+// let an arithmetic fault escape: the inputs lie outside what the operation can compute.
+[[noreturn]] void ThrowNonFinite(const std::string& method, const std::string& what);
+
 // --- parameter slots -------------------------------------------------------------------------
 template <class A>
 struct Slot {  // by value
@@ -301,20 +332,49 @@ ParamInfo MakeParam(const ParamName& decl) {
   return p;
 }
 
+template <class S>
+bool SlotFinite(S& s) {
+  if constexpr (!S::kByRef) {
+    return true;
+  } else if constexpr (S::kOptional) {
+    return !s.v || IsFiniteValue(*s.v);
+  } else {
+    return IsFiniteValue(s.v);
+  }
+}
+
 template <class C, class R, class... A, size_t... I>
 Variant CallWith(C& obj, R (C::*pm)(A...), std::vector<Variant*>& vars,
-                 const std::vector<ParamInfo>& ps, std::index_sequence<I...>) {
+                 const std::vector<ParamInfo>& ps, const std::string& name,
+                 std::index_sequence<I...>) {
   std::tuple<Slot<A>...> slots;
   (std::get<I>(slots).Load(*vars[I], ps[I]), ...);
   Variant result;
-  if constexpr (std::is_void_v<R>) {
-    (obj.*pm)(std::get<I>(slots).Arg()...);
-  } else {
-    result = Traits<std::remove_cv_t<std::remove_reference_t<R>>>::To(
-        (obj.*pm)(std::get<I>(slots).Arg()...));
+  try {
+    if constexpr (std::is_void_v<R>) {
+      (obj.*pm)(std::get<I>(slots).Arg()...);
+    } else {
+      auto r = (obj.*pm)(std::get<I>(slots).Arg()...);
+      if (!IsFiniteValue(r)) ThrowNonFinite(name, "its result");
+      result = Traits<std::remove_cv_t<std::remove_reference_t<R>>>::To(r);
+    }
+  } catch (const ArithmeticFault&) {
+    ThrowNonFinite(name, "its calculation");
   }
+  std::string bad;
+  ((bad.empty() && !SlotFinite(std::get<I>(slots)) ? (void)(bad = ps[I].name) : (void)0), ...);
+  if (!bad.empty()) ThrowNonFinite(name, "output " + bad);
   (std::get<I>(slots).Store(*vars[I]), ...);
   return result;
+}
+
+// Converts every argument as a call would, without calling: a value of the wrong kind is found
+// before anything runs.
+template <class... A, size_t... I>
+void LoadOnly(std::vector<Variant*>& vars, const std::vector<ParamInfo>& ps,
+              std::index_sequence<I...>) {
+  std::tuple<Slot<A>...> slots;
+  (std::get<I>(slots).Load(*vars[I], ps[I]), ...);
 }
 
 template <class C, class R, class... A>
@@ -328,8 +388,11 @@ MethodInfo Method(std::string name, R (C::*pm)(A...), std::vector<ParamName> nam
   ((m.params.push_back(MakeParam<A>(names[k])), ++k), ...);
   if constexpr (!std::is_void_v<R>)
     m.return_type = Traits<std::remove_cv_t<std::remove_reference_t<R>>>::Name();
-  m.invoke = [pm, ps = m.params](Component& self, std::vector<Variant*>& vars) {
-    return CallWith(static_cast<C&>(self), pm, vars, ps, std::index_sequence_for<A...>{});
+  m.invoke = [pm, ps = m.params, n = m.name](Component& self, std::vector<Variant*>& vars) {
+    return CallWith(static_cast<C&>(self), pm, vars, ps, n, std::index_sequence_for<A...>{});
+  };
+  m.check = [ps = m.params](std::vector<Variant*>& vars) {
+    LoadOnly<A...>(vars, ps, std::index_sequence_for<A...>{});
   };
   return m;
 }

@@ -31,6 +31,8 @@ struct MethodInfo {
   std::vector<ParamInfo> params;
   std::string return_type;  // empty for a Sub / property set
   std::function<Variant(Component&, std::vector<Variant*>&)> invoke;
+  // Converts the arguments without calling (throws ContractError as invoke would).
+  std::function<void(std::vector<Variant*>&)> check;
 };
 
 struct ClassInfo {
@@ -84,6 +86,12 @@ struct Arg {
 // written back after the call (by-reference semantics); `args` is reordered into parameter order
 // with absent optional parameters marked Missing. Throws ContractError for an unknown operation or
 // parameter and for a value of the wrong kind; ComponentFailure passes through.
+// An operation whose result would not be a finite number (or whose calculation overflowed without
+// an error code of its own) throws ContractError naming the output; nothing is written back.
 Variant Invoke(Component& obj, std::string_view method, std::vector<Arg>& args);
+
+// Matches and converts `args` exactly as Invoke would, without calling: throws the same
+// ContractError for an unknown parameter or a value of the wrong kind.
+void CheckArgs(const ClassInfo& ci, std::string_view method, const std::vector<Arg>& args);
 
 }  // namespace tk

@@ -2,6 +2,7 @@
 // old one. A failure at any point leaves the previous file intact.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,14 @@ class AtomicFile {
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error = nullptr);
 bool ReadWholeFile(const std::string& path, std::string& out);
+
+enum class ReadStatus { kOk, kCannotRead, kNotRegular, kTooLarge };
+// Reads a regular file of at most `max_bytes`; FIFOs, devices and folders are refused unread.
+ReadStatus ReadRegularFile(const std::string& path, std::string& out, size_t max_bytes);
+
+// Removes the temporary save files ("<name>.tmp.<pid>.<n>") that processes no longer running left
+// in `folder` (a save killed before its rename). Every atomic save does this first.
+void RemoveStaleTempFiles(const std::string& folder);
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 // Creates the folder and its parents; true when it exists afterwards.

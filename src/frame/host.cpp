@@ -1,11 +1,22 @@
 #include "frame/host.h"
 
+#include <cmath>
+
 #include "frame/text.h"
 
 namespace tk {
 
 std::string GetText(const HostRef& c, std::string_view property) {
   return c ? c->Get(property).AsText() : std::string();
+}
+int32_t GetWhole(const HostRef& c, std::string_view property, int32_t lo, int32_t hi,
+                 int32_t fallback) {
+  if (!c) return fallback;
+  const Variant v = c->Get(property);
+  if (!v.IsNumber()) return fallback;
+  const double x = v.AsDouble();
+  if (!(x >= lo && x <= hi) || x != std::floor(x)) return fallback;
+  return static_cast<int32_t>(x);
 }
 void SetProp(const HostRef& c, std::string_view property, const Variant& v) {
   if (c) c->Set(property, v);

@@ -35,6 +35,10 @@ void SetProp(const HostRef& c, std::string_view property, const Variant& v);
 void SetText(const HostRef& c, std::string_view property, std::string_view text);
 HostRef ControlOf(const HostRef& form, std::string_view name, int index = -1);
 HostRef ItemOf(const HostRef& array, int index);
+// A whole-number property (ListIndex, ListCount, Value) as a 32-bit integer; `fallback` when the
+// object is absent or the value is not a whole number within [lo, hi].
+int32_t GetWhole(const HostRef& c, std::string_view property, int32_t lo, int32_t hi,
+                 int32_t fallback);
 
 // A control held in memory: any property can be set and read back; "List" holds the items that
 // "AddItem" appends, "Clear" empties it and resets "ListIndex" to -1.

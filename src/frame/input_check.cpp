@@ -1,5 +1,6 @@
 #include "frame/input_check.h"
 
+#include <cfloat>
 #include <cmath>
 
 #include "frame/text.h"
@@ -21,6 +22,9 @@ int32_t DefaultInputCheck::CheckFieldText(std::string_view kind, std::string_vie
   if (t.empty()) return code = kEmpty;
   if (!IsNumericText(t)) return code = kNotNumber;
   const double v = LeadingNumber(t);
+  // Field values are held as 32-bit floats: a number beyond their range is refused, whatever the
+  // kind (also for "S"), so that no infinity enters a calculation.
+  if (!(std::fabs(v) <= FLT_MAX)) return code = kTooLarge;
   if (k == "S>0") {
     if (!(v > 0)) code = kNotPositive;
   } else if (k == "S>=0") {
@@ -67,6 +71,8 @@ std::string DefaultInputCheck::tCodeMessage(int32_t code, std::string_view t1, s
       return name + "一栏应输入不等于0的数值。" + shown;
     case kOutOfRange:
       return name + "一栏的数值超出允许范围。" + shown;
+    case kTooLarge:
+      return name + "一栏的数值过大，超出单精度数的范围。" + shown;
     case kNotGrade:
       return name + "一栏应输入规范中的混凝土强度等级（7.5～60）。" + shown;
     case kRelation:

@@ -20,6 +20,7 @@ constexpr int32_t kNegative = 1004;          // "S>=0"
 constexpr int32_t kNotWholePositive = 1005;  // "I>0"
 constexpr int32_t kZero = 1006;              // "S<>0"
 constexpr int32_t kOutOfRange = 1007;        // "a~b"
+constexpr int32_t kTooLarge = 1009;          // a number beyond the 32-bit float range ("1e39")
 constexpr int32_t kNotGrade = 1008;     // concrete-grade field (flag -1) not a grade of the table
 constexpr int32_t kRelation = 1101;     // CheckRelation failed
 constexpr int32_t kUnknownKind = 1199;  // a check kind this component does not know

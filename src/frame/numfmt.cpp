@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "frame/fault.h"
 #include "frame/text.h"
 
 namespace tk {
@@ -169,10 +170,9 @@ void Round(double ax, int decimals, std::string& ip, std::string& fp) {
 
 void AppendFormatted(std::string& out, double x, std::string_view pattern) {
   pattern = Named(pattern);
-  if (std::isnan(x)) {
-    out += "NaN";
-    return;
-  }
+  // A number that is not finite is never printed: the calculation has overflowed, and the caller's
+  // guard turns the fault into its error code ending in 99.
+  if (!std::isfinite(x)) fault::raise();
   if (pattern.empty()) {
     if (std::isinf(x)) {
       out += x > 0 ? "Infinity" : "-Infinity";
@@ -193,10 +193,7 @@ void AppendFormatted(std::string& out, double x, std::string_view pattern) {
   }
   double v = x;
   for (int k = 0; k < p.percent; ++k) v *= 100;
-  if (std::isinf(v)) {
-    out += v > 0 ? "Infinity" : "-Infinity";
-    return;
-  }
+  if (!std::isfinite(v)) fault::raise();
   std::string ip, fp;
   Round(std::fabs(v), p.max_dec, ip, fp);
   // optional decimal places drop their trailing zeros

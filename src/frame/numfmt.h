@@ -8,7 +8,8 @@
 namespace tk {
 
 // Formats x with a pattern. Rounds half away from zero on the decimal value (15 significant
-// digits, as the value is shown), never prints a negative zero.
+// digits, as the value is shown), never prints a negative zero. A number that is not finite raises
+// ArithmeticFault: no report line ever shows "Infinity" or "NaN".
 std::string FormatNumber(double x, std::string_view pattern);
 void AppendFormatted(std::string& out, double x, std::string_view pattern);
 

@@ -70,9 +70,15 @@ std::unique_ptr<SavedInputWriter> FilePersistence::BeginSave(const std::string& 
 int32_t FilePersistence::Load(const std::string& path, const std::vector<std::string>& known,
                               SavedInput& out, std::string* error) {
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) {
-    if (error) *error = tCodeMessage(persistcode::kNoFile, path);
-    return persistcode::kNoFile;
+  switch (ReadRegularFile(path, bytes, kMaxSavedInputBytes)) {
+    case ReadStatus::kOk:
+      break;
+    case ReadStatus::kTooLarge:
+      if (error) *error = tCodeMessage(persistcode::kTooLarge, path);
+      return persistcode::kTooLarge;
+    default:
+      if (error) *error = tCodeMessage(persistcode::kNoFile, path);
+      return persistcode::kNoFile;
   }
   if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
   std::vector<std::string> lines;
@@ -110,6 +116,9 @@ std::string FilePersistence::tCodeMessage(int32_t code, std::string_view path) {
       return "数据文件 " + p + " 的版本无法识别，未读取任何数据。";
     case persistcode::kWriteFailed:
       return "数据文件 " + p + " 保存失败，原文件未改动。";
+    case persistcode::kTooLarge:
+      return "数据文件 " + p + " 超过 " + std::to_string(kMaxSavedInputBytes >> 20) +
+             " MB，不是本程序保存的数据文件，未读取任何数据。";
     default:
       return "数据文件 " + p + " 出错。";
   }

@@ -15,10 +15,14 @@ namespace tk {
 
 namespace persistcode {
 constexpr int32_t kOk = 0;
-constexpr int32_t kNoFile = 1;         // the file does not exist or cannot be read
+constexpr int32_t kNoFile = 1;  // the file does not exist, cannot be read or is not a regular file
 constexpr int32_t kUnknownHeader = 2;  // the header matches no known version: nothing loaded
 constexpr int32_t kWriteFailed = 3;    // the save failed; the previous file is intact
+constexpr int32_t kTooLarge = 4;       // larger than kMaxSavedInputBytes: nothing loaded
 }  // namespace persistcode
+
+// A saved-input file holds a few hundred short values; anything larger is not one of ours.
+inline constexpr size_t kMaxSavedInputBytes = size_t{1} << 20;
 
 // Writes one saved-input file; nothing replaces the previous file before Commit succeeds.
 class SavedInputWriter {

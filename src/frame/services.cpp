@@ -315,12 +315,18 @@ std::string DefaultServices::tNumberText(int32_t n, int32_t style, int32_t) {
 }
 
 namespace {
+constexpr int kMaxAsDepth = 64;
+constexpr size_t kMaxAsLength = 1000;
+
 // Expressions in As: numbers, the symbol As, + - * / and brackets; "0.3As" multiplies.
+// Brackets nest at most kMaxAsDepth deep and an expression has at most kMaxAsLength characters;
+// beyond either the text is refused like any other text that is not an expression.
 struct AsExpr {
   std::string_view s;
   size_t p = 0;
   double as = 0;
   bool ok = true;
+  int depth = 0;
 
   void Blank() {
     while (p < s.size() && (s[p] == ' ' || s[p] == '\t')) ++p;
@@ -334,14 +340,27 @@ struct AsExpr {
       ok = false;
       return 0;
     }
-    if (s[p] == '-' || s[p] == '+') {
-      const bool neg = s[p++] == '-';
-      const double v = Factor();
-      return neg ? -v : v;
+    bool neg = false;
+    while (p < s.size() && (s[p] == '-' || s[p] == '+')) {  // a run of signs, read in one loop
+      neg ^= s[p++] == '-';
+      Blank();
+    }
+    const double v = Primary();
+    return neg ? -v : v;
+  }
+  double Primary() {
+    if (p >= s.size() || !ok) {
+      ok = false;
+      return 0;
     }
     if (s[p] == '(') {
+      if (++depth > kMaxAsDepth) {
+        ok = false;
+        return 0;
+      }
       ++p;
       const double v = Expr();
+      --depth;
       Blank();
       if (p < s.size() && s[p] == ')')
         ++p;
@@ -376,6 +395,7 @@ struct AsExpr {
   double Term() {
     double v = Factor();
     for (;;) {
+      if (!ok) return 0;
       Blank();
       if (p < s.size() && (s[p] == '*' || s[p] == '/')) {
         const char op = s[p++];
@@ -396,6 +416,7 @@ struct AsExpr {
   double Expr() {
     double v = Term();
     for (;;) {
+      if (!ok) return 0;
       Blank();
       if (p < s.size() && (s[p] == '+' || s[p] == '-')) {
         const char op = s[p++];
@@ -411,6 +432,9 @@ struct AsExpr {
 
 double DefaultServices::dEvalAsText(std::string_view expression, double As) {
   AsExpr e{TrimView(expression), 0, As};
+  if (e.s.size() > kMaxAsLength)
+    throw ComponentFailure("shared services: an expression in As has at most " +
+                           std::to_string(kMaxAsLength) + " characters");
   const double v = e.Expr();
   e.Blank();
   if (e.s.empty() || !e.ok || e.p != e.s.size() || !std::isfinite(v))
@@ -442,8 +466,9 @@ int32_t DefaultServices::ParseBarText(std::string_view text, int32_t& count, flo
     n = static_cast<int32_t>(c);
   }
   if (right.empty() || !IsNumericText(right)) return kBarTextBadDiameter;
+  // A diameter is read as a 32-bit float: below 0.1 mm (or one that underflows to 0) is no bar.
   const double d = LeadingNumber(right);
-  if (d <= 0 || d > 1e4) return kBarTextBadDiameter;
+  if (!(d >= 0.1) || d > 1e4) return kBarTextBadDiameter;
   count = n;
   diameter = static_cast<float>(d);
   return kBarTextOk;

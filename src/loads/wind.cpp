@@ -148,6 +148,46 @@ float ToSingle(double x) {
   }
 }
 
+// The numbers CalWindJz takes without a check of the host form: a non-physical value gives its
+// code and an error line instead of a report of negative or zero loads.
+int32_t CheckWindInputs(Report& r, float sWo, float sTzXs, int n, const VBArray<float>& sH,
+                        const VBArray<float>& sB, const VBArray<float>& sUs, bool given_t1,
+                        float sT1) {
+  auto positive = [](double x) { return x > 0 && std::isfinite(x); };
+  auto shown = [](float x) { return std::isfinite(x) ? ShortestText(x) : std::string("（溢出）"); };
+  if (!positive(sWo) || !positive(sTzXs)) {
+    r.Error("基本风压ωo ＝ " + shown(sWo) + "、基本风压调整系数Kw ＝ " + shown(sTzXs) +
+            "，均应大于0。");
+    return wind::kBadPressure;
+  }
+  const char* names[] = {"层高h", "宽度B", "体型系数μs"};
+  const VBArray<float>* arrays[] = {&sH, &sB, &sUs};
+  for (int k = 0; k < 3; ++k) {
+    const VBArray<float>& a = *arrays[k];
+    if (!a.Has(1) || !a.Has(n)) {
+      r.Error("结构层数N ＝ " + std::to_string(n) + "，各层" + names[k] + "应给出第 1～" +
+              std::to_string(n) + " 层的数值（现有 " + std::to_string(a.data.size()) + " 个）。");
+      return wind::kShortArrays;
+    }
+  }
+  for (int i = 1; i <= n; ++i) {
+    if (!positive(sH(i)) || !positive(sB(i))) {
+      r.Error("第 " + std::to_string(i) + " 层：层高h ＝ " + shown(sH(i)) + "、宽度B ＝ " +
+              shown(sB(i)) + "，均应大于0。");
+      return wind::kBadStorey;
+    }
+    if (!std::isfinite(sUs(i))) {
+      r.Error("第 " + std::to_string(i) + " 层：体型系数μs 超出数值范围。");
+      return wind::kBadStorey;
+    }
+  }
+  if (given_t1 && !positive(sT1)) {
+    r.Error("基本自振周期T1 ＝ " + shown(sT1) + "，应大于0。");
+    return wind::kBadPeriod;
+  }
+  return 0;
+}
+
 }  // namespace
 
 clsWind::clsWind() {}
@@ -216,6 +256,8 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
     lErrNumber = wind::kBadStructure;
     r.Error("结构类型“" + type + "”不是本程序所列的结构类型。");
   }
+  if (lErrNumber == 0)
+    lErrNumber = CheckWindInputs(r, sWo, sTzXs, N, sH, sB, sUs, high_rise && !calc_t1, sT1);
   if (lErrNumber != 0) {
     r.MoveTo(tText);
     return;

@@ -14,7 +14,12 @@ namespace wind {
 constexpr int32_t kNoFloors = 600101;      // N < 1
 constexpr int32_t kBadRoughness = 600102;  // iCzd not 1, 2 or 3
 constexpr int32_t kBadStructure = 600103;  // tJgLx not one of the six types
-constexpr int32_t kFault = 600199;         // arithmetic fault (zero height, zero width ...)
+// Ours: inputs that reach the calculation without passing through CheckBeamPjErr.
+constexpr int32_t kBadPressure = 600104;  // ωo or its adjustment factor Kw not > 0
+constexpr int32_t kShortArrays = 600105;  // sH, sB or sUs holds no value for a floor 1..N
+constexpr int32_t kBadStorey = 600106;    // a storey height h or width B not > 0
+constexpr int32_t kBadPeriod = 600107;    // a given period T1 not > 0 (high-rise, T1 not computed)
+constexpr int32_t kFault = 600199;        // arithmetic fault
 }  // namespace wind
 
 class clsWind : public Calculator<clsWind> {

@@ -632,9 +632,23 @@ void clsBeamPjOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName
   const int32_t code = store.Load(path, {kHeader}, data, &error);
   if (code != persistcode::kOk)
     throw ComponentFailure(error.empty() ? store.tCodeMessage(code, path) : error);
-  for (const auto& c : controls) {
-    std::string v;
-    if (!data.Next(v)) break;
+  // Every value is checked before any control changes: a check box or option value that is not
+  // True/False or a whole number of the controls' 16-bit Value refuses the whole file.
+  std::vector<std::string> vals;
+  for (std::string v; vals.size() < controls.size() && data.Next(v);) vals.push_back(v);
+  for (size_t k = 0; k < vals.size(); ++k) {
+    const std::string t = Trim(vals[k]);
+    if (std::string_view(controls[k].prop) == "Text" || t.empty() || EqualsNoCase(t, "True") ||
+        EqualsNoCase(t, "False"))
+      continue;
+    const double x = LeadingNumber(t);
+    if (!(x >= -32768 && x <= 32767) || x != std::floor(x))
+      throw ComponentFailure("数据文件 " + path + " 第 " + std::to_string(k + 2) + " 行的数值“" +
+                             t + "”不是有效的选项值，未读取任何数据。");
+  }
+  for (size_t k = 0; k < vals.size(); ++k) {
+    const auto& c = controls[k];
+    const std::string& v = vals[k];
     const HostRef ctl = ControlOf(f, c.name, c.index);
     if (!ctl) continue;
     if (std::string_view(c.prop) == "Text") {

@@ -1,5 +1,6 @@
 #include "section/mvt.h"
 
+#include <cfloat>
 #include <cmath>
 #include <optional>
 
@@ -118,6 +119,80 @@ As1Entry ReadAs1(ISharedServices& svc, std::string_view text) {
   return e;
 }
 
+// The numbers of MVTCommon that no host form has checked: a value no section can have gives its
+// code and message before any stage runs. Returns 0 when every value can be calculated with.
+struct SectionInputs {
+  Shape shape;
+  int mode;
+  bool bQdSjz, bEA, bConF, torsion;
+  float c, Fcm, Ft;
+  double Fy, Fy1, Fyv;
+  float Rlfo, B, H, Bf, Hf, Bf1, Hf1, Cas, Cas1, Pmin, S, A, Es;
+  double dAs, Asv;
+};
+
+int32_t CheckSectionInputs(const SectionInputs& in, std::string& text) {
+  auto pos = [](double x) { return x > 0 && std::isfinite(x); };
+  auto shown = [](double x) {
+    if (!std::isfinite(x)) return std::string("（溢出）");
+    return std::fabs(x) <= FLT_MAX ? ShortestText(static_cast<float>(x)) : ShortestText(x);
+  };
+  auto fail = [&](int32_t code, const std::string& name, double x, const std::string& rule) {
+    text = name + " ＝ " + shown(x) + "，" + rule;
+    return code;
+  };
+  if (!pos(in.B)) return fail(code::kBadSize, "截面宽度b", in.B, "应大于0");
+  if (!pos(in.H)) return fail(code::kBadSize, "截面高度h", in.H, "应大于0");
+  if (in.bQdSjz) {
+    if (!pos(in.c)) return fail(code::kBadStrength, "轴心抗压强度fc", in.c, "应大于0");
+    if (!pos(in.Fcm)) return fail(code::kBadStrength, "弯曲抗压强度fcm", in.Fcm, "应大于0");
+    if (!pos(in.Ft)) return fail(code::kBadStrength, "抗拉强度ft", in.Ft, "应大于0");
+  } else if (!pos(in.c)) {
+    return fail(code::kBadStrength, "混凝土强度等级C", in.c, "应大于0");
+  }
+  if (!pos(in.Fy)) return fail(code::kBadStrength, "钢筋抗拉强度设计值fy", in.Fy, "应大于0");
+  if (!pos(in.Fy1)) return fail(code::kBadStrength, "钢筋抗压强度设计值fy'", in.Fy1, "应大于0");
+  if (!pos(in.Fyv)) return fail(code::kBadStrength, "箍筋抗拉强度设计值fyv", in.Fyv, "应大于0");
+  if (!pos(in.Es)) return fail(code::kBadStrength, "钢筋弹性模量Es", in.Es, "应大于0");
+  if (!pos(in.Cas) || in.Cas >= in.H)
+    return fail(code::kBadCover, "纵筋合力点至近边距离as", in.Cas, "应大于0且小于截面高度h");
+  if (!(in.Cas1 >= 0) || in.Cas1 >= in.H)
+    return fail(code::kBadCover, "受压纵筋合力点至近边距离as'", in.Cas1,
+                "应不小于0且小于截面高度h");
+  // The tension flange enters only the torsion moduli; the compression flange every formula.
+  const bool tension = in.torsion && (in.shape == Shape::InvT || in.shape == Shape::ISym ||
+                                      in.shape == Shape::IUnsym);
+  const bool compression = in.shape == Shape::T || in.shape == Shape::InvL ||
+                           in.shape == Shape::ISym || in.shape == Shape::IUnsym;
+  if (tension) {
+    if (!(in.Bf >= in.B) || !std::isfinite(in.Bf))
+      return fail(code::kBadFlange, "受拉区翼缘宽度bf", in.Bf, "应不小于截面宽度b");
+    if (!pos(in.Hf) || in.Hf >= in.H)
+      return fail(code::kBadFlange, "受拉区翼缘高度hf", in.Hf, "应大于0且小于截面高度h");
+  }
+  if (compression) {
+    if (!(in.Bf1 >= in.B) || !std::isfinite(in.Bf1))
+      return fail(code::kBadFlange, "受压区翼缘宽度bf'", in.Bf1, "应不小于截面宽度b");
+    if (!pos(in.Hf1) || in.Hf1 >= in.H)
+      return fail(code::kBadFlange, "受压区翼缘高度hf'", in.Hf1, "应大于0且小于截面高度h");
+  }
+  if (tension && compression && !(double{in.Hf} + double{in.Hf1} < in.H))
+    return fail(code::kBadFlange, "翼缘高度之和hf + hf'", double{in.Hf} + double{in.Hf1},
+                "应小于截面高度h");
+  if (!in.bEA && !pos(in.Rlfo))
+    return fail(code::kBadOther, "构件的重要性系数γo", in.Rlfo, "应大于0");
+  if (!pos(in.S)) return fail(code::kBadOther, "箍筋间距S", in.S, "应大于0");
+  if (in.bConF && !pos(in.A))
+    return fail(code::kBadOther, "计算截面至支座的距离a", in.A, "应大于0");
+  if (!(in.Pmin >= 0) || !std::isfinite(in.Pmin))
+    return fail(code::kBadOther, "最小配筋率ρmin", in.Pmin, "应不小于0");
+  if (in.mode == 1 && (!(in.dAs >= 0) || !std::isfinite(in.dAs)))
+    return fail(code::kBadOther, "受拉钢筋面积As", in.dAs, "应不小于0");
+  if (in.mode == 1 && (!(in.Asv >= 0) || !std::isfinite(in.Asv)))
+    return fail(code::kBadOther, "箍筋面积Asv", in.Asv, "应不小于0");
+  return 0;
+}
+
 }  // namespace
 }  // namespace mvt
 
@@ -188,6 +263,23 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     reject(code::kBadAs1,
            "受压钢筋面积As'＝ “" + tAs1 + "”应为不小于0的数值，或As的表达式（例如0.3As）");
     return;
+  }
+
+  if (lErrCon.lbound != tErrCon.lbound || lErrCon.data.size() != tErrCon.data.size()) {
+    lErrCon.data.clear();
+    tErrCon.data.clear();
+    reject(code::kBadErrorList, "错误条件列表lErrCon、tErrCon的上下界应相同");
+    return;
+  }
+  {
+    std::string text;
+    const SectionInputs in{*shape, iCalMode, bQdSjz, bEA,  bConF, T != 0, c,  Fcm, Ft,
+                           Fy,     Fy1,      Fyv,    Rlfo, B,     H,      Bf, Hf,  Bf1,
+                           Hf1,    Cas,      Cas1,   Pmin, S,     A,      Es, dAs, Asv};
+    if (const int32_t bad = CheckSectionInputs(in, text); bad != 0) {
+      reject(bad, text);
+      return;
+    }
   }
 
   Call call(r, lErrCon, tErrCon, Fyv, Rlfo, tAs1, M, dAs, V, Asv, P, Smax, Dmin, AsvMin, Ast1, AstL,

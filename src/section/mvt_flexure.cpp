@@ -676,7 +676,7 @@ Outcome IterateK(Flex& f, double K) {
   Call& k = f.k;
   const double Ac = (k.bf1 - k.b) * k.hf1 + k.b * k.h;
   double As1 = 0.1 * K * Ac;
-  const int rounds_max = static_cast<int>(std::min(1000.0, std::floor(k.h / 10)));
+  const int rounds_max = static_cast<int>(std::clamp(std::floor(k.h / 10), 0.0, 1000.0));
   L(f).Raw("已知 K ＝ As' / As ＝ ").Num(K, "#0.000").Raw("，取 As' ＝ K * As 迭代计算：").End();
   L(f).Raw("As' 初值 ＝ 0.1 * K * [(bf' - b) * hf' + b * h] ＝ 0.1*")
       .Raw(Factor(K))

@@ -15,9 +15,16 @@ enum class Shape { Rect, InvT, T, InvL, ISym, IUnsym };
 
 // Codes of clsMVT. 3001-3003 are ours: inputs that the formulas cannot take at all.
 namespace code {
-constexpr int32_t kBadMode = 3001;         // iCalMode other than 0 and 1
-constexpr int32_t kBadShape = 3002;        // tJmXs not one of the six shape names
-constexpr int32_t kBadAs1 = 3003;          // tAs1 neither a number >= 0 nor an expression in As
+constexpr int32_t kBadMode = 3001;   // iCalMode other than 0 and 1
+constexpr int32_t kBadShape = 3002;  // tJmXs not one of the six shape names
+constexpr int32_t kBadAs1 = 3003;    // tAs1 neither a number >= 0 nor an expression in As
+// Ours too, checked before any stage runs (each message names the input and its value):
+constexpr int32_t kBadSize = 3004;      // b or h not > 0
+constexpr int32_t kBadStrength = 3005;  // concrete grade or fc/fcm/ft, fy, fy', fyv, Es not > 0
+constexpr int32_t kBadCover = 3006;     // as not in (0, h), as' not in [0, h)
+constexpr int32_t kBadFlange = 3007;    // flange of a flanged shape: bf < b, hf <= 0, hf + hf' >= h
+constexpr int32_t kBadOther = 3008;     // γo, S, a (concentrated load), ρmin, As or Asv (mode 1)
+constexpr int32_t kBadErrorList = 3011;    // lErrCon and tErrCon passed with different bounds
 constexpr int32_t kRadicand = 3009;        // no compression depth / over-reinforced denominator
 constexpr int32_t kFlexureFault = 3010;    // arithmetic fault inside a flexure formula
 constexpr int32_t kRatioAbove = 3020;      // rho > 2.5 % at a seismic beam end

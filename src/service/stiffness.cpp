@@ -261,6 +261,38 @@ struct StiffnessCase {
   }
 };
 
+// The first input that no member can have, with its code and error text; 0 when all can be used.
+int32_t CheckStiffnessInputs(const BlIn& in, std::string& text) {
+  // Plain decimals for the values a form holds, the shortest text for absurd ones.
+  auto shown = [](double x) {
+    return std::fabs(x) < 1e7 ? FormatNumber(x, "0.###") : ShortestText(static_cast<float>(x));
+  };
+  const useRecordSection& s = in.sec;
+  const std::pair<const char*, float> sizes[] = {{"截面宽度b", s.B},     {"截面高度h", s.H},
+                                                 {"翼缘宽度bf", s.Bf},   {"翼缘高度hf", s.Hf},
+                                                 {"翼缘宽度bf'", s.Bf1}, {"翼缘高度hf'", s.Hf1}};
+  for (const auto& [name, x] : sizes)
+    if (x < 0) {
+      text = std::string(name) + " ＝ " + shown(x) + "，不应小于0";
+      return stiffness::kBadSize;
+    }
+  if (in.as < 0 || (s.H > 0 && in.as >= s.H)) {
+    text = "纵筋合力点至近边距离as ＝ " + shown(in.as) + "，应不小于0且小于截面高度h";
+    return stiffness::kBadCover;
+  }
+  if (in.As < 0 || in.As1 < 0) {
+    text =
+        "钢筋面积As ＝ " + ShortestText(in.As) + "、As' ＝ " + ShortestText(in.As1) + "，不应小于0";
+    return stiffness::kBadSteel;
+  }
+  if (in.ftk < 0 || in.Es < 0 || in.Ec < 0) {
+    text = "ftk ＝ " + shown(in.ftk) + "、Es ＝ " + shown(in.Es) + "、Ec ＝ " + shown(in.Ec) +
+           "，不应小于0";
+    return stiffness::kBadMaterial;
+  }
+  return 0;
+}
+
 void Run(bool v02, int32_t& lErr, double& bL, useRecordSection& uSec, float Cas, double dAs,
          double dAs1, double M, double Ml, float Ftk, float Es, float Ec, std::string* tText,
          int16_t* iBhFs, int16_t* iStart) {
@@ -268,6 +300,16 @@ void Run(bool v02, int32_t& lErr, double& bL, useRecordSection& uSec, float Cas,
   const int32_t start = iStart ? *iStart : 1;
   std::optional<Report> report;
   if (tText) report.emplace(modKalbex::Services());
+  std::string bad;
+  if (const int32_t code =
+          CheckStiffnessInputs(BlIn{uSec, Cas, dAs, dAs1, M, Ml, Ftk, Es, Ec}, bad)) {
+    lErr = code;
+    if (tText) {
+      report->Error(bad);
+      report->MoveTo(*tText);
+    }
+    return;
+  }
   try {
     Report none = Report::Disabled();
     const BlIn in{uSec, Cas, dAs, dAs1, M, Ml, Ftk, Es, Ec};

@@ -10,6 +10,15 @@
 
 namespace tk {
 
+// Input codes of ours (a zero width, area or Ec stays the run-time failure 9999): a negative
+// value, which no section has, is refused before the calculation with an error line.
+namespace stiffness {
+constexpr int32_t kBadSize = 9901;      // b, h or a flange size negative
+constexpr int32_t kBadCover = 9902;     // as negative, or not less than h
+constexpr int32_t kBadSteel = 9903;     // As or As' negative
+constexpr int32_t kBadMaterial = 9904;  // ftk, Es or Ec negative
+}  // namespace stiffness
+
 class clsBendComponentBl : public Calculator<clsBendComponentBl> {
  public:
   clsBendComponentBl();

@@ -146,7 +146,11 @@ TEST(CalZtj, FewerThanTwoPilesAndFaults) {
   r = Stats({});
   EXPECT_TRUE(Contains(r.text, "无法统计"));
   r = Stats({0, 0});
-  EXPECT_TRUE(Contains(r.text, "      错误："));
+  EXPECT_TRUE(Contains(r.text, "      错误：1号桩的极限承载力Qu1 ＝ 0，应大于0。\r\n"));
+  // a negative capacity is refused before any statistics (it gave α1 = -2.377 and no error)
+  r = Stats({4200, -5600, 3900});
+  EXPECT_TRUE(Contains(r.text, "      错误：2号桩的极限承载力Qu2 ＝ -5600，应大于0。\r\n")) << r.text;
+  EXPECT_FALSE(Contains(r.text, "Qum"));
   // An absent progress control is allowed.
   EXPECT_TRUE(Contains(Stats({4200, 5600, 3900, 6100, 4800, 7000}, 1000, false).text, "方程无解"));
 }
@@ -194,6 +198,12 @@ TEST(ZtjForm, AddDeleteClearAndCalculate) {
   for (const char* v : {"740", "abc", "999", "1260"}) add(v);
   EXPECT_EQ(list->list, (std::vector<std::string>{"740", "999", "1260"}));
   EXPECT_EQ(label->Get("Caption").AsText(), "试桩数 n ＝ 3");
+  // A selection the host cannot have (beyond 16 bits, or a fraction) deletes nothing.
+  for (double bad : {1e10, -1e10, 0.5}) {
+    list->Set("ListIndex", Variant::Double(bad));
+    z.cmdZj_Click(1);
+    EXPECT_EQ(list->list.size(), 3u) << bad;
+  }
   list->Set("ListIndex", Variant::Int32(1));
   z.cmdZj_Click(1);
   EXPECT_EQ(list->list, (std::vector<std::string>{"740", "1260"}));

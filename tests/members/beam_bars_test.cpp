@@ -432,6 +432,23 @@ TEST(BeamBarsForm, SavedInputsRoundTrip) {
   SetText(ControlOf(g, "CboB", 0), "Text", "kept");
   EXPECT_THROW(o.LoadOrSaveData(load, &path, nullptr), ComponentFailure);
   EXPECT_EQ(GetText(ControlOf(g, "CboB", 0)), "kept");
+  // A check-box value beyond the 16-bit Value of a control refuses the whole file: no control
+  // changes, not even the texts before it.
+  {
+    std::ofstream out(path, std::ios::trunc);
+    out << "Tavrine_BeamPj_V2000.0138\n";
+    for (int k = 0; k < 17; ++k) out << "t" << k << "\n";
+    out << "1e10\n";
+  }
+  try {
+    o.LoadOrSaveData(load, &path, nullptr);
+    ADD_FAILURE() << "loaded";
+  } catch (const ComponentFailure& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "数据文件 " + path + " 第 19 行的数值“1e10”不是有效的选项值，未读取任何数据。");
+  }
+  EXPECT_EQ(GetText(ControlOf(g, "CboB", 0)), "kept");
+  EXPECT_TRUE(On(g, "ChkB", 2, "Value"));
   std::string bad = "删除";  // neither save nor load
   EXPECT_THROW(o.LoadOrSaveData(bad, &path, nullptr), ComponentFailure);
   fs::remove_all(dir);

@@ -165,21 +165,84 @@ TEST(MvtDriver, IncomingErrorListIsKept) {
 }
 
 TEST(MvtDriver, ArithmeticFaults) {
-  // Es = 0: ξb divides by zero in the flexure stage itself -> 900999, text 32095, nothing after
+  // V = 1e300 with torsion: the shear stage finds the section too small (3211), the torsion
+  // stage's products overflow -> 900999 with text 32095
   In in;
-  in.M = 150, in.V = 100, in.Es = 0;
+  in.M = 150, in.V = 1e300, in.T = 10;
   auto o = Mvt(in);
   EXPECT_EQ(o.lErr, 900999);
+  EXPECT_TRUE(o.Listed(3211));
   EXPECT_EQ(o.tErr, "，请复核截面尺寸、材料强度及荷载数据。");
   EXPECT_TRUE(o.Listed(900999));
-  EXPECT_TRUE(o.Has("    正截面受弯配筋计算：\r\n      错误：溢出，或不可知的错误。\r\n"));
-  EXPECT_FALSE(o.Has("斜截面承载力计算"));
-  // b = 0: a fault inside a flexure formula is 3010; the shear stage then divides by zero
-  in.Es = 200000, in.B = 0;
+  EXPECT_TRUE(o.Has("正截面受弯配筋计算"));
+  EXPECT_EQ(o.tText.find("Infinity"), std::string::npos);
+  // mode 1 with As = 1e300: fy * As overflows inside a flexure formula -> 3010
+  in = In();
+  in.mode = 1, in.dAs = 1e300;
   o = Mvt(in);
-  EXPECT_EQ(o.lErr, 900999);
-  EXPECT_TRUE(o.Listed(3010));
-  EXPECT_TRUE(o.Has("本次计算出现错误（代码 3010、900999）"));
+  EXPECT_EQ(o.lErr, 3010);
+  EXPECT_EQ(o.tErr, "溢出，或不可知的错误。");
+  EXPECT_EQ(o.tText.find("Infinity"), std::string::npos);
+}
+
+// Inputs no section can have are refused before any stage, each with its code and the value.
+TEST(MvtDriver, InputsNoSectionCanHave) {
+  struct Case {
+    const char* what;
+    void (*set)(In&);
+    int32_t code;
+    const char* text;
+  } cases[] = {
+      {"b < 0", [](In& i) { i.B = -250; }, 3004, "截面宽度b ＝ -250，应大于0"},
+      {"h = 0", [](In& i) { i.H = 0; }, 3004, "截面高度h ＝ 0，应大于0"},
+      {"h = -1e11 with an expression in As", [](In& i) { i.H = -1e11f, i.tAs1 = "0.3As"; }, 3004,
+       "截面高度h ＝ -1e+11，应大于0"},
+      {"grade 0", [](In& i) { i.c = 0; }, 3005, "混凝土强度等级C ＝ 0，应大于0"},
+      {"fcm given 0", [](In& i) { i.bQdSjz = true, i.c = 14.3f, i.Ft = 1.43f; }, 3005,
+       "弯曲抗压强度fcm ＝ 0，应大于0"},
+      {"fy < 0", [](In& i) { i.Fy = -310; }, 3005, "钢筋抗拉强度设计值fy ＝ -310，应大于0"},
+      {"fyv tiny", [](In& i) { i.Fyv = 0; }, 3005, "箍筋抗拉强度设计值fyv ＝ 0，应大于0"},
+      {"Es 0", [](In& i) { i.Es = 0; }, 3005, "钢筋弹性模量Es ＝ 0，应大于0"},
+      {"as = h", [](In& i) { i.Cas = 600; }, 3006,
+       "纵筋合力点至近边距离as ＝ 600，应大于0且小于截面高度h"},
+      {"as' < 0", [](In& i) { i.Cas1 = -1; }, 3006,
+       "受压纵筋合力点至近边距离as' ＝ -1，应不小于0且小于截面高度h"},
+      {"T: bf' < b", [](In& i) { i.shape = "T形截面", i.Bf1 = 200, i.Hf1 = 80; }, 3007,
+       "受压区翼缘宽度bf' ＝ 200，应不小于截面宽度b"},
+      {"T: hf' = 0", [](In& i) { i.shape = "T形截面", i.Bf1 = 400; }, 3007,
+       "受压区翼缘高度hf' ＝ 0，应大于0且小于截面高度h"},
+      {"inverted T under torsion: bf 0", [](In& i) { i.shape = "倒T形截面", i.T = 10, i.Hf = 100; },
+       3007, "受拉区翼缘宽度bf ＝ 0，应不小于截面宽度b"},
+      {"I: hf + hf' = h",
+       [](In& i) {
+         i.shape = "工形截面（不对称）", i.T = 10, i.Bf = i.Bf1 = 400, i.Hf = 300, i.Hf1 = 300;
+       },
+       3007, "翼缘高度之和hf + hf' ＝ 600，应小于截面高度h"},
+      {"γo 0", [](In& i) { i.Rlfo = 0; }, 3008, "构件的重要性系数γo ＝ 0，应大于0"},
+      {"S 0", [](In& i) { i.S = 0; }, 3008, "箍筋间距S ＝ 0，应大于0"},
+      {"a 0 under a concentrated load", [](In& i) { i.bConF = true; }, 3008,
+       "计算截面至支座的距离a ＝ 0，应大于0"},
+      {"mode 1, As < 0", [](In& i) { i.mode = 1, i.dAs = -1; }, 3008,
+       "受拉钢筋面积As ＝ -1，应不小于0"},
+  };
+  for (const auto& c : cases) {
+    In in;
+    in.M = 150, in.V = 100;
+    c.set(in);
+    const auto o = Mvt(in);
+    EXPECT_EQ(o.lErr, c.code) << c.what;
+    EXPECT_EQ(o.tErr, c.text) << c.what;
+    EXPECT_TRUE(o.Listed(c.code)) << c.what;
+    EXPECT_TRUE(o.Has(std::string("      错误：") + c.text)) << c.what;
+    EXPECT_FALSE(o.Has("正截面受弯")) << c.what;
+  }
+  // γo is not used with the seismic combination; an inverted T without torsion needs no bf
+  In in;
+  in.M = 150, in.V = 100, in.bEA = true, in.Rlfo = 0;
+  EXPECT_NE(Mvt(in).lErr / 10, 300);
+  in = In();
+  in.M = 150, in.shape = "倒T形截面";
+  EXPECT_EQ(Mvt(in).lErr, 0);
 }
 
 TEST(MvtDriver, ReportOnlyWhenAsked) {

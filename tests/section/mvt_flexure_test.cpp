@@ -275,6 +275,7 @@ TEST(MvtFlexure, KIterationConvergesWithinTheRoundLimit) {
   EXPECT_TRUE(o.Has("      当 x ＞ hf' 时，应考虑腹板的受压作用，重新计算受压区高度x：\r\n"));
   // h = 60 mm allows min(1000, 6) = 6 rounds
   in.H = 60;
+  in.Hf1 = 20;
   in.Cas = in.Cas1 = 5;
   in.M = 1;
   const auto small = Mvt(in);

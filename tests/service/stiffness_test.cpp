@@ -141,6 +141,38 @@ TEST(Stiffness, FaultsLeaveBlUnwritten) {
   EXPECT_EQ(ec.text.find("αE ＝ "), std::string::npos);
 }
 
+// Negative sizes, cover, areas and material values are refused before the report: the code, one
+// error line, bL and the heading counter untouched. The case As = 1e-300, As' = -1e300
+// printed "θ ＝ Infinity" with lErr 0.
+TEST(Stiffness, NegativeInputsAreRefused) {
+  struct NegCase {
+    const char* what;
+    void (*set)(Bl&);
+    int32_t code;
+    const char* line;
+  } cases[] = {
+      {"b < 0", [](Bl& x) { x.sec.B = -200; }, stiffness::kBadSize, "截面宽度b ＝ -200，不应小于0"},
+      {"hf' < 0", [](Bl& x) { x.sec.Hf1 = -1; }, stiffness::kBadSize,
+       "翼缘高度hf' ＝ -1，不应小于0"},
+      {"as = h", [](Bl& x) { x.Cas = 500; }, stiffness::kBadCover,
+       "纵筋合力点至近边距离as ＝ 500，应不小于0且小于截面高度h"},
+      {"As' = -1e300", [](Bl& x) { x.As = 1e-300, x.As1 = -1e300; }, stiffness::kBadSteel,
+       "钢筋面积As ＝ 1e-300、As' ＝ -1e+300，不应小于0"},
+      {"Es < 0", [](Bl& x) { x.Es = -2e5f; }, stiffness::kBadMaterial,
+       "ftk ＝ 1.75、Es ＝ -200000、Ec ＝ 28000，不应小于0"},
+  };
+  for (const auto& c : cases) {
+    Bl x;
+    c.set(x);
+    x.start = 3;
+    x.Run();
+    EXPECT_EQ(x.err, c.code) << c.what;
+    EXPECT_EQ(x.bL, -1) << c.what;
+    EXPECT_EQ(x.start, 3) << c.what;
+    EXPECT_EQ(x.text, std::string("      错误：") + c.line + "\r\n") << c.what;
+  }
+}
+
 TEST(Stiffness, OptionalArgumentsAbsent) {
   clsBendComponentBl k;
   Bl x = Sec(3, 0, 0, 600, 100);
