@@ -27,6 +27,11 @@ double BalancedDepth(double fy, double Es);
 // σs = fy·(ξ − 0.8) / (ξb − 0.8).
 double SteelStressLinear(double fy, double xi, double xi_b);
 
+// Depth of the compression zone of an over-reinforced rectangular section, from the force balance
+// fcm·b·x = As·σs with σs by the linear rule of eq. 4.1.5-2 put in:
+// x = 0.8·fy·As/(ξb − 0.8) / [fy·As/(ξb − 0.8) − fcm·b·ho] · ho.
+double DepthOverReinforced(double fy, double As, double xi_b, double fcm, double b, double ho);
+
 // Limit factor β of the shear section check (eq. 4.2.1-1/-2): 0.25 for hw/b ≤ 4, 0.2 for
 // hw/b ≥ 6, linear between (0.35 − 0.025·hw/b). Decided on the ratio itself so that hw/b = 4
 // gives exactly 0.25 rather than a value a hair below it.
@@ -41,6 +46,66 @@ double ShearStirrups(double fyv, double Asv_over_s, double ho);
 double ShearConcreteConcentrated(double fc, double b, double ho, double lambda);
 // Stirrup part under a concentrated load, N (eq. 4.2.3-3): 1.25·fyv·Asv/s·ho.
 double ShearStirrupsConcentrated(double fyv, double Asv_over_s, double ho);
+
+// Stirrups of an ordinary beam for a design shear V, mm² (eq. 4.2.3-2 solved for Asv), with the
+// concrete part Vc already worked: Asv = (V − Vc)·s / (1.5·fyv·ho).
+double StirrupsForShear(double V, double Vc, double s, double fyv, double ho);
+
+// Crack width under the short-term combination (art. 5.2).
+enum class CrackMember { AxialTension, EccTension, Flexure, EccCompression };
+// A cover below 20 mm is taken as 20 mm in the crack width (art. 5.2.2).
+inline constexpr double kCrackCoverMin = 20;
+// ρte below 0.01 is taken as 0.01 in the crack width (art. 5.2.2).
+inline constexpr double kRhoTeMin = 0.01;
+// Bounds of the strain non-uniformity factor ψ (art. 5.2.2).
+inline constexpr double kPsiMin = 0.4, kPsiMax = 1.0;
+// Eccentric compression with eo/ho ≤ 0.55 needs no crack check (art. 5.2.1).
+inline constexpr double kNoCrackCheckEoHo = 0.55;
+// Lever arm factor of eq. 5.2.3-3 and the cap of z in eq. 5.2.3-5: z ≤ 0.87·ho.
+inline constexpr double kLeverArm = 0.87;
+// The compression flange counts in γf' with at most 0.2·ho of its thickness (art. 5.2.3).
+inline constexpr double kFlangeThicknessRatio = 0.2;
+// No magnification ηs for lo/h up to 14 (eq. 5.2.3-7).
+inline constexpr double kSlendernessNoMagnification = 14;
+// Flexural members carrying light or medium duty cranes directly: ωmax × 0.85 (art. 5.2.2).
+inline constexpr double kCraneReduction = 0.85;
+
+// Member behaviour factor αcr (art. 5.2.2): 2.7 axial tension, 2.4 eccentric tension, 2.1
+// flexure and eccentric compression.
+double CrackMemberFactor(CrackMember m);
+// Surface factor υ of the bars: 0.7 deformed, 1.0 plain (art. 5.2.2).
+double BarSurfaceFactor(bool deformed);
+// Steel stress under the short-term combination, N/mm² (art. 5.2.3); forces in N, moments in
+// N·mm, lengths in mm. Axial tension (eq. 5.2.3-1): σss = Ns / As.
+double SteelStressAxialTension(double Ns, double As);
+// Eccentric tension (eq. 5.2.3-2): σss = Ns·e' / [As·(ho − as')].
+double SteelStressEccTension(double Ns, double e1, double As, double ho, double as1);
+// Flexure (eq. 5.2.3-3): σss = Ms / (0.87·ho·As).
+double SteelStressFlexure(double Ms, double ho, double As);
+// Eccentric compression (eq. 5.2.3-4): σss = Ns·(e − z) / As / z.
+double SteelStressEccCompression(double Ns, double e, double z, double As);
+// Magnification of eo (eq. 5.2.3-7): ηs = 1 + [1 / (4000·eo/ho)]·(lo/h)², 1.0 for lo/h ≤ 14.
+double EccentricityMagnification(double lo_over_h, double eo, double ho);
+// Lever arm before its cap (eq. 5.2.3-5): z = [0.87 − 0.12·(1 − γf')·(ho/e)²]·ho.
+double LeverArmRaw(double gamma_f1, double ho_over_e, double ho);
+// Strain non-uniformity before its bounds (eq. 5.2.2-2): ψ = 1.1 − 0.65·ftk / ρte / σss.
+double StrainNonUniformityRaw(double ftk, double rho_te, double sigma_ss);
+// ψ held within 0.4 … 1.0.
+double StrainNonUniformity(double psi_raw);
+// Maximum crack width, mm (eq. 5.2.2-1):
+// ωmax = αcr·ψ·σss·(2.7·c + 0.1·d/ρte)·υ / Es.
+double MaxCrackWidth(double alpha_cr, double psi, double sigma_ss, double c, double d,
+                     double rho_te, double upsilon, double Es);
+
+// Short-term stiffness of a flexural member, N·mm² (eq. 5.3.3-1):
+// Bs = Es·As·ho² / [1.15·ψ + 0.2 + 6·αE·ρ / (1 + 3.5·γf')].
+double ShortTermStiffness(double Es, double As, double ho, double psi, double alpha_e, double rho,
+                          double gamma_f1);
+// Increase of deflection under the long-term combination θ (art. 5.3.4): 2.0 for ρ' = 0, 1.6 for
+// ρ' ≥ ρ, linear between.
+double DeflectionIncrease(double rho1, double rho);
+// Long-term stiffness (eq. 5.3.2): Bl = Ms / [Ml·(θ − 1) + Ms] · Bs.
+double LongTermStiffness(double Ms, double Ml, double theta, double Bs);
 
 // One row of a table read by linear interpolation.
 struct TablePoint {

@@ -11,8 +11,13 @@ double XiLimitOfGrade(int grade) {
 }
 
 double ShearCapacitySeismic(double fc, double b, double ho, double fyv, double Asv_over_s) {
-  return fault::div(kShearConcrete * fc * b * ho + kShearStirrups * fyv * Asv_over_s * ho,
+  return fault::div(kShearConcrete * fc * b * ho + kShearStirrups * fyv * ho * Asv_over_s,
                     kGammaReShear);
+}
+
+double StirrupsForShearSeismic(double V, double fc, double b, double ho, double s, double fyv) {
+  return fault::check((kGammaReShear * V - kShearConcrete * fc * b * ho) * s /
+                      (kShearStirrups * fyv * ho));
 }
 
 double ShearCapacitySeismicConcentrated(double fc, double b, double ho, double lambda, double fyv,

@@ -17,6 +17,9 @@ inline constexpr double kXiLimitGrade23 = 0.35;
 // stirrup factor (eq. 6.2.9 as carried into GBJ 10-89 eq. 8.3.3).
 inline constexpr double kShearConcrete = 0.056;
 inline constexpr double kShearStirrups = 1.2;
+// Limit factor of the shear section check of a seismic frame beam (GBJ 10-89 eq. 8.3.3):
+// V ≤ 0.2·fc·b·ho / γRE.
+inline constexpr double kShearSection = 0.2;
 
 // Limit of x/ho at a frame-beam end of seismic grade 1..3; 0 for grade 4 and for sections that
 // are not frame-beam ends, where the balanced depth of GBJ 10-89 governs instead.
@@ -25,6 +28,9 @@ double XiLimitOfGrade(int grade);
 // Shear capacity of a seismic frame beam, N (GBJ 10-89 eq. 8.3.3):
 // (0.056·fc·b·ho + 1.2·fyv·Asv/s·ho) / γRE.
 double ShearCapacitySeismic(double fc, double b, double ho, double fyv, double Asv_over_s);
+// Stirrups of a seismic frame beam for a design shear V, mm² (GBJ 10-89 eq. 8.3.3 solved for Asv):
+// Asv = (γRE·V − 0.056·fc·b·ho)·s / (1.2·fyv·ho).
+double StirrupsForShearSeismic(double V, double fc, double b, double ho, double s, double fyv);
 // Under a concentrated load with shear span ratio λ (GBJ 10-89 eq. 8.3.3-2):
 // (0.16·fc·b·ho / (λ + 1.5) + fyv·Asv/s·ho) / γRE.
 double ShearCapacitySeismicConcentrated(double fc, double b, double ho, double lambda, double fyv,

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "codes/gbj7_89.h"
 #include "frame/binding.h"
 #include "frame/modkalbex.h"
 #include "frame/services.h"
@@ -9,11 +10,6 @@
 namespace tk {
 
 namespace {
-
-// The angles are converted with π in single precision, as in the footing calculator, so that
-// sin 180° comes out as −8.74e-8 and not as a rounding-noise zero.
-constexpr double kPi = 3.1415927410125732;
-constexpr double kDeg = kPi / 180.0;
 
 // Numbered texts: the words before a field name in an input message and the box titles.
 constexpr int32_t kTxtYouEntered = 80010;
@@ -132,110 +128,89 @@ void clsDtqKa::MsgError(int32_t lErrNumber, int16_t Index, const std::string& Te
   modKalbex::Ui().MsgBox(m, mb::kOkOnly | mb::kExclamation, modKalbex::Services().tTextById(title));
 }
 
+namespace {
+
+// The inputs of one wall, read from the form's texts.
+struct Wall {
+  double gamma, h, q, c, phi, alpha, beta, delta;
+};
+
+// Section 1 and the formula lines of section 2.
+void WriteWallData(Report& r, const Wall& w, std::string_view name) {
+  const std::string sq(r.services().tSquareSign()), cube(r.services().tCubeSign());
+  r.Put("挡土墙：$0", {TrimView(name)}).HeadingEnd();
+  r.Heading("1．基本资料：");
+  // Two data to a line; the first of a pair has no line end of its own.
+  r.Sp(4).Put("填土重度γ＝$0（kN/m$1）", {{w.gamma, U::d3}, cube});
+  r.Line(4, "挡土墙的高度h＝$0（m）", {{w.h, U::d3}});
+  r.Sp(4).Put("地表均布荷载q＝$0（kN/m$1）", {{w.q, U::d3}, sq});
+  r.Line(4, "土的粘聚力c＝$0（kN/m$1）", {{w.c, U::d3}, sq});
+  r.Sp(4).Put("墙背填土内摩擦角φ＝$0°", {{w.phi, U::d3}});
+  r.Line(4, "挡土墙的墙背倾角α＝$0°", {{w.alpha, U::d3}});
+  r.Sp(4).Put("土的坡度β＝$0°", {{w.beta, U::d3}});
+  r.Line(4, "土对挡土墙背的摩擦角δ＝$0°", {{w.delta, U::d3}});
+
+  r.Heading("2．主动土压力：");
+  r.Line(4, "计算公式：《建筑地基基础设计规范》GBJ 7－89");
+  r.Line(4, "Ea ＝ 0.5 * γ * h ^ 2 * Ka    （基础规范式 6.4.4）");
+  r.Line(4, "式中：Ka － 主动土压力系数，按规范附录十一确定。");
+  r.Line(4,
+         "Ka ＝ {Sin(α + β) / [Sinα * Sin(α + β - φ - δ)] ^ 2} * {κq * [Sin(α + β) * Sin(α - δ)");
+  r.Line(5, "+ Sin(φ + δ) * Sin(φ - β)] + 2 * η * Sinα * Cosφ * Cos(α + β - φ - δ)");
+  r.Line(5,
+         "- 2 * [(κq * Sin(α + β) * Sin(φ - β) + η * Sinα * Cosφ) * (κq * Sin(α - δ) * Sin(φ + δ)");
+  r.Line(5, "+ η * Sinα * Cosφ)] ^ 0.5}    （附11-1）");
+}
+
+// Section 2: κq, η, the parts of Ka, Ka and Ea; returns the code (kDone when Ea is written).
+int32_t ActivePressure(Report& r, const Wall& w) {
+  // GBJ 7-89 appendix 11: the trial wedge needs α + β < 180° (the backfill surface meets the
+  // back).
+  if (!(gbj7_89::SinDeg(w.alpha + w.beta) > 0)) return dtqka::kSinAlphaBeta;
+  r.Line(4, "其中：κq ＝ 1 + 2 * q / γ / h * Sinα * Cosβ / Sin(α + β)    （附11-2）");
+  const double kq = gbj7_89::SurchargeFactor(w.q, w.gamma, w.h, w.alpha, w.beta);
+  r.Line(10, "κq ＝ 1+2*$0/$1/$2*sin$3°*Cos$4°/Sin($3°+$4°) ＝ $5",
+         {{w.q, U::d3},
+          {w.gamma, U::d3},
+          {w.h, U::d3},
+          {w.alpha, U::d3},
+          {w.beta, U::d3},
+          {kq, U::d3}});
+  r.Line(10, "η＝ 2 * c / γ / h    （附11-3）");
+  const double eta = gbj7_89::CohesionFactor(w.c, w.gamma, w.h);
+  r.Line(10, "η ＝ 2*$0/$1/$2 ＝ $3", {{w.c, U::d3}, {w.gamma, U::d3}, {w.h, U::d3}, {eta, U::d3}});
+
+  if (gbj7_89::SinDeg(w.alpha) == 0) return dtqka::kSinAlpha;
+  if (gbj7_89::SinDeg(w.alpha + w.beta - w.phi - w.delta) == 0) return dtqka::kSinAll;
+  const gbj7_89::KaParts p =
+      gbj7_89::ActiveCoefficientParts(kq, eta, w.phi, w.alpha, w.beta, w.delta);
+  r.Line(4, "分步计算公式（附11-1）");
+  r.Line(4, "A ＝ Sin(α + β) / [Sinα * Sin(α + β - φ - δ)] ^ 2 ＝ $0", {{p.A, U::d3}});
+  r.Line(4, "B ＝ κq * [Sin(α + β) * Sin(α - δ) + Sin(φ + δ) * Sin(φ - β)] ＝ $0", {{p.B, U::d3}});
+  r.Line(4, "C ＝ 2 * η * Sinα * Cosφ * Cos(α + β - φ - δ) ＝ $0", {{p.C, U::d3}});
+  r.Line(4, "D ＝ κq * Sin(α + β) * Sin(φ - β) + η * Sinα * Cosφ ＝ $0", {{p.D, U::d3}});
+  r.Line(4, "E ＝ κq * Sin(α - δ) * Sin(φ + δ) + η * Sinα * Cosφ ＝ $0", {{p.E, U::d3}});
+  if (p.D * p.E < 0) return dtqka::kNegativeRoot;
+  const double Ka = gbj7_89::ActiveCoefficient(p);
+  r.Line(4, "Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ $0", {{Ka, U::d3}});
+  const double Ea = gbj7_89::ActiveThrust(w.gamma, w.h, Ka);
+  r.Line(4, "Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*$0*$1^2*$2 ＝ $3",
+         {{w.gamma, U::d3}, {w.h, U::d3}, {Ka, U::d3}, {Ea, U::knd}});
+  return dtqka::kDone;
+}
+
+}  // namespace
+
 void clsDtqKa::CalResult(VBArray<std::string>& Text, std::string& tText, int32_t& lErrNumber) {
   lErrNumber = 0;
   Report r;
   try {
-    const double gamma = LeadingNumber(Text(dtqka::kGamma)),
-                 h = LeadingNumber(Text(dtqka::kHeight));
-    const double q = LeadingNumber(Text(dtqka::kLoad)), c = LeadingNumber(Text(dtqka::kCohesion));
-    const double phi_d = LeadingNumber(Text(dtqka::kPhi)),
-                 alpha_d = LeadingNumber(Text(dtqka::kAlpha));
-    const double beta_d = LeadingNumber(Text(dtqka::kBeta)),
-                 delta_d = LeadingNumber(Text(dtqka::kDelta));
-    // Angles are combined in degrees before the conversion, so that α + β − φ − δ of whole
-    // degrees that cancel is exactly 0 and its sine exactly 0.
-    auto sind = [](double deg) { return std::sin(deg * kDeg); };
-    auto cosd = [](double deg) { return std::cos(deg * kDeg); };
-    auto n = [&](double x) -> Report& { return r.Fmt(x, "3"); };
-    const std::string sq(r.services().tSquareSign()), cube(r.services().tCubeSign());
-
-    r.Raw("挡土墙：").Raw(TrimView(Text(dtqka::kName))).HeadingEnd();
-    r.Heading("1．基本资料：");
-    r.Sp(4).Raw("填土重度γ＝"), n(gamma).Raw("（kN/m" + cube + "）");
-    r.Sp(4).Raw("挡土墙的高度h＝"), n(h).Raw("（m）").End();
-    r.Sp(4).Raw("地表均布荷载q＝"), n(q).Raw("（kN/m" + sq + "）");
-    r.Sp(4).Raw("土的粘聚力c＝"), n(c).Raw("（kN/m" + sq + "）").End();
-    r.Sp(4).Raw("墙背填土内摩擦角φ＝"), n(phi_d).Raw("°");
-    r.Sp(4).Raw("挡土墙的墙背倾角α＝"), n(alpha_d).Raw("°").End();
-    r.Sp(4).Raw("土的坡度β＝"), n(beta_d).Raw("°");
-    r.Sp(4).Raw("土对挡土墙背的摩擦角δ＝"), n(delta_d).Raw("°").End();
-
-    r.Heading("2．主动土压力：");
-    r.Sp(4).Raw("计算公式：《建筑地基基础设计规范》GBJ 7－89").End();
-    r.Sp(4).Raw("Ea ＝ 0.5 * γ * h ^ 2 * Ka    （基础规范式 6.4.4）").End();
-    r.Raw("    式中：Ka － 主动土压力系数，按规范附录十一确定。").End();
-    // Formula lines take the report's 4-space indent; the three stored continuation lines of
-    // (附11-1) carry their own.
-    r.Sp(4)
-        .Raw(
-            "Ka ＝ {Sin(α + β) / [Sinα * Sin(α + β - φ - δ)] ^ 2} * {κq * [Sin(α + β) * Sin(α - δ)")
-        .End();
-    r.Raw("     + Sin(φ + δ) * Sin(φ - β)] + 2 * η * Sinα * Cosφ * Cos(α + β - φ - δ)").End();
-    r.Raw(
-         "     - 2 * [(κq * Sin(α + β) * Sin(φ - β) + η * Sinα * Cosφ) * (κq * Sin(α - δ) * Sin(φ "
-         "+ δ)")
-        .End();
-    r.Raw("     + η * Sinα * Cosφ)] ^ 0.5}    （附11-1）").End();
-
-    // GBJ 7-89 appendix 11: the trial wedge needs α + β < 180° (the backfill surface meets the
-    // back).
-    const double s_ab = sind(alpha_d + beta_d);
-    if (!(s_ab > 0)) {
-      lErrNumber = dtqka::kSinAlphaBeta;
-      r.MoveTo(tText);
-      return;
-    }
-    // (附11-2): the surface load as an equivalent extra height of backfill.
-    r.Raw("    其中：κq ＝ 1 + 2 * q / γ / h * Sinα * Cosβ / Sin(α + β)    （附11-2）").End();
-    const double kq =
-        1.0 +
-        fault::div(fault::div(fault::div(2.0 * q, gamma), h) * sind(alpha_d) * cosd(beta_d), s_ab);
-    r.Raw("          κq ＝ 1+2*"), n(q).Raw("/"), n(gamma).Raw("/"), n(h).Raw("*sin"),
-        n(alpha_d).Raw("°*Cos"), n(beta_d).Raw("°/Sin("), n(alpha_d).Raw("°+"),
-        n(beta_d).Raw("°) ＝ "), n(kq).End();
-    // (附11-3): cohesion made dimensionless.
-    r.Raw("          η＝ 2 * c / γ / h    （附11-3）").End();
-    const double eta = fault::div(fault::div(2.0 * c, gamma), h);
-    r.Raw("          η ＝ 2*"), n(c).Raw("/"), n(gamma).Raw("/"), n(h).Raw(" ＝ "), n(eta).End();
-
-    const double s_a = sind(alpha_d);
-    if (s_a == 0) {
-      lErrNumber = dtqka::kSinAlpha;
-      r.MoveTo(tText);
-      return;
-    }
-    const double s_all = sind(alpha_d + beta_d - phi_d - delta_d);
-    if (s_all == 0) {
-      lErrNumber = dtqka::kSinAll;
-      r.MoveTo(tText);
-      return;
-    }
-    const double A = fault::div(s_ab, (s_a * s_all) * (s_a * s_all));
-    const double B =
-        kq * (s_ab * sind(alpha_d - delta_d) + sind(phi_d + delta_d) * sind(phi_d - beta_d));
-    const double C = 2.0 * eta * s_a * cosd(phi_d) * cosd(alpha_d + beta_d - phi_d - delta_d);
-    const double D = kq * s_ab * sind(phi_d - beta_d) + eta * s_a * cosd(phi_d);
-    const double E = kq * sind(alpha_d - delta_d) * sind(phi_d + delta_d) + eta * s_a * cosd(phi_d);
-    r.Raw("    分步计算公式（附11-1）").End();
-    r.Raw("    A ＝ Sin(α + β) / [Sinα * Sin(α + β - φ - δ)] ^ 2 ＝ "), n(A).End();
-    r.Raw("    B ＝ κq * [Sin(α + β) * Sin(α - δ) + Sin(φ + δ) * Sin(φ - β)] ＝ "), n(B).End();
-    r.Raw("    C ＝ 2 * η * Sinα * Cosφ * Cos(α + β - φ - δ) ＝ "), n(C).End();
-    r.Raw("    D ＝ κq * Sin(α + β) * Sin(φ - β) + η * Sinα * Cosφ ＝ "), n(D).End();
-    r.Raw("    E ＝ κq * Sin(α - δ) * Sin(φ + δ) + η * Sinα * Cosφ ＝ "), n(E).End();
-    if (D * E < 0) {
-      lErrNumber = dtqka::kNegativeRoot;
-      r.MoveTo(tText);
-      return;
-    }
-    const double Ka = fault::check(A * (B + C - 2.0 * fault::sqrt(D * E)));
-    r.Sp(4).Raw("Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ "), n(Ka).End();
-    // GBJ 7-89 eq. 6.4.4, per metre run of the wall.
-    const double Ea = fault::check(0.5 * gamma * h * h * Ka);
-    r.Sp(4).Raw("Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*"), n(gamma).Raw("*"), n(h).Raw("^2*"),
-        n(Ka).Raw(" ＝ ");
-    r.Val(Ea, "knd").End();
-    lErrNumber = dtqka::kDone;
+    const Wall w{LeadingNumber(Text(dtqka::kGamma)), LeadingNumber(Text(dtqka::kHeight)),
+                 LeadingNumber(Text(dtqka::kLoad)),  LeadingNumber(Text(dtqka::kCohesion)),
+                 LeadingNumber(Text(dtqka::kPhi)),   LeadingNumber(Text(dtqka::kAlpha)),
+                 LeadingNumber(Text(dtqka::kBeta)),  LeadingNumber(Text(dtqka::kDelta))};
+    WriteWallData(r, w, Text(dtqka::kName));
+    lErrNumber = ActivePressure(r, w);
   } catch (const ArithmeticFault&) {
     lErrNumber = dtqka::kFault;
   }

@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "codes/jgj94_94.h"
 #include "frame/binding.h"
 #include "frame/modkalbex.h"
 #include "frame/services.h"
@@ -13,59 +14,11 @@ namespace tk {
 
 namespace {
 
-// JGJ 94-94 table C-5 (n = 2): λ by α2 - α1 = 0.21 ... 0.51.
-constexpr double kC5Delta[] = {0.21, 0.24, 0.27, 0.30, 0.33, 0.36, 0.39, 0.42, 0.45, 0.48, 0.51};
-constexpr float kC5[] = {1.00f, 0.99f, 0.97f, 0.96f, 0.94f, 0.93f,
-                         0.91f, 0.90f, 0.88f, 0.87f, 0.85f};
-
-// JGJ 94-94 table C-6 (n = 3): rows α2, columns α3 - α1; NaN marks the cells the code leaves
-// empty, which the range tests keep out of every interpolation.
-constexpr double kC6Alpha2[] = {0.84, 0.92, 1.00, 1.08, 1.16};
-constexpr double kC6Delta[] = {0.30, 0.33, 0.36, 0.39, 0.42, 0.45, 0.48, 0.51};
-constexpr float kNo = std::numeric_limits<float>::quiet_NaN();
-constexpr float kC6[5][8] = {
-    {kNo, kNo, kNo, kNo, kNo, kNo, 0.93f, 0.92f},
-    {0.99f, 0.98f, 0.98f, 0.97f, 0.96f, 0.95f, 0.94f, 0.93f},
-    {1.00f, 0.99f, 0.98f, 0.97f, 0.96f, 0.95f, 0.93f, 0.92f},
-    {0.98f, 0.97f, 0.95f, 0.94f, 0.93f, 0.91f, 0.90f, 0.88f},
-    {kNo, kNo, kNo, kNo, kNo, kNo, 0.86f, 0.84f},
-};
-
 // The ratios come out of a division; the table limits (0.48, 1.08, Sn = 0.15 ...) are meant as
 // the engineer reads them, so a ratio that is 0.48 on paper must not test as 0.4799999999.
 // Nine decimals remove the binary noise and nothing a load test can measure.
 double Snap(double x) {
   return std::round(x * 1e9) / 1e9;
-}
-
-// Linear between two grid points; on a grid point the neighbour is not touched (it may be empty).
-double Lerp(double x, double x1, double x2, double y1, double y2) {
-  if (x <= x1) return y1;
-  if (x >= x2) return y2;
-  return modKalbex::dInterpolate(x, x1, x2, y1, y2);
-}
-
-// Index k of the grid interval [g[k], g[k+1]] holding x (x inside the grid).
-template <size_t N>
-int Interval(const double (&g)[N], double x) {
-  int k = 0;
-  while (k + 2 < static_cast<int>(N) && x >= g[k + 1]) ++k;
-  return k;
-}
-
-double TableC5(double delta) {
-  const int j = Interval(kC5Delta, delta);
-  return Lerp(delta, kC5Delta[j], kC5Delta[j + 1], kC5[j], kC5[j + 1]);
-}
-
-double TableC6(double alpha2, double delta) {
-  const int i = Interval(kC6Alpha2, alpha2), j = Interval(kC6Delta, delta);
-  auto row = [&](int r) {
-    return Lerp(delta, kC6Delta[j], kC6Delta[j + 1], kC6[r][j], kC6[r][j + 1]);
-  };
-  if (alpha2 <= kC6Alpha2[i]) return row(i);
-  if (alpha2 >= kC6Alpha2[i + 1]) return row(i + 1);
-  return modKalbex::dInterpolate(alpha2, kC6Alpha2[i], kC6Alpha2[i + 1], row(i), row(i + 1));
 }
 
 double F(const double (&A)[5], double x) {
@@ -87,12 +40,195 @@ std::string LambdaPattern(int d) {
 // Coefficient terms of the printed equation: " + 1.234 * λ^ 2".
 void Term(Report& r, double a, int power) {
   if (power == 0) {
-    r.Num(a, "#0.000");
+    r.Put("$0", {{a, "#0.000"}});
     return;
   }
-  r.Raw(a < 0 ? " - " : " + ").Num(std::fabs(a), "#0.000").Raw(" * λ");
-  if (power >= 2) r.Raw("^ ").Raw(std::to_string(power));
+  r.Put(a < 0 ? " - $0 * λ" : " + $0 * λ", {{std::fabs(a), "#0.000"}});
+  if (power >= 2) r.Put("^ $0", {std::to_string(power)});
 }
+
+// The statistics of appendix C, step by step with their report lines. Qu holds the measured
+// ultimate capacities in the order given.
+struct LoadTestStatistics {
+  Report& r;
+  const std::vector<double>& Qu;
+  const int n;
+  double Qum = 0, Sn = 0;
+  std::vector<double> a;  // αi in ascending order
+
+  // 一、The measured values; false where there are too few for a statistic.
+  bool Measured() {
+    r.Heading("一、n根正常条件试桩的极限承载力实测值：");
+    for (int i = 1; i <= n; ++i)
+      r.Line(4, "$0号桩，Qu$0 ＝ $1",
+             {std::to_string(i), {Qu[static_cast<size_t>(i - 1)], U::knd}});
+    // Appendix C needs at least two test piles (Sn divides by n - 1): with fewer there is no
+    // statistic and no Quk, and the report says so instead of inventing one.
+    if (n == 0) {
+      r.Line(4, "没有试桩的极限承载力实测值，无法统计。");
+      return false;
+    }
+    if (n == 1) {
+      r.Line(4, "试桩数n＝1，标准差Sn无法计算（需n ≥ 2），不能按桩基规范附录C确定Quk。");
+      return false;
+    }
+    return true;
+  }
+
+  // 二、The mean (eq. C-1).
+  void Mean() {
+    r.Heading("二、n根试桩实测极限承载力平均值Qum按下式计算：");
+    double sum = 0;
+    for (double q : Qu) sum += q;
+    Qum = jgj94_94::MeanCapacity(sum, n);
+    r.Line(4, "Qum ＝ ∑Qui / n    (L ＝ 1, n)    （桩基规范式 C-1）");
+    r.Line(4, "Qum ＝ $0/$1 ＝ $2", {{sum, U::kn}, std::to_string(n), {Qum, U::knd}});
+  }
+
+  // 三、The ratios αi (eq. C-2). The measured values are sorted with the ratios so that each line
+  // shows its own Qui; with a positive mean both orders agree, otherwise the ratios are sorted by
+  // themselves.
+  void Ratios() {
+    r.Heading("三、每根试桩的极限承载力实测值与平均值之比αi：（根据Qui值由小至大的顺序确定）");
+    r.Line(4, "αi ＝ Qui / Qum");
+    r.Line(4, "（桩基规范式 C-2）");
+    std::vector<double> Qs(Qu);
+    a.assign(static_cast<size_t>(n), 0.0);
+    clsZtj::SortZtjAlpha(Qs, 0, n - 1);
+    for (size_t i = 0; i < a.size(); ++i) a[i] = fault::div(Qs[i], Qum);
+    if (Qum < 0) clsZtj::SortZtjAlpha(a, 0, n - 1);
+    for (size_t i = 0; i < a.size(); ++i)
+      r.Line(4, "α$0 ＝ $1/$2 ＝ $3",
+             {std::to_string(i + 1),
+              {Qum < 0 ? a[i] * Qum : Qs[i], U::kn},
+              {Qum, U::kn},
+              {a[i], "#0.000"}});
+  }
+
+  // 四、The standard deviation (eq. C-3).
+  void Deviation() {
+    r.Heading("四、标准差Sn ＝ [∑(αi - 1) ^ 2 / (n - 1)] ^ 0.5    (L ＝ 1, n)");
+    r.Line(4, "（桩基规范式 C-3）");
+    double s2 = 0;
+    for (double x : a) s2 += (x - 1.0) * (x - 1.0);
+    Sn = jgj94_94::StandardDeviation(s2, n);
+    r.Line(4, "Sn ＝ ($0/$1)^0.5 ＝ $2", {{s2, "#0.0000"}, std::to_string(n - 1), {Sn, "#0.0000"}});
+  }
+
+  void Quk(double lambda, std::string_view pattern) {
+    r.Line(4, "Quk ＝ $0*$1 ＝ $2", {{lambda, pattern}, {Qum, U::kn}, {lambda * Qum, U::knd}});
+  }
+
+  static constexpr std::string_view kLambdaTable = "#0.0000";
+
+  // n = 3 by table C-6; true where the values fall outside it and the equation is to be solved.
+  bool ThreePiles() {
+    r.Line(4, "当试桩数n＝3时，按桩基规范表C－6确定：");
+    const double a2 = Snap(a[1]), delta = Snap(a[2] - a[0]);
+    r.Line(4, "α2 ＝ $0", {{a[1], "#0.000"}});
+    r.Line(4, "α3 - α1 ＝ $0-$1 ＝ $2",
+           {{a[2], "#0.000"}, {a[0], "#0.000"}, {a[2] - a[0], "#0.000"}});
+    const char* out = nullptr;
+    if (delta < 0.48 && a2 < 0.92)
+      out = "α3 - α1 ＜ 0.48，且α2 ＜ 0.92，超出表C－6的范围，无法确定λ值。";
+    else if (delta < 0.48 && a2 > 1.08)
+      out = "α3 - α1 ＜ 0.48，且α2 ＞ 1.08，超出表C－6的范围，无法确定λ值。";
+    else if (delta < 0.30)
+      out = "α3 - α1 ＜ 0.30，超出表C－6的范围，无法确定λ值。";
+    else if (delta > 0.51)
+      out = "α3 - α1 ＞ 0.51，超出表C－6的范围，无法确定λ值。";
+    else if (a2 > 1.16)
+      out = "α2 ＞ 1.16，超出表C－6的范围，无法确定λ值。";
+    else if (a2 < 0.84)
+      out = "α2 ＜ 0.84，超出表C－6的范围，无法确定λ值。";
+    if (out) {
+      r.Line(4, out);
+      r.Line(4, "当试桩数n＝3超出表C－6的范围时，按试桩数n≥4的公式计算：");
+      return true;
+    }
+    const double lambda = jgj94_94::LambdaThreePiles(a2, delta);
+    r.Line(4, "查表得，λ＝$0", {{lambda, kLambdaTable}});
+    Quk(lambda, kLambdaTable);
+    return false;
+  }
+
+  // n = 2 by table C-5; true where α2 − α1 lies beyond it.
+  bool TwoPiles() {
+    r.Line(4, "当试桩数n＝2时，按桩基规范表C－5确定：");
+    const double delta = Snap(a[1] - a[0]);
+    r.Line(4, "α2 - α1 ＝ $0-$1 ＝ $2",
+           {{a[1], "#0.000"}, {a[0], "#0.000"}, {a[1] - a[0], "#0.000"}});
+    if (delta > jgj94_94::kC5DeltaMax) {
+      r.Line(4, "α2 - α1 ＞ $0，超出表C－5的范围，无法确定λ值。",
+             {{jgj94_94::kC5DeltaMax, "0.00"}});
+      r.Line(4, "当试桩数n＝2超出表C－5的范围时，按试桩数n≥4的公式计算：");
+      return true;
+    }
+    const double lambda = jgj94_94::LambdaTwoPiles(delta);
+    if (delta < jgj94_94::kC5DeltaMin)
+      r.Line(4, "α2 - α1 ＜ $0，λ＝1.00。", {{jgj94_94::kC5DeltaMin, "0.00"}});
+    else
+      r.Line(4, "查表得，λ＝$0", {{lambda, kLambdaTable}});
+    Quk(lambda, kLambdaTable);
+    return false;
+  }
+
+  // Eq. C-4 for m = 1, 2 ... until an m gives a root in (0, 1].
+  void Equation(int32_t lPrecision, HostRef& prgBar) {
+    r.Line(4, "A0 + A1 * λ + A2 * λ ^ 2 + A3 * λ ^ 3 + A4 * λ ^ 4 ＝ 0");
+    r.Line(4, "（桩基规范式 C-4）");
+    r.Line(4, "A0 ＝ ∑αi ^ 2 + (∑αi) ^ 2 / m    (i ＝ 1, n - m)；");
+    r.Line(4, "A1 ＝ -2 * n * ∑αi / m    (i ＝ 1, n - m)；");
+    r.Line(4, "A2 ＝ 0.127 - 1.127 * n + n ^ 2 / m；");
+    r.Line(4, "A3 ＝ 0.147 * (n - 1)；");
+    r.Line(4, "A4 ＝ -0.042 * (n - 1)；");
+    r.Line(8, "取 m ＝ 1, 2···满足（C-4）的λ值即为所求。");
+    const std::string pattern = LambdaPattern(clsZtj::DecimalsOf(lPrecision));
+    for (int m = 1; m <= n - 1; ++m) {
+      double s = 0, sq = 0;
+      for (size_t i = 0; i < static_cast<size_t>(n - m); ++i) {
+        s += a[i];
+        sq += a[i] * a[i];
+      }
+      const jgj94_94::Quartic eq = jgj94_94::LambdaEquation(s, sq, n, m);
+      r.Sp(4).Put("当m ＝ $0时，解方程：", {std::to_string(m)});
+      for (int k = 0; k <= 4; ++k) Term(r, eq.A[k], k);
+      r.Put(" ＝ 0").End();
+      const clsZtj::Root root = clsZtj::SolveQuartic(eq.A, lPrecision);
+      if (!root.found) {
+        r.Line(4, "方程无解");
+        SetProp(prgBar, "Value", Variant::Int32(m));
+        continue;
+      }
+      r.Line(4, "方程有近似解λ($0) ＝ $1，此时F(λ) ＝$2",
+             {std::to_string(m), {root.lambda, pattern}, {root.F, "#0.000000"}});
+      Quk(root.lambda, pattern);
+      break;
+    }
+  }
+
+  void Run(int32_t lPrecision, HostRef& prgBar) {
+    if (!Measured()) return;
+    Mean();
+    Ratios();
+    Deviation();
+    r.Heading("五、单桩竖向极限承载力标准值Quk：");
+    if (Snap(Sn) <= jgj94_94::kSnNoReduction) {
+      r.Line(4, "当Sn ≤ $0 时，Quk ＝ Qum ＝ $1",
+             {{jgj94_94::kSnNoReduction, "0.00"}, {Qum, U::knd}});
+      return;
+    }
+    r.Line(4, "当Sn ＞ $0 时，Quk ＝ λ * Qum", {{jgj94_94::kSnNoReduction, "0.00"}});
+    bool by_equation = n >= 4;
+    if (n == 3)
+      by_equation = ThreePiles();
+    else if (n == 2)
+      by_equation = TwoPiles();
+    else
+      r.Line(4, "当试桩数n≥4时按下式计算：");
+    if (by_equation) Equation(lPrecision, prgBar);
+  }
+};
 
 constexpr int32_t kDefaultPrecision = 100;
 
@@ -201,195 +337,7 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
     std::vector<double> Qu(static_cast<size_t>(n));
     for (int i = 1; i <= n; ++i) Qu[static_cast<size_t>(i - 1)] = std::as_const(dQui)(i);
 
-    r.Heading("一、n根正常条件试桩的极限承载力实测值：");
-    for (int i = 1; i <= n; ++i) {
-      const std::string k = std::to_string(i);
-      r.Sp(4)
-          .Raw(k)
-          .Raw("号桩，Qu")
-          .Raw(k)
-          .Raw(" ＝ ")
-          .Val(Qu[static_cast<size_t>(i - 1)], "knd")
-          .End();
-    }
-    // Appendix C needs at least two test piles (Sn divides by n - 1): with fewer there is no
-    // statistic and no Quk, and the report says so instead of inventing one.
-    if (n == 0) {
-      r.Sp(4).Raw("没有试桩的极限承载力实测值，无法统计。").End();
-      r.MoveTo(tText);
-      return;
-    }
-    if (n == 1) {
-      r.Sp(4).Raw("试桩数n＝1，标准差Sn无法计算（需n ≥ 2），不能按桩基规范附录C确定Quk。").End();
-      r.MoveTo(tText);
-      return;
-    }
-
-    r.Heading("二、n根试桩实测极限承载力平均值Qum按下式计算：");
-    double sum = 0;
-    for (double q : Qu) sum += q;
-    const double Qum = fault::div(sum, n);
-    r.Sp(4).Raw("Qum ＝ ∑Qui / n    (L ＝ 1, n)    （桩基规范式 C-1）").End();
-    r.Sp(4)
-        .Raw("Qum ＝ ")
-        .Val(sum, "kn")
-        .Raw("/")
-        .Raw(std::to_string(n))
-        .Raw(" ＝ ")
-        .Val(Qum, "knd")
-        .End();
-
-    r.Heading("三、每根试桩的极限承载力实测值与平均值之比αi：（根据Qui值由小至大的顺序确定）");
-    r.Sp(4).Raw("αi ＝ Qui / Qum").End();
-    r.Sp(4).Raw("（桩基规范式 C-2）").End();
-    // The measured values are sorted with the ratios so that each line shows its own Qui; with a
-    // positive mean both orders agree, otherwise the ratios are sorted by themselves.
-    std::vector<double> Qs(Qu), a(static_cast<size_t>(n));
-    SortZtjAlpha(Qs, 0, n - 1);
-    for (int i = 0; i < n; ++i)
-      a[static_cast<size_t>(i)] = fault::div(Qs[static_cast<size_t>(i)], Qum);
-    if (Qum < 0) SortZtjAlpha(a, 0, n - 1);
-    for (int i = 0; i < n; ++i) {
-      const double ai = a[static_cast<size_t>(i)];
-      r.Sp(4)
-          .Raw("α")
-          .Raw(std::to_string(i + 1))
-          .Raw(" ＝ ")
-          .Val(Qum < 0 ? ai * Qum : Qs[static_cast<size_t>(i)], "kn");
-      r.Raw("/").Val(Qum, "kn").Raw(" ＝ ").Num(ai, "#0.000").End();
-    }
-
-    r.Heading("四、标准差Sn ＝ [∑(αi - 1) ^ 2 / (n - 1)] ^ 0.5    (L ＝ 1, n)");
-    r.Sp(4).Raw("（桩基规范式 C-3）").End();
-    double s2 = 0;
-    for (double x : a) s2 += (x - 1.0) * (x - 1.0);
-    const double Sn = fault::sqrt(fault::div(s2, n - 1));
-    r.Sp(4).Raw("Sn ＝ (").Num(s2, "#0.0000").Raw("/").Raw(std::to_string(n - 1)).Raw(")^0.5 ＝ ");
-    r.Num(Sn, "#0.0000").End();
-
-    r.Heading("五、单桩竖向极限承载力标准值Quk：");
-    if (Snap(Sn) <= 0.15) {
-      r.Sp(4).Raw("当Sn ≤ 0.15 时，Quk ＝ Qum ＝ ").Val(Qum, "knd").End();
-      r.MoveTo(tText);
-      return;
-    }
-    r.Sp(4).Raw("当Sn ＞ 0.15 时，Quk ＝ λ * Qum").End();
-
-    auto quk = [&](double lambda, std::string_view pattern) {
-      r.Sp(4)
-          .Raw("Quk ＝ ")
-          .Num(lambda, pattern)
-          .Raw("*")
-          .Val(Qum, "kn")
-          .Raw(" ＝ ")
-          .Val(lambda * Qum, "knd")
-          .End();
-    };
-    const std::string_view kLambdaTable = "#0.0000";
-    bool by_equation = n >= 4;
-    if (n == 3) {
-      r.Sp(4).Raw("当试桩数n＝3时，按桩基规范表C－6确定：").End();
-      const double a2 = Snap(a[1]), delta = Snap(a[2] - a[0]);
-      r.Sp(4).Raw("α2 ＝ ").Num(a[1], "#0.000").End();
-      r.Sp(4)
-          .Raw("α3 - α1 ＝ ")
-          .Num(a[2], "#0.000")
-          .Raw("-")
-          .Num(a[0], "#0.000")
-          .Raw(" ＝ ")
-          .Num(a[2] - a[0], "#0.000")
-          .End();
-      const char* out = nullptr;
-      if (delta < 0.48 && a2 < 0.92)
-        out = "α3 - α1 ＜ 0.48，且α2 ＜ 0.92，超出表C－6的范围，无法确定λ值。";
-      else if (delta < 0.48 && a2 > 1.08)
-        out = "α3 - α1 ＜ 0.48，且α2 ＞ 1.08，超出表C－6的范围，无法确定λ值。";
-      else if (delta < 0.30)
-        out = "α3 - α1 ＜ 0.30，超出表C－6的范围，无法确定λ值。";
-      else if (delta > 0.51)
-        out = "α3 - α1 ＞ 0.51，超出表C－6的范围，无法确定λ值。";
-      else if (a2 > 1.16)
-        out = "α2 ＞ 1.16，超出表C－6的范围，无法确定λ值。";
-      else if (a2 < 0.84)
-        out = "α2 ＜ 0.84，超出表C－6的范围，无法确定λ值。";
-      if (out) {
-        r.Sp(4).Raw(out).End();
-        r.Sp(4).Raw("当试桩数n＝3超出表C－6的范围时，按试桩数n≥4的公式计算：").End();
-        by_equation = true;
-      } else {
-        const double lambda = TableC6(a2, delta);
-        r.Sp(4).Raw("查表得，λ＝").Num(lambda, kLambdaTable).End();
-        quk(lambda, kLambdaTable);
-      }
-    } else if (n == 2) {
-      r.Sp(4).Raw("当试桩数n＝2时，按桩基规范表C－5确定：").End();
-      const double delta = Snap(a[1] - a[0]);
-      r.Sp(4)
-          .Raw("α2 - α1 ＝ ")
-          .Num(a[1], "#0.000")
-          .Raw("-")
-          .Num(a[0], "#0.000")
-          .Raw(" ＝ ")
-          .Num(a[1] - a[0], "#0.000")
-          .End();
-      if (delta > 0.51) {
-        r.Sp(4).Raw("α2 - α1 ＞ 0.51，超出表C－5的范围，无法确定λ值。").End();
-        r.Sp(4).Raw("当试桩数n＝2超出表C－5的范围时，按试桩数n≥4的公式计算：").End();
-        by_equation = true;
-      } else if (delta < 0.21) {
-        r.Sp(4).Raw("α2 - α1 ＜ 0.21，λ＝1.00。").End();
-        quk(1.0, kLambdaTable);
-      } else {
-        const double lambda = TableC5(delta);
-        r.Sp(4).Raw("查表得，λ＝").Num(lambda, kLambdaTable).End();
-        quk(lambda, kLambdaTable);
-      }
-    } else {
-      r.Sp(4).Raw("当试桩数n≥4时按下式计算：").End();
-    }
-    if (!by_equation) {
-      r.MoveTo(tText);
-      return;
-    }
-
-    // JGJ 94-94 eq. C-4, m = 1, 2 ... until an m gives a root in (0, 1]
-    r.Sp(4).Raw("A0 + A1 * λ + A2 * λ ^ 2 + A3 * λ ^ 3 + A4 * λ ^ 4 ＝ 0").End();
-    r.Sp(4).Raw("（桩基规范式 C-4）").End();
-    r.Sp(4).Raw("A0 ＝ ∑αi ^ 2 + (∑αi) ^ 2 / m    (i ＝ 1, n - m)；").End();
-    r.Sp(4).Raw("A1 ＝ -2 * n * ∑αi / m    (i ＝ 1, n - m)；").End();
-    r.Sp(4).Raw("A2 ＝ 0.127 - 1.127 * n + n ^ 2 / m；").End();
-    r.Sp(4).Raw("A3 ＝ 0.147 * (n - 1)；").End();
-    r.Sp(4).Raw("A4 ＝ -0.042 * (n - 1)；").End();
-    r.Raw("        取 m ＝ 1, 2···满足（C-4）的λ值即为所求。").End();
-    const std::string pattern = LambdaPattern(DecimalsOf(lPrecision));
-    const double dn = n;
-    for (int m = 1; m <= n - 1; ++m) {
-      double s = 0, sq = 0;
-      for (int i = 0; i < n - m; ++i) {
-        s += a[static_cast<size_t>(i)];
-        sq += a[static_cast<size_t>(i)] * a[static_cast<size_t>(i)];
-      }
-      const double A[5] = {sq + s * s / m, -2.0 * dn * s / m, 0.127 - 1.127 * dn + dn * dn / m,
-                           0.147 * (dn - 1), -0.042 * (dn - 1)};
-      r.Sp(4).Raw("当m ＝ ").Raw(std::to_string(m)).Raw("时，解方程：");
-      for (int k = 0; k <= 4; ++k) Term(r, A[k], k);
-      r.Raw(" ＝ 0").End();
-      const Root root = SolveQuartic(A, lPrecision);
-      if (!root.found) {
-        r.Sp(4).Raw("方程无解").End();
-        SetProp(prgBar, "Value", Variant::Int32(m));
-        continue;
-      }
-      r.Sp(4)
-          .Raw("方程有近似解λ(")
-          .Raw(std::to_string(m))
-          .Raw(") ＝ ")
-          .Num(root.lambda, pattern)
-          .Raw("，此时");
-      r.Raw("F(λ) ＝").Num(root.F, "#0.000000").End();
-      quk(root.lambda, pattern);
-      break;
-    }
+    LoadTestStatistics{r, Qu, n, 0, 0, {}}.Run(lPrecision, prgBar);
   } catch (const ArithmeticFault&) {
     r.Raw("      错误：").Text(32005).Text(32007).End();
   }

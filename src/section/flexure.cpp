@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "codes/gbj10_89.h"
+#include "codes/gbj11_89.h"
 #include "frame/binding.h"
 #include "frame/fault.h"
 #include "frame/modkalbex.h"
@@ -18,20 +20,18 @@ namespace {
 
 using namespace moment_codes;
 
-// Seismic adjustment factor gamma_RE of frame-beam sections in bending (GBJ 11-89).
-constexpr double kGammaReFlexure = 0.75;
-
 const char* const kOverflowText = "溢出，或不可知的错误";
 
-// Relative depth of the rectangular stress block at which the tension steel just yields
-// (GBJ 10-89 art. 4.1): xi_b = 0.8 / (1 + fy / (0.0033 Es)).
-double BalancedDepth(double fy) {
-  const double Es = modKalbex::Material().FyToEs(fy);
-  return fault::div(0.8, 1.0 + fault::div(fy, 0.0033 * Es));
-}
+// Number pattern of the code factors a report line shows (0.8, 0.75, 0.25).
+constexpr const char* kFactor = "0.0#";
 
-// One flexure case, shared by MuAsCommon (no report) and CalMu_As (report in r).
+using gbj10_89::kBeta1;
+using gbj11_89::kGammaReFlexure;
+
+// One flexure case, shared by MuAsCommon (disabled report) and CalMu_As (report in r).
 struct FlexureCase {
+  explicit FlexureCase(Report& report) : r(report) {}
+
   // Inputs: Mu in kN*m (direction 1), As in mm2 (direction 2), N and mm elsewhere.
   int16_t iK = 1, iSecPos = 5;
   double Mu_in = 0, As_in = 0, fy = 0, fcm = 0, b = 0, h = 0, as = 0;
@@ -39,8 +39,7 @@ struct FlexureCase {
   double ho = 0, xi_b = 0, M = 0, x = 0, xi = 0, sigma_s = 0, As = 0, rho = 0, limit = 0;
   bool seismic = false, yielding = true;
   int32_t code = 0;
-  Report* r = nullptr;
-  const UnitPatterns* u = nullptr;  // set together with r
+  Report& r;
 
   // Input checks in the order the messages are numbered; 0 when the case can be computed.
   int32_t Check() {
@@ -103,10 +102,10 @@ struct FlexureCase {
     return s;
   }
 
-  // Calculation steps 2 to 10: writes the outputs as they become known and appends the report
-  // lines of section 2 when a report is built. Sets `code` to 100109 or a warning.
+  // Calculation steps 2 to 10: writes the outputs as they become known and the report lines of
+  // section 2. Sets `code` to 100109 or a warning.
   void Run(double& dMu, double& dAs, float& sKc, float& sP, float& sKcb) {
-    xi_b = BalancedDepth(fy);
+    xi_b = gbj10_89::BalancedDepth(fy, modKalbex::Material().FyToEs(fy));
     sKcb = fault::to_float(xi_b);
     seismic = iSecPos != 5;
     if (iK == 1) {
@@ -115,47 +114,34 @@ struct FlexureCase {
       if (!MomentFromArea(dMu)) return;
     }
     sKc = fault::to_float(xi);
-    if (r) {
-      r->Sp(4)
-          .Raw("相对受压区高度ξ ＝ x / Ho ＝ ")
-          .Num(x, u->mm)
-          .Raw("/")
-          .Num(ho, u->mm)
-          .Raw(" ＝ ");
-      r->Num(xi, "#0.0000").End();
-    }
-    // Seismic frame-beam ends: GBJ 11-89 limits x/ho to 0.25 (grade 1) and 0.35
-    // (grades 2, 3); grade 4 and ordinary sections keep the balanced depth.
-    std::string_view warn;
-    if (iSecPos == 1) {
-      limit = 0.25;
-      sKcb = fault::to_float(limit);
-      if (xi > limit) code = kMuXiOverGrade1, warn = "    警告：相对受压区高度ξ ＞ 0.25";
-    } else if (iSecPos == 2 || iSecPos == 3) {
-      limit = 0.35;
-      sKcb = fault::to_float(limit);
-      if (xi > limit) code = kMuXiOverGrade23, warn = "    警告：相对受压区高度ξ ＞ 0.35";
-    } else {
-      limit = xi_b;
-      if (xi > limit) code = kMuXiOverBalanced, warn = "    警告：相对受压区高度ξ ＞ ";
-    }
-    if (r && !warn.empty()) {
-      r->Sp(4).Raw(warn);
-      if (code == kMuXiOverBalanced) r->Num(xi_b, "#0.000");
-      r->Text(kTextCheckAdvice).End();
-    }
+    r.Line(4, "相对受压区高度ξ ＝ x / Ho ＝ $0/$1 ＝ $2",
+           {{x, U::mm}, {ho, U::mm}, {xi, "#0.0000"}});
+    CheckDepthLimit(sKcb);
     rho = fault::div(fault::div(As, b), ho);
     sP = fault::to_float(rho);
-    if (r) {
-      r->Sp(4)
-          .Raw("配筋率ρ ＝ As / B / Ho ＝ ")
-          .Num(As, u->mm2)
-          .Raw("/")
-          .Num(b, u->mm)
-          .Raw("/")
-          .Num(ho, u->mm);
-      r->Raw(" ＝ ").Num(rho, "percent").End();
+    r.Line(4, "配筋率ρ ＝ As / B / Ho ＝ $0/$1/$2 ＝ $3",
+           {{As, U::mm2}, {b, U::mm}, {ho, U::mm}, {rho, "percent"}});
+  }
+
+  // Seismic frame-beam ends of grades 1 to 3 limit x/ho (GBJ 11-89 art. 6.3.1); grade 4 and
+  // ordinary sections keep the balanced depth. The grade limit is also what sKcb reports.
+  void CheckDepthLimit(float& sKcb) {
+    const double grade_limit = gbj11_89::XiLimitOfGrade(iSecPos);
+    if (grade_limit > 0) {
+      limit = grade_limit;
+      sKcb = fault::to_float(limit);
+    } else {
+      limit = xi_b;
     }
+    if (!(xi > limit)) return;
+    if (grade_limit > 0) {
+      code = iSecPos == 1 ? kMuXiOverGrade1 : kMuXiOverGrade23;
+      r.Sp(8).Put("警告：相对受压区高度ξ ＞ $0", {{limit, kFactor}});
+    } else {
+      code = kMuXiOverBalanced;
+      r.Sp(8).Put("警告：相对受压区高度ξ ＞ $0", {{xi_b, "#0.000"}});
+    }
+    r.Text(kTextCheckAdvice).End();
   }
 
   // Direction 1 (GBJ 10-89 art. 4.1, rectangular sections): x from the moment, then As from the
@@ -172,52 +158,30 @@ struct FlexureCase {
     x = ho - fault::sqrt(D);
     xi = fault::div(x, ho);
     yielding = xi <= xi_b;
-    if (r) {
-      if (seismic) {
-        r->Sp(4).Raw("受压区高度x ＝ Ho - (Ho ^ 2 - 2 * Mu * γRE / fcm / B) ^ 0.5").End();
-      } else {
-        r->Sp(4).Raw("受压区高度x ＝ Ho - (Ho ^ 2 - 2 * Mu / fcm / B) ^ 0.5").End();
-      }
-      r->Sp(16).Raw("＝ ").Num(ho, u->mm).Raw("-(").Num(ho, u->mm).Raw("^2-2*").Num(M, u->mm);
-      r->Raw(seismic ? "*0.75/" : "/")
-          .Num(fcm, u->nmm2_1)
-          .Raw("/")
-          .Num(b, u->mm)
-          .Raw(")^0.5")
-          .End();
-      r->Sp(16).Raw("＝ ").Num(x, u->mmd).Raw(yielding ? " ≤ ξb * Ho" : " ＞ ξb * Ho").End();
-    }
+    r.Line(4, seismic ? "受压区高度x ＝ Ho - (Ho ^ 2 - 2 * Mu * γRE / fcm / B) ^ 0.5"
+                      : "受压区高度x ＝ Ho - (Ho ^ 2 - 2 * Mu / fcm / B) ^ 0.5");
+    r.Line(16, seismic ? "＝ $0-($0^2-2*$1*$4/$2/$3)^0.5" : "＝ $0-($0^2-2*$1/$2/$3)^0.5",
+           {{ho, U::mm}, {M, U::mm}, {fcm, U::nmm2_1}, {b, U::mm}, {kGammaReFlexure, kFactor}});
+    r.Line(16, yielding ? "＝ $0 ≤ ξb * Ho" : "＝ $0 ＞ ξb * Ho", {{x, U::mmd}});
     if (yielding) {
       As = fault::div(b * x * fcm, fy);
-      if (r) {
-        r->Sp(4).Raw("As ＝ B * x * fcm / fy ＝ ").Num(b, u->mm).Raw("*").Num(x, u->mm).Raw("*");
-        r->Num(fcm, u->nmm2_1).Raw("/").Num(fy, u->nmm2).Raw(" ＝ ").Num(As, u->mm2d).HeadingEnd();
-      }
+      r.Sp(4).Put("As ＝ B * x * fcm / fy ＝ $0*$1*$2/$3 ＝ $4",
+                  {{b, U::mm}, {x, U::mm}, {fcm, U::nmm2_1}, {fy, U::nmm2}, {As, U::mm2d}});
+      r.HeadingEnd();
     } else {
-      // Over-reinforced: the steel stress follows the linear rule of GBJ 10-89 art. 4.1.
-      sigma_s = fault::div(fy * (xi - 0.8), xi_b - 0.8);
-      if (r) {
-        r->Sp(4).Raw("σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)").End();
-        r->Sp(7)
-            .Raw("＝ ")
-            .Num(fy, u->nmm2)
-            .Raw("*(")
-            .Num(x, u->mm)
-            .Raw("/")
-            .Num(ho, u->mm)
-            .Raw("-0.8)/(");
-        r->Num(xi_b, "#0.000").Raw("-0.8) ＝ ").Num(sigma_s, u->nmm2d).End();
-      }
+      sigma_s = gbj10_89::SteelStressLinear(fy, xi, xi_b);
+      r.Line(4, "σs ＝ fy * (x / Ho - $0) / (ξb - $0)", {{kBeta1, kFactor}});
+      r.Line(7, "＝ $0*($1/$2-$5)/($3-$5) ＝ $4",
+             {{fy, U::nmm2},
+              {x, U::mm},
+              {ho, U::mm},
+              {xi_b, "#0.000"},
+              {sigma_s, U::nmm2d},
+              {kBeta1, kFactor}});
       As = fault::div(b * x * fcm, sigma_s);
-      if (r) {
-        r->Sp(4).Raw("As ＝ B * x * fcm / σs ＝ ").Num(b, u->mm).Raw("*").Num(x, u->mm).Raw("*");
-        r->Num(fcm, u->nmm2_1)
-            .Raw("/")
-            .Num(sigma_s, u->nmm2)
-            .Raw(" ＝ ")
-            .Num(As, u->mm2d)
-            .HeadingEnd();
-      }
+      r.Sp(4).Put("As ＝ B * x * fcm / σs ＝ $0*$1*$2/$3 ＝ $4",
+                  {{b, U::mm}, {x, U::mm}, {fcm, U::nmm2_1}, {sigma_s, U::nmm2}, {As, U::mm2d}});
+      r.HeadingEnd();
     }
     dAs = As;
     return true;
@@ -230,49 +194,24 @@ struct FlexureCase {
     x = fault::div(fault::div(As * fy, b), fcm);
     xi = fault::div(x, ho);
     yielding = !(xi > xi_b);
-    if (r) {
-      r->Sp(4)
-          .Raw("受压区高度x ＝ As * fy / B / fcm ＝ ")
-          .Num(As, u->mm2)
-          .Raw("*")
-          .Num(fy, u->nmm2)
-          .Raw("/");
-      r->Num(b, u->mm).Raw("/").Num(fcm, u->nmm2_1).End();
-      r->Sp(16).Raw("＝ ").Num(x, u->mmd);
-      r->Raw(yielding ? " ≤ ξb * Ho" : " ＞ ξb * Ho，需重新计算受压区高度x").End();
-    }
+    r.Line(4, "受压区高度x ＝ As * fy / B / fcm ＝ $0*$1/$2/$3",
+           {{As, U::mm2}, {fy, U::nmm2}, {b, U::mm}, {fcm, U::nmm2_1}});
+    r.Line(16, yielding ? "＝ $0 ≤ ξb * Ho" : "＝ $0 ＞ ξb * Ho，需重新计算受压区高度x",
+           {{x, U::mmd}});
     if (!yielding) {
-      const double k = fault::div(fy * As, xi_b - 0.8);
-      x = fault::div(fault::div(0.8 * fy * As, xi_b - 0.8), fault::check(k - fcm * b * ho)) * ho;
+      x = gbj10_89::DepthOverReinforced(fy, As, xi_b, fcm, b, ho);
       xi = fault::div(x, ho);
-      if (r) {
-        r->Sp(4)
-            .Raw("x ＝ 0.8 * fy * As / (ξb - 0.8) / [fy * As / (ξb - 0.8) - fcm * B * Ho] * Ho")
-            .End();
-        r->Sp(4)
-            .Raw("  ＝ 0.8*")
-            .Num(fy, u->nmm2)
-            .Raw("*")
-            .Num(As, u->mm2)
-            .Raw("/(")
-            .Num(xi_b, "#0.000");
-        r->Raw("-0.8)/[")
-            .Num(fy, u->nmm2)
-            .Raw("*")
-            .Num(As, u->mm2)
-            .Raw("/(")
-            .Num(xi_b, "#0.000")
-            .Raw("-0.8)-");
-        r->Num(fcm, u->nmm2_1)
-            .Raw("*")
-            .Num(b, u->mm)
-            .Raw("*")
-            .Num(ho, u->mm)
-            .Raw("]*")
-            .Num(ho, u->mm)
-            .End();
-        r->Sp(4).Raw("  ＝ ").Num(x, u->mmd).End();
-      }
+      r.Line(4, "x ＝ $0 * fy * As / (ξb - $0) / [fy * As / (ξb - $0) - fcm * B * Ho] * Ho",
+             {{kBeta1, kFactor}});
+      r.Line(4, "  ＝ $6*$0*$1/($2-$6)/[$0*$1/($2-$6)-$3*$4*$5]*$5",
+             {{fy, U::nmm2},
+              {As, U::mm2},
+              {xi_b, "#0.000"},
+              {fcm, U::nmm2_1},
+              {b, U::mm},
+              {ho, U::mm},
+              {kBeta1, kFactor}});
+      r.Line(4, "  ＝ $0", {{x, U::mmd}});
     }
     // With xi_b below 0.8 the recomputed x stays below 0.8 ho; the guard keeps the moment
     // formula from running past the section depth whatever the steel modulus.
@@ -285,22 +224,11 @@ struct FlexureCase {
     if (seismic) M = M / kGammaReFlexure;
     const double Mu = M / 1e6;
     dMu = Mu;
-    if (r) {
-      if (seismic)
-        r->Sp(4).Raw("弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2) / γRE").End();
-      else
-        r->Sp(4).Raw("弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2)").End();
-      r->Sp(17)
-          .Raw("＝ ")
-          .Num(fcm, u->nmm2_1)
-          .Raw("*")
-          .Num(b, u->mm)
-          .Raw("*")
-          .Num(x, u->mm)
-          .Raw("*(");
-      r->Num(ho, u->mm).Raw("-").Num(x, u->mm).Raw(seismic ? "/2)/0.75" : "/2)").End();
-      r->Sp(17).Raw("＝ ").Num(Mu, u->knmd).HeadingEnd();
-    }
+    r.Line(4, seismic ? "弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2) / γRE"
+                      : "弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2)");
+    r.Line(17, seismic ? "＝ $0*$1*$2*($3-$2/2)/$4" : "＝ $0*$1*$2*($3-$2/2)",
+           {{fcm, U::nmm2_1}, {b, U::mm}, {x, U::mm}, {ho, U::mm}, {kGammaReFlexure, kFactor}});
+    r.Sp(17).Put("＝ $0", {{Mu, U::knmd}}).HeadingEnd();
     return true;
   }
 };
@@ -317,7 +245,8 @@ void clsMoment::MuAsCommon(int32_t& lErrNumber, int16_t& iK, int16_t& iSecPos, d
   lErrNumber = 0;
   // A caller that reuses its message text must not see the message of an earlier call.
   if (tErr) tErr->clear();
-  FlexureCase c;
+  Report none = Report::Disabled();
+  FlexureCase c(none);
   c.iK = iK, c.iSecPos = iSecPos, c.Mu_in = dMu, c.As_in = dAs;
   c.fy = sFy, c.fcm = sFcm, c.b = sB, c.h = sH, c.as = sCas;
   lErrNumber = c.Check();
@@ -342,13 +271,58 @@ void clsMoment::MuAsCommon(int32_t& lErrNumber, int16_t& iK, int16_t& iSecPos, d
   }
 }
 
+namespace {
+
+// Section 1 of the flexure report: the direction, the section position and the inputs.
+void WriteFlexureInputs(Report& r, const FlexureCase& c, bool grade_given, float grade) {
+  r.Heading("1．基本参数：");
+  if (c.iK == 2)
+    r.Line(4, "由配筋面积As求弯矩设计值Mu，配筋面积As＝$0", {{c.As_in, U::mm2d}});
+  else
+    r.Line(4, "由弯矩设计值Mu求配筋面积As，弯矩设计值Mu＝$0", {{c.Mu_in, U::knmd}});
+  switch (c.iSecPos) {
+    case 1:
+      r.Line(4, "计算截面位置：一级框架梁端");
+      break;
+    case 2:
+    case 3:
+      r.Line(4, "计算截面位置：二、三级框架梁端");
+      break;
+    case 4:
+      r.Line(4, "计算截面位置：四级框架梁端");
+      break;
+    default:
+      break;
+  }
+  r.Line(4, "截面尺寸B*H＝$0*$1", {{c.b, U::mm}, {c.h, U::mmd}});
+  // The grade line has no line end of its own: fcm follows on the same line.
+  if (grade_given) r.Sp(4).Put("砼强度等级： C$0", {ShortestText(grade)});
+  r.Line(4, "砼弯曲抗压强度设计值fcm＝$0", {{c.fcm, U::nmm2d_2}});
+  r.Line(4, "钢筋强度设计值fy＝$0    纵筋合力点至近边距离as＝$1",
+         {{c.fy, U::nmm2d}, {c.as, U::mmd}});
+  r.Sp(4).Put("截面有效高度Ho ＝ H - as ＝ $0-$1 ＝ $2",
+              {{c.h, U::mm}, {c.as, U::mm}, {c.ho, U::mmd}});
+  r.HeadingEnd();
+  r.Heading("2．计算结果：");
+}
+
+// Minimum ratio of GBJ 10-89: 0.15 % for concrete up to C35 (fcm 19), 0.2 % above;
+// the user may ask for more. The check is on the full section b*h.
+double MinimumRatio(double fcm, float sPmin) {
+  const double rho_code = fcm > 19 ? 0.002 : 0.0015;
+  return modKalbex::vMaxVal(rho_code, sPmin / 100.0);
+}
+
+}  // namespace
+
 void clsMoment::CalMu_As(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, double& dMu, double& dAs,
                          std::string& tFy, int16_t& iFcm, float& sFcm, float& sB, float& sH,
                          float& sCas, float& sKc, float& sP, float& sPmin, float& sKcb,
                          std::string& tText) {
   lErrNumber = 0;
   clsMaterial& mat = modKalbex::Material();
-  FlexureCase c;
+  Report r;
+  FlexureCase c(r);
   c.iK = iK, c.iSecPos = iSecPos, c.Mu_in = dMu, c.As_in = dAs;
   c.fy = mat.dGanJinFy(tFy);
   // iFcm = 0: sFcm is the grade (20 for C20); a grade outside the table reads as fcm 0 and is
@@ -358,62 +332,18 @@ void clsMoment::CalMu_As(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, doubl
   lErrNumber = c.Check();
   if (lErrNumber != 0) return;  // input errors leave the caller's report as it was
 
-  Report r;
-  const UnitPatterns units(r.services());
-  c.r = &r;
-  c.u = &units;
   try {
     r.Title("弯矩", tText);
-    r.Heading("1．基本参数：");
-    if (c.iK == 2)
-      r.Sp(4).Raw("由配筋面积As求弯矩设计值Mu，配筋面积As＝").Num(c.As_in, units.mm2d).End();
-    else
-      r.Sp(4).Raw("由弯矩设计值Mu求配筋面积As，弯矩设计值Mu＝").Num(c.Mu_in, units.knmd).End();
-    switch (c.iSecPos) {
-      case 1:
-        r.Sp(4).Raw("计算截面位置：一级框架梁端").End();
-        break;
-      case 2:
-      case 3:
-        r.Sp(4).Raw("计算截面位置：二、三级框架梁端").End();
-        break;
-      case 4:
-        r.Sp(4).Raw("计算截面位置：四级框架梁端").End();
-        break;
-      default:
-        break;
-    }
-    r.Sp(4).Raw("截面尺寸B*H＝").Num(c.b, units.mm).Raw("*").Num(c.h, units.mmd).End();
-    if (iFcm == 0) r.Sp(4).Raw("砼强度等级： C").Raw(ShortestText(sFcm));
-    r.Sp(4).Raw("砼弯曲抗压强度设计值fcm＝").Val(c.fcm, "n/mm2d_2").End();
-    r.Sp(4).Raw("钢筋强度设计值fy＝").Num(c.fy, units.nmm2d).Sp(4).Raw("纵筋合力点至近边距离as＝");
-    r.Num(c.as, units.mmd).End();
-    r.Sp(4)
-        .Raw("截面有效高度Ho ＝ H - as ＝ ")
-        .Num(c.h, units.mm)
-        .Raw("-")
-        .Num(c.as, units.mm)
-        .Raw(" ＝ ");
-    r.Num(c.ho, units.mmd).HeadingEnd();
-    r.Heading("2．计算结果：");
-
+    WriteFlexureInputs(r, c, iFcm == 0, sFcm);
     c.Run(dMu, dAs, sKc, sP, sKcb);
     lErrNumber = c.code;
     if (c.code != kMuNoDepth) {
-      // Minimum ratio of GBJ 10-89: 0.15 % for concrete up to C35 (fcm 19), 0.2 % above; the user
-      // may ask for more. The check is on the full section b*h.
-      const double rho_code = c.fcm > 19 ? 0.002 : 0.0015;
-      const double rho_min = modKalbex::vMaxVal(rho_code, sPmin / 100.0);
+      const double rho_min = MinimumRatio(c.fcm, sPmin);
       sPmin = fault::to_float(rho_min);
       const double AsMin = fault::check(c.b * c.h * rho_min);
-      if (c.As < AsMin) {
-        r.Sp(4)
-            .Raw("最小配筋率ρmin ＝ ")
-            .Num(rho_min, "percent")
-            .Sp(4)
-            .Raw("AsMin ＝ B * H * ρmin ＝ ");
-        r.Num(AsMin, units.mm2d).End();
-      }
+      if (c.As < AsMin)
+        r.Line(4, "最小配筋率ρmin ＝ $0    AsMin ＝ B * H * ρmin ＝ $1",
+               {{rho_min, "percent"}, {AsMin, U::mm2d}});
     }
   } catch (const ComponentFailure&) {
     throw;

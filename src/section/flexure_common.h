@@ -1,11 +1,8 @@
 // Shared by the flexure and shear halves of clsMoment: error, warning and text numbers (flexure
-// 1001xx, shear 2001xx) and the number patterns of the report units.
+// 1001xx, shear 2001xx).
 #pragma once
 
 #include <cstdint>
-#include <string>
-
-#include "frame/services.h"
 
 namespace tk::moment_codes {
 
@@ -31,23 +28,5 @@ inline constexpr int32_t kVBadDirection = 200114, kVBadPosition = 200115;
 // Texts of tTextById.
 inline constexpr int32_t kTextCheckAdvice = 32095;     // advice after a warning line (shared)
 inline constexpr int32_t kTextShearSectionOk = 32310;  // after the section-limit comparison
-
-// Number patterns of the unit tokens the reports use, asked of the shared services once per report
-// rather than once per number (a report formats some forty numbers). Copied, so that a host's
-// services component may build its patterns on the fly.
-struct UnitPatterns {
-  std::string mm, mmd, mm2, mm2d, n, nd, nmm2, nmm2d, nmm2_1, knmd;
-  explicit UnitPatterns(ISharedServices& s)
-      : mm(s.tUnitFormat("mm")),
-        mmd(s.tUnitFormat("mmd")),
-        mm2(s.tUnitFormat("mm2")),
-        mm2d(s.tUnitFormat("mm2d")),
-        n(s.tUnitFormat("n")),
-        nd(s.tUnitFormat("nd")),
-        nmm2(s.tUnitFormat("n/mm2")),
-        nmm2d(s.tUnitFormat("n/mm2d")),
-        nmm2_1(s.tUnitFormat("n/mm2_1")),
-        knmd(s.tUnitFormat("knmd")) {}
-};
 
 }  // namespace tk::moment_codes

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "codes/gbj10_89.h"
+#include "codes/gbj11_89.h"
 #include "frame/fault.h"
 #include "frame/modkalbex.h"
 #include "frame/numfmt.h"
@@ -19,28 +21,30 @@ namespace {
 
 using namespace moment_codes;
 
-// Seismic adjustment factor gamma_RE of frame-beam sections in shear (GBJ 11-89).
-constexpr double kGammaReShear = 0.85;
-// Stirrup strength above which no more is counted in the shear formulas of GBJ 10-89.
-constexpr double kFyvMax = 310;
+using gbj10_89::kFyvMax;
+using gbj11_89::kGammaReShear;
+
 // The stirrup area of Dmin at Smax is worked with the single-precision pi of the material tables.
 constexpr double kPi = static_cast<double>(3.1415927f);
+// Minimum stirrup ratio of ordinary beams carrying more than the concrete part (GBJ 10-89
+// art. 4.2.9): Asv/(b·s) ≥ 0.02·fc/fyv.
+constexpr double kMinStirrupRatio = 0.02;
+// Number pattern of the code factors a report line shows (0.07, 1.5, 0.035, 0.85).
+constexpr const char* kFactor = "0.0##";
 
 const char* const kOverflowText = "溢出，或不可知的错误";
 
 // Detailing of the ends of seismic frame beams by grade (GBJ 11-89): minimum stirrup
 // diameter, the cap on the confined-zone spacing, and the minimum stirrup ratio factor.
 struct SeismicDetailing {
-  double Dmin, sj_cap;
-  const char* coef_text;
-  double coef;
+  double Dmin, sj_cap, coef;
   const char* heading;
 };
 constexpr SeismicDetailing kSeismic[4] = {
-    {10, 100, "0.035", 0.035, "    一级框架梁构造要求："},
-    {8, 100, "0.03", 0.03, "    二级框架梁构造要求："},
-    {8, 150, "0.025", 0.025, "    三级框架梁构造要求："},
-    {6, 150, "0.025", 0.025, "    四级框架梁构造要求："},
+    {10, 100, 0.035, "一级框架梁构造要求："},
+    {8, 100, 0.03, "二级框架梁构造要求："},
+    {8, 150, 0.025, "三级框架梁构造要求："},
+    {6, 150, 0.025, "四级框架梁构造要求："},
 };
 
 // Stirrup detailing of ordinary beams by height (GBJ 10-89): each band includes its
@@ -64,6 +68,8 @@ const HeightBand& BandOf(double h) {
 }
 
 struct ShearCase {
+  explicit ShearCase(Report& report) : r(report) {}
+
   int16_t iK = 1, iSecPos = 5;
   double V_in = 0;  // kN
   double Asv_in = 0, fyv_in = 0, fyv = 0, fc = 0, b = 0, h = 0, as = 0, s = 0;
@@ -71,8 +77,7 @@ struct ShearCase {
   double beta = 0, limit = 0, V = 0, Asv = 0, kcal = 0;
   bool seismic = false, detailing = false;
   int32_t code = 0;
-  Report* r = nullptr;
-  const UnitPatterns* u = nullptr;  // set together with r
+  Report& r;
 
   int32_t Check() {
     fyv = fyv_in > kFyvMax ? kFyvMax : fyv_in;
@@ -92,147 +97,100 @@ struct ShearCase {
     return 0;
   }
 
-  // The capacity line with its values: lead + fc*B*Ho + steel term fyv*Asv/S*Ho + tail + V.
-  void CapacityValues(const char* lead, const char* steel_factor, const char* tail,
-                      double capacity) {
-    r->Sp(4).Raw(lead).Num(fc, u->nmm2).Raw("*").Num(b, u->mm).Raw("*").Num(ho, u->mm);
-    r->Raw(steel_factor).Num(fyv, u->nmm2).Raw("*").Num(Asv_in, u->mm2).Raw("/").Num(s, u->mm);
-    r->Raw("*").Num(ho, u->mm).Raw(tail).Num(capacity, u->nd).End();
+  // The minimum stirrup area by ratio: "＝ (0.035*14.3/210)*200*100 ＝ 47.67 mm²".
+  void RatioLine(double coef) {
+    r.Line(6, "最小配箍面积Asvmin＝ ($0 * Fc / Fyv) * B * S", {{coef, kFactor}});
+    r.Line(
+        24, "＝ ($0*$1/$2)*$3*$4 ＝ $5",
+        {{coef, kFactor}, {fc, U::nmm2}, {fyv, U::nmm2}, {b, U::mm}, {s, U::mm}, {ratio, U::mm2d}});
   }
 
-  // fc, B, S with the stirrup-ratio factor: "＝ (0.035*14.3/210)*200*100 ＝ 47.67 mm²".
-  void RatioLine(const char* coef_text) {
-    r->Sp(6).Raw("最小配箍面积Asvmin＝ (").Raw(coef_text).Raw(" * Fc / Fyv) * B * S").End();
-    r->Sp(24)
-        .Raw("＝ (")
-        .Raw(coef_text)
-        .Raw("*")
-        .Num(fc, u->nmm2)
-        .Raw("/")
-        .Num(fyv, u->nmm2)
-        .Raw(")*");
-    r->Num(b, u->mm).Raw("*").Num(s, u->mm).Raw(" ＝ ").Num(ratio, u->mm2d).End();
+  // Detailing of a seismic frame-beam end by its grade (GBJ 11-89 art. 6.3.3).
+  void SeismicDetailingLines() {
+    const SeismicDetailing& d = kSeismic[iSecPos - 1];
+    Dmin = d.Dmin;
+    Sjmmax = modKalbex::vMinVal(d.sj_cap, h / 4);
+    Smax = 2 * Sjmmax;  // the same as min(200 or 300, h/2)
+    ratio = fault::check(d.coef * fault::div(fc, fyv) * b * s);
+    r.Line(4, d.heading);
+    r.Line(6, "箍筋最小直径Dmin＝$0", {{Dmin, U::mmd}});
+    r.Line(6, "加密区箍筋最大间距Sjmmax＝ Min{$0, H / 4} ＝ $1",
+           {{d.sj_cap, "0"}, {Sjmmax, U::mmd}});
+    r.Line(6, "非加密区箍筋最大间距Smax＝ 2 * Sjmmax ＝ $0", {{Smax, U::mmd}});
+    RatioLine(d.coef);
+  }
+
+  // GBJ 10-89 art. 4.2: up to 0.07 fc b ho the concrete carries the shear and the stirrups are
+  // set by detailing; only a design shear (direction 1) can tell.
+  void OrdinaryDetailingLines() {
+    const double V0 = Vc / 1000;
+    detailing = iK == 1 && V_in <= V0;
+    if (detailing) code = kVDetailingOrdinary;
+    const HeightBand& band = BandOf(h);
+    Dmin = band.Dmin;
+    Smax = detailing ? band.smax_low : band.smax_high;
+    ratio = detailing ? 0.0 : fault::check(kMinStirrupRatio * fault::div(fc, fyv) * b * s);
+    const double c07 = gbj10_89::kShearConcrete;
+    r.Line(4, "$0 * fc * B * Ho ＝ $0*$1*$2*$3 ＝ $4",
+           {{c07, kFactor}, {fc, U::nmm2}, {b, U::mm}, {ho, U::mm}, {Vc, U::nd}});
+    // The capacity direction has no design shear yet to compare with.
+    if (iK == 1) r.Line(8, detailing ? "≥ V ＝ $0" : "＜ V ＝ $0", {{V_in * 1000, U::nd}});
+    r.Line(4, detailing ? "当V≤$0 * fc * B * Ho、$1" : "当V＞$0 * fc * B * Ho、$1",
+           {{c07, kFactor}, band.text});
+    r.Line(6, "箍筋最小直径Dmin＝$0，箍筋最大间距Smax＝$1", {{Dmin, U::mmd}, {Smax, U::mmd}});
+    if (!detailing) RatioLine(kMinStirrupRatio);
   }
 
   void Detailing(float& sAsMin, float& sDmin, float& sAtMax) {
     seismic = iSecPos != 5;
-    Vc = fault::check(0.07 * fc * b * ho);
-    if (seismic) {
-      const SeismicDetailing& d = kSeismic[iSecPos - 1];
-      Dmin = d.Dmin;
-      Sjmmax = modKalbex::vMinVal(d.sj_cap, h / 4);
-      Smax = 2 * Sjmmax;  // the same as min(200 or 300, h/2)
-      ratio = fault::check(d.coef * fault::div(fc, fyv) * b * s);
-      if (r) {
-        r->Raw(d.heading).End();
-        r->Sp(6).Raw("箍筋最小直径Dmin＝").Num(Dmin, u->mmd).End();
-        r->Sp(6).Raw(d.sj_cap == 100 ? "加密区箍筋最大间距Sjmmax＝ Min{100, H / 4} ＝ "
-                                     : "加密区箍筋最大间距Sjmmax＝ Min{150, H / 4} ＝ ");
-        r->Num(Sjmmax, u->mmd).End();
-        r->Sp(6).Raw("非加密区箍筋最大间距Smax＝ 2 * Sjmmax ＝ ").Num(Smax, u->mmd).End();
-        RatioLine(d.coef_text);
-      }
-    } else {
-      // GBJ 10-89 art. 4.2: up to 0.07 fc b ho the concrete carries the shear and the
-      // stirrups are set by detailing; only a design shear (direction 1) can tell.
-      const double V0 = Vc / 1000;
-      detailing = iK == 1 && V_in <= V0;
-      if (detailing) code = kVDetailingOrdinary;
-      const HeightBand& band = BandOf(h);
-      Dmin = band.Dmin;
-      Smax = detailing ? band.smax_low : band.smax_high;
-      ratio = detailing ? 0.0 : fault::check(0.02 * fault::div(fc, fyv) * b * s);
-      if (r) {
-        r->Sp(4)
-            .Raw("0.07 * fc * B * Ho ＝ 0.07*")
-            .Num(fc, u->nmm2)
-            .Raw("*")
-            .Num(b, u->mm)
-            .Raw("*");
-        r->Num(ho, u->mm).Raw(" ＝ ").Num(Vc, u->nd).End();
-        // The capacity direction has no design shear yet to compare with.
-        if (iK == 1) r->Sp(8).Raw(detailing ? "≥ V ＝ " : "＜ V ＝ ").Num(V_in * 1000, u->nd).End();
-        r->Sp(4)
-            .Raw(detailing ? "当V≤0.07 * fc * B * Ho、" : "当V＞0.07 * fc * B * Ho、")
-            .Raw(band.text)
-            .End();
-        r->Sp(6)
-            .Raw("箍筋最小直径Dmin＝")
-            .Num(Dmin, u->mmd)
-            .Raw("，箍筋最大间距Smax＝")
-            .Num(Smax, u->mmd)
-            .End();
-        if (!detailing) RatioLine("0.02");
-      }
-    }
+    Vc = gbj10_89::ShearConcrete(fc, b, ho);
+    if (seismic)
+      SeismicDetailingLines();
+    else
+      OrdinaryDetailingLines();
     Asvgz = fault::check(Dmin * Dmin * kPi / 4 * s / Smax);
     Asvmin = modKalbex::vMaxVal(ratio, Asvgz);
     sDmin = fault::to_float(Dmin);
     sAtMax = fault::to_float(Smax);
     sAsMin = fault::to_float(Asvmin);
-    if (r) {
-      r->Sp(4)
-          .Raw("Dmin、Smax的配箍面积Asvgz＝ Dmin ^ 2 * π / 4 * S / Smax ＝ ")
-          .Num(Asvgz, u->mm2d)
-          .End();
-      r->Sp(6).Raw("最小配箍面积Asvmin＝ ").Num(Asvmin, u->mm2d).End();
-    }
+    r.Line(4, "Dmin、Smax的配箍面积Asvgz＝ Dmin ^ 2 * π / 4 * S / Smax ＝ $0", {{Asvgz, U::mm2d}});
+    r.Line(6, "最小配箍面积Asvmin＝ $0", {{Asvmin, U::mm2d}});
   }
 
   // Upper limit of the shear a section may carry (GBJ 10-89 eq. 4.2.1, art. 8.3.3).
   void SectionLimit(float& sK) {
     const double ratio_hb = fault::div(ho, b);
-    std::string coef;
-    if (seismic) {
-      beta = 0.2;
-    } else if (ratio_hb <= 4) {
-      // Decided on ho/b itself rather than on 0.35 - 0.025 ho/b, which in binary floating point
-      // lands a hair below 0.25 at ho/b = 4.
-      beta = 0.25;
-      coef = "0.25";
-    } else if (ratio_hb >= 6) {
-      beta = 0.2;
-      coef = "0.2";
-    } else {
-      beta = 0.35 - 0.025 * ratio_hb;
-      // The substituted limit shows beta to three places so that its product can be checked.
-      coef = FormatNumber(beta, "0.###");
-    }
+    beta = seismic ? gbj11_89::kShearSection : gbj10_89::ShearSectionFactor(ratio_hb);
     sK = fault::to_float(beta);
     limit = fault::check(seismic ? beta * fc * b * ho / kGammaReShear : beta * fc * b * ho);
-    if (!r) return;
-    r->Sp(4).Raw("矩形受弯构件，其受剪截面应符合下式条件：").End();
+    r.Line(4, "矩形受弯构件，其受剪截面应符合下式条件：");
     if (seismic) {
-      r->Sp(4).Raw("V ≤ 0.2 * fc * b * ho / γRE    （混凝土规范式 8.3.3）").End();
-      r->Sp(4)
-          .Raw("0.2 * fc * b * ho / γRE ＝ 0.2*")
-          .Num(fc, u->nmm2)
-          .Raw("*")
-          .Num(b, u->mm)
-          .Raw("*");
-      r->Num(ho, u->mm).Raw("/0.85 ＝ ").Num(limit, u->nd).End();
+      r.Line(4, "V ≤ $0 * fc * b * ho / γRE    （混凝土规范式 8.3.3）", {{beta, kFactor}});
+      r.Line(4, "$0 * fc * b * ho / γRE ＝ $0*$1*$2*$3/$4 ＝ $5",
+             {{beta, kFactor},
+              {fc, U::nmm2},
+              {b, U::mm},
+              {ho, U::mm},
+              {kGammaReShear, kFactor},
+              {limit, U::nd}});
       return;
     }
     if (ratio_hb <= 4) {
-      r->Sp(4).Raw("当 Ho / B ≤ 4 时，V ≤ 0.25 * fc * b * ho    （混凝土规范式 4.2.1-1）").End();
+      r.Line(4, "当 Ho / B ≤ 4 时，V ≤ $0 * fc * b * ho    （混凝土规范式 4.2.1-1）",
+             {{beta, kFactor}});
     } else if (ratio_hb >= 6) {
-      r->Sp(4).Raw("当 Ho / B ≥ 6 时，V ≤ 0.2 * fc * b * ho    （混凝土规范式 4.2.1-1）").End();
+      r.Line(4, "当 Ho / B ≥ 6 时，V ≤ $0 * fc * b * ho    （混凝土规范式 4.2.1-1）",
+             {{beta, kFactor}});
     } else {
-      r->Sp(4).Raw("当 4 ＜Ho / B ＜ 6 时，β＝ 0.35 - 0.025 * Ho / B ＝ ").Val(beta, "3").End();
-      r->Sp(4).Raw("V ≤ ").Val(beta, "2").Raw(" * fc * b * ho    （混凝土规范式 4.2.1）").End();
+      r.Line(4, "当 4 ＜Ho / B ＜ 6 时，β＝ 0.35 - 0.025 * Ho / B ＝ $0", {{beta, U::d3}});
+      r.Line(4, "V ≤ $0 * fc * b * ho    （混凝土规范式 4.2.1）", {{beta, U::d2}});
     }
-    r->Sp(4)
-        .Raw(coef)
-        .Raw(" * fc * b * ho ＝ ")
-        .Raw(coef)
-        .Raw("*")
-        .Num(fc, u->nmm2)
-        .Raw("*")
-        .Num(b, u->mm);
-    r->Raw("*").Num(ho, u->mm).Raw(" ＝ ").Num(limit, u->nd).End();
+    // The substituted limit shows beta to three places so that its product can be checked.
+    r.Line(4, "$0 * fc * b * ho ＝ $0*$1*$2*$3 ＝ $4",
+           {{beta, "0.###"}, {fc, U::nmm2}, {b, U::mm}, {ho, U::mm}, {limit, U::nd}});
   }
 
-  // V against the section limit; on failure the code, sKcal and a warning line.
+  // V against the section limit; on failure the code and sKcal.
   bool SectionHolds(float& sKcal) {
     const bool ok = !(V > limit);
     if (ok) return true;
@@ -242,9 +200,17 @@ struct ShearCase {
     return false;
   }
   void SectionWarning() {
-    r->Sp(4).Raw(seismic ? "    警告：受剪截面尺寸不足，γRE * V / (fc * B * Ho) ＝ "
-                         : "    警告：受剪截面尺寸不足，V / (fc * B * Ho) ＝ ");
-    r->Num(kcal, "#0.000").Raw(" ＞ ").Num(beta, "#0.000").Text(kTextCheckAdvice).End();
+    r.Sp(8).Put(seismic ? "警告：受剪截面尺寸不足，γRE * V / (fc * B * Ho) ＝ $0 ＞ $1"
+                        : "警告：受剪截面尺寸不足，V / (fc * B * Ho) ＝ $0 ＞ $1",
+                {{kcal, "#0.000"}, {beta, "#0.000"}});
+    r.Text(kTextCheckAdvice).End();
+  }
+  // The limit line is followed by the comparison with V and, when it holds, its verdict text.
+  void SectionVerdict(bool ok, std::string_view form, double x) {
+    r.Sp(8).Put(form, {{x, U::nd}});
+    if (ok) r.Text(kTextShearSectionOk);
+    r.End();
+    if (!ok) SectionWarning();
   }
 
   // Direction 1: stirrups for a design shear.
@@ -252,128 +218,114 @@ struct ShearCase {
     V = fault::check(V_in * 1000);
     dV = V;  // callers of this service read the shear back in N
     const bool ok = SectionHolds(sKcal);
-    if (r) {
-      // The limit line is followed by the comparison with V and, when it holds, its verdict text.
-      r->Sp(8).Raw(ok ? "≥ V ＝ " : "＜ V ＝ ").Num(V, u->nd);
-      if (ok) r->Text(kTextShearSectionOk);
-      r->End();
-      if (!ok) SectionWarning();
-    }
+    SectionVerdict(ok, ok ? "≥ V ＝ $0" : "＜ V ＝ $0", V);
     if (!ok) return;
     if (!seismic) {
-      if (detailing) {
+      if (detailing)
         Asv = Asvmin;
-      } else {
-        // GBJ 10-89 eq. 4.2.3-2 solved for Asv.
-        Asv = fault::check((V - Vc) * s / (1.5 * fyv * ho));
-        if (r) {
-          r->Sp(4).Raw("Asv ＝ (V - 0.07 * fc * B * Ho) * S / (1.5 * Fyv * Ho)").End();
-          r->Sp(8)
-              .Raw("＝ (")
-              .Num(V, u->n)
-              .Raw("-0.07*")
-              .Num(fc, u->nmm2)
-              .Raw("*")
-              .Num(b, u->mm)
-              .Raw("*");
-          r->Num(ho, u->mm)
-              .Raw(")*")
-              .Num(s, u->mm)
-              .Raw("/(1.5*")
-              .Num(fyv, u->nmm2)
-              .Raw("*")
-              .Num(ho, u->mm);
-          r->Raw(") ＝ ").Num(Asv, u->mm2d).End();
-        }
-      }
+      else
+        DesignOrdinary();
     } else {
-      // GBJ 10-89 eq. 8.3.4-1: the concrete part of a seismic frame beam is 0.056 fc b ho.
-      const double Vcs = fault::check(0.056 * fc * b * ho / kGammaReShear);
-      detailing = !(V > Vcs);
-      if (r) {
-        r->Sp(4)
-            .Raw("0.056 * fc * B * Ho / γRE ＝ 0.056*")
-            .Num(fc, u->nmm2)
-            .Raw("*")
-            .Num(b, u->mm)
-            .Raw("*");
-        r->Num(ho, u->mm).Raw("/0.85 ＝ ").Num(Vcs, u->nd).End();
-        // Only the detailing case is settled by this comparison; above it the formula follows.
-        if (detailing) r->Sp(8).Raw("≥ V ＝ ").Num(V, u->nd).End();
-      }
-      if (detailing) {
-        code = kVDetailingSeismic;
-        Asv = Asvmin;
-      } else {
-        Asv = fault::check((kGammaReShear * V - 0.056 * fc * b * ho) * s / (1.2 * fyv * ho));
-        if (r) {
-          r->Sp(4)
-              .Raw(
-                  "V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 "
-                  "8.3.4-1）")
-              .End();
-          r->Sp(4).Raw("Asv ＝ (V * γRE - 0.056 * fc * B * Ho) * S / (1.2 * fyv * Ho)").End();
-          r->Sp(8)
-              .Raw("＝ (")
-              .Num(V, u->n)
-              .Raw("*0.85-0.056*")
-              .Num(fc, u->nmm2)
-              .Raw("*")
-              .Num(b, u->mm)
-              .Raw("*");
-          r->Num(ho, u->mm)
-              .Raw(")*")
-              .Num(s, u->mm)
-              .Raw("/(1.2*")
-              .Num(fyv, u->nmm2)
-              .Raw("*")
-              .Num(ho, u->mm);
-          r->Raw(") ＝ ").Num(Asv, u->mm2d).End();
-        }
-      }
+      DesignSeismic();
     }
     // The formula value is handed back; the report's last line shows the larger of it and
     // Asvmin, which the caller also receives in sAsMin.
     dAs = Asv;
-    if (r) {
-      const bool min_governs = Asv <= Asvmin;
-      r->Raw(min_governs ? "    Asvmin ＝ " : "    Asv ＝ ")
-          .Num(min_governs ? Asvmin : Asv, u->mm2d);
-      r->Raw("    最大间距@").Num(Smax, u->mm).End();
+    const bool min_governs = Asv <= Asvmin;
+    r.Line(4, min_governs ? "Asvmin ＝ $0    最大间距@$1" : "Asv ＝ $0    最大间距@$1",
+           {{min_governs ? Asvmin : Asv, U::mm2d}, {Smax, U::mm}});
+  }
+
+  // GBJ 10-89 eq. 4.2.3-2 solved for Asv.
+  void DesignOrdinary() {
+    Asv = gbj10_89::StirrupsForShear(V, Vc, s, fyv, ho);
+    r.Line(4, "Asv ＝ (V - $0 * fc * B * Ho) * S / ($1 * Fyv * Ho)",
+           {{gbj10_89::kShearConcrete, kFactor}, {gbj10_89::kShearStirrups, kFactor}});
+    r.Line(8, "＝ ($0-$7*$1*$2*$3)*$4/($8*$5*$3) ＝ $6",
+           {{V, U::n},
+            {fc, U::nmm2},
+            {b, U::mm},
+            {ho, U::mm},
+            {s, U::mm},
+            {fyv, U::nmm2},
+            {Asv, U::mm2d},
+            {gbj10_89::kShearConcrete, kFactor},
+            {gbj10_89::kShearStirrups, kFactor}});
+  }
+
+  // GBJ 10-89 eq. 8.3.4-1: the concrete part of a seismic frame beam is 0.056 fc b ho.
+  void DesignSeismic() {
+    const double c056 = gbj11_89::kShearConcrete, c12 = gbj11_89::kShearStirrups;
+    const double Vcs = fault::check(c056 * fc * b * ho / kGammaReShear);
+    detailing = !(V > Vcs);
+    r.Line(4, "$0 * fc * B * Ho / γRE ＝ $0*$1*$2*$3/$4 ＝ $5",
+           {{c056, kFactor},
+            {fc, U::nmm2},
+            {b, U::mm},
+            {ho, U::mm},
+            {kGammaReShear, kFactor},
+            {Vcs, U::nd}});
+    // Only the detailing case is settled by this comparison; above it the formula follows.
+    if (detailing) {
+      r.Line(8, "≥ V ＝ $0", {{V, U::nd}});
+      code = kVDetailingSeismic;
+      Asv = Asvmin;
+      return;
     }
+    Asv = gbj11_89::StirrupsForShearSeismic(V, fc, b, ho, s, fyv);
+    r.Line(4, "V ≤ ($0 * fc * B * Ho + $1 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.4-1）",
+           {{c056, kFactor}, {c12, kFactor}});
+    r.Line(4, "Asv ＝ (V * γRE - $0 * fc * B * Ho) * S / ($1 * fyv * Ho)",
+           {{c056, kFactor}, {c12, kFactor}});
+    r.Line(8, "＝ ($0*$9-$7*$1*$2*$3)*$4/($8*$5*$3) ＝ $6",
+           {{V, U::n},
+            {fc, U::nmm2},
+            {b, U::mm},
+            {ho, U::mm},
+            {s, U::mm},
+            {fyv, U::nmm2},
+            {Asv, U::mm2d},
+            {c056, kFactor},
+            {c12, kFactor},
+            {kGammaReShear, kFactor}});
   }
 
   // Direction 2: shear capacity of given stirrups.
   void Capacity(double& dV, float& sKcal) {
     const double Asv_s = Asv_in / s;
     if (!seismic) {
-      // GBJ 10-89 eq. 4.2.3-2.
-      V = fault::check(Vc + 1.5 * fyv * ho * Asv_s);
-      if (r) {
-        r->Sp(4).Raw("矩形截面的一般受弯构件，其斜截面受剪承载力按下列公式计算：").End();
-        r->Sp(4)
-            .Raw("V ≤ 0.07 * fc * B * Ho + 1.5 * fyv * Asv / S * Ho（混凝土规范式 4.2.3-2）")
-            .End();
-        CapacityValues("V ＝ 0.07*", "+1.5*", " ＝ ", V);
-      }
+      V = Vc + gbj10_89::ShearStirrups(fyv, Asv_s, ho);
+      r.Line(4, "矩形截面的一般受弯构件，其斜截面受剪承载力按下列公式计算：");
+      r.Line(4, "V ≤ $0 * fc * B * Ho + $1 * fyv * Asv / S * Ho（混凝土规范式 4.2.3-2）",
+             {{gbj10_89::kShearConcrete, kFactor}, {gbj10_89::kShearStirrups, kFactor}});
+      CapacityValues("V ＝ $0*$2*$3*$4+$1*$5*$6/$7*$4 ＝ $9", gbj10_89::kShearConcrete,
+                     gbj10_89::kShearStirrups);
     } else {
-      V = fault::check((0.056 * fc * b * ho + 1.2 * fyv * ho * Asv_s) / kGammaReShear);
-      if (r) {
-        r->Sp(4).Raw("矩形截面的一般框架梁，其斜截面受剪承载力按下列公式计算：").End();
-        r->Sp(4)
-            .Raw("V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.3）")
-            .End();
-        CapacityValues("V ＝ (0.056*", "+1.2*", ")/0.85 ＝ ", V);
-      }
+      V = gbj11_89::ShearCapacitySeismic(fc, b, ho, fyv, Asv_s);
+      r.Line(4, "矩形截面的一般框架梁，其斜截面受剪承载力按下列公式计算：");
+      r.Line(4, "V ≤ ($0 * fc * B * Ho + $1 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.3）",
+             {{gbj11_89::kShearConcrete, kFactor}, {gbj11_89::kShearStirrups, kFactor}});
+      CapacityValues("V ＝ ($0*$2*$3*$4+$1*$5*$6/$7*$4)/$8 ＝ $9", gbj11_89::kShearConcrete,
+                     gbj11_89::kShearStirrups);
     }
     const bool ok = SectionHolds(sKcal);
     dV = V / 1000;
-    if (r) {
-      r->Sp(8).Raw(ok ? "≤ " : "＞ ").Num(limit, u->nd);
-      if (ok) r->Text(kTextShearSectionOk);
-      r->End();
-      if (!ok) SectionWarning();
-    }
+    SectionVerdict(ok, ok ? "≤ $0" : "＞ $0", limit);
+  }
+
+  // The capacity line with its values: concrete factor * fc*B*Ho + steel factor * fyv*Asv/S*Ho.
+  void CapacityValues(std::string_view form, double concrete, double stirrups) {
+    r.Line(4, form,
+           {{concrete, kFactor},
+            {stirrups, kFactor},
+            {fc, U::nmm2},
+            {b, U::mm},
+            {ho, U::mm},
+            {fyv, U::nmm2},
+            {Asv_in, U::mm2},
+            {s, U::mm},
+            {kGammaReShear, kFactor},
+            {V, U::nd}});
   }
 
   // Report order: detailing, then the section limit; in direction 1 the design shear is compared
@@ -396,7 +348,8 @@ void clsMoment::VAsCommon(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, doub
                           float sFy, float Fc, float sB, float sH, float sCas, float sAt,
                           float& sAsMin, float& sK, float& sKcal, float& sDmin, float& sAtMax) {
   lErrNumber = 0;
-  ShearCase c;
+  Report none = Report::Disabled();
+  ShearCase c(none);
   c.iK = iK, c.iSecPos = iSecPos, c.V_in = dV, c.Asv_in = dAs;
   c.fyv_in = sFy, c.fc = Fc, c.b = sB, c.h = sH, c.as = sCas, c.s = sAt;
   lErrNumber = c.Check();
@@ -411,13 +364,42 @@ void clsMoment::VAsCommon(int32_t& lErrNumber, int16_t iK, int16_t iSecPos, doub
   }
 }
 
+namespace {
+
+// Section 1 of the shear report: the direction, the section position and the inputs.
+void WriteShearInputs(Report& r, const ShearCase& c, bool grade_given, float grade) {
+  r.Heading("1．基本参数：");
+  if (c.iK == 2)
+    r.Line(4, "由箍筋面积Asv求剪力设计值V，箍筋面积Asv＝$0", {{c.Asv_in, U::mm2d}});
+  else
+    r.Sp(4).Raw("由剪力设计值V求箍筋面积Asv，剪力设计值V＝").Fmt(c.V_in, "kN", -1).End();
+  r.Line(4, "箍筋间距S＝$0", {{c.s, U::mmd}});
+  r.Line(4, "截面尺寸B*H＝$0*$1", {{c.b, U::mm}, {c.h, U::mmd}});
+  // The grade as its number ("3级框架梁"); the detailing block below names it in words.
+  if (c.iSecPos != 5) r.Line(4, "计算截面位置：$0级框架梁", {std::to_string(c.iSecPos)});
+  // Grade and fc share one data line, as in the flexure report.
+  if (grade_given) r.Sp(4).Put("砼强度等级： C$0", {ShortestText(grade)});
+  r.Line(4, "砼轴心抗压强度设计值fc＝$0", {{c.fc, U::nmm2d}});
+  r.Line(4, "钢筋强度设计值Fyv＝$0", {{c.fyv_in, U::nmm2d}});
+  r.Line(4, "纵筋合力点至近边距离as＝$0", {{c.as, U::mmd}});
+  if (c.fyv_in > kFyvMax)
+    r.Line(8, "当Fyv≥$0时，取Fyv＝$1", {{kFyvMax, U::nmm2}, {kFyvMax, U::nmm2d}});
+  r.Sp(4).Put("截面有效高度Ho ＝ H - as ＝ $0-$1 ＝ $2",
+              {{c.h, U::mm}, {c.as, U::mm}, {c.ho, U::mmd}});
+  r.HeadingEnd();
+  r.Heading("2．计算结果：");
+}
+
+}  // namespace
+
 void clsMoment::CalV_As(int32_t& lErr, int16_t& iK, int16_t& iSecPos, double& dV, double& dAsv,
                         std::string& tFyv, int16_t& iFc, float& sfC, float& sB, float& sH,
                         float& sCas, float& sS, float& sAsvMin, float& sK, float& sKcal,
                         float& sDmin, float& sSmax, std::string& tText) {
   lErr = 0;
   clsMaterial& mat = modKalbex::Material();
-  ShearCase c;
+  Report r;
+  ShearCase c(r);
   c.iK = iK, c.iSecPos = iSecPos, c.V_in = dV, c.Asv_in = dAsv;
   c.fyv_in = mat.dGanJinFy(tFyv);
   // iFc = 0: sfC is the grade; a grade outside the table reads as fc 0 and is rejected.
@@ -426,42 +408,9 @@ void clsMoment::CalV_As(int32_t& lErr, int16_t& iK, int16_t& iSecPos, double& dV
   lErr = c.Check();
   if (lErr != 0) return;  // input errors leave the caller's report as it was
 
-  Report r;
-  const UnitPatterns units(r.services());
-  c.r = &r;
-  c.u = &units;
   try {
     r.Title("剪力", tText);
-    r.Heading("1．基本参数：");
-    if (c.iK == 2)
-      r.Sp(4).Raw("由箍筋面积Asv求剪力设计值V，箍筋面积Asv＝").Num(c.Asv_in, units.mm2d).End();
-    else
-      r.Sp(4).Raw("由剪力设计值V求箍筋面积Asv，剪力设计值V＝").Fmt(c.V_in, "kN", -1).End();
-    r.Sp(4).Raw("箍筋间距S＝").Num(c.s, units.mmd).End();
-    r.Sp(4).Raw("截面尺寸B*H＝").Num(c.b, units.mm).Raw("*").Num(c.h, units.mmd).End();
-    // The grade as its number ("3级框架梁"); the detailing block below names it in words.
-    if (c.iSecPos != 5)
-      r.Sp(4).Raw("计算截面位置：").Raw(std::to_string(c.iSecPos)).Raw("级框架梁").End();
-    // Grade and fc share one data line, as in the flexure report.
-    if (iFc == 0) r.Sp(4).Raw("砼强度等级： C").Raw(ShortestText(sfC));
-    r.Sp(4).Raw("砼轴心抗压强度设计值fc＝").Num(c.fc, units.nmm2d).End();
-    r.Sp(4).Raw("钢筋强度设计值Fyv＝").Num(c.fyv_in, units.nmm2d).End();
-    r.Sp(4).Raw("纵筋合力点至近边距离as＝").Num(c.as, units.mmd).End();
-    if (c.fyv_in > kFyvMax)
-      r.Sp(8)
-          .Raw("当Fyv≥")
-          .Num(kFyvMax, units.nmm2)
-          .Raw("时，取Fyv＝")
-          .Num(kFyvMax, units.nmm2d)
-          .End();
-    r.Sp(4)
-        .Raw("截面有效高度Ho ＝ H - as ＝ ")
-        .Num(c.h, units.mm)
-        .Raw("-")
-        .Num(c.as, units.mm)
-        .Raw(" ＝ ");
-    r.Num(c.ho, units.mmd).HeadingEnd();
-    r.Heading("2．计算结果：");
+    WriteShearInputs(r, c, iFc == 0, sfC);
     c.Run(dV, dAsv, sAsvMin, sK, sKcal, sDmin, sSmax);
     lErr = c.code;
   } catch (const ComponentFailure&) {

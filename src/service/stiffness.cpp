@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "codes/gbj10_89.h"
+#include "codes/section_shape.h"
 #include "frame/binding.h"
 #include "frame/fault.h"
 #include "frame/modkalbex.h"
@@ -20,10 +22,13 @@ constexpr int32_t kStiffnessFault = 9999;
 // circled numbers, so that they read like the marked sub-steps of the GB 50010-2002 report.
 constexpr int32_t kSubStepStyle = 2;
 
-std::string_view ShapeName(int16_t type) {
-  static constexpr std::string_view kNames[] = {
-      "矩形截面", "倒T形截面", "T形截面", "工形截面（对称）", "工形截面（不对称）", "倒L形截面"};
-  return type >= 1 && type <= 6 ? kNames[type - 1] : std::string_view();
+// The shape of a section record's type code 1..6; nullopt for any other code.
+std::optional<SectionShape> ShapeOfType(int16_t type) {
+  static constexpr SectionShape kTypes[] = {SectionShape::Rect,   SectionShape::InvT,
+                                            SectionShape::T,      SectionShape::ISym,
+                                            SectionShape::IUnsym, SectionShape::InvL};
+  if (type < 1 || type > 6) return std::nullopt;
+  return kTypes[type - 1];
 }
 
 struct BlIn {
@@ -34,271 +39,227 @@ struct BlIn {
 // Short- and long-term stiffness of a flexural member. v02 selects GB 50010-2002 (clauses 8.1.2,
 // 8.1.3, 8.2.2, 8.2.3, 8.2.5) instead of GBJ 10-89 (clauses 5.2.2, 5.2.3, 5.3.2 - 5.3.4); the two
 // differ in the lower bound of psi, the flange-thickness cap in gamma_f' and the report texts.
-// Returns the long-term stiffness; an arithmetic fault propagates to the caller.
-double Stiffness(const BlIn& in, bool v02, Report* rp, int32_t style, int32_t start) {
-  const useRecordSection& s = in.sec;
-  const int16_t type = s.iType;
+// The report grows with each result, so a fault keeps the lines before it. The moment in the
+// stress line is shown in N·mm so that the substituted numbers give the stress as printed; in the
+// long-term stiffness only the ratio of moments counts (kN·m). Headings at 4 blanks, sub-steps at
+// 6, formulas and values at 8.
+struct StiffnessCase {
+  StiffnessCase(const BlIn& input, bool v02_, Report& report, int32_t style_, int32_t start_)
+      : in(input), v02(v02_), r(report), style(style_), start(start_) {}
+  const BlIn& in;
+  const bool v02;
+  Report& r;
+  const int32_t style, start;
+
+  SectionShape shape = SectionShape::Rect;
+  int16_t type = 1;
+  double b = 0, h = 0, bf = 0, bf1 = 0, hf = 0, hf1 = 0, M = 0, Ml = 0, As = 0, As1 = 0;
+  double ftk = 0, Es = 0, Ec = 0, ho = 0, rho = 0, sigma = 0, psi = 0, alpha_e = 0;
+  double gamma_f1 = 0, Bs = 0, theta = 0;
+  bool positive = true;
+
   // An unknown shape code has no tension-area rule; it cannot be computed.
-  if (ShapeName(type).empty()) fault::raise();
-  const double b = s.B, h = s.H;
-  // Working copies: a flange narrower than the web adds no area.
-  const double bf = s.Bf < s.B ? b : s.Bf, bf1 = s.Bf1 < s.B ? b : s.Bf1;
-  const double hf = s.Hf, hf1 = s.Hf1;
-  const bool positive = in.M >= 0;  // bottom in tension
-  const double M = std::fabs(in.M), Ml = std::fabs(in.Ml);
-  const double As = in.As, As1 = in.As1, ftk = in.ftk, Es = in.Es, Ec = in.Ec;
-
-  // Report helpers; the report grows with each result, so a fault keeps the lines before it.
-  ISharedServices* svc = rp ? &rp->services() : nullptr;
-  const auto V = [&](double x, std::string_view tok) -> Report& { return rp->Fmt(x, tok, 0); };
-  const std::string_view shape = ShapeName(type);
-  const auto sub = [&](int k, std::string_view text89, std::string_view text02) -> Report& {
-    rp->Sp(6);
-    if (v02) return rp->Raw(text02);
-    return rp->Raw(svc->tNumberText(k, kSubStepStyle, 0)).Raw(text89);
-  };
-  // The moment in the stress line is shown in N·mm so that the substituted numbers give the
-  // stress as printed; in the long-term stiffness only the ratio of moments counts (kN·m).
-  // Headings at 4 blanks, sub-steps at 6, formulas and values at 8.
-  if (rp) {
-    Report& r = *rp;
-    r.Sp(4)
-        .Raw(svc->tNumberText(start, style, 0))
-        .Raw(v02 ? "在荷载效应的标准组合作用下，受弯构件的短期刚度Bs："
-                 : "荷载短期效应组合作用下受弯构件的短期刚度：")
-        .End();
+  void Resolve() {
+    const useRecordSection& s = in.sec;
+    type = s.iType;
+    const auto sh = ShapeOfType(type);
+    if (!sh) fault::raise();
+    shape = *sh;
+    b = s.B, h = s.H;
+    // Working copies: a flange narrower than the web adds no area.
+    bf = s.Bf < s.B ? b : s.Bf, bf1 = s.Bf1 < s.B ? b : s.Bf1;
+    hf = s.Hf, hf1 = s.Hf1;
+    positive = in.M >= 0;  // bottom in tension
+    M = std::fabs(in.M), Ml = std::fabs(in.Ml);
+    As = in.As, As1 = in.As1, ftk = in.ftk, Es = in.Es, Ec = in.Ec;
   }
 
-  const double ho = h - in.as;
-  const double rho = fault::div(As, b * ho);
-  const double sigma = fault::div(fault::div(fault::div(M * 1e6, 0.87), ho), As);
-
-  // Effective tension area: the flange on the tension side, which the sign of M chooses.
-  bool ate_flange;
-  double Ate;
-  if (positive) {
-    ate_flange = type == 2 || type == 4 || type == 5;
-    Ate = 0.5 * b * h + (ate_flange ? (bf - b) * hf : 0.0);
-  } else {
-    ate_flange = type == 3 || type == 4 || type == 5 || type == 6;
-    Ate = 0.5 * b * h + (ate_flange ? (bf1 - b) * hf1 : 0.0);
+  // The number text of a heading; none is asked for without a report.
+  std::string Numbered(int32_t k, int32_t numbering) {
+    return r.enabled() ? r.services().tNumberText(k, numbering, 0) : std::string();
   }
-  const double rho_te = fault::div(As, Ate);
-  const double psi_min = v02 ? 0.2 : 0.4;
-  const double psi_raw = 1.1 - fault::div(fault::div(0.65 * ftk, rho_te), sigma);
-  const double psi = psi_raw < psi_min ? psi_min : psi_raw > 1.0 ? 1.0 : psi_raw;
-  if (rp) {
-    Report& r = *rp;
-    sub(1, "裂缝间纵向受拉钢筋应变不均匀系数ψ，按下列公式计算：",
+  // A sub-step heading: numbered in the GBJ 10-89 report, lettered in its own text in the other.
+  Report& Sub(int k, std::string_view text89, std::string_view text02) {
+    r.Sp(6);
+    if (v02) return r.Put(text02);
+    return r.Put("$0$1", {Numbered(k, kSubStepStyle), text89});
+  }
+
+  // ① Strain non-uniformity ψ with the steel stress and the effective tension area.
+  void StrainNonUniformity() {
+    ho = h - in.as;
+    rho = fault::div(As, b * ho);
+    sigma = fault::div(fault::div(fault::div(M * 1e6, 0.87), ho), As);
+    // Effective tension area: the flange on the tension side, which the sign of M chooses.
+    const bool ate_flange = positive ? (type == 2 || type == 4 || type == 5)
+                                     : (type == 3 || type == 4 || type == 5 || type == 6);
+    const double bt = positive ? bf : bf1, ht = positive ? hf : hf1;
+    const double Ate = 0.5 * b * h + (ate_flange ? (bt - b) * ht : 0.0);
+    const double rho_te = fault::div(As, Ate);
+    const double psi_min = v02 ? 0.2 : gbj10_89::kPsiMin;
+    const double psi_raw = gbj10_89::StrainNonUniformityRaw(ftk, rho_te, sigma);
+    psi = psi_raw < psi_min ? psi_min : psi_raw > gbj10_89::kPsiMax ? gbj10_89::kPsiMax : psi_raw;
+    Sub(1, "裂缝间纵向受拉钢筋应变不均匀系数ψ，按下列公式计算：",
         "①、裂缝间纵向受拉钢筋应变不均匀系数ψ，按下列公式计算：")
         .End();
+    const Subs stress = {{M * 1e6, U::n}, {ho, U::mm}, {As, U::mm2}, {sigma, U::nmm2d}};
     if (v02) {
-      r.Sp(8).Raw("ψ ＝ 1.1 - 0.65 * ftk / ρte / σsk").Raw("    （混凝土规范式 8.1.2-2）").End();
-      r.Sp(8).Raw("σsk ＝ Mk / 0.87 / ho / As").Raw("    （混凝土规范式 8.1.3-3）").End();
-      r.Sp(8).Raw("σsk ＝ ");
-      V(M * 1e6, "n").Raw("/0.87/");
-      V(ho, "mm").Raw("/");
-      V(As, "mm2");
+      r.Line(8, "ψ ＝ 1.1 - 0.65 * ftk / ρte / σsk    （混凝土规范式 8.1.2-2）");
+      r.Line(8, "σsk ＝ Mk / 0.87 / ho / As    （混凝土规范式 8.1.3-3）");
+      r.Line(8, "σsk ＝ $0/0.87/$1/$2 ＝ $3", stress);
     } else {
-      r.Sp(8).Raw("ψ ＝ 1.1 - 0.65ftk / ρte / σss").Raw("    （混凝土规范式 5.2.2-2）").End();
-      r.Sp(8).Raw("σss ＝ Ms / (0.87 * ho * As)").Raw("    （混凝土规范式 5.2.3-3）").End();
-      r.Sp(8).Raw("σss ＝ ");
-      V(M * 1e6, "n").Raw("/(0.87*");
-      V(ho, "mm").Raw("*");
-      V(As, "mm2").Raw(")");
+      r.Line(8, "ψ ＝ 1.1 - 0.65ftk / ρte / σss    （混凝土规范式 5.2.2-2）");
+      r.Line(8, "σss ＝ Ms / (0.87 * ho * As)    （混凝土规范式 5.2.3-3）");
+      r.Line(8, "σss ＝ $0/(0.87*$1*$2) ＝ $3", stress);
     }
-    r.Raw(" ＝ ");
-    V(sigma, "n/mm2d").End();
-    r.Sp(8).Raw(shape);
+    const std::string_view name = SectionShapeName(shape);
     if (ate_flange) {
-      r.Raw(positive ? "，Ate ＝ 0.5 * b * h + (bf - b) * hf"
-                     : "，Ate ＝ 0.5 * b * h + (bf' - b) * hf'")
-          .End();
-      r.Sp(8).Raw("Ate ＝ 0.5*");
-      V(b, "mm").Raw("*");
-      V(h, "mm").Raw("+(");
-      V(positive ? bf : bf1, "mm").Raw("-");
-      V(b, "mm").Raw(")*");
-      V(positive ? hf : hf1, "mm").Raw(" ＝ ");
-      V(Ate, "mm2d").End();
+      r.Line(8,
+             positive ? "$0，Ate ＝ 0.5 * b * h + (bf - b) * hf"
+                      : "$0，Ate ＝ 0.5 * b * h + (bf' - b) * hf'",
+             {name});
+      r.Line(8, "Ate ＝ 0.5*$0*$1+($2-$0)*$3 ＝ $4",
+             {{b, U::mm}, {h, U::mm}, {bt, U::mm}, {ht, U::mm}, {Ate, U::mm2d}});
     } else {
-      r.Raw("，Ate ＝ 0.5 * b * h ＝ 0.5*");
-      V(b, "mm").Raw("*");
-      V(h, "mm").Raw(" ＝ ");
-      V(Ate, "mm2d").End();
+      r.Line(8, "$0，Ate ＝ 0.5 * b * h ＝ 0.5*$1*$2 ＝ $3",
+             {name, {b, U::mm}, {h, U::mm}, {Ate, U::mm2d}});
     }
-    r.Sp(8)
-        .Raw("ρte ＝ As / Ate")
-        .Raw(v02 ? "    （混凝土规范式 8.1.2-4）" : "    （混凝土规范式 5.2.2-3）")
-        .End();
-    r.Sp(8).Raw("ρte ＝ ");
-    V(As, "mm2").Raw("/");
-    V(Ate, "mm2").Raw(" ＝ ");
-    V(rho_te, "pjl").End();
-    r.Sp(8).Raw("ψ ＝ 1.1 - 0.65*");
-    V(ftk, "n/mm2_2").Raw("/");
-    V(rho_te, "pjl").Raw("/");
-    V(sigma, "n/mm2").Raw(" ＝ ");
-    V(psi_raw, "m3").End();
+    r.Line(8, v02 ? "ρte ＝ As / Ate    （混凝土规范式 8.1.2-4）"
+                  : "ρte ＝ As / Ate    （混凝土规范式 5.2.2-3）");
+    r.Line(8, "ρte ＝ $0/$1 ＝ $2", {{As, U::mm2}, {Ate, U::mm2}, {rho_te, U::pjl}});
+    r.Line(8, "ψ ＝ 1.1 - 0.65*$0/$1/$2 ＝ $3",
+           {{ftk, U::nmm2_2}, {rho_te, U::pjl}, {sigma, U::nmm2}, {psi_raw, U::m3}});
     if (psi_raw < psi_min)
-      r.Sp(8).Raw(v02 ? "当 ψ＜0.2 时，取ψ ＝ 0.2" : "当ψ＜0.4时，取ψ ＝ 0.4").End();
-    else if (psi_raw > 1.0)
-      r.Sp(8).Raw(v02 ? "当 ψ＞1.0 时，取ψ ＝ 1.0" : "当ψ＞1.0时，取ψ ＝ 1.0").End();
+      r.Line(8, v02 ? "当 ψ＜$0 时，取ψ ＝ $0" : "当ψ＜$0时，取ψ ＝ $0", {{psi_min, "0.0"}});
+    else if (psi_raw > gbj10_89::kPsiMax)
+      r.Line(8, v02 ? "当 ψ＞$0 时，取ψ ＝ $0" : "当ψ＞$0时，取ψ ＝ $0",
+             {{gbj10_89::kPsiMax, "0.0"}});
   }
 
-  const double alpha_e = fault::div(Es, Ec);
-  if (rp) {
-    Report& r = *rp;
-    sub(2, "钢筋弹性模量与混凝土模量的比值αE：", "②、钢筋弹性模量与混凝土模量的比值αE：").End();
-    r.Sp(8).Raw("αE ＝ Es / Ec ＝ ");
-    V(Es, "n").Raw("/");
-    V(Ec, "n").Raw(" ＝ ").Num(alpha_e, "#0.00").End();
+  // ② Modular ratio αE.
+  void ModularRatio() {
+    alpha_e = fault::div(Es, Ec);
+    Sub(2, "钢筋弹性模量与混凝土模量的比值αE：", "②、钢筋弹性模量与混凝土模量的比值αE：").End();
+    r.Line(8, "αE ＝ Es / Ec ＝ $0/$1 ＝ $2", {{Es, U::n}, {Ec, U::n}, {alpha_e, "#0.00"}});
   }
 
-  // gamma_f': the flange on the compression side. GBJ 10-89 clause 5.3.3 limits its thickness to
+  // ③ γf' of the flange on the compression side. GBJ 10-89 clause 5.3.3 limits its thickness to
   // 0.2 ho; GB 50010-2002 takes the full thickness.
-  bool gf_upper = false, gf_lower = false;
-  if (positive)
-    gf_upper = !(type == 1 || type == 2);
-  else
-    gf_lower = type == 2 || type == 4 || type == 5;
-  double gamma_f1 = 0, hf_used = 0;
-  bool capped = false;
-  if (gf_upper || gf_lower) {
-    hf_used = gf_upper ? hf1 : hf;
-    if (!v02 && hf_used > 0.2 * ho) {
-      hf_used = 0.2 * ho;
-      capped = true;
-    }
-    gamma_f1 = fault::div(fault::div(((gf_upper ? bf1 : bf) - b) * hf_used, b), ho);
-  }
-  if (rp) {
-    Report& r = *rp;
-    sub(3, "受压翼缘面积与腹板有效面积的比值γf'：", "③、受压翼缘面积与腹板有效面积的比值γf'：")
-        .End();
-    if (capped) {
-      r.Sp(8).Raw(gf_upper ? "当hf'＞0.2ho时，取hf' ＝ 0.2ho ＝ "
-                           : "当hf ＞0.2ho时，取h ＝ 0.2ho ＝ ");
-      V(hf_used, "mm").End();
-    }
+  void FlangeRatio() {
+    const bool gf_upper = positive && !(type == 1 || type == 2);
+    const bool gf_lower = !positive && (type == 2 || type == 4 || type == 5);
+    const double k = gbj10_89::kFlangeThicknessRatio;
+    double hf_used = 0;
+    bool capped = false;
     if (gf_upper || gf_lower) {
-      r.Sp(8)
-          .Raw(shape)
-          .Raw(gf_upper ? "，γf' ＝ (bf' - b) * hf' / b / ho" : "，γf' ＝ (bf - b) * hf / b / ho")
-          .End();
-      r.Sp(8).Raw("γf' ＝ (");
-      V(gf_upper ? bf1 : bf, "mm").Raw("-");
-      V(b, "mm").Raw(")*");
-      V(hf_used, "mm").Raw("/");
-      V(b, "mm").Raw("/");
-      V(ho, "mm").Raw(" ＝ ").Num(gamma_f1, "#0.000").End();
-    } else {
-      r.Sp(8).Raw(shape).Raw("，γf' ＝ 0").End();
+      hf_used = gf_upper ? hf1 : hf;
+      if (!v02 && hf_used > k * ho) {
+        hf_used = k * ho;
+        capped = true;
+      }
+      gamma_f1 = fault::div(fault::div(((gf_upper ? bf1 : bf) - b) * hf_used, b), ho);
     }
-  }
-  if (rp) {
-    sub(4, "纵向受拉钢筋配筋率ρ ＝ As / b / ho ＝ ", "④、纵向受拉钢筋配筋率ρ ＝ As / b / ho ＝ ");
-    V(As, "mm2").Raw("/");
-    V(b, "mm").Raw("/");
-    V(ho, "mm").Raw(" ＝ ");
-    V(rho, "percent").End();
+    Sub(3, "受压翼缘面积与腹板有效面积的比值γf'：", "③、受压翼缘面积与腹板有效面积的比值γf'：")
+        .End();
+    if (capped)
+      r.Line(8,
+             gf_upper ? "当hf'＞$1ho时，取hf' ＝ $1ho ＝ $0" : "当hf ＞$1ho时，取h ＝ $1ho ＝ $0",
+             {{hf_used, U::mm}, {k, "0.0"}});
+    const std::string_view name = SectionShapeName(shape);
+    if (!(gf_upper || gf_lower)) {
+      r.Line(8, "$0，γf' ＝ 0", {name});
+      return;
+    }
+    r.Line(8,
+           gf_upper ? "$0，γf' ＝ (bf' - b) * hf' / b / ho" : "$0，γf' ＝ (bf - b) * hf / b / ho",
+           {name});
+    r.Line(8, "γf' ＝ ($0-$1)*$2/$1/$3 ＝ $4",
+           {{gf_upper ? bf1 : bf, U::mm},
+            {b, U::mm},
+            {hf_used, U::mm},
+            {ho, U::mm},
+            {gamma_f1, "#0.000"}});
   }
 
-  const double Bs = fault::div(
-      Es * As * ho * ho, 1.15 * psi + 0.2 + fault::div(6 * alpha_e * rho, 1 + 3.5 * gamma_f1));
-  if (rp) {
-    Report& r = *rp;
-    sub(5, "钢筋混凝土受弯构件的Bs按混凝土规范公式（5.3.3-1）计算：",
+  // ④ Reinforcement ratio and ⑤ the short-term stiffness (GBJ 10-89 eq. 5.3.3-1).
+  void ShortTerm() {
+    Sub(4, "纵向受拉钢筋配筋率ρ ＝ As / b / ho ＝ ", "④、纵向受拉钢筋配筋率ρ ＝ As / b / ho ＝ ");
+    r.Line(0, "$0/$1/$2 ＝ $3", {{As, U::mm2}, {b, U::mm}, {ho, U::mm}, {rho, "percent"}});
+    Bs = gbj10_89::ShortTermStiffness(Es, As, ho, psi, alpha_e, rho, gamma_f1);
+    Sub(5, "钢筋混凝土受弯构件的Bs按混凝土规范公式（5.3.3-1）计算：",
         "⑤、钢筋混凝土受弯构件的 Bs 按混凝土规范公式（8.2.3-1）计算：")
         .End();
-    r.Sp(8)
-        .Raw(v02 ? "Bs ＝ Es * As * ho ^ 2 / [1.15ψ + 0.2 + 6 * αE * ρ / (1 + 3.5γf')]"
-                 : "Bs ＝ Es * As * ho ^ 2 / [1.15ψ + 0.2 + 6αE * ρ / (1 + 3.5γf')]")
-        .End();
-    r.Sp(8).Raw("Bs ＝ ");
-    V(Es, "n").Raw("*");
-    V(As, "mm2").Raw("*");
-    V(ho, "mm")
-        .Raw("^2/[1.15*")
-        .Num(psi, "#0.00")
-        .Raw("+0.2+")
-        .Raw("6*")
-        .Num(alpha_e, "#0.00")
-        .Raw("*")
-        .Num(rho, "#0.0000")
-        .Raw("/(1+3.5*")
-        .Num(gamma_f1, "#0.000")
-        .Raw(")] ＝ ");
-    V(Bs / 1e9, "knm2d").End();
+    r.Line(8, v02 ? "Bs ＝ Es * As * ho ^ 2 / [1.15ψ + 0.2 + 6 * αE * ρ / (1 + 3.5γf')]"
+                  : "Bs ＝ Es * As * ho ^ 2 / [1.15ψ + 0.2 + 6αE * ρ / (1 + 3.5γf')]");
+    r.Line(8, "Bs ＝ $0*$1*$2^2/[1.15*$3+0.2+6*$4*$5/(1+3.5*$6)] ＝ $7",
+           {{Es, U::n},
+            {As, U::mm2},
+            {ho, U::mm},
+            {psi, "#0.00"},
+            {alpha_e, "#0.00"},
+            {rho, "#0.0000"},
+            {gamma_f1, "#0.000"},
+            {Bs / 1e9, U::knm2d}});
   }
 
   // Increase of deflection under the long-term combination (GBJ 10-89 clause 5.3.4,
   // GB 50010-2002 clause 8.2.5).
-  const double rho1 = fault::div(As1, b * ho);
-  double theta;
-  if (rho1 >= rho)
-    theta = 1.6;
-  else if (rho1 == 0)
-    theta = 2.0;
-  else
-    theta = modKalbex::dInterpolate(rho1, 0, rho, 2.0, 1.6);
-  const double theta_plain = theta;
-  // A flange in the tension zone raises theta by 20 %.
-  const bool factor =
-      (type == 2 && in.M > 0) || ((type == 3 || type == 6) && in.M < 0) || type == 4 || type == 5;
-  if (factor) theta *= 1.2;
-  if (rp) {
-    Report& r = *rp;
-    r.Sp(4)
-        .Raw(svc->tNumberText(start + 1, style, 0))
-        .Raw("考虑荷载长期效应组合对挠度影响增大影响系数θ：")
-        .End();
-    if (As1 != 0) {
-      r.Sp(6).Raw("ρ' ＝ As' / b / ho ＝ ");
-      V(As1, "mm2").Raw("/");
-      V(b, "mm").Raw("/");
-      V(ho, "mm").Raw(" ＝ ");
-      V(rho1, "percent").End();
-    }
-    r.Sp(6).Raw(v02 ? "按混凝土规范第 8.2.5 条，" : "按混凝土规范第 5.3.4 条，");
+  void LongTermFactor() {
+    const double rho1 = fault::div(As1, b * ho);
+    theta = gbj10_89::DeflectionIncrease(rho1, rho);
+    const double theta_plain = theta;
+    // A flange in the tension zone raises theta by 20 %.
+    const bool factor =
+        (type == 2 && in.M > 0) || ((type == 3 || type == 6) && in.M < 0) || type == 4 || type == 5;
+    if (factor) theta *= 1.2;
+    r.Line(4, "$0考虑荷载长期效应组合对挠度影响增大影响系数θ：", {Numbered(start + 1, style)});
+    if (As1 != 0)
+      r.Line(6, "ρ' ＝ As' / b / ho ＝ $0/$1/$2 ＝ $3",
+             {{As1, U::mm2}, {b, U::mm}, {ho, U::mm}, {rho1, "percent"}});
+    r.Sp(6).Put(v02 ? "按混凝土规范第 8.2.5 条，" : "按混凝土规范第 5.3.4 条，");
     if (rho1 >= rho)
-      r.Raw(v02 ? "当ρ' ＝ ρ时，θ ＝ 1.6" : "当 ρ' ＝ ρ 时，θ ＝ 1.6");
+      r.Put(v02 ? "当ρ' ＝ ρ时，θ ＝ 1.6" : "当 ρ' ＝ ρ 时，θ ＝ 1.6");
     else if (rho1 == 0)
-      r.Raw(v02 ? "当ρ' ＝ 0时，θ ＝ 2.0" : "当 ρ' ＝ 0 时，θ ＝ 2.0");
+      r.Put(v02 ? "当ρ' ＝ 0时，θ ＝ 2.0" : "当 ρ' ＝ 0 时，θ ＝ 2.0");
     else
-      r.Raw("θ ＝ ").Num(theta_plain, "#0.00");
+      r.Put("θ ＝ $0", {{theta_plain, "#0.00"}});
     r.End();
-    if (factor)
-      r.Sp(6).Raw("对翼缘位于受拉区的T型截面，θ ＝ 1.2 * θ ＝ ").Num(theta, "#0.00").End();
+    if (factor) r.Line(6, "对翼缘位于受拉区的T型截面，θ ＝ 1.2 * θ ＝ $0", {{theta, "#0.00"}});
   }
 
-  const double BL = fault::div(M, Ml * (theta - 1) + M) * Bs;
-  if (rp) {
-    Report& r = *rp;
-
-    r.Sp(4).Raw(svc->tNumberText(start + 2, style, 0));
+  // Long-term stiffness (GBJ 10-89 eq. 5.3.2, GB 50010-2002 eq. 8.2.2).
+  double LongTerm() {
+    const double BL = gbj10_89::LongTermStiffness(M, Ml, theta, Bs);
+    const Subs values = {
+        {M, U::knm_2}, {Ml, U::knm_2}, {theta, "#0.00"}, {Bs / 1e9, U::knm2}, {BL / 1e9, U::knm2d}};
+    r.Sp(4).Put("$0", {Numbered(start + 2, style)});
     if (v02) {
-      r.Raw("受弯构件的长期刚度B，可按混凝土规范公式（8.2.2）计算：").End();
-      r.Sp(6).Raw("B ＝ Mk / [Mq * (θ - 1) + Mk] * Bs").End();
-      r.Sp(6).Raw("B ＝ ");
-      V(M, "knm_2").Raw("/[");
-      V(Ml, "knm_2").Raw("*(").Num(theta, "#0.00").Raw("-1)+");
-      V(M, "knm_2").Raw("]*");
-      V(Bs / 1e9, "knm2").Raw(" ＝ ");
-      V(BL / 1e9, "knm2d").End();
+      r.Line(0, "受弯构件的长期刚度B，可按混凝土规范公式（8.2.2）计算：");
+      r.Line(6, "B ＝ Mk / [Mq * (θ - 1) + Mk] * Bs");
+      r.Line(6, "B ＝ $0/[$1*($2-1)+$0]*$3 ＝ $4", values);
     } else {
-      r.Raw("受弯构件的长期刚度Bl，可按混凝土规范公式（5.3.2）计算：").End();
-      r.Sp(6).Raw("Bl ＝ Ms * Bs / [Ml * (θ - 1) + Ms]").End();
-      r.Sp(6).Raw("Bl ＝ ");
-      V(M, "knm_2").Raw("*");
-      V(Bs / 1e9, "knm2").Raw("/[");
-      V(Ml, "knm_2").Raw("*(").Num(theta, "#0.00").Raw("-1)+");
-      V(M, "knm_2").Raw("] ＝ ");
-      V(BL / 1e9, "knm2d").End();
+      r.Line(0, "受弯构件的长期刚度Bl，可按混凝土规范公式（5.3.2）计算：");
+      r.Line(6, "Bl ＝ Ms * Bs / [Ml * (θ - 1) + Ms]");
+      r.Line(6, "Bl ＝ $0*$3/[$1*($2-1)+$0] ＝ $4", values);
     }
+    return BL;
   }
-  return BL;
-}
+
+  // Returns the long-term stiffness; an arithmetic fault propagates to the caller.
+  double Run() {
+    Resolve();
+    r.Line(4,
+           v02 ? "$0在荷载效应的标准组合作用下，受弯构件的短期刚度Bs："
+               : "$0荷载短期效应组合作用下受弯构件的短期刚度：",
+           {Numbered(start, style)});
+    StrainNonUniformity();
+    ModularRatio();
+    FlangeRatio();
+    ShortTerm();
+    LongTermFactor();
+    return LongTerm();
+  }
+};
 
 // The first input that no member can have, with its code and error text; 0 when all can be used.
 int32_t CheckStiffnessInputs(const BlIn& in, std::string& text) {
@@ -350,8 +311,9 @@ void Run(bool v02, int32_t& lErr, double& bL, useRecordSection& uSec, float Cas,
     return;
   }
   try {
-    const double BL = Stiffness(BlIn{uSec, Cas, dAs, dAs1, M, Ml, Ftk, Es, Ec}, v02,
-                                report ? &*report : nullptr, style, start);
+    Report none = Report::Disabled();
+    const BlIn in{uSec, Cas, dAs, dAs1, M, Ml, Ftk, Es, Ec};
+    const double BL = StiffnessCase(in, v02, report ? *report : none, style, start).Run();
     bL = BL;
   } catch (const ArithmeticFault&) {
     // bL keeps its entry value; the report keeps the lines written before the fault.

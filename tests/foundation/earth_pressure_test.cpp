@@ -10,9 +10,12 @@
 #include "frame/host.h"
 #include "frame/modkalbex.h"
 #include "frame/numfmt.h"
+#include "support/report_lines.h"
 
 namespace tk {
 namespace {
+
+using test_support::HasLine;
 
 // Fields: γ, h, q, c, φ, α, β, δ, name.
 struct KaRun {
@@ -29,10 +32,6 @@ KaRun RunKa(std::vector<std::string> t) {
   return r;
 }
 
-bool Has(const std::string& report, const std::string& line) {
-  return report.find(line + "\r\n") != std::string::npos;
-}
-
 constexpr double kPi = 3.1415927410125732;
 
 // Vertical smooth wall, level cohesionless backfill, no surcharge: κq = 1, η = 0,
@@ -43,8 +42,8 @@ TEST(DtqKa, RankineForVerticalSmoothWallAndLevelBackfill) {
     const KaRun r = RunKa({"18", "5", "0", "0", std::to_string(phi), "90", "0", "0", "W1"});
     ASSERT_EQ(r.code, dtqka::kDone) << phi;
     const double ka = std::pow(std::tan((45.0 - phi / 2.0) * kPi / 180.0), 2);
-    EXPECT_TRUE(
-        Has(r.report, "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ " + FormatNumber(ka, "0.000")))
+    EXPECT_TRUE(HasLine(
+        r.report, "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ " + FormatNumber(ka, "0.000")))
         << phi << "\n"
         << r.report;
   }
@@ -80,7 +79,7 @@ TEST(DtqKa, CohesiveBackfillWithSurchargeHandWorked) {
            "    Ka ＝ A * [B + C - 2 * (D * E) ^ 0.5] ＝ 0.412",
            "    Ea ＝ 0.5 * γ * h ^ 2 * Ka ＝ 0.5*18.000*6.000^2*0.412 ＝ 133.42 kN",
        })
-    EXPECT_TRUE(Has(r.report, l)) << l << "\n" << r.report;
+    EXPECT_TRUE(HasLine(r.report, l)) << l << "\n" << r.report;
 }
 
 TEST(DtqKa, StopsAtEachFailingCheckWithTheReportAsFarAsWritten) {

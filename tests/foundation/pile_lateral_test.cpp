@@ -10,9 +10,12 @@
 #include <vector>
 
 #include "frame/calculator.h"
+#include "support/report_lines.h"
 
 namespace tk {
 namespace {
+
+using test_support::Contains;
 
 constexpr double kPi = std::numbers::pi;
 const std::string kLow = "桩身配筋率ρg＜0.65%的灌注桩";
@@ -37,10 +40,6 @@ Out RunPile(const Pile& p) {
   z.ZhRhCal(o.text, o.err, p.id, p.sec, p.type, p.ys, p.C, p.d, p.As, p.c, p.h, p.m, p.N, p.xoa,
             p.Es, p.kz);
   return o;
-}
-
-bool Has(const std::string& text, const std::string& line) {
-  return text.find(line) != std::string::npos;
 }
 
 // Bored pile d = 800, C30 (ft 1.5, Ec 30000), 12φ16, c = 50, h = 20, m = 10, N = +1000, hinged:
@@ -73,7 +72,7 @@ TEST(ZhRhCal, BoredLowRatioCircularHandWorked) {
            "      桩顶竖向力影响系数 ζN ＝ 0.5 （竖向压力）\r\n",
            "    RhE ＝ 1.25 * Rh ＝ 1.25*180.22 ＝ 225.27 kN\r\n",
        })
-    EXPECT_TRUE(Has(o.text, l)) << l;
+    EXPECT_TRUE(Contains(o.text, l)) << l;
 }
 
 // Variations of the pile above (Rh = 100.50·1.3556·factor = 136.24·factor):
@@ -97,8 +96,8 @@ TEST(ZhRhCal, HeadForceSignAndShortPile) {
   for (const auto& c : cases) {
     const Out o = RunPile(c.p);
     EXPECT_EQ(o.err, 0) << c.p.N;
-    for (const auto& l : c.lines) EXPECT_TRUE(Has(o.text, l)) << c.p.N << " " << l;
-    EXPECT_EQ(Has(o.text, "RhE"), c.p.kz) << c.p.N;
+    for (const auto& l : c.lines) EXPECT_TRUE(Contains(o.text, l)) << c.p.N << " " << l;
+    EXPECT_EQ(Contains(o.text, "RhE"), c.p.kz) << c.p.N;
   }
 }
 
@@ -133,7 +132,7 @@ TEST(ZhRhCal, PrecastSquareFixedHandWorked) {
            "       ＝ 0.8263^3*57120.00/0.940*0.01\r\n",
            "       ＝ 342.80 kN\r\n",
        })
-    EXPECT_TRUE(Has(o.text, l)) << l;
+    EXPECT_TRUE(Contains(o.text, l)) << l;
 }
 
 // The width formula switches at d = 1 m exactly (compared in millimetres).
@@ -152,7 +151,7 @@ TEST(ZhRhCal, WidthByDiameter) {
   for (const auto& c : cases) {
     const Out o = RunPile({.sec = c.sec, .type = kHigh, .d = c.d});
     EXPECT_EQ(o.err, 0) << c.sec << c.d;
-    EXPECT_TRUE(Has(o.text, c.line)) << c.sec << c.d << "\n" << o.text;
+    EXPECT_TRUE(Contains(o.text, c.line)) << c.sec << c.d << "\n" << o.text;
   }
 }
 
@@ -235,8 +234,8 @@ TEST(ZhRhCal, StopsWithCodes) {
   for (const auto& c : cases) {
     const Out o = RunPile(c.p);
     EXPECT_EQ(o.err, c.code) << c.what;
-    EXPECT_TRUE(Has(o.text, c.line)) << c.what << "\n" << o.text;
-    EXPECT_FALSE(Has(o.text, "Rh ＝ α")) << c.what;
+    EXPECT_TRUE(Contains(o.text, c.line)) << c.what << "\n" << o.text;
+    EXPECT_FALSE(Contains(o.text, "Rh ＝ α")) << c.what;
   }
   sq_rho.type = kHigh;  // a high-ratio pile is not limited
   EXPECT_EQ(RunPile(sq_rho).err, 0);
@@ -261,7 +260,7 @@ TEST(ZhRhCal, LateBoundCall) {
                            {"dEs", D(200000)},  {"bKz", Variant::Bool(true)}};
   Invoke(*obj, "ZhRhCal", args);
   EXPECT_EQ(args[1].value.AsDouble(), 0);
-  EXPECT_TRUE(Has(args[0].value.AsText(), "1.25*180.22 ＝ 225.27 kN"));
+  EXPECT_TRUE(Contains(args[0].value.AsText(), "1.25*180.22 ＝ 225.27 kN"));
 }
 
 // Every field rule of the host form, with the field it stops at.

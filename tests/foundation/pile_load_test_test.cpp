@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "frame/calculator.h"
+#include "support/report_lines.h"
 
 namespace tk {
 namespace {
+
+using test_support::Contains;
 
 struct StatRun {
   std::string text;
@@ -25,10 +28,6 @@ StatRun Stats(const std::vector<double>& qu, int32_t precision = 1000, bool with
   VBArray<double> q(1, qu);
   z.CalZtj(precision, r.text, "工程", q, with_bar ? HostRef(r.bar) : HostRef());
   return r;
-}
-
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
 }
 
 TEST(SortZtjAlpha, Ascending) {
@@ -48,13 +47,13 @@ TEST(SortZtjAlpha, Ascending) {
 // Sn = [(0.0225 + 0 + 0.0225)/2]^0.5 = 0.15 exactly → Quk = Qum.
 TEST(CalZtj, SnExactlyLimitTakesMean) {
   const StatRun r = Stats({115, 85, 100});
-  EXPECT_TRUE(Has(r.text, "    Qum ＝ 300.00/3 ＝ 100.00 kN\r\n"));
-  EXPECT_TRUE(Has(r.text,
-                  "    α1 ＝ 85.00/100.00 ＝ 0.850\r\n    α2 ＝ 100.00/100.00 ＝ 1.000\r\n"
-                  "    α3 ＝ 115.00/100.00 ＝ 1.150\r\n"));
-  EXPECT_TRUE(Has(r.text, "    Sn ＝ (0.0450/2)^0.5 ＝ 0.1500\r\n"));
-  EXPECT_TRUE(Has(r.text, "    当Sn ≤ 0.15 时，Quk ＝ Qum ＝ 100.00 kN\r\n"));
-  EXPECT_FALSE(Has(r.text, "λ"));
+  EXPECT_TRUE(Contains(r.text, "    Qum ＝ 300.00/3 ＝ 100.00 kN\r\n"));
+  EXPECT_TRUE(Contains(r.text,
+                       "    α1 ＝ 85.00/100.00 ＝ 0.850\r\n    α2 ＝ 100.00/100.00 ＝ 1.000\r\n"
+                       "    α3 ＝ 115.00/100.00 ＝ 1.150\r\n"));
+  EXPECT_TRUE(Contains(r.text, "    Sn ＝ (0.0450/2)^0.5 ＝ 0.1500\r\n"));
+  EXPECT_TRUE(Contains(r.text, "    当Sn ≤ 0.15 时，Quk ＝ Qum ＝ 100.00 kN\r\n"));
+  EXPECT_FALSE(Contains(r.text, "λ"));
 }
 
 // Table C-5 (n = 2), Qum = 1000: α2 − α1 = (Qu2 − Qu1)/1000.
@@ -84,8 +83,8 @@ TEST(CalZtj, TablesC5AndC6) {
   for (const auto& c : cases) {
     const StatRun r = Stats(c.qu);
     EXPECT_EQ(r.text.rfind("工程：单桩竖向极限承载力标准值统计\r\n", 0), 0u);
-    EXPECT_TRUE(Has(r.text, c.line)) << c.qu[0] << "\n" << r.text;
-    EXPECT_FALSE(Has(r.text, "超出")) << c.qu[0];
+    EXPECT_TRUE(Contains(r.text, c.line)) << c.qu[0] << "\n" << r.text;
+    EXPECT_FALSE(Contains(r.text, "超出")) << c.qu[0];
   }
 }
 
@@ -101,11 +100,11 @@ TEST(CalZtj, EquationForN2OutsideTableAndDecimals) {
                         "0.042 * λ^ 4 ＝ 0\r\n",
                         "    方程有近似解λ(1) ＝ 0.848，此时F(λ) ＝-0.000076\r\n",
                         "    Quk ＝ 0.848*1000.00 ＝ 848.00 kN\r\n"})
-    EXPECT_TRUE(Has(r.text, l)) << l;
+    EXPECT_TRUE(Contains(r.text, l)) << l;
   // A 0.1 grid (one decimal) is shown with seven: F(0.9) > 0 ≥ F(0.8) → 0.8.
   r = Stats({740, 1260}, 10);
-  EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.8000000，此时"));
-  EXPECT_TRUE(Has(r.text, "    Quk ＝ 0.8000000*1000.00 ＝ 800.00 kN\r\n"));
+  EXPECT_TRUE(Contains(r.text, "    方程有近似解λ(1) ＝ 0.8000000，此时"));
+  EXPECT_TRUE(Contains(r.text, "    Quk ＝ 0.8000000*1000.00 ＝ 800.00 kN\r\n"));
 }
 
 // The range tests of table C-6 in their order; each case has Qum = 1000 and Sn > 0.15.
@@ -126,34 +125,34 @@ TEST(CalZtj, TableC6RangeMessagesInOrder) {
   };
   for (const auto& c : cases) {
     const StatRun r = Stats(c.qu);
-    EXPECT_TRUE(Has(r.text, "\r\n    " + c.message)) << c.qu[1] << "\n" << r.text;
+    EXPECT_TRUE(Contains(r.text, "\r\n    " + c.message)) << c.qu[1] << "\n" << r.text;
     const std::string once = "超出表C－6的范围，无法确定λ值。";  // one message only
     EXPECT_EQ(r.text.find(once), r.text.rfind(once)) << c.qu[1];
-    EXPECT_TRUE(Has(r.text, "    方程有近似解λ(")) << c.qu[1];
+    EXPECT_TRUE(Contains(r.text, "    方程有近似解λ(")) << c.qu[1];
   }
   // α = 0.815, 1.08, 1.105, m = 1: A0 = 0.815² + 1.08² + 1.895² = 5.42165, A1 = −6·1.895 = −11.37,
   // A2 = 0.127 − 3.381 + 9 = 5.746; F(0.99) > 0 ≥ F(0.98) = −0.00326 on 0.01 steps → λ = 0.98.
   const StatRun r = Stats({815, 1080, 1105}, 100);
-  EXPECT_TRUE(Has(r.text, "    当试桩数n＝3超出表C－6的范围时，按试桩数n≥4的公式计算：\r\n"));
-  EXPECT_TRUE(Has(
+  EXPECT_TRUE(Contains(r.text, "    当试桩数n＝3超出表C－6的范围时，按试桩数n≥4的公式计算：\r\n"));
+  EXPECT_TRUE(Contains(
       r.text, "解方程：5.422 - 11.370 * λ + 5.746 * λ^ 2 + 0.294 * λ^ 3 - 0.084 * λ^ 4 ＝ 0\r\n"));
-  EXPECT_TRUE(Has(r.text, "    方程有近似解λ(1) ＝ 0.98，此时F(λ) ＝-0.003260\r\n"));
+  EXPECT_TRUE(Contains(r.text, "    方程有近似解λ(1) ＝ 0.98，此时F(λ) ＝-0.003260\r\n"));
 }
 
 TEST(CalZtj, FewerThanTwoPilesAndFaults) {
   StatRun r = Stats({1200});
-  EXPECT_TRUE(Has(r.text, "    1号桩，Qu1 ＝ 1200.00 kN\r\n    试桩数n＝1，"));
-  EXPECT_FALSE(Has(r.text, "Quk ＝"));
+  EXPECT_TRUE(Contains(r.text, "    1号桩，Qu1 ＝ 1200.00 kN\r\n    试桩数n＝1，"));
+  EXPECT_FALSE(Contains(r.text, "Quk ＝"));
   r = Stats({});
-  EXPECT_TRUE(Has(r.text, "无法统计"));
+  EXPECT_TRUE(Contains(r.text, "无法统计"));
   r = Stats({0, 0});
-  EXPECT_TRUE(Has(r.text, "      错误：1号桩的极限承载力Qu1 ＝ 0，应大于0。\r\n"));
+  EXPECT_TRUE(Contains(r.text, "      错误：1号桩的极限承载力Qu1 ＝ 0，应大于0。\r\n"));
   // a negative capacity is refused before any statistics (it gave α1 = -2.377 and no error)
   r = Stats({4200, -5600, 3900});
-  EXPECT_TRUE(Has(r.text, "      错误：2号桩的极限承载力Qu2 ＝ -5600，应大于0。\r\n")) << r.text;
-  EXPECT_FALSE(Has(r.text, "Qum"));
+  EXPECT_TRUE(Contains(r.text, "      错误：2号桩的极限承载力Qu2 ＝ -5600，应大于0。\r\n")) << r.text;
+  EXPECT_FALSE(Contains(r.text, "Qum"));
   // An absent progress control is allowed.
-  EXPECT_TRUE(Has(Stats({4200, 5600, 3900, 6100, 4800, 7000}, 1000, false).text, "方程无解"));
+  EXPECT_TRUE(Contains(Stats({4200, 5600, 3900, 6100, 4800, 7000}, 1000, false).text, "方程无解"));
 }
 
 TEST(SolveQuartic, GridRules) {
@@ -211,15 +210,15 @@ TEST(ZtjForm, AddDeleteClearAndCalculate) {
   std::string t;
   z.Calculate(t);
   EXPECT_EQ(t.rfind("某工程：单桩竖向极限承载力标准值统计", 0), 0u);
-  EXPECT_TRUE(Has(t, "    Quk ＝ 0.848*1000.00 ＝ 848.00 kN\r\n"));
+  EXPECT_TRUE(Contains(t, "    Quk ＝ 0.848*1000.00 ＝ 848.00 kN\r\n"));
   // A rejected entry is reported on the prompt label and not added.
   add("-5");
   EXPECT_EQ(list->list.size(), 2u);
-  EXPECT_TRUE(Has(label->Get("Caption").AsText(), "试桩极限承载力Qu"));
+  EXPECT_TRUE(Contains(label->Get("Caption").AsText(), "试桩极限承载力Qu"));
   // A bad list item stops Calculate with the message in tText.
   list->Call("AddItem", {Variant::String("x")});
   z.Calculate(t);
-  EXPECT_TRUE(Has(t, "3号桩的极限承载力Qu3")) << t;
+  EXPECT_TRUE(Contains(t, "3号桩的极限承载力Qu3")) << t;
   z.cmdZj_Click(2);
   EXPECT_TRUE(list->list.empty());
   z.Calculate(t);
@@ -240,10 +239,10 @@ TEST(CalZtj, LateBoundSixPilesNoRootThenRoot) {
                            {"prgBar", Variant::Object(bar)}};
   Invoke(*obj, "CalZtj", args);
   const std::string t = args[1].value.AsText();
-  EXPECT_TRUE(Has(t, "6号桩，Qu6 ＝ 7000.00 kN"));
-  EXPECT_TRUE(Has(t, "    当试桩数n≥4时按下式计算：\r\n"));
-  EXPECT_TRUE(Has(t, "＝ 0\r\n    方程无解\r\n    当m ＝ 2时"));
-  EXPECT_TRUE(Has(t, "    方程有近似解λ(2) ＝ 0.9448980，此时"));
+  EXPECT_TRUE(Contains(t, "6号桩，Qu6 ＝ 7000.00 kN"));
+  EXPECT_TRUE(Contains(t, "    当试桩数n≥4时按下式计算：\r\n"));
+  EXPECT_TRUE(Contains(t, "＝ 0\r\n    方程无解\r\n    当m ＝ 2时"));
+  EXPECT_TRUE(Contains(t, "    方程有近似解λ(2) ＝ 0.9448980，此时"));
   EXPECT_EQ(bar->Get("Value").AsDouble(), 1);
 }
 

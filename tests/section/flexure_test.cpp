@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "frame/calculator.h"
+#include "support/report_lines.h"
 
 namespace tk {
 namespace {
+
+using test_support::ReportLines;
 
 constexpr float kUnset = -777.0f;  // an output that must not be written
 
@@ -27,18 +30,6 @@ FlexOut RunMuAs(int16_t iK, int16_t pos, double Mu, double As, float fy, float f
   o.Mu = Mu, o.As = As;
   m.MuAsCommon(o.err, iK, pos, o.Mu, o.As, fy, fcm, b, h, as, o.Kc, o.P, o.Kcb, &o.msg);
   return o;
-}
-
-std::vector<std::string> Lines(const std::string& t) {
-  std::vector<std::string> v;
-  size_t p = 0;
-  while (p < t.size()) {
-    size_t e = t.find("\r\n", p);
-    if (e == std::string::npos) e = t.size();
-    v.push_back(t.substr(p, e - p));
-    p = e + 2;
-  }
-  return v;
 }
 
 // xi_b for grade II steel: Es = 200000, xi_b = 0.8 / (1 + 310 / (0.0033*200000)) = 0.8 / (1 +
@@ -304,7 +295,7 @@ TEST(CalMuAs, ReportDirection1) {
       "    相对受压区高度ξ ＝ x / Ho ＝ 182.4/465 ＝ 0.3923",
       "    配筋率ρ ＝ As / B / Ho ＝ 1294.47/200/465 ＝ 1.39%",
   };
-  EXPECT_EQ(Lines(o.text), want);
+  EXPECT_EQ(ReportLines(o.text), want);
 }
 
 TEST(CalMuAs, ReportDirection2RecomputedDepthAndWarning) {
@@ -332,13 +323,13 @@ TEST(CalMuAs, ReportDirection2RecomputedDepthAndWarning) {
       "        警告：相对受压区高度ξ ＞ 0.35，请复核截面尺寸、材料强度及荷载数据。",
       "    配筋率ρ ＝ As / B / Ho ＝ 4000/200/465 ＝ 4.30%",
   };
-  EXPECT_EQ(Lines(o.text), want);
+  EXPECT_EQ(ReportLines(o.text), want);
 }
 
 TEST(CalMuAs, ReportOverReinforcedAndGradeLines) {
   CalOut o = RunCal(1, 5, 200, 0, "Ⅱ级", 0, 20, 200, 500, 35, 0);
   EXPECT_EQ(o.err, 100112);
-  auto l = Lines(o.text);
+  auto l = ReportLines(o.text);
   ASSERT_EQ(l.size(), 17u);
   EXPECT_EQ(l[10], "                ＝ 279.51 mm ＞ ξb * Ho");
   EXPECT_EQ(l[11], "    σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)");
@@ -346,15 +337,15 @@ TEST(CalMuAs, ReportOverReinforcedAndGradeLines) {
   EXPECT_EQ(l[13], "    As ＝ B * x * fcm / σs ＝ 200*279.51*11.0/241.17 ＝ 2549.72 mm²");
   EXPECT_EQ(l[15], "        警告：相对受压区高度ξ ＞ 0.544，请复核截面尺寸、材料强度及荷载数据。");
   // Seismic direction 1: the gamma_RE formula and its substitution, the grade-1 warning line.
-  l = Lines(RunCal(1, 1, 260, 0, "Ⅱ级", 1, 11, 250, 600, 40, 0).text);
+  l = ReportLines(RunCal(1, 1, 260, 0, "Ⅱ级", 1, 11, 250, 600, 40, 0).text);
   EXPECT_EQ(l[3], "    计算截面位置：一级框架梁端");
   EXPECT_EQ(l[9], "    受压区高度x ＝ Ho - (Ho ^ 2 - 2 * Mu * γRE / fcm / B) ^ 0.5");
   EXPECT_EQ(l[10], "                ＝ 560-(560^2-2*260000000*0.75/11.0/250)^0.5");
   EXPECT_EQ(l[14], "        警告：相对受压区高度ξ ＞ 0.25，请复核截面尺寸、材料强度及荷载数据。");
-  EXPECT_EQ(Lines(RunCal(1, 4, 10, 0, "Ⅱ级", 0, 20, 200, 500, 35, 0).text)[3],
+  EXPECT_EQ(ReportLines(RunCal(1, 4, 10, 0, "Ⅱ级", 0, 20, 200, 500, 35, 0).text)[3],
             "    计算截面位置：四级框架梁端");
   // Direction 2 ordinary: the moment lines without gamma_RE.
-  l = Lines(RunCal(2, 5, 0, 1000, "310", 0, 20, 200, 500, 35, 0).text);
+  l = ReportLines(RunCal(2, 5, 0, 1000, "310", 0, 20, 200, 500, 35, 0).text);
   EXPECT_EQ(l[9], "                ＝ 140.91 mm ≤ ξb * Ho");
   EXPECT_EQ(l[10], "    弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2)");
   EXPECT_EQ(l[11], "                 ＝ 11.0*200*140.91*(465-140.91/2)");
@@ -394,7 +385,7 @@ TEST(CalMuAs, MinimumRatio) {
     CalOut o = RunCal(2, 5, 0, c.As_in, "310", c.iFcm, c.fcm, 200, 500, 35, c.pmin_in);
     EXPECT_EQ(o.err, 0);
     EXPECT_NEAR(o.Pmin, c.pmin_out, 1e-9);
-    auto l = Lines(o.text);
+    auto l = ReportLines(o.text);
     if (c.min_line)
       EXPECT_EQ(l.back(), c.min_line);
     else
@@ -421,7 +412,7 @@ TEST(CalMuAs, InputErrorsLeaveReportUntouched) {
 TEST(CalMuAs, NoDepthEndsReportAfterResultsHeading) {
   CalOut o = RunCal(1, 5, 240, 0, "Ⅱ级", 0, 20, 200, 500, 35, 0, "");
   EXPECT_EQ(o.err, 100109);
-  auto l = Lines(o.text);
+  auto l = ReportLines(o.text);
   EXPECT_EQ(l.front(), "弯矩 计算结果");  // empty label
   EXPECT_EQ(l.back(), "  2．计算结果：");
   EXPECT_DOUBLE_EQ(o.Mu, 240e6);
@@ -431,7 +422,7 @@ TEST(CalMuAs, NoDepthEndsReportAfterResultsHeading) {
 TEST(CalMuAs, ArithmeticFaultKeepsReportSoFar) {
   CalOut o = RunCal(1, 5, 150, 0, "2310", 0, 20, 200, 500, 35, 0);
   EXPECT_EQ(o.err, 100199);
-  auto l = Lines(o.text);
+  auto l = ReportLines(o.text);
   EXPECT_EQ(l[l.size() - 2], "  2．计算结果：");
   EXPECT_EQ(l.back(), "      错误：溢出，或不可知的错误");
 }

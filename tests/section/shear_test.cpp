@@ -6,9 +6,13 @@
 
 #include "frame/calculator.h"
 #include "section/flexure.h"
+#include "support/report_lines.h"
 
 namespace tk {
 namespace {
+
+using test_support::HasLine;
+using test_support::ReportLines;
 
 constexpr float kUnset = -777.0f;
 
@@ -26,24 +30,6 @@ ShearOut RunV(int16_t iK, int16_t pos, double V, double Asv, float fyv, float fc
   m.VAsCommon(o.err, iK, pos, o.V, o.Asv, fyv, fc, b, h, as, s, o.AsMin, o.K, o.Kcal, o.Dmin,
               o.Smax);
   return o;
-}
-
-std::vector<std::string> Lines(const std::string& t) {
-  std::vector<std::string> v;
-  size_t p = 0;
-  while (p < t.size()) {
-    size_t e = t.find("\r\n", p);
-    if (e == std::string::npos) e = t.size();
-    v.push_back(t.substr(p, e - p));
-    p = e + 2;
-  }
-  return v;
-}
-
-bool Has(const std::vector<std::string>& lines, const std::string& line) {
-  for (const auto& l : lines)
-    if (l == line) return true;
-  return false;
 }
 
 // pi of the stirrup area is the single 3.1415927 (3.14159274...).
@@ -277,21 +263,21 @@ TEST(CalVAs, ReportOrdinaryDesign) {
       "        ＝ (150000-0.07*10*200*465)*200/(1.5*210*465) ＝ 115.92 mm²",
       "    Asv ＝ 115.92 mm²    最大间距@200",
   };
-  EXPECT_EQ(Lines(o.text), want);
+  EXPECT_EQ(ReportLines(o.text), want);
 }
 
 TEST(CalVAs, ReportSeismicDesignGrade3) {
   CalOut o = RunCal(1, 3, 150, 0, "Ⅰ级", 0, 20, 200, 500, 35, 200);
-  auto l = Lines(o.text);
-  EXPECT_TRUE(Has(l, "    计算截面位置：3级框架梁"));
-  EXPECT_TRUE(Has(l, "    三级框架梁构造要求："));
-  EXPECT_TRUE(Has(l, "      箍筋最小直径Dmin＝8 mm"));
-  EXPECT_TRUE(Has(l, "      加密区箍筋最大间距Sjmmax＝ Min{150, H / 4} ＝ 125 mm"));
-  EXPECT_TRUE(Has(l, "      非加密区箍筋最大间距Smax＝ 2 * Sjmmax ＝ 250 mm"));
-  EXPECT_TRUE(Has(l, "                        ＝ (0.025*10/210)*200*200 ＝ 47.62 mm²"));
-  EXPECT_TRUE(Has(l, "    V ≤ 0.2 * fc * b * ho / γRE    （混凝土规范式 8.3.3）"));
-  EXPECT_TRUE(Has(l, "    0.2 * fc * b * ho / γRE ＝ 0.2*10*200*465/0.85 ＝ 218824 N"));
-  EXPECT_TRUE(Has(l, "    0.056 * fc * B * Ho / γRE ＝ 0.056*10*200*465/0.85 ＝ 61271 N"));
+  auto l = ReportLines(o.text);
+  EXPECT_TRUE(HasLine(l, "    计算截面位置：3级框架梁"));
+  EXPECT_TRUE(HasLine(l, "    三级框架梁构造要求："));
+  EXPECT_TRUE(HasLine(l, "      箍筋最小直径Dmin＝8 mm"));
+  EXPECT_TRUE(HasLine(l, "      加密区箍筋最大间距Sjmmax＝ Min{150, H / 4} ＝ 125 mm"));
+  EXPECT_TRUE(HasLine(l, "      非加密区箍筋最大间距Smax＝ 2 * Sjmmax ＝ 250 mm"));
+  EXPECT_TRUE(HasLine(l, "                        ＝ (0.025*10/210)*200*200 ＝ 47.62 mm²"));
+  EXPECT_TRUE(HasLine(l, "    V ≤ 0.2 * fc * b * ho / γRE    （混凝土规范式 8.3.3）"));
+  EXPECT_TRUE(HasLine(l, "    0.2 * fc * b * ho / γRE ＝ 0.2*10*200*465/0.85 ＝ 218824 N"));
+  EXPECT_TRUE(HasLine(l, "    0.056 * fc * B * Ho / γRE ＝ 0.056*10*200*465/0.85 ＝ 61271 N"));
   // Above the concrete part the design formula follows at once, with no comparison line.
   for (size_t k = 0; k + 1 < l.size(); ++k) {
     if (l[k].rfind("    0.056 * fc * B * Ho / γRE", 0) == 0) {
@@ -300,12 +286,13 @@ TEST(CalVAs, ReportSeismicDesignGrade3) {
           "    V ≤ (0.056 * fc * B * Ho + 1.2 * fyv * Asv / S * Ho) / γRE（混凝土规范式 8.3.4-1）");
     }
   }
-  EXPECT_FALSE(Has(l, "        ＜ V ＝ 150000 N"));
-  EXPECT_TRUE(Has(l, "        ＝ (150000*0.85-0.056*10*200*465)*200/(1.2*210*465) ＝ 128.73 mm²"));
+  EXPECT_FALSE(HasLine(l, "        ＜ V ＝ 150000 N"));
+  EXPECT_TRUE(
+      HasLine(l, "        ＝ (150000*0.85-0.056*10*200*465)*200/(1.2*210*465) ＝ 128.73 mm²"));
   EXPECT_EQ(l.back(), "    Asv ＝ 128.73 mm²    最大间距@250");
   // Grade 1 detailing: the comparison, and Asvmin as the last line.
-  l = Lines(RunCal(1, 1, 20, 0, "Ⅰ级", 0, 20, 200, 500, 35, 200).text);
-  EXPECT_TRUE(Has(l, "      加密区箍筋最大间距Sjmmax＝ Min{100, H / 4} ＝ 100 mm"));
+  l = ReportLines(RunCal(1, 1, 20, 0, "Ⅰ级", 0, 20, 200, 500, 35, 200).text);
+  EXPECT_TRUE(HasLine(l, "      加密区箍筋最大间距Sjmmax＝ Min{100, H / 4} ＝ 100 mm"));
   EXPECT_EQ(l[l.size() - 2], "        ≥ V ＝ 20000 N");
   EXPECT_EQ(l.back(), "    Asvmin ＝ 78.54 mm²    最大间距@200");
 }
@@ -313,42 +300,43 @@ TEST(CalVAs, ReportSeismicDesignGrade3) {
 TEST(CalVAs, ReportCapacityWithCappedSteel) {
   CalOut o = RunCal(2, 5, 0, 100, "360", 1, 10, 200, 500, 35, 200);
   EXPECT_NEAR(o.V, 173.2125, 1e-6);
-  auto l = Lines(o.text);
-  EXPECT_TRUE(Has(l, "    由箍筋面积Asv求剪力设计值V，箍筋面积Asv＝100 mm²"));
-  EXPECT_TRUE(Has(l, "    砼轴心抗压强度设计值fc＝10 N/mm²"));
-  EXPECT_TRUE(Has(l, "    钢筋强度设计值Fyv＝360 N/mm²"));
-  EXPECT_TRUE(Has(l, "        当Fyv≥310时，取Fyv＝310 N/mm²"));
-  EXPECT_TRUE(Has(l, "                        ＝ (0.02*10/310)*200*200 ＝ 25.81 mm²"));
-  EXPECT_TRUE(Has(l, "    V ＝ 0.07*10*200*465+1.5*310*100/200*465 ＝ 173213 N"));
+  auto l = ReportLines(o.text);
+  EXPECT_TRUE(HasLine(l, "    由箍筋面积Asv求剪力设计值V，箍筋面积Asv＝100 mm²"));
+  EXPECT_TRUE(HasLine(l, "    砼轴心抗压强度设计值fc＝10 N/mm²"));
+  EXPECT_TRUE(HasLine(l, "    钢筋强度设计值Fyv＝360 N/mm²"));
+  EXPECT_TRUE(HasLine(l, "        当Fyv≥310时，取Fyv＝310 N/mm²"));
+  EXPECT_TRUE(HasLine(l, "                        ＝ (0.02*10/310)*200*200 ＝ 25.81 mm²"));
+  EXPECT_TRUE(HasLine(l, "    V ＝ 0.07*10*200*465+1.5*310*100/200*465 ＝ 173213 N"));
   EXPECT_EQ(l.back(), "        ≤ 232500 N，受剪截面满足要求。");
   // Seismic capacity.
-  l = Lines(RunCal(2, 2, 0, 100, "Ⅰ级", 0, 20, 200, 500, 35, 200).text);
-  EXPECT_TRUE(Has(l, "    V ＝ (0.056*10*200*465+1.2*210*100/200*465)/0.85 ＝ 130200 N"));
+  l = ReportLines(RunCal(2, 2, 0, 100, "Ⅰ级", 0, 20, 200, 500, 35, 200).text);
+  EXPECT_TRUE(HasLine(l, "    V ＝ (0.056*10*200*465+1.2*210*100/200*465)/0.85 ＝ 130200 N"));
 }
 
 TEST(CalVAs, ReportSectionTooSmall) {
   CalOut o = RunCal(1, 5, 500, 0, "Ⅰ级", 0, 20, 100, 540, 40, 200);
   EXPECT_EQ(o.err, 200112);
-  auto l = Lines(o.text);
-  EXPECT_TRUE(Has(l, "    当 4 ＜Ho / B ＜ 6 时，β＝ 0.35 - 0.025 * Ho / B ＝ 0.225"));
-  EXPECT_TRUE(Has(l, "    V ≤ 0.23 * fc * b * ho    （混凝土规范式 4.2.1）"));
-  EXPECT_TRUE(Has(l, "    0.225 * fc * b * ho ＝ 0.225*10*100*500 ＝ 112500 N"));
+  auto l = ReportLines(o.text);
+  EXPECT_TRUE(HasLine(l, "    当 4 ＜Ho / B ＜ 6 时，β＝ 0.35 - 0.025 * Ho / B ＝ 0.225"));
+  EXPECT_TRUE(HasLine(l, "    V ≤ 0.23 * fc * b * ho    （混凝土规范式 4.2.1）"));
+  EXPECT_TRUE(HasLine(l, "    0.225 * fc * b * ho ＝ 0.225*10*100*500 ＝ 112500 N"));
   EXPECT_EQ(l[l.size() - 2], "        ＜ V ＝ 500000 N");
   EXPECT_EQ(l.back(),
             "        警告：受剪截面尺寸不足，V / (fc * B * Ho) ＝ 1.000 ＞ "
             "0.225，请复核截面尺寸、材料强度及荷载数据。");
   // ho/b = 6.5: the 0.2 line.
-  l = Lines(RunCal(1, 5, 10, 0, "Ⅰ级", 0, 20, 100, 690, 40, 200).text);
-  EXPECT_TRUE(Has(l, "    当 Ho / B ≥ 6 时，V ≤ 0.2 * fc * b * ho    （混凝土规范式 4.2.1-1）"));
+  l = ReportLines(RunCal(1, 5, 10, 0, "Ⅰ级", 0, 20, 100, 690, 40, 200).text);
+  EXPECT_TRUE(
+      HasLine(l, "    当 Ho / B ≥ 6 时，V ≤ 0.2 * fc * b * ho    （混凝土规范式 4.2.1-1）"));
 }
 
 TEST(CalVAs, ReportDetailingBandLine) {
-  auto l = Lines(RunCal(1, 5, 0, 0, "Ⅰ级", 0, 20, 200, 250, 35, 100).text);
-  EXPECT_TRUE(Has(l, "        ≥ V ＝ 0 N"));
-  EXPECT_TRUE(Has(l, "    当V≤0.07 * fc * B * Ho、H≤250（mm）构造要求："));
-  EXPECT_TRUE(Has(l, "      箍筋最小直径Dmin＝4 mm，箍筋最大间距Smax＝200 mm"));
-  l = Lines(RunCal(2, 5, 0, 0, "Ⅰ级", 0, 20, 200, 900, 35, 100).text);
-  EXPECT_TRUE(Has(l, "    当V＞0.07 * fc * B * Ho、H＞800（mm）构造要求："));
+  auto l = ReportLines(RunCal(1, 5, 0, 0, "Ⅰ级", 0, 20, 200, 250, 35, 100).text);
+  EXPECT_TRUE(HasLine(l, "        ≥ V ＝ 0 N"));
+  EXPECT_TRUE(HasLine(l, "    当V≤0.07 * fc * B * Ho、H≤250（mm）构造要求："));
+  EXPECT_TRUE(HasLine(l, "      箍筋最小直径Dmin＝4 mm，箍筋最大间距Smax＝200 mm"));
+  l = ReportLines(RunCal(2, 5, 0, 0, "Ⅰ级", 0, 20, 200, 900, 35, 100).text);
+  EXPECT_TRUE(HasLine(l, "    当V＞0.07 * fc * B * Ho、H＞800（mm）构造要求："));
 }
 
 TEST(CalVAs, InputErrorsLeaveReportUntouched) {

@@ -5,9 +5,12 @@
 #include <string>
 
 #include "frame/calculator.h"
+#include "support/report_lines.h"
 
 namespace tk {
 namespace {
+
+using test_support::HasLine;
 
 // One call's inputs; the defaults are a 200 x 500 flexural rectangle, C25 (ftk 1.75),
 // grade II deformed bars, Es 2.0e5.
@@ -27,10 +30,6 @@ struct Lf {
     return *this;
   }
 };
-
-bool HasLine(const std::string& text, const std::string& line) {
-  return text.find(line + "\r\n") != std::string::npos;
-}
 
 struct WCase {
   const char* name;

@@ -5,9 +5,12 @@
 #include <string>
 
 #include "frame/calculator.h"
+#include "support/report_lines.h"
 
 namespace tk {
 namespace {
+
+using test_support::HasLine;
 
 // Inputs of one call: b 200, h 500, as 35 (ho 465), As 942, ftk 1.75, Es 2.0e5, Ec 2.8e4, so that
 // alpha_E = 7.142857, rho = 942/200/465 = 0.0101290, sigma = 80e6/0.87/465/942 = 209.9263.
@@ -176,10 +179,6 @@ TEST(Stiffness, OptionalArgumentsAbsent) {
   k.BendComponentBl(x.err, x.bL, x.sec, x.Cas, x.As, x.As1, x.M, x.Ml, x.Ftk, x.Es, x.Ec);
   EXPECT_NEAR(x.bL / 1.77003534249e13, 1.0, 1e-9);
   EXPECT_EQ(x.sec.Bf, 0);  // the working copy of bf, not the record, is raised to b
-}
-
-bool HasLine(const std::string& text, const std::string& line) {
-  return text.find(line + "\r\n") != std::string::npos;
 }
 
 TEST(Stiffness, Report89) {
