@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,10 @@ struct AreaCase {
   double x, As, xi, rho;
   float kcb;
 };
+// CTest lists a parameterised case by its name rather than by its bytes.
+void PrintTo(const AreaCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 // fy = 310, fcm = 11 (C20) throughout.
 const AreaCase kAreaCases[] = {
@@ -107,6 +112,10 @@ struct MomentCase {
   double Mu, xi, rho;
   float kcb;
 };
+// CTest lists a parameterised case by its name rather than by its bytes.
+void PrintTo(const MomentCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 // fy = 310, fcm = 11, b = 200, h = 500, as = 35 (ho = 465).
 const MomentCase kMomentCases[] = {

@@ -1,6 +1,7 @@
 // clsMoment shear: VAsCommon and CalV_As against hand-worked sections.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,10 @@ struct DesignCase {
   double V_out, Asv_out, AsMin, beta, kcal;
   float Dmin, Smax;
 };
+// CTest lists a parameterised case by its name rather than by its bytes.
+void PrintTo(const DesignCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 // fc = 10 (C20) throughout; b = 200, h = 500, as = 35 (ho = 465), s = 200 unless stated.
 const DesignCase kDesign[] = {
