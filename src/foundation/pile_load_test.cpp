@@ -347,7 +347,7 @@ void clsZtj::CalZtj(int32_t lPrecision, std::string& tText, const std::string& t
 namespace {
 // A host list holds at most 32767 items (its ListCount and ListIndex are 16-bit); anything the
 // host reports beyond that is read as an empty list / no selection.
-constexpr int32_t kMaxListCount = 32767;
+constexpr int32_t kMaxListCount = std::numeric_limits<int16_t>::max();
 }  // namespace
 
 void clsZtj::Calculate(std::string& tText) {

@@ -24,6 +24,8 @@ const std::vector<Code>& SharedCodes() {
        "the field is outside its allowed range (check kind a~b)"},
       {1008, "", Outcome::Stop, "混凝土强度等级不在规范表中。",
        "the concrete grade is not a grade of the code's table (C7.5 to C60)"},
+      {1009, "", Outcome::Stop, "数值过大，超出单精度数的范围。",
+       "the number is beyond the 32-bit float range (e.g. 1e39), which the calculation keeps"},
       {1101, "", Outcome::Stop, "两项输入的关系不满足要求。",
        "two fields do not satisfy their required relation"},
       {1199, "", Outcome::Stop, "未知的检查类型。",

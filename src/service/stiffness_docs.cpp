@@ -111,6 +111,14 @@ void RegisterStiffnessDocs() {
   docs::AddCodes({
       {9101, "clsBendComponentBl", Outcome::Stop, "截面形状不在列表中",
        "form: the section shape is not one of the list"},
+      {9901, "clsBendComponentBl", Outcome::Stop, "截面尺寸不应小于0",
+       "b, h or a flange size (bf, hf, bf', hf') negative; bL not written"},
+      {9902, "clsBendComponentBl", Outcome::Stop, "纵筋合力点至近边距离as应不小于0且小于截面高度h",
+       "as negative, or not less than h; bL not written"},
+      {9903, "clsBendComponentBl", Outcome::Stop, "钢筋面积As、As'不应小于0",
+       "As or As' negative; bL not written"},
+      {9904, "clsBendComponentBl", Outcome::Stop, "ftk、Es、Ec不应小于0",
+       "ftk, Es or Ec negative; bL not written"},
       {9999, "clsBendComponentBl", Outcome::Fault, "溢出，或不可知的错误",
        "arithmetic fault (zero As, moment, width or Ec); bL not written"},
   });
