@@ -11,8 +11,8 @@
 #include "frame/persistence.h"
 #include "frame/services.h"
 #include "members/slab.h"
-#include "members/slab_equations.h"
 #include "members/slab_detail.h"
+#include "members/slab_equations.h"
 
 #ifndef _WIN32
 #include <pwd.h>

@@ -6,8 +6,8 @@
 #include "frame/numfmt.h"
 #include "frame/services.h"
 #include "members/slab.h"
-#include "members/slab_equations.h"
 #include "members/slab_detail.h"
+#include "members/slab_equations.h"
 
 namespace tk {
 

@@ -8,8 +8,8 @@
 #include "frame/services.h"
 #include "materials/material.h"
 #include "members/slab.h"
-#include "members/slab_equations.h"
 #include "members/slab_detail.h"
+#include "members/slab_equations.h"
 
 namespace tk {
 

@@ -537,9 +537,9 @@ TEST(DlJcSizing, HundredThousandKiloNewtons) {
 // slab is 5.15 m deep, so every pass asks for a slightly larger base; the cap on passes ends it.
 TEST(DlJcSizing, CapOnPasses) {
   clsDlJcOld calc;
-  const Result r = Calc({{8, "100000"}, {22, "45"}, {31, "200"}},
-                        Options{.fk = false, .automatic = true, .no_warning = true, .flat = true},
-                        {}, &calc);
+  const Result r =
+      Calc({{8, "100000"}, {22, "45"}, {31, "200"}},
+           Options{.fk = false, .automatic = true, .no_warning = true, .flat = true}, {}, &calc);
   EXPECT_EQ(r.lErr, kPassLimit);
   EXPECT_EQ(calc.sizing().passes, kMaxPasses);
   EXPECT_LINE(r.report, "    自动计算已试算 1000 次，仍未得到满足全部验算要求的基础尺寸。");

@@ -149,7 +149,8 @@ TEST(CalZtj, FewerThanTwoPilesAndFaults) {
   EXPECT_TRUE(Contains(r.text, "      错误：1号桩的极限承载力Qu1 ＝ 0，应大于0。\r\n"));
   // a negative capacity is refused before any statistics (it gave α1 = -2.377 and no error)
   r = Stats({4200, -5600, 3900});
-  EXPECT_TRUE(Contains(r.text, "      错误：2号桩的极限承载力Qu2 ＝ -5600，应大于0。\r\n")) << r.text;
+  EXPECT_TRUE(Contains(r.text, "      错误：2号桩的极限承载力Qu2 ＝ -5600，应大于0。\r\n"))
+      << r.text;
   EXPECT_FALSE(Contains(r.text, "Qum"));
   // An absent progress control is allowed.
   EXPECT_TRUE(Contains(Stats({4200, 5600, 3900, 6100, 4800, 7000}, 1000, false).text, "方程无解"));
