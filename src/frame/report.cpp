@@ -40,11 +40,12 @@ Report Report::Disabled() {
 
 std::string_view Report::Pattern(U unit) {
   const auto k = static_cast<size_t>(unit);
-  if (!resolved_[k]) {
-    patterns_[k] = std::string(svc_.tUnitFormat(kTokens[k]));
-    resolved_[k] = true;
+  if (!patterns_) patterns_ = std::make_unique<Patterns>();
+  if (!patterns_->resolved[k]) {
+    patterns_->text[k] = std::string(svc_.tUnitFormat(kTokens[k]));
+    patterns_->resolved[k] = true;
   }
-  return patterns_[k];
+  return patterns_->text[k];
 }
 
 void Report::Expand(std::string& out, std::string_view form, Subs subs) {

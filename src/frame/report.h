@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -167,8 +168,13 @@ class Report {
 
   ISharedServices& svc_;
   bool enabled_ = true;
-  std::array<std::string, static_cast<size_t>(U::kCount)> patterns_{};
-  std::array<bool, static_cast<size_t>(U::kCount)> resolved_{};
+  // Resolved patterns, made on the first typed value: a disabled report (the calculators' path
+  // without a report, called per candidate by the searches) never pays for them.
+  struct Patterns {
+    std::array<std::string, static_cast<size_t>(U::kCount)> text{};
+    std::array<bool, static_cast<size_t>(U::kCount)> resolved{};
+  };
+  std::unique_ptr<Patterns> patterns_;
   std::string_view line_end_, title_end_;
   std::string buf_;
 };
