@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "codes/gbj10_89.h"
+#include "codes/gbj11_89.h"
 #include "section/mvt_stages.h"
 
 namespace tk::mvt {
@@ -196,12 +198,12 @@ ConcretePart ConcreteShear(const ShearCase& c, double V0) {
   std::string &vc_sym = p.sym, &vc_vals = p.vals;
   switch (c.form) {
     case Form::SeismicConcentrated:
-      Vc = 0.16 * fc * b * ho / (lambda + 1.5) / 0.85;
+      Vc = 0.16 * fc * b * ho / (lambda + 1.5) / gbj11_89::kGammaReShear;
       vc_sym = "0.16 * fc * b * ho / (λ + 1.5) / γRE";
       vc_vals = "0.16*" + fcbho + "/(" + lam + "+1.5)/0.85";
       break;
     case Form::Seismic:
-      Vc = 0.056 * fc * b * ho / 0.85;
+      Vc = gbj11_89::kShearConcrete * fc * b * ho / gbj11_89::kGammaReShear;
       vc_sym = "0.056 * fc * b * ho / γRE";
       vc_vals = "0.056*" + fcbho + "/0.85";
       break;
@@ -231,13 +233,14 @@ double StirrupsForDemand(Call& k, const ShearCase& c, double Vd, double V0) {
   const std::string vd = v(Vd, "n"), vdg = v(Vd * gamma_re, "n");
   switch (c.form) {
     case Form::SeismicConcentrated:
-      Asv = (Vd * 0.85 - 0.16 * fc * b * ho / (lambda + 1.5)) * S / fyv / ho;
+      Asv = (Vd * gbj11_89::kGammaReShear - 0.16 * fc * b * ho / (lambda + 1.5)) * S / fyv / ho;
       L(r).Raw("Asv ＝ [V * γRE - 0.16 * fc * b * ho / (λ + 1.5)] * S / fyv / ho").End();
       r.Raw("        ＝ [").Raw(vd).Raw("*0.85-0.16*").Raw(fcbho).Raw("/(").Raw(lam).Raw("+1.5)]*");
       r.Val(S, "mm").Raw("/").Val(fyv, "n/mm2").Raw("/").Val(ho, "mm");
       break;
     case Form::Seismic:
-      Asv = (Vd * 0.85 - 0.056 * fc * b * ho) * S / (1.2 * fyv * ho);
+      Asv = (Vd * gbj11_89::kGammaReShear - gbj11_89::kShearConcrete * fc * b * ho) * S /
+            (gbj11_89::kShearStirrups * fyv * ho);
       L(r).Raw("Asv ＝ (V * γRE - 0.056 * fc * b * ho) * S / (1.2 * fyv * ho)").End();
       r.Raw("        ＝ (")
           .Raw(vd)
@@ -290,11 +293,14 @@ double ShearCapacity(Call& k, const ShearCase& c, double V0) {
   r.Raw("      V ＝ ");
   switch (c.form) {
     case Form::SeismicConcentrated:
-      Vcap = (0.16 * fc * b * ho / (lambda + 1.5) + fyv * fault::div(Asv_in, S) * ho) / 0.85;
+      Vcap = (0.16 * fc * b * ho / (lambda + 1.5) + fyv * fault::div(Asv_in, S) * ho) /
+             gbj11_89::kGammaReShear;
       r.Raw("[0.16*").Raw(fcbho).Raw("/(").Raw(lam).Raw("+1.5)+").Raw(fyv_ho).Raw("]/0.85");
       break;
     case Form::Seismic:
-      Vcap = (0.056 * fc * b * ho + 1.2 * fyv * fault::div(Asv_in, S) * ho) / 0.85;
+      Vcap = (gbj11_89::kShearConcrete * fc * b * ho +
+              gbj11_89::kShearStirrups * fyv * fault::div(Asv_in, S) * ho) /
+             gbj11_89::kGammaReShear;
       r.Raw("(0.056*").Raw(fcbho).Raw("+1.2*").Raw(fyv_ho).Raw(")/0.85");
       break;
     case Form::Concentrated:
@@ -319,13 +325,13 @@ bool SeismicSectionCheck(Call& k, const ShearCase& c, double Vd) {
   auto v = [&](double x, std::string_view t) { return Fmt(k, x, t); };
   const double fc = c.fc, b = c.b, ho = c.ho;
   const std::string& fcbho = c.fcbho;
-  const double limit = 0.2 * fc * b * ho / 0.85;
+  const double limit = gbj11_89::kShearSection * fc * b * ho / gbj11_89::kGammaReShear;
   L(r).Raw("考虑地震作用组合的框架梁，其受剪截面应符合混凝土规范公式（8.3.3）的规定：").End();
   L(r).Raw("V ≤ 0.2 * fc * b * ho / γRE").End();
   L(r).Raw("0.2 * fc * b * ho / γRE ＝ 0.2*").Raw(fcbho).Raw("/0.85 ＝ ").Val(limit, "nd");
   if (limit < Vd) {
     r.End();
-    const double ratio = fault::div(Vd * 0.85, fc * b * ho);
+    const double ratio = fault::div(Vd * gbj11_89::kGammaReShear, fc * b * ho);
     Fail(k, code::kShearSeismic, v(limit, "nd") + " ＜ V ＝ " + v(Vd, "nd") + "，受剪截面尺寸不足",
          "V * γRE / (fc * b * ho) ＝ " + FormatNumber(ratio, "#0.000") +
              " ＞ 0.2，受剪截面尺寸不足");
@@ -384,15 +390,15 @@ bool OrdinarySectionCheck(Call& k, const ShearCase& c, double Vd) {
   const double ratio_hw = fault::div(hw, b);
   double beta;
   if (ratio_hw <= 4) {
-    beta = 0.25;
+    beta = gbj10_89::ShearSectionFactor(ratio_hw);
     L(r).Raw("当 hw / b ≤ 4 时，V").Raw(gtext).Raw(" ≤ 0.25 * fc * b * ho").Raw("    （hw / b ＝ ");
     r.Num(ratio_hw, "#0.00").Raw("）").End();
   } else if (ratio_hw >= 6) {
-    beta = 0.2;
+    beta = gbj10_89::ShearSectionFactor(ratio_hw);
     L(r).Raw("当 hw / b ≥ 6 时，V").Raw(gtext).Raw(" ≤ 0.2 * fc * b * ho").Raw("    （hw / b ＝ ");
     r.Num(ratio_hw, "#0.00").Raw("）").End();
   } else {
-    beta = 0.35 - 0.025 * ratio_hw;
+    beta = gbj10_89::ShearSectionFactor(ratio_hw);
     L(r).Raw("当 4 ＜hw / b ＜ 6 时，β＝ 0.35 - 0.025 * hw / b ＝ 0.35-0.025*")
         .Val(hw, "mm")
         .Raw("/")
@@ -431,7 +437,7 @@ void CalVAsv(Call& k) {
   // With earthquake action the importance factor is replaced by γRE (GBJ 11-89 5.4.2).
   if (k.bEA) k.Rlfo = 1;
   const double gamma_o = c.gamma_o = k.Rlfo;
-  const double gamma_re = c.gamma_re = k.bEA ? 0.85 : 1.0;
+  const double gamma_re = c.gamma_re = k.bEA ? gbj11_89::kGammaReShear : 1.0;
   const std::string_view gtext = c.gtext = GammaText(k.bEA, gamma_o);
   const bool seismic = c.seismic = k.bEA && IsFrame(k.iSecPos);
   const Form form = c.form = seismic ? (k.bConF ? Form::SeismicConcentrated : Form::Seismic)
@@ -447,14 +453,18 @@ void CalVAsv(Call& k) {
   c.lam = FormatNumber(c.lambda, "#0.000");
 
   // GBJ 10-89 4.2.3: stirrup strength above 310 N/mm² is not counted in shear.
-  if (k.Fyv >= 310) {
-    k.Fyv = 310;
-    L(r).Raw("当 fyv ≥ ").Val(310, "n/mm2").Raw("时，取 fyv ＝").Val(310, "n/mm2d").End();
+  if (k.Fyv >= gbj10_89::kFyvMax) {
+    k.Fyv = gbj10_89::kFyvMax;
+    L(r).Raw("当 fyv ≥ ")
+        .Val(gbj10_89::kFyvMax, "n/mm2")
+        .Raw("时，取 fyv ＝")
+        .Val(gbj10_89::kFyvMax, "n/mm2d")
+        .End();
   }
   c.fyv = k.Fyv;
 
   double Vd = gamma_o * k.V * 1000;  // design shear, N (mode 0)
-  const double V0 = 0.07 * fc * b * ho;
+  const double V0 = gbj10_89::kShearConcrete * fc * b * ho;
 
   const Detailing d = ShearDetailing(k, c, Vd, V0);
   const double Dmin = d.Dmin, Smax = d.Smax, AsvMin = d.AsvMin;
