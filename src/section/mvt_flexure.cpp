@@ -270,6 +270,103 @@ bool OverReinforcedX(Flex& f, double width, double As, double As1, double extra_
   return true;
 }
 
+// x beyond ξb·ho with K fixed: x of the steel that does not yield (GBJ 10-89 eq. 4.1.5-3), and
+// more steel in the ratio K until Mu reaches the moment. False when the stage has failed.
+bool ReviseOverReinforcedK(Flex& f, double K, double& As, double& As1, double& x, Outcome& o) {
+  Call& k = f.k;
+  const double ho = f.ho, b = k.b, as1 = k.as1;
+  L(f).Raw("x ＞ ξb * ho，重新计算受压区高度x").End();
+  auto capacity = [&](double& xx, double& Mu) {
+    if (!OverReinforcedX(f, b, As, As1, 0, xx)) return false;
+    Mu = k.fcm * b * xx * (ho - xx / 2) + k.fy1 * As1 * (ho - as1);
+    return true;
+  };
+  double Mu = 0;
+  bool ok = capacity(x, Mu);
+  L(f).Raw(
+          "x ＝ [fy' * As' + 0.8 * fy * As / (ξb - 0.8)] * ho / [fy * As / (ξb - 0.8) - fcm * b "
+          "* ho]")
+      .End();
+  C(f).Raw("[")
+      .Val(k.fy1, "n/mm2")
+      .Raw("*")
+      .Val(As1, "mm2")
+      .Raw("+0.8*")
+      .Val(k.fy, "n/mm2")
+      .Raw("*");
+  f.r.Val(As, "mm2")
+      .Raw("/(")
+      .Num(f.xi_b, "#0.000")
+      .Raw("-0.8)]*")
+      .Val(ho, "mm")
+      .Raw("/[")
+      .Val(k.fy, "n/mm2");
+  f.r.Raw("*")
+      .Val(As, "mm2")
+      .Raw("/(")
+      .Num(f.xi_b, "#0.000")
+      .Raw("-0.8)-")
+      .Val(k.fcm, "n/mm2_1")
+      .Raw("*");
+  f.r.Val(b, "mm").Raw("*").Val(ho, "mm").Raw("]");
+  if (!ok) {
+    f.r.End();
+    Fail(k, code::kRadicand, "fy * As / (ξb - 0.8) - fcm * b * ho ≥ 0");
+    o.err = code::kRadicand;
+    return false;
+  }
+  f.r.Raw(" ＝ ").Val(x, "mmd").End();
+  L(f).Raw("Mu ＝ fcm * b * x * (ho - x / 2) + fy' * As' * (ho - as')").End();
+  C(f).Val(k.fcm, "n/mm2_1")
+      .Raw("*")
+      .Val(b, "mm")
+      .Raw("*")
+      .Val(x, "mm")
+      .Raw("*(")
+      .Val(ho, "mm")
+      .Raw("-");
+  f.r.Val(x, "mm")
+      .Raw("/2)+")
+      .Val(k.fy1, "n/mm2")
+      .Raw("*")
+      .Val(As1, "mm2")
+      .Raw("*(")
+      .Val(ho, "mm")
+      .Raw("-");
+  f.r.Val(as1, "mm").Raw(") ＝ ").Val(Mu / 1e6, "knmd");
+  f.r.Raw(Mu < f.Md ? " ＜ M" : " ≥ M").Raw(f.gtext).Raw(" ＝ ").Val(f.Md / 1e6, "knmd").End();
+  if (Mu < f.Md) {
+    // More steel in the fixed ratio until the capacity reaches the moment. Mu grows without
+    // bound with As (the As' term), so the loop ends; the guard only stops a runaway input.
+    int rounds = 0;
+    while (Mu < f.Md && ok && rounds < 200000) {
+      As *= 1.001;
+      As1 = K * As;
+      ok = capacity(x, Mu);
+      ++rounds;
+    }
+    if (!ok || Mu < f.Md) {
+      Fail(k, code::kRadicand, "fy * As / (ξb - 0.8) - fcm * b * ho ≥ 0");
+      o.err = code::kRadicand;
+      return false;
+    }
+    L(f).Raw("重新计算，取 As ＝ ")
+        .Val(As, "mm2d")
+        .Raw("，As' ＝ K * As ＝ ")
+        .Val(As1, "mm2d")
+        .End();
+    L(f).Raw("x ＝ ")
+        .Val(x, "mmd")
+        .Raw("，Mu ＝ ")
+        .Val(Mu / 1e6, "knmd")
+        .Raw(" ≥ M")
+        .Raw(f.gtext)
+        .Raw(" ＝ ");
+    f.r.Val(f.Md / 1e6, "knmd").End();
+  }
+  return true;
+}
+
 // Known ratio K = As'/As: As from the quadratic of the moment equilibrium.
 Outcome DesignK(Flex& f, double K) {
   Call& k = f.k;
@@ -351,97 +448,7 @@ Outcome DesignK(Flex& f, double K) {
   f.r.Raw(") ＝ ").Val(x, "mmd");
   XbCompare(f, x);
   f.r.End();
-  if (x > f.limit * ho) {
-    L(f).Raw("x ＞ ξb * ho，重新计算受压区高度x").End();
-    auto capacity = [&](double& xx, double& Mu) {
-      if (!OverReinforcedX(f, b, As, As1, 0, xx)) return false;
-      Mu = k.fcm * b * xx * (ho - xx / 2) + k.fy1 * As1 * (ho - as1);
-      return true;
-    };
-    double Mu = 0;
-    bool ok = capacity(x, Mu);
-    L(f).Raw(
-            "x ＝ [fy' * As' + 0.8 * fy * As / (ξb - 0.8)] * ho / [fy * As / (ξb - 0.8) - fcm * b "
-            "* ho]")
-        .End();
-    C(f).Raw("[")
-        .Val(k.fy1, "n/mm2")
-        .Raw("*")
-        .Val(As1, "mm2")
-        .Raw("+0.8*")
-        .Val(k.fy, "n/mm2")
-        .Raw("*");
-    f.r.Val(As, "mm2")
-        .Raw("/(")
-        .Num(f.xi_b, "#0.000")
-        .Raw("-0.8)]*")
-        .Val(ho, "mm")
-        .Raw("/[")
-        .Val(k.fy, "n/mm2");
-    f.r.Raw("*")
-        .Val(As, "mm2")
-        .Raw("/(")
-        .Num(f.xi_b, "#0.000")
-        .Raw("-0.8)-")
-        .Val(k.fcm, "n/mm2_1")
-        .Raw("*");
-    f.r.Val(b, "mm").Raw("*").Val(ho, "mm").Raw("]");
-    if (!ok) {
-      f.r.End();
-      Fail(k, code::kRadicand, "fy * As / (ξb - 0.8) - fcm * b * ho ≥ 0");
-      o.err = code::kRadicand;
-      return o;
-    }
-    f.r.Raw(" ＝ ").Val(x, "mmd").End();
-    L(f).Raw("Mu ＝ fcm * b * x * (ho - x / 2) + fy' * As' * (ho - as')").End();
-    C(f).Val(k.fcm, "n/mm2_1")
-        .Raw("*")
-        .Val(b, "mm")
-        .Raw("*")
-        .Val(x, "mm")
-        .Raw("*(")
-        .Val(ho, "mm")
-        .Raw("-");
-    f.r.Val(x, "mm")
-        .Raw("/2)+")
-        .Val(k.fy1, "n/mm2")
-        .Raw("*")
-        .Val(As1, "mm2")
-        .Raw("*(")
-        .Val(ho, "mm")
-        .Raw("-");
-    f.r.Val(as1, "mm").Raw(") ＝ ").Val(Mu / 1e6, "knmd");
-    f.r.Raw(Mu < f.Md ? " ＜ M" : " ≥ M").Raw(f.gtext).Raw(" ＝ ").Val(f.Md / 1e6, "knmd").End();
-    if (Mu < f.Md) {
-      // More steel in the fixed ratio until the capacity reaches the moment. Mu grows without
-      // bound with As (the As' term), so the loop ends; the guard only stops a runaway input.
-      int rounds = 0;
-      while (Mu < f.Md && ok && rounds < 200000) {
-        As *= 1.001;
-        As1 = K * As;
-        ok = capacity(x, Mu);
-        ++rounds;
-      }
-      if (!ok || Mu < f.Md) {
-        Fail(k, code::kRadicand, "fy * As / (ξb - 0.8) - fcm * b * ho ≥ 0");
-        o.err = code::kRadicand;
-        return o;
-      }
-      L(f).Raw("重新计算，取 As ＝ ")
-          .Val(As, "mm2d")
-          .Raw("，As' ＝ K * As ＝ ")
-          .Val(As1, "mm2d")
-          .End();
-      L(f).Raw("x ＝ ")
-          .Val(x, "mmd")
-          .Raw("，Mu ＝ ")
-          .Val(Mu / 1e6, "knmd")
-          .Raw(" ≥ M")
-          .Raw(f.gtext)
-          .Raw(" ＝ ");
-      f.r.Val(f.Md / 1e6, "knmd").End();
-    }
-  }
+  if (x > f.limit * ho && !ReviseOverReinforcedK(f, K, As, As1, x, o)) return o;
   o.As = As;
   o.x = x;
   o.over_limit = XiLine(f, x);
