@@ -193,6 +193,68 @@ int32_t CheckSectionInputs(const SectionInputs& in, std::string& text) {
   return 0;
 }
 
+// The flange sizes the shape has, one pair a line.
+void ReportFlanges(Report& r, Shape shape, float Bf, float Hf, float Bf1, float Hf1) {
+  switch (shape) {
+    case Shape::ISym:
+      r.Raw("    翼缘宽度bf,bf'＝ ")
+          .Val(Bf, "mmd")
+          .Raw("    翼缘高度hf,hf'＝ ")
+          .Val(Hf, "mmd")
+          .End();
+      break;
+    case Shape::InvT:
+      r.Raw("    受拉区翼缘宽度bf＝ ")
+          .Val(Bf, "mmd")
+          .Raw("    受拉区翼缘高度hf＝ ")
+          .Val(Hf, "mmd")
+          .End();
+      break;
+    case Shape::IUnsym:
+      r.Raw("    受拉区翼缘宽度bf ＝ ")
+          .Val(Bf, "mmd")
+          .Raw("    受拉区翼缘高度hf ＝ ")
+          .Val(Hf, "mmd")
+          .End();
+      [[fallthrough]];
+    case Shape::T:
+    case Shape::InvL:
+      r.Raw("    受压区翼缘宽度bf'＝ ")
+          .Val(Bf1, "mmd")
+          .Raw("    受压区翼缘高度hf'＝ ")
+          .Val(Hf1, "mmd")
+          .End();
+      break;
+    case Shape::Rect:
+      break;
+  }
+}
+
+// Concrete strengths as given (fc in c), or from the grade C<c> with fcm and ft written back;
+// returns the label of the report line.
+std::string ConcreteStrengths(bool bQdSjz, float c, double& fc, float& Fcm, float& Ft) {
+  if (bQdSjz) {
+    fc = c;
+    return "混凝土强度：";
+  }
+  clsMaterial& mat = modKalbex::Material();
+  fc = mat.CtoFc(c);
+  Fcm = mat.CtoFcm(c);
+  Ft = mat.CtoFt(c);
+  return "混凝土强度：C" + ShortestText(c);
+}
+
+// The closing line that lists every error code of the call.
+void ReportErrorCodes(Report& r, const std::vector<int32_t>& codes) {
+  if (codes.empty()) return;
+  r.Raw("    本次计算出现错误（代码 ");
+  for (size_t i = 0; i < codes.size(); ++i) {
+    if (i) r.Raw("、");
+    r.Raw(std::to_string(codes[i]));
+  }
+  r.Raw("），详见以上以“错误：”开头的各行。").End();
+}
+
 }  // namespace
 }  // namespace mvt
 
@@ -294,18 +356,8 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
   bool in_flexure = false;
   try {
     // Concrete strengths: as given, or from the grade (written back).
-    std::string concrete_label;
     double fc;
-    if (bQdSjz) {
-      fc = c;
-      concrete_label = "混凝土强度：";
-    } else {
-      clsMaterial& mat = modKalbex::Material();
-      fc = mat.CtoFc(c);
-      Fcm = mat.CtoFcm(c);
-      Ft = mat.CtoFt(c);
-      concrete_label = "混凝土强度：C" + ShortestText(c);
-    }
+    const std::string concrete_label = ConcreteStrengths(bQdSjz, c, fc, Fcm, Ft);
     call.fc = fc;
     call.fcm = Fcm;
     call.ft = Ft;
@@ -378,39 +430,7 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     }
     r.Raw("    宽度b＝ ").Val(B, "mmd").Raw("    高度h＝ ").Val(H, "mmd");
     r.Raw("    ho＝ ").Val(static_cast<double>(H) - Cas, "mmd").End();
-    switch (*shape) {
-      case Shape::ISym:
-        r.Raw("    翼缘宽度bf,bf'＝ ")
-            .Val(Bf, "mmd")
-            .Raw("    翼缘高度hf,hf'＝ ")
-            .Val(Hf, "mmd")
-            .End();
-        break;
-      case Shape::InvT:
-        r.Raw("    受拉区翼缘宽度bf＝ ")
-            .Val(Bf, "mmd")
-            .Raw("    受拉区翼缘高度hf＝ ")
-            .Val(Hf, "mmd")
-            .End();
-        break;
-      case Shape::IUnsym:
-        r.Raw("    受拉区翼缘宽度bf ＝ ")
-            .Val(Bf, "mmd")
-            .Raw("    受拉区翼缘高度hf ＝ ")
-            .Val(Hf, "mmd")
-            .End();
-        [[fallthrough]];
-      case Shape::T:
-      case Shape::InvL:
-        r.Raw("    受压区翼缘宽度bf'＝ ")
-            .Val(Bf1, "mmd")
-            .Raw("    受压区翼缘高度hf'＝ ")
-            .Val(Hf1, "mmd")
-            .End();
-        break;
-      case Shape::Rect:
-        break;
-    }
+    ReportFlanges(r, *shape, Bf, Hf, Bf1, Hf1);
     r.Heading("计算结果：");
 
     // The stages run in order whatever an earlier one found: each keeps its own error code (the
@@ -439,14 +459,7 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     modKalbex::InputCheck().AddErrCon(lErrCon, tErrCon, code::kFault, tErr, r.str());
     call.all_errors.push_back(code::kFault);
   }
-  if (!call.all_errors.empty()) {
-    r.Raw("    本次计算出现错误（代码 ");
-    for (size_t i = 0; i < call.all_errors.size(); ++i) {
-      if (i) r.Raw("、");
-      r.Raw(std::to_string(call.all_errors[i]));
-    }
-    r.Raw("），详见以上以“错误：”开头的各行。").End();
-  }
+  ReportErrorCodes(r, call.all_errors);
   hand_over();
 }
 
