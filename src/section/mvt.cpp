@@ -255,6 +255,37 @@ void ReportErrorCodes(Report& r, const std::vector<int32_t>& codes) {
   r.Raw("），详见以上以“错误：”开头的各行。").End();
 }
 
+// The actions (mode 0) or the reinforcement (mode 1) of the input lines.
+void ReportActionsOrAreas(Report& r, ISharedServices& svc, const As1Entry& as1_entry,
+                          const std::string& tAs1, int iCalMode, double M, float Pmin, double V,
+                          double T, float S, double dAs, double Asv) {
+  // One quantity a line, so that a long expression of As' stays readable.
+  auto as1_line = [&](bool with_value, double as1) {
+    if (as1_entry.number) {
+      if (as1_entry.value != 0) r.Raw("    受压钢筋面积As'＝ ").Val(as1_entry.value, "mm2d").End();
+    } else {
+      r.Raw("    受压钢筋面积As'＝ ").Raw(Trim(tAs1));
+      if (with_value) r.Raw(" ＝ ").Val(as1, "mm2d");
+      r.End();
+    }
+  };
+  if (iCalMode == 0) {
+    r.Raw("    弯矩设计值M＝ ").Val(M, "knmd").End();
+    as1_line(false, 0);
+    r.Raw("    受拉钢筋最小配筋率ρmin＝ ").Val(Pmin / 100.0, "percent").End();
+    r.Raw("    剪力设计值V＝ ").Val(V, "knd").End();
+    if (T != 0) r.Raw("    扭矩设计值T＝ ").Val(T, "knmd").End();
+    r.Raw("    箍筋间距S＝ ").Val(S, "mmd").End();
+  } else {
+    const double as1 = as1_entry.number ? as1_entry.value : svc.dEvalAsText(tAs1, dAs);
+    r.Raw("    受拉钢筋面积As＝ ").Val(dAs, "mm2d").End();
+    as1_line(true, as1);
+    r.Raw("    受拉钢筋最小配筋率ρmin＝ ").Val(Pmin / 100.0, "percent").End();
+    r.Raw("    箍筋面积Asv＝ ").Val(Asv, "mm2d").End();
+    r.Raw("    箍筋间距S＝ ").Val(S, "mmd").End();
+  }
+}
+
 }  // namespace
 }  // namespace mvt
 
@@ -402,32 +433,7 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     r.Raw("    ft＝ ").Val(Ft, "n/mm2d_2").End();
     r.Raw("    钢筋强度：fy＝ ").Val(Fy, "n/mm2").Raw("    fy'＝ ").Val(Fy1, "n/mm2");
     r.Raw("    fyv＝ ").Val(Fyv, "n/mm2d").End();
-    // One quantity a line, so that a long expression of As' stays readable.
-    auto as1_line = [&](bool with_value, double as1) {
-      if (as1_entry.number) {
-        if (as1_entry.value != 0)
-          r.Raw("    受压钢筋面积As'＝ ").Val(as1_entry.value, "mm2d").End();
-      } else {
-        r.Raw("    受压钢筋面积As'＝ ").Raw(Trim(tAs1));
-        if (with_value) r.Raw(" ＝ ").Val(as1, "mm2d");
-        r.End();
-      }
-    };
-    if (iCalMode == 0) {
-      r.Raw("    弯矩设计值M＝ ").Val(M, "knmd").End();
-      as1_line(false, 0);
-      r.Raw("    受拉钢筋最小配筋率ρmin＝ ").Val(Pmin / 100.0, "percent").End();
-      r.Raw("    剪力设计值V＝ ").Val(V, "knd").End();
-      if (T != 0) r.Raw("    扭矩设计值T＝ ").Val(T, "knmd").End();
-      r.Raw("    箍筋间距S＝ ").Val(S, "mmd").End();
-    } else {
-      const double as1 = as1_entry.number ? as1_entry.value : svc.dEvalAsText(tAs1, dAs);
-      r.Raw("    受拉钢筋面积As＝ ").Val(dAs, "mm2d").End();
-      as1_line(true, as1);
-      r.Raw("    受拉钢筋最小配筋率ρmin＝ ").Val(Pmin / 100.0, "percent").End();
-      r.Raw("    箍筋面积Asv＝ ").Val(Asv, "mm2d").End();
-      r.Raw("    箍筋间距S＝ ").Val(S, "mmd").End();
-    }
+    ReportActionsOrAreas(r, svc, as1_entry, tAs1, iCalMode, M, Pmin, V, T, S, dAs, Asv);
     r.Raw("    宽度b＝ ").Val(B, "mmd").Raw("    高度h＝ ").Val(H, "mmd");
     r.Raw("    ho＝ ").Val(static_cast<double>(H) - Cas, "mmd").End();
     ReportFlanges(r, *shape, Bf, Hf, Bf1, Hf1);
