@@ -229,6 +229,229 @@ double clsWind::CalWindPsiz(double zH) {
   return dInterpolate(zH, grid[k - 1], grid[k], kPsi[k - 1], kPsi[k]);
 }
 
+namespace {
+
+// The storeys of one wind calculation, with the heights summed from the ground.
+struct WindCase {
+  Family fam;
+  int czd;  // ground roughness class 1..3 (A, B, C)
+  int n;
+  std::string L;  // the roughness class letter
+  double wo, Kw, w0;
+  double H = 0;
+  std::vector<double> h{}, B{}, us{}, z{};
+};
+
+Report& FloorLabel(Report& r, int i, int j) {
+  r.Sp(4).Raw("第 ").Raw(std::to_string(i));
+  if (j > i) r.Raw("～").Raw(std::to_string(j));
+  return r.Raw(" 层：");
+}
+
+// One line per run of consecutive floors whose value v is the same.
+template <class Body>
+void Runs(Report& r, int n, const std::vector<double>& v, Body&& body) {
+  for (int i = 1; i <= n;) {
+    int j = i;
+    while (j < n && v[j + 1] == v[i]) ++j;
+    FloorLabel(r, i, j);
+    body(i);
+    r.End();
+    i = j + 1;
+  }
+}
+
+void ReportWindBasics(Report& r, const WindCase& c, const std::string& type, bool show_t1,
+                      float sT1) {
+  r.Heading("1．基本资料：");
+  r.Line(4, "基本风压ωo＝$0    基本风压调整系数Kw＝$1", {{c.wo, U::knpm2d_2}, {c.Kw, "#0.000"}});
+  r.Line(4, "调整后的基本风压ωo＝$0", {{c.w0, U::knpm2d_2}});
+  r.Sp(4).Put("地面粗糙度类别：$0类", {c.L});
+  if (c.czd == 1)
+    r.Raw("（A类指近海海面、海岛、海岸、湖岸及沙漠地区）");
+  else if (c.czd == 2)
+    r.Raw("（B类指田野、乡村、丛林、丘陵以及房屋比较稀疏的")
+        .End()
+        .Raw("    中、小城镇和大城市郊区）");
+  else
+    r.Raw("（C类指有密集建筑群的大城市市区）");
+  r.End();
+  r.Line(4, "结构类型：$0", {type});
+  if (show_t1) r.Line(4, "基本自振周期T1＝$0(S)", {{sT1, "#0.00"}});
+  r.Line(4, "结构层数N＝$0", {std::to_string(c.n)});
+  r.Line(4, "结构总高度H＝$0", {{c.H, U::md}});
+  r.Line(4, "各层层高h：");
+  Runs(r, c.n, c.h, [&](int i) { r.Put("hi＝$0", {{c.h[i], U::md}}); });
+  r.Line(4, "各层宽度B：");
+  Runs(r, c.n, c.B, [&](int i) { r.Put("Bi＝$0", {{c.B[i], U::md}}); });
+  r.Line(4, "各层体型系数μs：");
+  Runs(r, c.n, c.us, [&](int i) { r.Put("μsi＝$0", {{c.us[i], "0.###"}}); });
+  r.Line(4, "设计时执行的规范：");
+  r.Line(4, "《建筑结构荷载规范》GBJ 9－87，以下简称“荷载规范”");
+  if (c.fam == Family::kGlass) r.Line(4, "《玻璃幕墙工程技术规范》JBJ 102－96，以下简称“幕墙规范”");
+}
+
+// GBJ 9-87 table 6.2.1, at the top of every storey.
+std::vector<double> HeightFactors(Report& r, const WindCase& c) {
+  r.Line(2, "(1) 风压高度变化系数μz：");
+  r.Line(4, "μzi根据地面粗糙度类别为$0类按荷载规范表6.2.1确定。", {c.L});
+  std::vector<double> muz(c.n + 1);
+  for (int i = 1; i <= c.n; ++i) {
+    muz[i] = clsWind::CalWindMuz(c.czd, c.z[i]);
+    FloorLabel(r, i, i).Put("在z＝$0高度处，μzi＝$1", {{c.z[i], U::md}, {muz[i], "#0.000"}}).End();
+  }
+  return muz;
+}
+
+// GBJ 9-87 appendix 4: the empirical first period of concrete frames (附4-15) and shear-wall
+// buildings (附4-16), with the width weighted by storey height.
+double EmpiricalPeriod(Report& r, const WindCase& c) {
+  double hB = 0;
+  for (int i = 1; i <= c.n; ++i) hB += c.h[i] * c.B[i];
+  const double Bm = fault::div(hB, c.H);
+  const double Bc = fault::pow(Bm, 1.0 / 3.0);
+  r.Line(4, "B ＝ (h1 * B1 + h2 * B2 + ......) / (h1 + h2 + ......)，（m）；");
+  r.Line(6, "＝ $0（m）", {{Bm, "#0.000"}});
+  double T1;
+  if (c.fam == Family::kConcreteFrame) {
+    T1 = 0.25 + fault::div(0.00053 * c.H * c.H, Bc);
+    r.Line(4, "T1 ＝ 0.25 + 0.00053 * H ^ 2 / B ^ (1 / 3)");
+    r.Line(4, "（荷载规范式 附4-15）");
+    r.Sp(4).Put("T1 ＝ 0.25+0.00053*$0^2/$1^(1/3) ＝ ", {{c.H, U::m}, {Bm, "#0.000"}});
+  } else {
+    T1 = 0.03 + fault::div(0.03 * c.H, Bc);
+    r.Line(4, "T1 ＝ 0.03 + 0.03 * H / B ^ (1 / 3)");
+    r.Line(4, "（荷载规范 附4-16）");
+    r.Sp(4).Put("T1 ＝ 0.03+0.03*$0/$1^(1/3) ＝ ", {{c.H, U::m}, {Bm, "#0.000"}});
+  }
+  r.Put("$0（S）", {{T1, "#0.000"}}).End();
+  return T1;
+}
+
+// GBJ 9-87 table 6.4.3: the pulsation magnification ξ. The table is entered with the local basic
+// pressure before any project adjustment; rough (C) and smooth (A) terrain scale it by 0.71 and
+// 1.38.
+double Magnification(Report& r, const WindCase& c, double T1) {
+  r.Line(4, "脉动增大系数ξ，可按荷载规范表6.4.3确定：");
+  double f = 1.0;
+  const char* f_text = "";
+  if (c.czd == 3) {
+    f = 0.71;
+    f_text = "0.71 * ";
+    r.Line(4, "计算ωo * T1 ^ 2 时，对地面粗糙度C类地区，按当地的基本风压乘以0.71后代入：");
+  } else if (c.czd == 1) {
+    f = 1.38;
+    f_text = "1.38 * ";
+    r.Line(4, "计算ωo * T1 ^ 2 时，对地面粗糙度A类地区，按当地的基本风压乘以1.38后代入");
+  }
+  const double wT2 = fault::check(f * c.wo * T1 * T1);
+  r.Line(4, "ωo * T1 ^ 2 ＝ $0$1 * $2 ^ 2 ＝ $3",
+         {f_text, {c.wo, "#0.000"}, {T1, "#0.000"}, {wT2, "#0.000"}});
+  const double xi = clsWind::CalWindXi(c.fam == Family::kSteel, wT2);
+  r.Line(4, "ξ ＝ $0", {{xi, "#0.000"}});
+  return xi;
+}
+
+// GBJ 9-87 eq. 6.4.2: βz = 1 + ξ·υ·ψz / μz at the top of every storey.
+void GustFactors(Report& r, const WindCase& c, double T1, const std::vector<double>& muz,
+                 std::vector<double>& beta) {
+  const int n = c.n;
+  const double xi = Magnification(r, c, T1);
+  r.Line(4, "脉动影响系数υ，可按荷载规范表4.4.4-3确定：");
+  std::vector<double> HB(n + 1), ups(n + 1), psi(n + 1);
+  for (int i = 1; i <= n; ++i) {
+    HB[i] = fault::div(c.H, c.B[i]);
+    ups[i] = clsWind::CalWindUpsilon(c.czd, HB[i], c.H);
+  }
+  Runs(r, n, c.B, [&](int i) {
+    r.Put("H / Bi ＝ $0，υi ＝ $1；", {{HB[i], "#0.00"}, {ups[i], "#0.000"}});
+  });
+
+  r.Line(4, "振型系数ψz，可按荷载规范表6.4.5确定：");
+  for (int i = 1; i <= n; ++i) {
+    const double zH = fault::div(c.z[i], c.H);
+    psi[i] = clsWind::CalWindPsiz(zH);
+    FloorLabel(r, i, i).Put("相对高度 z / H ＝ $0，ψzi ＝ $1；",
+                            {{zH, "#0.000"}, {psi[i], "#0.000"}});
+    r.End();
+  }
+  r.Line(4, "各层在层高处的风振系数βz分别为：");
+  for (int i = 1; i <= n; ++i) {
+    beta[i] = 1.0 + fault::div(xi * ups[i] * psi[i], muz[i]);
+    FloorLabel(r, i, i).Put("βzi ＝ 1 + $0 * $1 * $2 / $3 ＝ $4；", {{xi, "#0.000"},
+                                                                     {ups[i], "#0.000"},
+                                                                     {psi[i], "#0.000"},
+                                                                     {muz[i], "#0.000"},
+                                                                     {beta[i], "#0.000"}});
+    r.End();
+  }
+}
+
+// Storey values: the pressure is taken as varying linearly over the storey from the floor below
+// to this floor (the ground floor carries its own value over its full height).
+void StoreyForce(Report& r, const WindCase& c, const std::vector<double>& wk, int i, bool total) {
+  FloorLabel(r, i, i).Raw(total ? "Pωki ＝ " : "Qωki ＝ ");
+  double v;
+  if (i == 1) {
+    v = wk[i] * c.h[i] * (total ? c.B[i] : 1.0);
+    r.Put("$0 * $1", {{wk[i], "#0.000"}, {c.h[i], U::m}});
+    if (total) r.Put(" * $0", {{c.B[i], U::m}});
+  } else {
+    v = (wk[i - 1] + wk[i]) * c.h[i] * (total ? c.B[i] : 1.0) / 2.0;
+    r.Put("($0", {{wk[i - 1], "#0.000"}});
+    if (wk[i] < 0)
+      r.Put(" - $0", {{-wk[i], "#0.000"}});
+    else
+      r.Put(" + $0", {{wk[i], "#0.000"}});
+    r.Put(") * $0", {{c.h[i], U::m}});
+    if (total) r.Put(" * $0", {{c.B[i], U::m}});
+    r.Raw(" / 2");
+  }
+  r.Put(" ＝ $0$1", {{fault::check(v), "#0.000"}, total ? "（kN）" : "（kN/m）"}).End();
+}
+
+// GBJ 9-87 eq. 6.1.1: ωk = βz·μs·μz·ωo, with the glass floor of JBJ 102-96 5.2.2.
+void StoreyLoads(Report& r, const WindCase& c, int iScFs, const std::vector<double>& muz,
+                 const std::vector<double>& beta, VBArray<float>& Wk) {
+  r.Line(2, "(3) 各层风荷载标准值，应按下式计算：");
+  r.Line(4, "ωk ＝ βz * μs * μz * ωo ");
+  r.Line(4, "（荷载规范式 6.1.1）");
+  r.Sp(4).Raw("各层在层高处的风荷载标准值ωk分别为：");
+  if (iScFs == 3)
+    r.Raw("（Pωki为各层总风荷载）");
+  else if (iScFs == 1)
+    r.Raw("（Qωki为各层沿宽度方向每延米线荷载）");
+  r.End();
+  // iScFs = 2, like any value other than 1 and 3, prints no storey values: the host offers only
+  // the line load per metre of width and the total storey force.
+  std::vector<double> wk(c.n + 1);
+  for (int i = 1; i <= c.n; ++i) {
+    wk[i] = fault::check(beta[i] * c.us[i] * muz[i] * c.w0);
+    FloorLabel(r, i, i)
+        .Put(c.us[i] >= 0 ? "ωki ＝ $0 * $1 * $2 * $3 ＝ $4" : "ωki ＝ $0 * ($1) * $2 * $3 ＝ $4",
+             {{beta[i], "#0.000"},
+              {c.us[i], "#0.000"},
+              {muz[i], "#0.000"},
+              {c.w0, "#0.000"},
+              {wk[i], U::knpm2d_2}})
+        .End();
+    if (c.fam == Family::kGlass) {
+      // JBJ 102-96 5.2.2: the glass is designed for at least 1.0 kN/m² of pressure or suction.
+      if (wk[i] > 0 && wk[i] < 1.0) {
+        wk[i] = 1.0;
+        r.Line(4, "ωki < 1.0，取ωki ＝ $0", {{wk[i], U::knpm2d_2}});
+      } else if (wk[i] < 0 && wk[i] > -1.0) {
+        wk[i] = -1.0;
+        r.Line(4, "ωki > -1.0，取ωki ＝ $0", {{wk[i], U::knpm2d_2}});
+      }
+    }
+    Wk(i) = fault::to_float(wk[i]);
+    if (iScFs == 3 || iScFs == 1) StoreyForce(r, c, wk, i, iScFs == 3);
+  }
+}
+
+}  // namespace
+
 void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJgLx, float& sWo,
                         float& sTzXs, int16_t& iCzd, int16_t& iScFs, int16_t& N, VBArray<float>& sH,
                         VBArray<float>& sB, VBArray<float>& sUs, bool& bAutoCalT1, float& sT1,
@@ -265,252 +488,43 @@ void clsWind::CalWindJz(int32_t& lErrNumber, std::string& tGcMc, std::string& tJ
 
   const int n = N;
   Wk.ReDim(1, n);
-  const std::string L = iCzd == 1 ? "A" : iCzd == 2 ? "B" : "C";
-  auto floor_label = [&](int i, int j) -> Report& {
-    r.Sp(4).Raw("第 ").Raw(std::to_string(i));
-    if (j > i) r.Raw("～").Raw(std::to_string(j));
-    return r.Raw(" 层：");
-  };
-  // One line per run of consecutive floors whose value v is the same.
-  auto runs = [&](const std::vector<double>& v, auto&& body) {
-    for (int i = 1; i <= n;) {
-      int j = i;
-      while (j < n && v[j + 1] == v[i]) ++j;
-      floor_label(i, j);
-      body(i);
-      r.End();
-      i = j + 1;
-    }
-  };
-
   try {
-    const double wo = sWo, Kw = sTzXs;
-    const double w0 = Kw * wo;  // adjusted basic wind pressure
-    r.Heading("1．基本资料：");
-    r.Sp(4)
-        .Raw("基本风压ωo＝")
-        .Val(wo, "kn/m2d_2")
-        .Sp(4)
-        .Raw("基本风压调整系数Kw＝")
-        .Num(Kw, "#0.000")
-        .End();
-    r.Sp(4).Raw("调整后的基本风压ωo＝").Val(w0, "kn/m2d_2").End();
-    r.Sp(4).Raw("地面粗糙度类别：").Raw(L).Raw("类");
-    if (iCzd == 1)
-      r.Raw("（A类指近海海面、海岛、海岸、湖岸及沙漠地区）");
-    else if (iCzd == 2)
-      r.Raw("（B类指田野、乡村、丛林、丘陵以及房屋比较稀疏的")
-          .End()
-          .Raw("    中、小城镇和大城市郊区）");
-    else
-      r.Raw("（C类指有密集建筑群的大城市市区）");
-    r.End();
-    r.Sp(4).Raw("结构类型：").Raw(type).End();
-
-    std::vector<double> h(n + 1), B(n + 1), us(n + 1), z(n + 1);
-    double H = 0;
+    WindCase c{fam, iCzd, n, iCzd == 1 ? "A" : iCzd == 2 ? "B" : "C", sWo, sTzXs, 0.0};
+    c.w0 = c.Kw * c.wo;  // adjusted basic wind pressure
+    c.h.assign(n + 1, 0.0);
+    c.B = c.us = c.z = c.h;
     for (int i = 1; i <= n; ++i) {
-      h[i] = sH(i);
-      B[i] = sB(i);
-      us[i] = sUs(i);
-      H += h[i];
-      z[i] = H;  // summed as H is, so the top floor has z / H = 1 exactly
+      c.h[i] = sH(i);
+      c.B[i] = sB(i);
+      c.us[i] = sUs(i);
+      c.H += c.h[i];
+      c.z[i] = c.H;  // summed as H is, so the top floor has z / H = 1 exactly
     }
-    if (high_rise && !calc_t1) r.Sp(4).Raw("基本自振周期T1＝").Num(sT1, "#0.00").Raw("(S)").End();
-    r.Sp(4).Raw("结构层数N＝").Raw(std::to_string(n)).End();
-    r.Sp(4).Raw("结构总高度H＝").Val(H, "md").End();
-    r.Sp(4).Raw("各层层高h：").End();
-    runs(h, [&](int i) { r.Raw("hi＝").Val(h[i], "md"); });
-    r.Sp(4).Raw("各层宽度B：").End();
-    runs(B, [&](int i) { r.Raw("Bi＝").Val(B[i], "md"); });
-    r.Sp(4).Raw("各层体型系数μs：").End();
-    runs(us, [&](int i) { r.Raw("μsi＝").Num(us[i], "0.###"); });
-    r.Sp(4).Raw("设计时执行的规范：").End();
-    r.Sp(4).Raw("《建筑结构荷载规范》GBJ 9－87，以下简称“荷载规范”").End();
-    if (fam == Family::kGlass)
-      r.Sp(4).Raw("《玻璃幕墙工程技术规范》JBJ 102－96，以下简称“幕墙规范”").End();
+    ReportWindBasics(r, c, type, high_rise && !calc_t1, sT1);
 
     r.Heading("2．风荷载计算：");
-    r.Raw("  (1) 风压高度变化系数μz：").End();
-    r.Sp(4).Raw("μzi根据地面粗糙度类别为").Raw(L).Raw("类按荷载规范表6.2.1确定。").End();
-    std::vector<double> muz(n + 1), beta(n + 1, 1.0);
-    for (int i = 1; i <= n; ++i) {
-      muz[i] = CalWindMuz(iCzd, z[i]);
-      floor_label(i, i)
-          .Raw("在z＝")
-          .Val(z[i], "md")
-          .Raw("高度处，μzi＝")
-          .Num(muz[i], "#0.000")
-          .End();
-    }
-
-    r.Raw("  (2) 风振系数βz：").End();
+    const std::vector<double> muz = HeightFactors(r, c);
+    std::vector<double> beta(n + 1, 1.0);
+    r.Line(2, "(2) 风振系数βz：");
     if (fam == Family::kMultiStorey) {
-      r.Sp(4).Raw("对于不考虑风压脉动影响的结构，βz＝1").End();
+      r.Line(4, "对于不考虑风压脉动影响的结构，βz＝1");
     } else if (fam == Family::kGlass) {
       // JBJ 102-96 eq. 5.2.2: gust factor of the instantaneous pressure on the glass.
       std::fill(beta.begin(), beta.end(), 2.25);
-      r.Sp(4).Raw("瞬时风压的阵风系数βz可取为2.25。").End();
-      r.Sp(4).Raw("（幕墙规范式 5.2.2）").End();
+      r.Line(4, "瞬时风压的阵风系数βz可取为2.25。");
+      r.Line(4, "（幕墙规范式 5.2.2）");
     } else {
-      r.Sp(4).Raw("在z高度处的风振系数βz可按下式计算：").End();
-      r.Sp(4).Raw("βz ＝ 1 + ξ * υ * ψz / μz").End();
-      r.Sp(4).Raw("（荷载规范式 6.4.2）").End();
+      r.Line(4, "在z高度处的风振系数βz可按下式计算：");
+      r.Line(4, "βz ＝ 1 + ξ * υ * ψz / μz");
+      r.Line(4, "（荷载规范式 6.4.2）");
       double T1 = sT1;
       if (calc_t1) {
-        double hB = 0;
-        for (int i = 1; i <= n; ++i) hB += h[i] * B[i];
-        const double Bm = fault::div(hB, H);  // width weighted by storey height
-        const double Bc = fault::pow(Bm, 1.0 / 3.0);
-        r.Sp(4).Raw("B ＝ (h1 * B1 + h2 * B2 + ......) / (h1 + h2 + ......)，（m）；").End();
-        r.Sp(6).Raw("＝ ").Num(Bm, "#0.000").Raw("（m）").End();
-        if (fam == Family::kConcreteFrame) {
-          T1 = 0.25 + fault::div(0.00053 * H * H, Bc);  // GBJ 9-87 eq. 附4-15
-          r.Sp(4).Raw("T1 ＝ 0.25 + 0.00053 * H ^ 2 / B ^ (1 / 3)").End();
-          r.Sp(4).Raw("（荷载规范式 附4-15）").End();
-          r.Sp(4)
-              .Raw("T1 ＝ 0.25+0.00053*")
-              .Val(H, "m")
-              .Raw("^2/")
-              .Num(Bm, "#0.000")
-              .Raw("^(1/3) ＝ ");
-        } else {
-          T1 = 0.03 + fault::div(0.03 * H, Bc);  // GBJ 9-87 eq. 附4-16
-          r.Sp(4).Raw("T1 ＝ 0.03 + 0.03 * H / B ^ (1 / 3)").End();
-          r.Sp(4).Raw("（荷载规范 附4-16）").End();
-          r.Sp(4).Raw("T1 ＝ 0.03+0.03*").Val(H, "m").Raw("/").Num(Bm, "#0.000").Raw("^(1/3) ＝ ");
-        }
-        r.Num(T1, "#0.000").Raw("（S）").End();
-        sT1 = fault::to_float(T1);
+        sT1 = fault::to_float(EmpiricalPeriod(r, c));
         T1 = sT1;  // go on with the period the host receives
       }
-
-      // GBJ 9-87 table 6.4.3 is entered with the local basic pressure before any project
-      // adjustment; rough (C) and smooth (A) terrain scale it by 0.71 and 1.38.
-      r.Sp(4).Raw("脉动增大系数ξ，可按荷载规范表6.4.3确定：").End();
-      double f = 1.0;
-      const char* f_text = "";
-      if (iCzd == 3) {
-        f = 0.71;
-        f_text = "0.71 * ";
-        r.Sp(4)
-            .Raw("计算ωo * T1 ^ 2 时，对地面粗糙度C类地区，按当地的基本风压乘以0.71后代入：")
-            .End();
-      } else if (iCzd == 1) {
-        f = 1.38;
-        f_text = "1.38 * ";
-        r.Sp(4)
-            .Raw("计算ωo * T1 ^ 2 时，对地面粗糙度A类地区，按当地的基本风压乘以1.38后代入")
-            .End();
-      }
-      const double wT2 = fault::check(f * wo * T1 * T1);
-      r.Sp(4)
-          .Raw("ωo * T1 ^ 2 ＝ ")
-          .Raw(f_text)
-          .Num(wo, "#0.000")
-          .Raw(" * ")
-          .Num(T1, "#0.000")
-          .Raw(" ^ 2 ＝ ");
-      r.Num(wT2, "#0.000").End();
-      const double xi = CalWindXi(fam == Family::kSteel, wT2);
-      r.Sp(4).Raw("ξ ＝ ").Num(xi, "#0.000").End();
-
-      r.Sp(4).Raw("脉动影响系数υ，可按荷载规范表4.4.4-3确定：").End();
-      std::vector<double> HB(n + 1), ups(n + 1), psi(n + 1);
-      for (int i = 1; i <= n; ++i) {
-        HB[i] = fault::div(H, B[i]);
-        ups[i] = CalWindUpsilon(iCzd, HB[i], H);
-      }
-      runs(B, [&](int i) {
-        r.Raw("H / Bi ＝ ").Num(HB[i], "#0.00").Raw("，υi ＝ ").Num(ups[i], "#0.000").Raw("；");
-      });
-
-      r.Sp(4).Raw("振型系数ψz，可按荷载规范表6.4.5确定：").End();
-      for (int i = 1; i <= n; ++i) {
-        const double zH = fault::div(z[i], H);
-        psi[i] = CalWindPsiz(zH);
-        floor_label(i, i)
-            .Raw("相对高度 z / H ＝ ")
-            .Num(zH, "#0.000")
-            .Raw("，ψzi ＝ ")
-            .Num(psi[i], "#0.000");
-        r.Raw("；").End();
-      }
-      r.Sp(4).Raw("各层在层高处的风振系数βz分别为：").End();
-      for (int i = 1; i <= n; ++i) {
-        beta[i] = 1.0 + fault::div(xi * ups[i] * psi[i], muz[i]);
-        floor_label(i, i)
-            .Raw("βzi ＝ 1 + ")
-            .Num(xi, "#0.000")
-            .Raw(" * ")
-            .Num(ups[i], "#0.000")
-            .Raw(" * ");
-        r.Num(psi[i], "#0.000")
-            .Raw(" / ")
-            .Num(muz[i], "#0.000")
-            .Raw(" ＝ ")
-            .Num(beta[i], "#0.000")
-            .Raw("；")
-            .End();
-      }
+      GustFactors(r, c, T1, muz, beta);
     }
-
-    r.Raw("  (3) 各层风荷载标准值，应按下式计算：").End();
-    r.Sp(4).Raw("ωk ＝ βz * μs * μz * ωo ").End();
-    r.Sp(4).Raw("（荷载规范式 6.1.1）").End();
-    r.Sp(4).Raw("各层在层高处的风荷载标准值ωk分别为：");
-    if (iScFs == 3)
-      r.Raw("（Pωki为各层总风荷载）");
-    else if (iScFs == 1)
-      r.Raw("（Qωki为各层沿宽度方向每延米线荷载）");
-    r.End();
-    // iScFs = 2, like any value other than 1 and 3, prints no storey values: the host offers only
-    // the line load per metre of width and the total storey force.
-    std::vector<double> wk(n + 1);
-    for (int i = 1; i <= n; ++i) {
-      wk[i] = fault::check(beta[i] * us[i] * muz[i] * w0);
-      floor_label(i, i).Raw("ωki ＝ ").Num(beta[i], "#0.000");
-      if (us[i] >= 0)
-        r.Raw(" * ").Num(us[i], "#0.000").Raw(" * ");
-      else
-        r.Raw(" * (").Num(us[i], "#0.000").Raw(") * ");
-      r.Num(muz[i], "#0.000").Raw(" * ").Num(w0, "#0.000").Raw(" ＝ ").Val(wk[i], "kn/m2d_2").End();
-      if (fam == Family::kGlass) {
-        // JBJ 102-96 5.2.2: the glass is designed for at least 1.0 kN/m² of pressure or suction.
-        if (wk[i] > 0 && wk[i] < 1.0) {
-          wk[i] = 1.0;
-          r.Sp(4).Raw("ωki < 1.0，取ωki ＝ ").Val(wk[i], "kn/m2d_2").End();
-        } else if (wk[i] < 0 && wk[i] > -1.0) {
-          wk[i] = -1.0;
-          r.Sp(4).Raw("ωki > -1.0，取ωki ＝ ").Val(wk[i], "kn/m2d_2").End();
-        }
-      }
-      Wk(i) = fault::to_float(wk[i]);
-
-      // Storey values: the pressure is taken as varying linearly over the storey from the floor
-      // below to this floor (the ground floor carries its own value over its full height).
-      if (iScFs == 3 || iScFs == 1) {
-        const bool total = iScFs == 3;
-        floor_label(i, i).Raw(total ? "Pωki ＝ " : "Qωki ＝ ");
-        double v;
-        if (i == 1) {
-          v = wk[i] * h[i] * (total ? B[i] : 1.0);
-          r.Num(wk[i], "#0.000").Raw(" * ").Val(h[i], "m");
-          if (total) r.Raw(" * ").Val(B[i], "m");
-        } else {
-          v = (wk[i - 1] + wk[i]) * h[i] * (total ? B[i] : 1.0) / 2.0;
-          r.Raw("(").Num(wk[i - 1], "#0.000");
-          if (wk[i] < 0)
-            r.Raw(" - ").Num(-wk[i], "#0.000");
-          else
-            r.Raw(" + ").Num(wk[i], "#0.000");
-          r.Raw(") * ").Val(h[i], "m");
-          if (total) r.Raw(" * ").Val(B[i], "m");
-          r.Raw(" / 2");
-        }
-        r.Raw(" ＝ ").Num(fault::check(v), "#0.000").Raw(total ? "（kN）" : "（kN/m）").End();
-      }
-    }
+    StoreyLoads(r, c, iScFs, muz, beta, Wk);
   } catch (const ArithmeticFault&) {
     lErrNumber = wind::kFault;
     r.Error(std::string(r.services().tTextById(32005)) +

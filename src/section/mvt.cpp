@@ -193,6 +193,99 @@ int32_t CheckSectionInputs(const SectionInputs& in, std::string& text) {
   return 0;
 }
 
+// The flange sizes the shape has, one pair a line.
+void ReportFlanges(Report& r, Shape shape, float Bf, float Hf, float Bf1, float Hf1) {
+  switch (shape) {
+    case Shape::ISym:
+      r.Raw("    翼缘宽度bf,bf'＝ ")
+          .Val(Bf, "mmd")
+          .Raw("    翼缘高度hf,hf'＝ ")
+          .Val(Hf, "mmd")
+          .End();
+      break;
+    case Shape::InvT:
+      r.Raw("    受拉区翼缘宽度bf＝ ")
+          .Val(Bf, "mmd")
+          .Raw("    受拉区翼缘高度hf＝ ")
+          .Val(Hf, "mmd")
+          .End();
+      break;
+    case Shape::IUnsym:
+      r.Raw("    受拉区翼缘宽度bf ＝ ")
+          .Val(Bf, "mmd")
+          .Raw("    受拉区翼缘高度hf ＝ ")
+          .Val(Hf, "mmd")
+          .End();
+      [[fallthrough]];
+    case Shape::T:
+    case Shape::InvL:
+      r.Raw("    受压区翼缘宽度bf'＝ ")
+          .Val(Bf1, "mmd")
+          .Raw("    受压区翼缘高度hf'＝ ")
+          .Val(Hf1, "mmd")
+          .End();
+      break;
+    case Shape::Rect:
+      break;
+  }
+}
+
+// Concrete strengths as given (fc in c), or from the grade C<c> with fcm and ft written back;
+// returns the label of the report line.
+std::string ConcreteStrengths(bool bQdSjz, float c, double& fc, float& Fcm, float& Ft) {
+  if (bQdSjz) {
+    fc = c;
+    return "混凝土强度：";
+  }
+  clsMaterial& mat = modKalbex::Material();
+  fc = mat.CtoFc(c);
+  Fcm = mat.CtoFcm(c);
+  Ft = mat.CtoFt(c);
+  return "混凝土强度：C" + ShortestText(c);
+}
+
+// The closing line that lists every error code of the call.
+void ReportErrorCodes(Report& r, const std::vector<int32_t>& codes) {
+  if (codes.empty()) return;
+  r.Raw("    本次计算出现错误（代码 ");
+  for (size_t i = 0; i < codes.size(); ++i) {
+    if (i) r.Raw("、");
+    r.Raw(std::to_string(codes[i]));
+  }
+  r.Raw("），详见以上以“错误：”开头的各行。").End();
+}
+
+// The actions (mode 0) or the reinforcement (mode 1) of the input lines.
+void ReportActionsOrAreas(Report& r, ISharedServices& svc, const As1Entry& as1_entry,
+                          const std::string& tAs1, int iCalMode, double M, float Pmin, double V,
+                          double T, float S, double dAs, double Asv) {
+  // One quantity a line, so that a long expression of As' stays readable.
+  auto as1_line = [&](bool with_value, double as1) {
+    if (as1_entry.number) {
+      if (as1_entry.value != 0) r.Raw("    受压钢筋面积As'＝ ").Val(as1_entry.value, "mm2d").End();
+    } else {
+      r.Raw("    受压钢筋面积As'＝ ").Raw(Trim(tAs1));
+      if (with_value) r.Raw(" ＝ ").Val(as1, "mm2d");
+      r.End();
+    }
+  };
+  if (iCalMode == 0) {
+    r.Raw("    弯矩设计值M＝ ").Val(M, "knmd").End();
+    as1_line(false, 0);
+    r.Raw("    受拉钢筋最小配筋率ρmin＝ ").Val(Pmin / 100.0, "percent").End();
+    r.Raw("    剪力设计值V＝ ").Val(V, "knd").End();
+    if (T != 0) r.Raw("    扭矩设计值T＝ ").Val(T, "knmd").End();
+    r.Raw("    箍筋间距S＝ ").Val(S, "mmd").End();
+  } else {
+    const double as1 = as1_entry.number ? as1_entry.value : svc.dEvalAsText(tAs1, dAs);
+    r.Raw("    受拉钢筋面积As＝ ").Val(dAs, "mm2d").End();
+    as1_line(true, as1);
+    r.Raw("    受拉钢筋最小配筋率ρmin＝ ").Val(Pmin / 100.0, "percent").End();
+    r.Raw("    箍筋面积Asv＝ ").Val(Asv, "mm2d").End();
+    r.Raw("    箍筋间距S＝ ").Val(S, "mmd").End();
+  }
+}
+
 }  // namespace
 }  // namespace mvt
 
@@ -294,18 +387,8 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
   bool in_flexure = false;
   try {
     // Concrete strengths: as given, or from the grade (written back).
-    std::string concrete_label;
     double fc;
-    if (bQdSjz) {
-      fc = c;
-      concrete_label = "混凝土强度：";
-    } else {
-      clsMaterial& mat = modKalbex::Material();
-      fc = mat.CtoFc(c);
-      Fcm = mat.CtoFcm(c);
-      Ft = mat.CtoFt(c);
-      concrete_label = "混凝土强度：C" + ShortestText(c);
-    }
+    const std::string concrete_label = ConcreteStrengths(bQdSjz, c, fc, Fcm, Ft);
     call.fc = fc;
     call.fcm = Fcm;
     call.ft = Ft;
@@ -350,67 +433,10 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     r.Raw("    ft＝ ").Val(Ft, "n/mm2d_2").End();
     r.Raw("    钢筋强度：fy＝ ").Val(Fy, "n/mm2").Raw("    fy'＝ ").Val(Fy1, "n/mm2");
     r.Raw("    fyv＝ ").Val(Fyv, "n/mm2d").End();
-    // One quantity a line, so that a long expression of As' stays readable.
-    auto as1_line = [&](bool with_value, double as1) {
-      if (as1_entry.number) {
-        if (as1_entry.value != 0)
-          r.Raw("    受压钢筋面积As'＝ ").Val(as1_entry.value, "mm2d").End();
-      } else {
-        r.Raw("    受压钢筋面积As'＝ ").Raw(Trim(tAs1));
-        if (with_value) r.Raw(" ＝ ").Val(as1, "mm2d");
-        r.End();
-      }
-    };
-    if (iCalMode == 0) {
-      r.Raw("    弯矩设计值M＝ ").Val(M, "knmd").End();
-      as1_line(false, 0);
-      r.Raw("    受拉钢筋最小配筋率ρmin＝ ").Val(Pmin / 100.0, "percent").End();
-      r.Raw("    剪力设计值V＝ ").Val(V, "knd").End();
-      if (T != 0) r.Raw("    扭矩设计值T＝ ").Val(T, "knmd").End();
-      r.Raw("    箍筋间距S＝ ").Val(S, "mmd").End();
-    } else {
-      const double as1 = as1_entry.number ? as1_entry.value : svc.dEvalAsText(tAs1, dAs);
-      r.Raw("    受拉钢筋面积As＝ ").Val(dAs, "mm2d").End();
-      as1_line(true, as1);
-      r.Raw("    受拉钢筋最小配筋率ρmin＝ ").Val(Pmin / 100.0, "percent").End();
-      r.Raw("    箍筋面积Asv＝ ").Val(Asv, "mm2d").End();
-      r.Raw("    箍筋间距S＝ ").Val(S, "mmd").End();
-    }
+    ReportActionsOrAreas(r, svc, as1_entry, tAs1, iCalMode, M, Pmin, V, T, S, dAs, Asv);
     r.Raw("    宽度b＝ ").Val(B, "mmd").Raw("    高度h＝ ").Val(H, "mmd");
     r.Raw("    ho＝ ").Val(static_cast<double>(H) - Cas, "mmd").End();
-    switch (*shape) {
-      case Shape::ISym:
-        r.Raw("    翼缘宽度bf,bf'＝ ")
-            .Val(Bf, "mmd")
-            .Raw("    翼缘高度hf,hf'＝ ")
-            .Val(Hf, "mmd")
-            .End();
-        break;
-      case Shape::InvT:
-        r.Raw("    受拉区翼缘宽度bf＝ ")
-            .Val(Bf, "mmd")
-            .Raw("    受拉区翼缘高度hf＝ ")
-            .Val(Hf, "mmd")
-            .End();
-        break;
-      case Shape::IUnsym:
-        r.Raw("    受拉区翼缘宽度bf ＝ ")
-            .Val(Bf, "mmd")
-            .Raw("    受拉区翼缘高度hf ＝ ")
-            .Val(Hf, "mmd")
-            .End();
-        [[fallthrough]];
-      case Shape::T:
-      case Shape::InvL:
-        r.Raw("    受压区翼缘宽度bf'＝ ")
-            .Val(Bf1, "mmd")
-            .Raw("    受压区翼缘高度hf'＝ ")
-            .Val(Hf1, "mmd")
-            .End();
-        break;
-      case Shape::Rect:
-        break;
-    }
+    ReportFlanges(r, *shape, Bf, Hf, Bf1, Hf1);
     r.Heading("计算结果：");
 
     // The stages run in order whatever an earlier one found: each keeps its own error code (the
@@ -439,14 +465,7 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     modKalbex::InputCheck().AddErrCon(lErrCon, tErrCon, code::kFault, tErr, r.str());
     call.all_errors.push_back(code::kFault);
   }
-  if (!call.all_errors.empty()) {
-    r.Raw("    本次计算出现错误（代码 ");
-    for (size_t i = 0; i < call.all_errors.size(); ++i) {
-      if (i) r.Raw("、");
-      r.Raw(std::to_string(call.all_errors[i]));
-    }
-    r.Raw("），详见以上以“错误：”开头的各行。").End();
-  }
+  ReportErrorCodes(r, call.all_errors);
   hand_over();
 }
 

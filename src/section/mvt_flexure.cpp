@@ -270,6 +270,103 @@ bool OverReinforcedX(Flex& f, double width, double As, double As1, double extra_
   return true;
 }
 
+// x beyond ξb·ho with K fixed: x of the steel that does not yield (GBJ 10-89 eq. 4.1.5-3), and
+// more steel in the ratio K until Mu reaches the moment. False when the stage has failed.
+bool ReviseOverReinforcedK(Flex& f, double K, double& As, double& As1, double& x, Outcome& o) {
+  Call& k = f.k;
+  const double ho = f.ho, b = k.b, as1 = k.as1;
+  L(f).Raw("x ＞ ξb * ho，重新计算受压区高度x").End();
+  auto capacity = [&](double& xx, double& Mu) {
+    if (!OverReinforcedX(f, b, As, As1, 0, xx)) return false;
+    Mu = k.fcm * b * xx * (ho - xx / 2) + k.fy1 * As1 * (ho - as1);
+    return true;
+  };
+  double Mu = 0;
+  bool ok = capacity(x, Mu);
+  L(f).Raw(
+          "x ＝ [fy' * As' + 0.8 * fy * As / (ξb - 0.8)] * ho / [fy * As / (ξb - 0.8) - fcm * b "
+          "* ho]")
+      .End();
+  C(f).Raw("[")
+      .Val(k.fy1, "n/mm2")
+      .Raw("*")
+      .Val(As1, "mm2")
+      .Raw("+0.8*")
+      .Val(k.fy, "n/mm2")
+      .Raw("*");
+  f.r.Val(As, "mm2")
+      .Raw("/(")
+      .Num(f.xi_b, "#0.000")
+      .Raw("-0.8)]*")
+      .Val(ho, "mm")
+      .Raw("/[")
+      .Val(k.fy, "n/mm2");
+  f.r.Raw("*")
+      .Val(As, "mm2")
+      .Raw("/(")
+      .Num(f.xi_b, "#0.000")
+      .Raw("-0.8)-")
+      .Val(k.fcm, "n/mm2_1")
+      .Raw("*");
+  f.r.Val(b, "mm").Raw("*").Val(ho, "mm").Raw("]");
+  if (!ok) {
+    f.r.End();
+    Fail(k, code::kRadicand, "fy * As / (ξb - 0.8) - fcm * b * ho ≥ 0");
+    o.err = code::kRadicand;
+    return false;
+  }
+  f.r.Raw(" ＝ ").Val(x, "mmd").End();
+  L(f).Raw("Mu ＝ fcm * b * x * (ho - x / 2) + fy' * As' * (ho - as')").End();
+  C(f).Val(k.fcm, "n/mm2_1")
+      .Raw("*")
+      .Val(b, "mm")
+      .Raw("*")
+      .Val(x, "mm")
+      .Raw("*(")
+      .Val(ho, "mm")
+      .Raw("-");
+  f.r.Val(x, "mm")
+      .Raw("/2)+")
+      .Val(k.fy1, "n/mm2")
+      .Raw("*")
+      .Val(As1, "mm2")
+      .Raw("*(")
+      .Val(ho, "mm")
+      .Raw("-");
+  f.r.Val(as1, "mm").Raw(") ＝ ").Val(Mu / 1e6, "knmd");
+  f.r.Raw(Mu < f.Md ? " ＜ M" : " ≥ M").Raw(f.gtext).Raw(" ＝ ").Val(f.Md / 1e6, "knmd").End();
+  if (Mu < f.Md) {
+    // More steel in the fixed ratio until the capacity reaches the moment. Mu grows without
+    // bound with As (the As' term), so the loop ends; the guard only stops a runaway input.
+    int rounds = 0;
+    while (Mu < f.Md && ok && rounds < 200000) {
+      As *= 1.001;
+      As1 = K * As;
+      ok = capacity(x, Mu);
+      ++rounds;
+    }
+    if (!ok || Mu < f.Md) {
+      Fail(k, code::kRadicand, "fy * As / (ξb - 0.8) - fcm * b * ho ≥ 0");
+      o.err = code::kRadicand;
+      return false;
+    }
+    L(f).Raw("重新计算，取 As ＝ ")
+        .Val(As, "mm2d")
+        .Raw("，As' ＝ K * As ＝ ")
+        .Val(As1, "mm2d")
+        .End();
+    L(f).Raw("x ＝ ")
+        .Val(x, "mmd")
+        .Raw("，Mu ＝ ")
+        .Val(Mu / 1e6, "knmd")
+        .Raw(" ≥ M")
+        .Raw(f.gtext)
+        .Raw(" ＝ ");
+    f.r.Val(f.Md / 1e6, "knmd").End();
+  }
+  return true;
+}
+
 // Known ratio K = As'/As: As from the quadratic of the moment equilibrium.
 Outcome DesignK(Flex& f, double K) {
   Call& k = f.k;
@@ -351,97 +448,7 @@ Outcome DesignK(Flex& f, double K) {
   f.r.Raw(") ＝ ").Val(x, "mmd");
   XbCompare(f, x);
   f.r.End();
-  if (x > f.limit * ho) {
-    L(f).Raw("x ＞ ξb * ho，重新计算受压区高度x").End();
-    auto capacity = [&](double& xx, double& Mu) {
-      if (!OverReinforcedX(f, b, As, As1, 0, xx)) return false;
-      Mu = k.fcm * b * xx * (ho - xx / 2) + k.fy1 * As1 * (ho - as1);
-      return true;
-    };
-    double Mu = 0;
-    bool ok = capacity(x, Mu);
-    L(f).Raw(
-            "x ＝ [fy' * As' + 0.8 * fy * As / (ξb - 0.8)] * ho / [fy * As / (ξb - 0.8) - fcm * b "
-            "* ho]")
-        .End();
-    C(f).Raw("[")
-        .Val(k.fy1, "n/mm2")
-        .Raw("*")
-        .Val(As1, "mm2")
-        .Raw("+0.8*")
-        .Val(k.fy, "n/mm2")
-        .Raw("*");
-    f.r.Val(As, "mm2")
-        .Raw("/(")
-        .Num(f.xi_b, "#0.000")
-        .Raw("-0.8)]*")
-        .Val(ho, "mm")
-        .Raw("/[")
-        .Val(k.fy, "n/mm2");
-    f.r.Raw("*")
-        .Val(As, "mm2")
-        .Raw("/(")
-        .Num(f.xi_b, "#0.000")
-        .Raw("-0.8)-")
-        .Val(k.fcm, "n/mm2_1")
-        .Raw("*");
-    f.r.Val(b, "mm").Raw("*").Val(ho, "mm").Raw("]");
-    if (!ok) {
-      f.r.End();
-      Fail(k, code::kRadicand, "fy * As / (ξb - 0.8) - fcm * b * ho ≥ 0");
-      o.err = code::kRadicand;
-      return o;
-    }
-    f.r.Raw(" ＝ ").Val(x, "mmd").End();
-    L(f).Raw("Mu ＝ fcm * b * x * (ho - x / 2) + fy' * As' * (ho - as')").End();
-    C(f).Val(k.fcm, "n/mm2_1")
-        .Raw("*")
-        .Val(b, "mm")
-        .Raw("*")
-        .Val(x, "mm")
-        .Raw("*(")
-        .Val(ho, "mm")
-        .Raw("-");
-    f.r.Val(x, "mm")
-        .Raw("/2)+")
-        .Val(k.fy1, "n/mm2")
-        .Raw("*")
-        .Val(As1, "mm2")
-        .Raw("*(")
-        .Val(ho, "mm")
-        .Raw("-");
-    f.r.Val(as1, "mm").Raw(") ＝ ").Val(Mu / 1e6, "knmd");
-    f.r.Raw(Mu < f.Md ? " ＜ M" : " ≥ M").Raw(f.gtext).Raw(" ＝ ").Val(f.Md / 1e6, "knmd").End();
-    if (Mu < f.Md) {
-      // More steel in the fixed ratio until the capacity reaches the moment. Mu grows without
-      // bound with As (the As' term), so the loop ends; the guard only stops a runaway input.
-      int rounds = 0;
-      while (Mu < f.Md && ok && rounds < 200000) {
-        As *= 1.001;
-        As1 = K * As;
-        ok = capacity(x, Mu);
-        ++rounds;
-      }
-      if (!ok || Mu < f.Md) {
-        Fail(k, code::kRadicand, "fy * As / (ξb - 0.8) - fcm * b * ho ≥ 0");
-        o.err = code::kRadicand;
-        return o;
-      }
-      L(f).Raw("重新计算，取 As ＝ ")
-          .Val(As, "mm2d")
-          .Raw("，As' ＝ K * As ＝ ")
-          .Val(As1, "mm2d")
-          .End();
-      L(f).Raw("x ＝ ")
-          .Val(x, "mmd")
-          .Raw("，Mu ＝ ")
-          .Val(Mu / 1e6, "knmd")
-          .Raw(" ≥ M")
-          .Raw(f.gtext)
-          .Raw(" ＝ ");
-      f.r.Val(f.Md / 1e6, "knmd").End();
-    }
-  }
+  if (x > f.limit * ho && !ReviseOverReinforcedK(f, K, As, As1, x, o)) return o;
   o.As = As;
   o.x = x;
   o.over_limit = XiLine(f, x);
@@ -503,10 +510,110 @@ FlangedSol SolveFlanged(Flex& f, double As1) {
   return s;
 }
 
+Outcome FailRadicand(Flex& f, double R) {
+  Outcome o;
+  FlexFail(f, code::kRadicand, "受压区高度x的根号内数值 ＝ " + Fmt(f.k, R, "mm2") + " ＜ 0");
+  o.err = code::kRadicand;
+  return o;
+}
+
+// GBJ 10-89 eq. 4.1.5-2: the steel stress of a flange section that does not yield.
+void SigmaLine(Flex& f, const FlangedSol& s, double x) {
+  Call& k = f.k;
+  const double ho = f.ho;
+  L(f).Raw("钢筋应力σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)").End();
+  C(f).Val(k.fy, "n/mm2")
+      .Raw("*(")
+      .Val(x, "mm")
+      .Raw("/")
+      .Val(ho, "mm")
+      .Raw("-0.8)/(")
+      .Num(f.xi_b, "#0.000");
+  f.r.Raw("-0.8) ＝ ").Val(s.sigma_s, "n/mm2d").End();
+}
+
+Outcome FailSigma(Flex& f, const FlangedSol& s) {
+  Outcome o;
+  FlexFail(f, code::kSigmaS, "钢筋应力σs ＝ " + Fmt(f.k, s.sigma_s, "n/mm2d") + " ≤ 0");
+  o.err = code::kSigmaS;
+  return o;
+}
+
+// x beyond hf': the web in compression (GBJ 10-89 eq. 4.1.7-3). An outcome with its error when
+// the stage has failed, an empty one otherwise.
+Outcome ReportWebInCompression(Flex& f, const FlangedSol& s) {
+  Call& k = f.k;
+  const double ho = f.ho, b = k.b, bf1 = k.bf1, hf1 = k.hf1, as1 = k.as1;
+  C(f).Val(s.x1, "mmd").Raw(" ＞ hf' ＝ ").Val(hf1, "mmd").End();
+  L(f).Raw("当 x ＞ hf' 时，应考虑腹板的受压作用，重新计算受压区高度x：").End();
+  L(f).Raw("x ＝ ho - {ho ^ 2 - 2 * [M").Raw(f.gtext);
+  f.r.Raw(" - fy' * As' * (ho - as') - fcm * (bf' - b) * hf' * (ho - hf' / 2)] / (fcm * b)} ^ 0.5")
+      .End();
+  C(f).Val(ho, "mm")
+      .Raw("-{")
+      .Val(ho, "mm")
+      .Raw("^2-2*[")
+      .Raw(MText(f))
+      .Raw("-")
+      .Val(k.fy1, "n/mm2")
+      .Raw("*");
+  f.r.Val(s.As1, "mm2")
+      .Raw("*(")
+      .Val(ho, "mm")
+      .Raw("-")
+      .Val(as1, "mm")
+      .Raw(")-")
+      .Val(k.fcm, "n/mm2_1");
+  f.r.Raw("*(")
+      .Val(bf1, "mm")
+      .Raw("-")
+      .Val(b, "mm")
+      .Raw(")*")
+      .Val(hf1, "mm")
+      .Raw("*(")
+      .Val(ho, "mm")
+      .Raw("-");
+  f.r.Val(hf1, "mm").Raw("/2)]/(").Val(k.fcm, "n/mm2_1").Raw("*").Val(b, "mm").Raw(")}^0.5").End();
+  if (s.R2 < 0) return FailRadicand(f, s.R2);
+  C(f).Val(s.x, "mmd");
+  XbCompare(f, s.x);
+  f.r.End();
+  const bool over = s.x > f.limit * ho;
+  if (over) {
+    SigmaLine(f, s, s.x);
+    if (s.err == code::kSigmaS) return FailSigma(f, s);
+  }
+  L(f).Raw(over ? "As ＝ [fcm * b * x + fy' * As' + fcm * (bf' - b) * hf'] / σs ＝ ["
+                : "As ＝ [fcm * b * x + fy' * As' + fcm * (bf' - b) * hf'] / fy ＝ [");
+  f.r.Val(k.fcm, "n/mm2_1")
+      .Raw("*")
+      .Val(b, "mm")
+      .Raw("*")
+      .Val(s.x, "mm")
+      .Raw("+")
+      .Val(k.fy1, "n/mm2");
+  f.r.Raw("*")
+      .Val(s.As1, "mm2")
+      .Raw("+")
+      .Val(k.fcm, "n/mm2_1")
+      .Raw("*(")
+      .Val(bf1, "mm")
+      .Raw("-")
+      .Val(b, "mm");
+  f.r.Raw(")*")
+      .Val(hf1, "mm")
+      .Raw("]/")
+      .Val(s.sigma_s, "n/mm2")
+      .Raw(" ＝ ")
+      .Val(s.As, "mm2d")
+      .End();
+  return {};
+}
+
 Outcome ReportFlanged(Flex& f, const FlangedSol& s) {
   Call& k = f.k;
   Outcome o;
-  const double ho = f.ho, b = k.b, bf1 = k.bf1, hf1 = k.hf1, as1 = k.as1;
+  const double ho = f.ho, bf1 = k.bf1, hf1 = k.hf1, as1 = k.as1;
   if (s.As1 > 0) {
     L(f).Raw("翼缘位于受压边的T形或工字形截面受弯构件，已知").Raw("As' ＝ ").Val(s.As1, "mm2d");
     f.r.Raw("，受压区高度x可按下式计算：").End();
@@ -533,28 +640,7 @@ Outcome ReportFlanged(Flex& f, const FlangedSol& s) {
       .Raw(")]/(")
       .Val(k.fcm, "n/mm2_1");
   f.r.Raw("*").Val(bf1, "mm").Raw(")}^0.5").End();
-  auto fail_radicand = [&](double R) {
-    FlexFail(f, code::kRadicand, "受压区高度x的根号内数值 ＝ " + Fmt(k, R, "mm2") + " ＜ 0");
-    o.err = code::kRadicand;
-    return o;
-  };
-  auto sigma_line = [&](double x) {
-    L(f).Raw("钢筋应力σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)").End();
-    C(f).Val(k.fy, "n/mm2")
-        .Raw("*(")
-        .Val(x, "mm")
-        .Raw("/")
-        .Val(ho, "mm")
-        .Raw("-0.8)/(")
-        .Num(f.xi_b, "#0.000");
-    f.r.Raw("-0.8) ＝ ").Val(s.sigma_s, "n/mm2d").End();
-  };
-  auto fail_sigma = [&]() {
-    FlexFail(f, code::kSigmaS, "钢筋应力σs ＝ " + Fmt(k, s.sigma_s, "n/mm2d") + " ≤ 0");
-    o.err = code::kSigmaS;
-    return o;
-  };
-  if (s.R1 < 0) return fail_radicand(s.R1);
+  if (s.R1 < 0) return FailRadicand(f, s.R1);
   if (s.branch == 1) {
     C(f).Val(s.x1, "mmd").Raw(" ＜ 2as' ＝ ").Val(2 * as1, "mmd").End();
     L(f).Raw("As ＝ M")
@@ -569,8 +655,8 @@ Outcome ReportFlanged(Flex& f, const FlangedSol& s) {
     XbCompare(f, s.x1);
     f.r.End();
     if (s.branch == 3) {
-      sigma_line(s.x1);
-      if (s.err == code::kSigmaS) return fail_sigma();
+      SigmaLine(f, s, s.x1);
+      if (s.err == code::kSigmaS) return FailSigma(f, s);
     }
     L(f).Raw(s.branch == 2 ? "As ＝ (fcm * bf' * x + fy' * As') / fy ＝ ("
                            : "As ＝ (fcm * bf' * x + fy' * As') / σs ＝ (");
@@ -589,76 +675,8 @@ Outcome ReportFlanged(Flex& f, const FlangedSol& s) {
         .Val(s.As, "mm2d")
         .End();
   } else {
-    C(f).Val(s.x1, "mmd").Raw(" ＞ hf' ＝ ").Val(hf1, "mmd").End();
-    L(f).Raw("当 x ＞ hf' 时，应考虑腹板的受压作用，重新计算受压区高度x：").End();
-    L(f).Raw("x ＝ ho - {ho ^ 2 - 2 * [M").Raw(f.gtext);
-    f.r.Raw(
-           " - fy' * As' * (ho - as') - fcm * (bf' - b) * hf' * (ho - hf' / 2)] / (fcm * b)} ^ 0.5")
-        .End();
-    C(f).Val(ho, "mm")
-        .Raw("-{")
-        .Val(ho, "mm")
-        .Raw("^2-2*[")
-        .Raw(MText(f))
-        .Raw("-")
-        .Val(k.fy1, "n/mm2")
-        .Raw("*");
-    f.r.Val(s.As1, "mm2")
-        .Raw("*(")
-        .Val(ho, "mm")
-        .Raw("-")
-        .Val(as1, "mm")
-        .Raw(")-")
-        .Val(k.fcm, "n/mm2_1");
-    f.r.Raw("*(")
-        .Val(bf1, "mm")
-        .Raw("-")
-        .Val(b, "mm")
-        .Raw(")*")
-        .Val(hf1, "mm")
-        .Raw("*(")
-        .Val(ho, "mm")
-        .Raw("-");
-    f.r.Val(hf1, "mm")
-        .Raw("/2)]/(")
-        .Val(k.fcm, "n/mm2_1")
-        .Raw("*")
-        .Val(b, "mm")
-        .Raw(")}^0.5")
-        .End();
-    if (s.R2 < 0) return fail_radicand(s.R2);
-    C(f).Val(s.x, "mmd");
-    XbCompare(f, s.x);
-    f.r.End();
-    const bool over = s.x > f.limit * ho;
-    if (over) {
-      sigma_line(s.x);
-      if (s.err == code::kSigmaS) return fail_sigma();
-    }
-    L(f).Raw(over ? "As ＝ [fcm * b * x + fy' * As' + fcm * (bf' - b) * hf'] / σs ＝ ["
-                  : "As ＝ [fcm * b * x + fy' * As' + fcm * (bf' - b) * hf'] / fy ＝ [");
-    f.r.Val(k.fcm, "n/mm2_1")
-        .Raw("*")
-        .Val(b, "mm")
-        .Raw("*")
-        .Val(s.x, "mm")
-        .Raw("+")
-        .Val(k.fy1, "n/mm2");
-    f.r.Raw("*")
-        .Val(s.As1, "mm2")
-        .Raw("+")
-        .Val(k.fcm, "n/mm2_1")
-        .Raw("*(")
-        .Val(bf1, "mm")
-        .Raw("-")
-        .Val(b, "mm");
-    f.r.Raw(")*")
-        .Val(hf1, "mm")
-        .Raw("]/")
-        .Val(s.sigma_s, "n/mm2")
-        .Raw(" ＝ ")
-        .Val(s.As, "mm2d")
-        .End();
+    const Outcome w = ReportWebInCompression(f, s);
+    if (w.err != 0) return w;
   }
   o.As = s.As;
   o.x = s.x;
