@@ -23,7 +23,9 @@ namespace ltbs {
 constexpr int32_t kBadRule = 200;     // a thickness rule whose sides are not both numbers > 0
 constexpr int32_t kUnknownUse = 201;  // qk is neither a number nor a building use of the table
 constexpr int32_t kBadChoice = 202;   // flight type, support condition or stair system unknown
-constexpr int32_t kOneRiser = 203;    // n = 1: the flight has no tread (w = Lo1 / 0)
+constexpr int32_t kOneRiser =
+    203;  // n = 1 (the flight has no tread, w = Lo1 / 0) or n above kMaxRisers
+constexpr int kMaxRisers = 1000;      // largest number of risers accepted in one flight
 constexpr int32_t kArithmetic = 299;  // unexpected arithmetic fault in the calculation
 
 // Field positions of the text array.

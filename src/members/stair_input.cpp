@@ -217,6 +217,10 @@ int32_t clsLtBs::CheckInputs(const VBArray<std::string>& Text, const VBArray<boo
     if (i == kN && LeadingNumber(t) == 1)
       return fail(i, kOneRiser,
                   name + "一栏应输入大于1的整数（踏步宽度 w ＝ Lo1 / (n - 1)）。" + shown(i));
+    // No flight has thousands of risers; the bound also keeps n a safe whole number.
+    if (i == kN && !(LeadingNumber(t) <= kMaxRisers))
+      return fail(i, kOneRiser,
+                  name + "一栏应输入不大于" + std::to_string(kMaxRisers) + "的整数。" + shown(i));
   }
 
   auto num = [&](int i) { return LeadingNumber(Text(i)); };
@@ -225,7 +229,7 @@ int32_t clsLtBs::CheckInputs(const VBArray<std::string>& Text, const VBArray<boo
   if (stair::HasUpperLanding(in.type)) in.Lo3 = num(kLo3);
   if (in.h1Div == 0) in.h1 = num(kH1);
   in.Hv = num(kHv);
-  in.n = static_cast<int>(num(kN));
+  in.n = static_cast<int>(num(kN));  // 2..kMaxRisers after the check above
   in.B = num(kB);
   in.Pk = num(kPk);
   if (in.qkUse.empty()) in.qk = num(kQk);
