@@ -233,6 +233,21 @@ void MomentDoublyLines(Flex& f, double width, double x, double As1, double Mu) {
                                                                     {Mu / 1e6, U::knmd}});
 }
 
+// Ends the depth line with its comparison to the limit and takes the steel stress at x: fy up to
+// the limit, σs of GBJ 10-89 eq. 4.1.5-3 beyond it, with its lines.
+struct SteelStress {
+  bool yielded;
+  double sigma_s;
+};
+SteelStress SteelAt(Flex& f, double x) {
+  XbCompare(f, x);
+  f.r.End();
+  const bool yielded = x <= f.limit * f.ho;
+  const double sigma_s = yielded ? f.k.fy : SigmaS(f, x);
+  if (!yielded) SigmaLines(f, x, sigma_s);
+  return {yielded, sigma_s};
+}
+
 // --- mode 0, rectangle and inverted T ---------------------------------------------------------
 
 // GBJ 10-89 eq. 4.1.5-1 with x from the moment about the steel.
@@ -250,14 +265,8 @@ Outcome DesignSingle(Flex& f) {
   f.r.Line(kValues, "＝ $0-($0^2-2*$1/$2/$3)^0.5",
            {{ho, U::mm}, MText(f), {k.fcm, U::nmm2_1}, {b, U::mm}});
   f.r.Sp(kValues).Put("＝ $0", {{x, U::mmd}});
-  XbCompare(f, x);
-  f.r.End();
-  const bool yielded = x <= f.limit * ho;
-  const double sigma_s = yielded ? k.fy : SigmaS(f, x);
-  if (!yielded) {
-    SigmaLines(f, x, sigma_s);
-    if (sigma_s <= 0) return FailSigma(f, sigma_s);
-  }
+  const auto [yielded, sigma_s] = SteelAt(f, x);
+  if (sigma_s <= 0) return FailSigma(f, sigma_s);
   const double As = fault::div(b * x * k.fcm, sigma_s);
   f.r.Line(kFormula, "As ＝ b * x * fcm / $5 ＝ $0*$1*$2/$3 ＝ $4",
            {{b, U::mm},
@@ -290,14 +299,8 @@ Outcome DesignKnownAs1(Flex& f, double As1) {
     return Found(f, As, x);
   }
   f.r.Sp(kValues).Put("＝ $0 ≥ 2as' ＝ $1，", {{x, U::mmd}, {2 * as1, U::mmd}});
-  XbCompare(f, x);
-  f.r.End();
-  const bool yielded = x <= f.limit * ho;
-  const double sigma_s = yielded ? k.fy : SigmaS(f, x);
-  if (!yielded) {
-    SigmaLines(f, x, sigma_s);
-    if (sigma_s <= 0) return FailSigma(f, sigma_s);
-  }
+  const auto [yielded, sigma_s] = SteelAt(f, x);
+  if (sigma_s <= 0) return FailSigma(f, sigma_s);
   const double As = fault::div(k.fcm * b * x + k.fy1 * As1, sigma_s);
   BalanceAsLine(f, b, "b", x, As1, sigma_s, yielded, As);
   return Found(f, As, x);
