@@ -130,3 +130,32 @@ double ClampedLookup(const TablePoint* table, std::size_t n, double x) {
 }
 
 }  // namespace tk::gbj10_89
+
+// ---- Flexure with compression steel and flanges (clsMVT flexure stage) ----------------------
+namespace tk::gbj10_89 {
+
+double OverReinforcedDenominator(double fy, double As, double xi_b, double fcm, double b,
+                                 double ho) {
+  return fy * As / (xi_b - kBeta1) - fcm * b * ho;
+}
+
+double DepthOverReinforcedDoubly(double fy, double As, double fy1, double As1, double Nf,
+                                 double xi_b, double fcm, double b, double ho) {
+  const double q = fy * As / (xi_b - kBeta1);
+  return fault::div((Nf + fy1 * As1 + kBeta1 * q) * ho, q - fcm * b * ho);
+}
+
+double MomentDoubly(double fcm, double b, double x, double ho, double fy1, double As1, double as1) {
+  return fcm * b * x * (ho - x / 2) + fy1 * As1 * (ho - as1);
+}
+
+double MomentFlangedDoubly(double fcm, double b, double x, double ho, double bf1, double hf1,
+                           double fy1, double As1, double as1) {
+  return fcm * (b * x * (ho - x / 2) + (bf1 - b) * hf1 * (ho - hf1 / 2)) + fy1 * As1 * (ho - as1);
+}
+
+double MinimumTensionRatioPercent(double fcm) {
+  return fcm <= kMinRatioFcmBound ? 0.15 : 0.20;
+}
+
+}  // namespace tk::gbj10_89

@@ -120,3 +120,30 @@ double ClampedLookup(const TablePoint (&table)[N], double x) {
 }
 
 }  // namespace tk::gbj10_89
+
+// ---- Flexure with compression steel and flanges (clsMVT flexure stage) ----------------------
+namespace tk::gbj10_89 {
+
+// Denominator of the depth of an over-reinforced section, N (art. 4.1.5, eq. 4.1.5-3 put into
+// the force balance): fy·As/(ξb − 0.8) − fcm·b·ho. The depth exists only where it is negative.
+double OverReinforcedDenominator(double fy, double As, double xi_b, double fcm, double b,
+                                 double ho);
+// Depth of an over-reinforced section with compression steel As' and a further compression force
+// Nf (the flange overhang fcm·(bf' − b)·hf', or 0), mm (art. 4.1.6 and 4.1.7 with eq. 4.1.5-3):
+// x = [Nf + fy'·As' + 0.8·fy·As/(ξb − 0.8)]·ho / [fy·As/(ξb − 0.8) − fcm·b·ho].
+double DepthOverReinforcedDoubly(double fy, double As, double fy1, double As1, double Nf,
+                                 double xi_b, double fcm, double b, double ho);
+// Moment capacity of a rectangle of width b with compression steel, N·mm (art. 4.1.6):
+// Mu = fcm·b·x·(ho − x/2) + fy'·As'·(ho − as').
+double MomentDoubly(double fcm, double b, double x, double ho, double fy1, double As1, double as1);
+// Moment capacity of a flanged section with the web in compression, N·mm (art. 4.1.7):
+// Mu = fcm·[b·x·(ho − x/2) + (bf' − b)·hf'·(ho − hf'/2)] + fy'·As'·(ho − as').
+double MomentFlangedDoubly(double fcm, double b, double x, double ho, double bf1, double hf1,
+                           double fy1, double As1, double as1);
+// Strength fcm up to which the lower minimum ratio holds (C35 and below), N/mm² (art. 8.5.1).
+inline constexpr double kMinRatioFcmBound = 19;
+// Minimum ratio of the tension steel of a flexural member, per cent (art. 8.5.1): 0.15 up to
+// C35 (fcm ≤ 19 N/mm²), 0.20 above.
+double MinimumTensionRatioPercent(double fcm);
+
+}  // namespace tk::gbj10_89

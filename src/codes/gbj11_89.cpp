@@ -27,3 +27,20 @@ double ShearCapacitySeismicConcentrated(double fc, double b, double ho, double l
 }
 
 }  // namespace tk::gbj11_89
+
+// ---- Frame-beam flexure (clsMVT flexure stage) ------------------------------------------------
+namespace tk::gbj11_89 {
+
+double CompressionRatioOfGrade(int grade) {
+  if (grade == 1) return kCompressionRatioGrade1;
+  if (grade == 2 || grade == 3) return kCompressionRatioGrade23;
+  return 0;
+}
+
+double FrameBeamMinRatioPercent(int grade, bool beam_end) {
+  static constexpr double kMid[] = {0.3, 0.25, 0.2, 0.2}, kEnd[] = {0.4, 0.3, 0.25, 0.25};
+  if (grade < 1 || grade > 4) return 0;
+  return (beam_end ? kEnd : kMid)[grade - 1];
+}
+
+}  // namespace tk::gbj11_89

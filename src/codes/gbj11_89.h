@@ -37,3 +37,21 @@ double ShearCapacitySeismicConcentrated(double fc, double b, double ho, double l
                                         double Asv_over_s);
 
 }  // namespace tk::gbj11_89
+
+// ---- Frame-beam flexure (clsMVT flexure stage) ------------------------------------------------
+namespace tk::gbj11_89 {
+
+// Least ratio As'/As of the compression steel at a frame-beam end (art. 6.3.3): 0.5 for seismic
+// grade 1, 0.3 for grades 2 and 3.
+inline constexpr double kCompressionRatioGrade1 = 0.5;
+inline constexpr double kCompressionRatioGrade23 = 0.3;
+// Largest tension steel ratio at a frame-beam end (art. 6.3.3).
+inline constexpr double kRhoMaxBeamEnd = 0.025;
+
+// As'/As at a frame-beam end of seismic grade 1..3; 0 for other grades.
+double CompressionRatioOfGrade(int grade);
+// Minimum tension steel ratio of a frame beam of seismic grade 1..4, per cent (table 6.3.3):
+// at the end 0.4 / 0.3 / 0.25 / 0.25, at mid-span 0.3 / 0.25 / 0.2 / 0.2; 0 for other grades.
+double FrameBeamMinRatioPercent(int grade, bool beam_end);
+
+}  // namespace tk::gbj11_89
