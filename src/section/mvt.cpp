@@ -351,6 +351,24 @@ void RunStages(Call& k, bool torsion, int32_t& lErr, std::string& tErr, bool& in
   if (torsion) run(&CalTAst);
 }
 
+// The title of the report and its first data line. The member label is tBh; a caller that
+// leaves tBh out may pass the label in tText, as the other calculators of the library take it.
+void ReportHeading(Report& r, const std::string* tBh, const std::string* tText,
+                   const std::string* tEng) {
+  const std::string label = tBh ? Trim(*tBh) : (tText ? Trim(*tText) : std::string());
+  r.Put("$0弯剪扭构件：", {label}).HeadingEnd();
+  r.Heading("基本资料：");
+  r.Line(4, "工程名称：$0", {tEng ? std::string_view(*tEng) : std::string_view()});
+}
+
+// An error that ends the call before or during the stages: into the error lists with the report
+// so far, after its "错误：" line when it has one.
+void RecordError(Report& r, VBArray<int32_t>& lErrCon, VBArray<std::string>& tErrCon, int32_t code,
+                 const std::string& text, bool error_line) {
+  if (error_line) r.Error(text);
+  modKalbex::InputCheck().AddErrCon(lErrCon, tErrCon, code, text, r.str());
+}
+
 // An input that no stage can take: its code and message, or 0. The error lists of different
 // bounds are emptied before their own error goes in.
 int32_t RefusedCall(int16_t iCalMode, const std::optional<Shape>& shape, const std::string& tJmXs,
@@ -613,47 +631,18 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     Hf1 = Hf;
   }
 
-  // The member label is tBh; a caller that leaves tBh out may pass the label in tText, as the
-  // other calculators of the library take it.
-  const std::string label = tBh ? Trim(*tBh) : (tText ? Trim(*tText) : std::string());
-  r.Put("$0弯剪扭构件：", {label}).HeadingEnd();
-  r.Heading("基本资料：");
-  r.Line(4, "工程名称：$0", {tEng ? std::string_view(*tEng) : std::string_view()});
+  ReportHeading(r, tBh, tText, tEng);
 
-  SectionInputs in{shape.value_or(Shape::Rect),
-                   iCalMode,
-                   bQdSjz,
-                   bEA,
-                   bConF,
-                   T != 0,
-                   c,
-                   Fcm,
-                   Ft,
-                   Fy,
-                   Fy1,
-                   Fyv,
-                   Rlfo,
-                   B,
-                   H,
-                   Bf,
-                   Hf,
-                   Bf1,
-                   Hf1,
-                   Cas,
-                   Cas1,
-                   Pmin,
-                   S,
-                   A,
-                   Es,
-                   dAs,
-                   Asv};
+  const Shape taken = shape.value_or(Shape::Rect);  // checked before any stage reads it
+  SectionInputs in{taken, iCalMode, bQdSjz, bEA,  bConF, T != 0, c,  Fcm, Ft,
+                   Fy,    Fy1,      Fyv,    Rlfo, B,     H,      Bf, Hf,  Bf1,
+                   Hf1,   Cas,      Cas1,   Pmin, S,     A,      Es, dAs, Asv};
   As1Entry as1_entry;
   if (const int32_t refused =
           RefusedCall(iCalMode, shape, tJmXs, svc, tAs1, as1_entry, lErrCon, tErrCon, in, tErr);
       refused != 0) {
-    r.Error(tErr);
     lErr = refused;
-    modKalbex::InputCheck().AddErrCon(lErrCon, tErrCon, refused, tErr, r.str());
+    RecordError(r, lErrCon, tErrCon, lErr, tErr, true);
     hand_over();
     return;
   }
@@ -681,7 +670,7 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     if (in_flexure) r.Error("溢出，或不可知的错误。");
     lErr = code::kFault;
     tErr = std::string(svc.tTextById(32095));
-    modKalbex::InputCheck().AddErrCon(lErrCon, tErrCon, code::kFault, tErr, r.str());
+    RecordError(r, lErrCon, tErrCon, lErr, tErr, false);
     call.all_errors.push_back(code::kFault);
   }
   ReportErrorCodes(r, call.all_errors);
