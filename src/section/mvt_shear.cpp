@@ -92,7 +92,7 @@ Detailing FrameDetailing(Call& k, const ShearCase& c) {
   r.Line(8, "非加密区箍筋最大间距Smax＝ 2 * Smax' ＝ $0", {{d.Smax, U::mmd}});
   d.Dmin = gbj11_89::FrameStirrupDiameter(grade, k.rho);
   r.Put("        箍筋最小直径Dmin＝$0", {{d.Dmin, U::mmd}});
-  if (k.rho > gbj11_89::kHeavySteelRatio)
+  if (d.Dmin > row.Dmin)  // the heavier bar for more than 2 % tension steel
     r.Put("    （ρ ＝ $0 ＞ $1%）", {{k.rho, U::percent}, {gbj11_89::kHeavySteelRatio * 100, "0"}});
   r.End();
   d.AsvMin = gbj10_89::MinStirrupArea(row.coef, c.fc, c.fyv, c.b, c.S);
