@@ -1,5 +1,7 @@
 #include "codes/gbj10_89.h"
 
+#include <iterator>
+
 #include "frame/fault.h"
 
 namespace tk::gbj10_89 {
@@ -127,6 +129,58 @@ double ClampedLookup(const TablePoint* table, std::size_t n, double x) {
   const TablePoint& a = table[k - 1];
   const TablePoint& b = table[k];
   return a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
+}
+
+// ---- Beam shear of clsMVT (GBJ 10-89 art. 4.2, 7.2.9, 7.2.10) --------------------------------
+
+int StirrupBandOf(double h) {
+  constexpr int last = static_cast<int>(std::size(kStirrupBands)) - 1;
+  for (int i = 0; i < last; ++i)
+    if (h <= kStirrupBands[i].h_max) return i;
+  return last;
+}
+
+double ShearSpanRatio(double a, double ho) {
+  return fault::div(a, ho);
+}
+
+double ShearSpanRatioBounded(double lambda) {
+  if (lambda < kShearSpanMin) return kShearSpanMin;
+  if (lambda > kShearSpanMax) return kShearSpanMax;
+  return lambda;
+}
+
+double StirrupsForShearConcentrated(double V, double fc, double b, double ho, double lambda,
+                                    double s, double fyv) {
+  return fault::check((V - kShearConcreteConcentrated * fc * b * ho / (lambda + kShearSpanShift)) *
+                      s / (kShearStirrupsConcentrated * fyv * ho));
+}
+
+double ShearCapacityOrdinary(double Vc, double fyv, double Asv_over_s, double ho, double gamma_o) {
+  return fault::check((Vc + kShearStirrups * fyv * Asv_over_s * ho) / gamma_o);
+}
+
+double ShearCapacityConcentrated(double fc, double b, double ho, double lambda, double fyv,
+                                 double Asv_over_s, double gamma_o) {
+  return fault::check((kShearConcreteConcentrated * fc * b * ho / (lambda + kShearSpanShift) +
+                       kShearStirrupsConcentrated * fyv * Asv_over_s * ho) /
+                      gamma_o);
+}
+
+double ShearSectionLimit(double beta, double fc, double b, double ho) {
+  return fault::check(beta * fc * b * ho);
+}
+
+double ShearSectionRatio(double V, double fc, double b, double ho) {
+  return fault::div(V, fc * b * ho);
+}
+
+double MinStirrupArea(double coef, double fc, double fyv, double b, double s) {
+  return fault::check(coef * fault::div(fc, fyv) * b * s);
+}
+
+double DetailingStirrupArea(double Dmin, double s, double Smax) {
+  return fault::check(Dmin * Dmin * kPiSingle / 4 * fault::div(s, Smax));
 }
 
 }  // namespace tk::gbj10_89

@@ -119,6 +119,73 @@ double ClampedLookup(const TablePoint (&table)[N], double x) {
   return ClampedLookup(table, N, x);
 }
 
+// ---- Beam shear of clsMVT (GBJ 10-89 art. 4.2, 7.2.9, 7.2.10) --------------------------------
+// The clsMVT shear stage sums and multiplies some terms in another order than the functions
+// above; its variants keep that order, which the last digit of its reports depends on.
+
+// Concrete and stirrup factors under a concentrated load (eq. 4.2.3-3) and the shift of the shear
+// span ratio in its denominator λ + 1.5.
+inline constexpr double kShearConcreteConcentrated = 0.2;
+inline constexpr double kShearStirrupsConcentrated = 1.25;
+inline constexpr double kShearSpanShift = 1.5;
+// The shear span ratio λ = a/ho is taken within 1.4 … 3 (art. 4.2.3).
+inline constexpr double kShearSpanMin = 1.4;
+inline constexpr double kShearSpanMax = 3.0;
+// Shear section factor β (eq. 4.2.1-1/-2): 0.25 up to hw/b = 4, 0.2 from hw/b = 6, between them
+// β = 0.35 − 0.025·hw/b.
+inline constexpr double kShearSectionStocky = 0.25;
+inline constexpr double kShearSectionSlender = 0.2;
+inline constexpr double kShearSectionStockyRatio = 4;
+inline constexpr double kShearSectionSlenderRatio = 6;
+inline constexpr double kShearSectionIntercept = 0.35;
+inline constexpr double kShearSectionSlope = 0.025;
+// Minimum stirrup ratio of a beam whose design shear exceeds 0.07·fc·b·ho (art. 7.2.10):
+// Asv/(b·s) ≥ 0.02·fc/fyv.
+inline constexpr double kMinStirrupRatio = 0.02;
+// π as the single-precision value of the bar tables (3.1415927).
+inline constexpr double kPiSingle = 3.1415927410125732;
+
+// Stirrup detailing of beams by height h (art. 7.2.9): minimum diameter and the largest spacing
+// for V ≤ 0.07·fc·b·ho and above it. Each band includes its upper bound.
+struct StirrupBand {
+  double h_max;  // upper bound of the band; the last band has none
+  double Dmin, smax_low, smax_high;
+};
+inline constexpr StirrupBand kStirrupBands[] = {{250, 4, 200, 150},
+                                                {300, 6, 200, 150},
+                                                {500, 6, 300, 200},
+                                                {800, 6, 350, 250},
+                                                {0, 8, 500, 300}};
+// Index of the band of kStirrupBands that a beam height h falls into (0 … 4).
+int StirrupBandOf(double h);
+
+// Shear span ratio λ = a/ho as worked, before its bounds (art. 4.2.3).
+double ShearSpanRatio(double a, double ho);
+// λ held within 1.4 … 3 (art. 4.2.3).
+double ShearSpanRatioBounded(double lambda);
+
+// Stirrups under a concentrated load for a design shear V, mm² (eq. 4.2.3-3 solved for Asv):
+// Asv = [V − 0.2·fc·b·ho/(λ + 1.5)]·s / (1.25·fyv·ho).
+double StirrupsForShearConcentrated(double V, double fc, double b, double ho, double lambda,
+                                    double s, double fyv);
+// Shear a beam with stirrups Asv/s may carry, N (eq. 4.2.3-2 with the importance factor γo of
+// the design relation γo·V ≤ Vcs): (Vc + 1.5·fyv·(Asv/s)·ho) / γo, Vc = 0.07·fc·b·ho worked.
+double ShearCapacityOrdinary(double Vc, double fyv, double Asv_over_s, double ho, double gamma_o);
+// The same under a concentrated load (eq. 4.2.3-3):
+// [0.2·fc·b·ho/(λ + 1.5) + 1.25·fyv·(Asv/s)·ho] / γo.
+double ShearCapacityConcentrated(double fc, double b, double ho, double lambda, double fyv,
+                                 double Asv_over_s, double gamma_o);
+// Upper limit of the shear of a section (eq. 4.2.1): β·fc·b·ho, N.
+double ShearSectionLimit(double beta, double fc, double b, double ho);
+// Shear of a section as a multiple of fc·b·ho, compared with β when the section is too small.
+double ShearSectionRatio(double V, double fc, double b, double ho);
+// Minimum stirrup area by ratio, mm² (art. 7.2.10; GBJ 11-89 art. 6.3.6 with its own factor):
+// coef·(fc/fyv)·b·s.
+double MinStirrupArea(double coef, double fc, double fyv, double b, double s);
+// Area of stirrups of the minimum diameter at the largest spacing, brought to the spacing s
+// (art. 7.2.9), mm²: Dmin²·π/4·(s/Smax).
+double DetailingStirrupArea(double Dmin, double s, double Smax);
+
 }  // namespace tk::gbj10_89
 
 // ---- Flexure with compression steel and flanges (clsMVT flexure stage) ----------------------
