@@ -233,47 +233,55 @@ void ReportBeta(Report& r, const TorsionCase& t, double Wt, const BetaT& bt) {
   r.End();
 }
 
-// Section checks (GBJ 10-89 art. 4.4.2): hw/b below 6 and V/(b·ho) + T/Wt ≤ 0.25·fc; both let
-// the stage go on so that the report is complete. True when the combined stress stays within
-// 0.7·ft, where the minimum steel suffices.
-bool CheckSection(Call& k, const TorsionCase& t, double Wt) {
-  Report& r = k.r;
-  const double b = t.b, h = t.h;
-  const double hw = WebHeight(static_cast<SectionShape>(t.shape), h, t.ho, k.hf, k.hf1);
-  r.Line(6, "验算截面适用条件：");
+// Web height hw of the section check (GBJ 10-89 art. 4.4.2, hw as in art. 4.2.1).
+void ReportWebHeight(Report& r, const TorsionCase& t, double hf, double hf1, double hw) {
+  const double h = t.h;
   switch (t.shape) {
     case Shape::Rect:
       r.Line(6, "hw ＝ ho ＝ $0", {{hw, U::mmd}});
       break;
     case Shape::InvT:
-      r.Line(6, "hw ＝ h - hf ＝ $0-$1 ＝ $2", {{h, U::mm}, {k.hf, U::mm}, {hw, U::mmd}});
+      r.Line(6, "hw ＝ h - hf ＝ $0-$1 ＝ $2", {{h, U::mm}, {hf, U::mm}, {hw, U::mmd}});
       break;
     case Shape::T:
     case Shape::InvL:
-      r.Line(6, "hw ＝ h - hf' ＝ $0-$1 ＝ $2", {{h, U::mm}, {k.hf1, U::mm}, {hw, U::mmd}});
+      r.Line(6, "hw ＝ h - hf' ＝ $0-$1 ＝ $2", {{h, U::mm}, {hf1, U::mm}, {hw, U::mmd}});
       break;
     case Shape::ISym:
     case Shape::IUnsym:
       r.Line(6, "hw ＝ h - hf - hf' ＝ $0-$1-$2 ＝ $3",
-             {{h, U::mm}, {k.hf, U::mm}, {k.hf1, U::mm}, {hw, U::mmd}});
+             {{h, U::mm}, {hf, U::mm}, {hf1, U::mm}, {hw, U::mmd}});
       break;
   }
-  const double hw_b = fault::div(hw, b);
-  const std::string hw_text = "hw / b ＝ " + Fmt(k, hw, "mm") + "/" + Fmt(k, b, "mm") + " ＝ " +
+}
+
+// Sections under torsion keep hw/b below 6 (GBJ 10-89 art. 4.4.2); a slender web is code 3310
+// and the stage goes on, so that the report is complete.
+void CheckWebRatio(Call& k, const TorsionCase& t) {
+  Report& r = k.r;
+  const double hw = WebHeight(static_cast<SectionShape>(t.shape), t.h, t.ho, k.hf, k.hf1);
+  r.Line(6, "验算截面适用条件：");
+  ReportWebHeight(r, t, k.hf, k.hf1, hw);
+  const double hw_b = fault::div(hw, t.b);
+  const std::string hw_text = "hw / b ＝ " + Fmt(k, hw, "mm") + "/" + Fmt(k, t.b, "mm") + " ＝ " +
                               FormatNumber(hw_b, "#0.00");
-  const Sub six{g::kTorsionWebRatioMax, kWhole};
   if (hw_b < g::kTorsionWebRatioMax)
-    r.Line(6, "$0 ＜ $1 ，截面高宽比满足要求", {hw_text, six});
+    r.Line(6, "$0 ＜ $1 ，截面高宽比满足要求", {hw_text, {g::kTorsionWebRatioMax, kWhole}});
   else
     Fail(
         k, code::kHwB,
         hw_text + " ≥ " + FormatNumber(g::kTorsionWebRatioMax, kWhole) + " ，截面高宽比不满足要求");
+}
 
-  const double tau = g::ShearTorsionStress(t.Vd, b, t.ho, t.Td, Wt);
+// V/(b·ho) + T/Wt ≤ 0.25·fc (GBJ 10-89 eq. 4.4.2-1); above it code 3320, and the design goes on.
+// True when the combined stress stays within 0.7·ft (eq. 4.4.2-2): the minimum steel suffices.
+bool CheckCombinedStress(Call& k, const TorsionCase& t, double Wt) {
+  Report& r = k.r;
+  const double tau = g::ShearTorsionStress(t.Vd, t.b, t.ho, t.Td, Wt);
   const double tau_max = g::kTorsionSectionLimit * t.fc;
   r.Line(
       6, "V / (b * ho) + T / Wt ＝ $0/($1*$2)+$3/$4 ＝ $5",
-      {{t.Vd, U::n}, {b, U::mm}, {t.ho, U::mm}, {t.Td, U::nmm}, {Wt, U::mm3}, {tau, U::nmm2d_3}});
+      {{t.Vd, U::n}, {t.b, U::mm}, {t.ho, U::mm}, {t.Td, U::nmm}, {Wt, U::mm3}, {tau, U::nmm2d_3}});
   if (tau > tau_max) {
     Fail(k, code::kTorsionSection,
          "V / (b * ho) + T / Wt ＝ " + Fmt(k, tau, "n/mm2d_3") + " ＞ " +
@@ -701,7 +709,8 @@ void CalTAst(Call& k) {
   ReportBeta(k.r, t, m.Wt, bt);
 
   Design d;
-  if (!CheckSection(k, t, m.Wt)) d = DesignForTorsion(k, t, m, s, bt.value);
+  CheckWebRatio(k, t);
+  if (!CheckCombinedStress(k, t, m.Wt)) d = DesignForTorsion(k, t, m, s, bt.value);
   ApplyMinimums(k, t, m, bt.value, d);
 }
 
