@@ -36,7 +36,7 @@ constexpr double kStirrupInset = 10;
 // Shear span ratio of a concentrated load held within 1.4 … 3 (GBJ 10-89 art. 4.2.3).
 constexpr double kLambdaMin = 1.4, kLambdaMax = 3.0;
 // Strength ratio ζ of the longitudinal to the stirrup torsion steel (GBJ 10-89 art. 4.4.3): the
-// design takes the middle of the range 0.6 … 1.7.
+// design takes 1.0, within the range 0.6 … 1.7 the code allows.
 constexpr double kZeta = 1.0;
 // A flange stirrup leg is held to half of the flange minimum, which counts both legs.
 constexpr double kLegOfMinimum = 0.5;
@@ -693,6 +693,7 @@ void CalTAst(Call& k) {
   const double c_raw = k.as - kStirrupInset;
   t.c = std::max(c_raw, 0.0);
   if (t.concentrated) t.lambda = std::clamp(fault::div(k.a, t.ho), kLambdaMin, kLambdaMax);
+  // Stirrup strength above 310 N/mm² is not counted (GBJ 10-89 art. 4.2.3).
   t.fyv = std::min(k.Fyv, g::kFyvMax);
   ReportStageInputs(k.r, t, k.as, c_raw);
   // An as below 10 mm leaves no room for a stirrup: the core is the whole section.
