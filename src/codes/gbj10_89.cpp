@@ -213,3 +213,117 @@ double MinimumTensionRatioPercent(double fcm) {
 }
 
 }  // namespace tk::gbj10_89
+
+// ---- Members under torsion with shear (clsMVT torsion stage, GBJ 10-89 art. 4.4) ------------
+namespace tk::gbj10_89 {
+
+double TorsionModulusRect(double b, double h) {
+  return b * b * (3 * h - b) / 6;
+}
+
+double TorsionModulusFlange(double hf, double bf, double b) {
+  return hf * hf * (bf > b ? bf - b : 0.0) / 2;
+}
+
+double TorsionFlangeWidthMax(double b, double hf) {
+  return b + kTorsionFlangeThicknesses * hf;
+}
+
+double TorqueShare(double Wpart, double T, double Wt) {
+  return fault::div(Wpart * T, Wt);
+}
+
+double TorsionConcreteFactorRaw(double V, double Wt, double T, double b, double ho) {
+  return fault::check(kBetaTNumerator / (1 + kBetaTShear * fault::div(V * Wt, T * b * ho)));
+}
+
+double TorsionConcreteFactorConcentratedRaw(double lambda, double V, double Wt, double T, double b,
+                                            double ho) {
+  return fault::check(kBetaTNumerator /
+                      (1 + kBetaTShearConcentrated * (lambda + kTorsionSpanShift) *
+                               fault::div(V * Wt, T * b * ho)));
+}
+
+double TorsionConcreteFactor(double beta_t_raw) {
+  if (beta_t_raw < kBetaTMin) return kBetaTMin;
+  if (beta_t_raw > kBetaTMax) return kBetaTMax;
+  return beta_t_raw;
+}
+
+double ShearTorsionStress(double V, double b, double ho, double T, double Wt) {
+  return fault::div(V, b * ho) + fault::div(T, Wt);
+}
+
+double ShearNeglectLimit(double fc, double b, double ho) {
+  return kShearNeglect * fc * b * ho;
+}
+
+double ShearNeglectLimitConcentrated(double fc, double b, double ho, double lambda) {
+  return kShearNeglectConcentrated * fc * b * ho / (lambda + kTorsionSpanShift);
+}
+
+double ShearNeglectLimitSeismic(double fc, double b, double ho, double gamma_re) {
+  return kShearNeglectSeismic * fc * b * ho / gamma_re;
+}
+
+double ShearNeglectLimitSeismicConcentrated(double fc, double b, double ho, double lambda,
+                                            double gamma_re) {
+  return kShearNeglectSeismicConcentrated * fc * b * ho / (lambda + kTorsionSpanShift) / gamma_re;
+}
+
+double TorsionNeglectLimit(double ft, double Wt) {
+  return kTorsionNeglect * ft * Wt;
+}
+
+double StirrupsShearTorsion(double V, double beta_t, double fc, double b, double ho, double s,
+                            double fyv) {
+  return fault::check((V - kShearConcrete * (kBetaTNumerator - beta_t) * fc * b * ho) * s /
+                      kShearStirrups / fyv / ho);
+}
+
+double StirrupsShearTorsionConcentrated(double V, double beta_t, double fc, double b, double ho,
+                                        double lambda, double s, double fyv) {
+  return fault::check((V - kTorsionShearConcentrated * (kBetaTNumerator - beta_t) * fc * b * ho /
+                               (lambda + kTorsionSpanShift)) *
+                      s / kTorsionShearStirrupsConcentrated / fyv / ho);
+}
+
+double StirrupsShearTorsionSeismic(double V, double gamma_re, double beta_t, double fc, double b,
+                                   double ho, double s, double fyv) {
+  return fault::check(
+      (V * gamma_re - kTorsionShearSeismic * (kBetaTNumerator - beta_t) * fc * b * ho) * s /
+      kTorsionShearStirrupsSeismic / fyv / ho);
+}
+
+double StirrupsShearTorsionSeismicConcentrated(double V, double gamma_re, double beta_t, double fc,
+                                               double b, double ho, double lambda, double s,
+                                               double fyv) {
+  return fault::check(
+      (V * gamma_re - kTorsionShearSeismicConcentrated * (kBetaTNumerator - beta_t) * fc * b * ho /
+                          (lambda + kTorsionSpanShift)) *
+      s / fyv / ho);
+}
+
+double TorsionStirrupLeg(double T, double beta_t, double ft, double Wt, double s, double zeta,
+                         double fyv, double Acor) {
+  const double concrete = kTorsionConcrete * beta_t * ft * Wt;
+  return fault::check((T - concrete) * s / kTorsionStirrups / fault::sqrt(zeta) / fyv / Acor);
+}
+
+double CorePerimeter(double bcor, double hcor) {
+  return 2 * (bcor + hcor);
+}
+
+double TorsionLongitudinal(double fyv, double Ast1, double Ucor, double zeta, double fy, double s) {
+  return fault::div(fyv * Ast1 * Ucor * zeta, fy * s);
+}
+
+double MinStirrupRatioTorsion(double beta_t, double fc, double fyv) {
+  return (kMinStirrupsTorsionSlope * beta_t - kMinStirrupsTorsionOffset) * fault::div(fc, fyv);
+}
+
+double MinLongitudinalRatioTorsion(double beta_t, double fc, double fy) {
+  return kMinLongitudinalTorsion * (2 * beta_t - 1) * fault::div(fc, fy);
+}
+
+}  // namespace tk::gbj10_89

@@ -214,3 +214,118 @@ inline constexpr double kMinRatioFcmBound = 19;
 double MinimumTensionRatioPercent(double fcm);
 
 }  // namespace tk::gbj10_89
+
+// ---- Members under torsion with shear (clsMVT torsion stage, GBJ 10-89 art. 4.4) ------------
+// The forms below keep the order of their terms as the torsion stage has always worked them: the
+// last printed digit of its reports depends on it.
+namespace tk::gbj10_89 {
+
+// Flange overhangs count in the torsion modulus up to 3·hf on each side (art. 4.4.6):
+// bf ≤ b + 6·hf.
+inline constexpr double kTorsionFlangeThicknesses = 6;
+// Sections under torsion keep hw/b below 6 (art. 4.4.2).
+inline constexpr double kTorsionWebRatioMax = 6;
+// Section limit (eq. 4.4.2-1): V/(b·ho) + T/Wt ≤ 0.25·fc.
+inline constexpr double kTorsionSectionLimit = 0.25;
+// Below 0.7·ft the combined stress needs only the minimum steel (eq. 4.4.2-2).
+inline constexpr double kTorsionDetailingLimit = 0.7;
+// Reduction factor βt of the concrete torsion capacity (eq. 4.4.4-2, 4.4.4-5): 1.5 over a
+// denominator, held within 0.5 … 1.0; the shear forms of eq. 4.4.4-1/-4 take the concrete part
+// times (1.5 − βt).
+inline constexpr double kBetaTNumerator = 1.5;
+inline constexpr double kBetaTMin = 0.5, kBetaTMax = 1.0;
+// Factor of V·Wt/(T·b·ho) in βt under distributed load (eq. 4.4.4-2).
+inline constexpr double kBetaTShear = 0.5;
+// Factor of (λ + 1.5)·V·Wt/(T·b·ho) in βt under a concentrated load (eq. 4.4.4-5).
+inline constexpr double kBetaTShearConcentrated = 0.17;
+// The shift of λ in the concentrated-load forms (λ + 1.5).
+inline constexpr double kTorsionSpanShift = 1.5;
+// Torsion capacity (eq. 4.4.3-1, 4.4.4-3): T ≤ 0.35·βt·ft·Wt + 1.2·√ζ·fyv·Ast1·Acor/s.
+inline constexpr double kTorsionConcrete = 0.35;
+inline constexpr double kTorsionStirrups = 1.2;
+// Shear may be neglected (art. 4.4.7) for V ≤ 0.035·fc·b·ho, or 0.1·fc·b·ho/(λ + 1.5) under a
+// concentrated load; with earthquake action (GBJ 11-89 frame beams) 0.028·fc·b·ho/γRE and
+// 0.08·fc·b·ho/(λ + 1.5)/γRE.
+inline constexpr double kShearNeglect = 0.035;
+inline constexpr double kShearNeglectConcentrated = 0.1;
+inline constexpr double kShearNeglectSeismic = 0.028;
+inline constexpr double kShearNeglectSeismicConcentrated = 0.08;
+// Torsion may be neglected (art. 4.4.7) for T ≤ 0.175·ft·Wt.
+inline constexpr double kTorsionNeglect = 0.175;
+// Concrete part of the shear capacity under torsion, as a multiple of (1.5 − βt)·fc·b·ho:
+// 0.07 ordinary (eq. 4.4.4-1), 0.2/(λ + 1.5) concentrated load (eq. 4.4.4-4), and with earthquake
+// action 0.056 and 0.16/(λ + 1.5). Stirrup factors 1.5, 1.25, 1.2 and 1.0 of fyv·Asv·ho/s.
+inline constexpr double kTorsionShearConcentrated = 0.2;
+inline constexpr double kTorsionShearSeismicConcentrated = 0.16;
+inline constexpr double kTorsionShearStirrupsConcentrated = 1.25;
+inline constexpr double kTorsionShearSeismic = 0.056;
+inline constexpr double kTorsionShearStirrupsSeismic = 1.2;
+// Minimum ratios (art. 4.4.8, 4.4.9): ρsv,min = 0.02·α·fc/fyv with α = 3.5·βt − 0.75, that is
+// (0.07·βt − 0.015)·fc/fyv, and ρtl,min = 0.08·(2·βt − 1)·fc/fy.
+inline constexpr double kMinStirrupsTorsionBase = 0.02;
+inline constexpr double kMinStirrupsTorsionSlope = 0.07;
+inline constexpr double kMinStirrupsTorsionOffset = 0.015;
+inline constexpr double kMinLongitudinalTorsion = 0.08;
+
+// Plastic torsion modulus of a rectangle b ≤ h, mm³ (eq. 4.4.1-2): Wt = b²·(3h − b)/6.
+double TorsionModulusRect(double b, double h);
+// Plastic torsion modulus of a flange overhang, mm³ (art. 4.4.6): hf²·(bf − b)/2, nothing for a
+// flange no wider than the web.
+double TorsionModulusFlange(double hf, double bf, double b);
+// Widest flange counted in torsion (art. 4.4.6): b + 6·hf.
+double TorsionFlangeWidthMax(double b, double hf);
+// Share of the torque T taken by a part of modulus Wpart in a section of modulus Wt (art. 4.4.6):
+// Tpart = Wpart·T/Wt.
+double TorqueShare(double Wpart, double T, double Wt);
+// βt before its bounds, distributed load (eq. 4.4.4-2): 1.5 / [1 + 0.5·V·Wt/(T·b·ho)].
+double TorsionConcreteFactorRaw(double V, double Wt, double T, double b, double ho);
+// βt before its bounds, concentrated load (eq. 4.4.4-5):
+// 1.5 / [1 + 0.17·(λ + 1.5)·V·Wt/(T·b·ho)].
+double TorsionConcreteFactorConcentratedRaw(double lambda, double V, double Wt, double T, double b,
+                                            double ho);
+// βt held within 0.5 … 1.0.
+double TorsionConcreteFactor(double beta_t_raw);
+// Combined stress of the section checks, N/mm² (art. 4.4.2): V/(b·ho) + T/Wt.
+double ShearTorsionStress(double V, double b, double ho, double T, double Wt);
+// Largest shear that may be neglected (art. 4.4.7), N: 0.035·fc·b·ho.
+double ShearNeglectLimit(double fc, double b, double ho);
+// Under a concentrated load: 0.1·fc·b·ho/(λ + 1.5).
+double ShearNeglectLimitConcentrated(double fc, double b, double ho, double lambda);
+// With earthquake action: 0.028·fc·b·ho/γRE.
+double ShearNeglectLimitSeismic(double fc, double b, double ho, double gamma_re);
+// With earthquake action under a concentrated load: 0.08·fc·b·ho/(λ + 1.5)/γRE.
+double ShearNeglectLimitSeismicConcentrated(double fc, double b, double ho, double lambda,
+                                            double gamma_re);
+// Largest torque that may be neglected (art. 4.4.7), N·mm: 0.175·ft·Wt.
+double TorsionNeglectLimit(double ft, double Wt);
+// Stirrups with torsion, mm² (all legs), solved for Asv from the shear capacities of members
+// under shear and torsion (eq. 4.4.4-1): Asv = [V − 0.07·(1.5 − βt)·fc·b·ho]·s/1.5/fyv/ho.
+double StirrupsShearTorsion(double V, double beta_t, double fc, double b, double ho, double s,
+                            double fyv);
+// Concentrated load (eq. 4.4.4-4):
+// Asv = [V − 0.2·(1.5 − βt)·fc·b·ho/(λ + 1.5)]·s/1.25/fyv/ho.
+double StirrupsShearTorsionConcentrated(double V, double beta_t, double fc, double b, double ho,
+                                        double lambda, double s, double fyv);
+// Frame beam with earthquake action: Asv = [V·γRE − 0.056·(1.5 − βt)·fc·b·ho]·s/1.2/fyv/ho.
+double StirrupsShearTorsionSeismic(double V, double gamma_re, double beta_t, double fc, double b,
+                                   double ho, double s, double fyv);
+// Frame beam with earthquake action under a concentrated load:
+// Asv = [V·γRE − 0.16·(1.5 − βt)·fc·b·ho/(λ + 1.5)]·s/fyv/ho.
+double StirrupsShearTorsionSeismicConcentrated(double V, double gamma_re, double beta_t, double fc,
+                                               double b, double ho, double lambda, double s,
+                                               double fyv);
+// One leg of the torsion stirrups, mm², from the torsion capacity (eq. 4.4.3-1; with βt
+// eq. 4.4.4-3, βt = 1 in pure torsion): Ast1 = (T − 0.35·βt·ft·Wt)·s/1.2/√ζ/fyv/Acor.
+double TorsionStirrupLeg(double T, double beta_t, double ft, double Wt, double s, double zeta,
+                         double fyv, double Acor);
+// Perimeter of the stirrup core, mm (art. 4.4.3): Ucor = 2·(bcor + hcor).
+double CorePerimeter(double bcor, double hcor);
+// Longitudinal torsion steel from the strength ratio ζ (eq. 4.4.3-2), mm²:
+// Astl = fyv·Ast1·Ucor·ζ / (fy·s).
+double TorsionLongitudinal(double fyv, double Ast1, double Ucor, double zeta, double fy, double s);
+// Minimum stirrup ratio under torsion (art. 4.4.8): (0.07·βt − 0.015)·fc/fyv.
+double MinStirrupRatioTorsion(double beta_t, double fc, double fyv);
+// Minimum ratio of the longitudinal torsion steel (art. 4.4.9): 0.08·(2·βt − 1)·fc/fy.
+double MinLongitudinalRatioTorsion(double beta_t, double fc, double fy);
+
+}  // namespace tk::gbj10_89
