@@ -65,9 +65,7 @@ void RegisterEarthPressureDocs() {
   docs::AddClass(EarthPressureDoc());
   docs::AddCodes({
       {800100, "clsDtqKa", Outcome::Success, "输入正确", "all inputs valid", "CheckEnter"},
-      {800101, "clsDtqKa", Outcome::Stop, "一栏应输入数值。",
-       "a field is not numeric (Index), or, from CalResult, beyond the 32-bit float range (the "
-       "message in tText names the field)"},
+      {800101, "clsDtqKa", Outcome::Stop, "一栏应输入数值。", "a field is not numeric (Index)"},
       {800102, "clsDtqKa", Outcome::Stop, "应＞0。", "a field that must be positive is <= 0"},
       {800103, "clsDtqKa", Outcome::Stop, "应≥0。", "a field that must not be negative is < 0"},
       {800200, "clsDtqKa", Outcome::Success, "计算完成", "calculation done", "CalResult"},

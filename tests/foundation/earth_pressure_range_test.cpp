@@ -17,9 +17,9 @@ std::vector<std::string> Wall() {
 }
 
 TEST(DtqKaRange, NumberBeyondFloatRangeIsTheFieldsInputError) {
-  const char* names[] = {"填土重度γ",          "挡土墙的高度 h",     "地表均布荷载 q",
-                         "土的粘聚力 c",       "墙背填土内摩擦角ψ",  "挡土墙的墙背倾角α",
-                         "土的坡度β",          "土对挡土墙背的摩擦角δ"};
+  const char* names[] = {"填土重度γ",    "挡土墙的高度 h",       "地表均布荷载 q",
+                         "土的粘聚力 c", "墙背填土内摩擦角ψ",    "挡土墙的墙背倾角α",
+                         "土的坡度β",    "土对挡土墙背的摩擦角δ"};
   for (int16_t i = 0; i <= 7; ++i)
     for (const char* big : {"1e400", "-1e400", "1e39", "3.5e38"}) {
       std::vector<std::string> t = Wall();

@@ -44,8 +44,7 @@ TEST(ShortestText, FiniteValuesReadBackExactly) {
       {DBL_MAX, false, "1.7976931348623157e+308"},
   };
   for (const auto& c : cases) {
-    const std::string t =
-        c.single ? ShortestText(static_cast<float>(c.x)) : ShortestText(c.x);
+    const std::string t = c.single ? ShortestText(static_cast<float>(c.x)) : ShortestText(c.x);
     EXPECT_EQ(t, c.text) << c.x;
     if (c.single)
       EXPECT_EQ(static_cast<float>(LeadingNumber(t)), static_cast<float>(c.x)) << t;

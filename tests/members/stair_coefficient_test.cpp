@@ -22,18 +22,18 @@ std::vector<std::string> TypeA() {
           "210", "",         "200",  "200",  "0.4", "",   "",    "",     ""};
 }
 
-struct Run {
+struct StairRun {
   int32_t lErr = -1;
   int16_t Index = 99;  // a value the call must overwrite on an input error
   bool ok = false;
   std::string text = "TB1";
 };
 
-Run Calc(std::vector<std::string> fields, bool nd, bool ndXx, double ndXs) {
+StairRun Calc(std::vector<std::string> fields, bool nd, bool ndXx, double ndXs) {
   clsLtBs s;
   VBArray<std::string> Text(0, std::move(fields));
   VBArray<bool> bEnable;
-  Run r;
+  StairRun r;
   bool bars = true, crack = false, autoZz = false;
   std::string rule;
   s.CalResult(Text, bEnable, r.Index, r.ok, bars, crack, autoZz, nd, ndXx, ndXs, rule, r.text,
@@ -61,7 +61,7 @@ TEST(StairCoefficient, OutsideZeroToFortyEightIsInputError204) {
       {false, true, -1, 0, ""},    // no deflection asked for
   };
   for (const auto& c : cases) {
-    const Run r = Calc(TypeA(), c.nd, c.ndXx, c.k);
+    const StairRun r = Calc(TypeA(), c.nd, c.ndXx, c.k);
     EXPECT_EQ(r.lErr, c.code) << c.k << " nd " << c.nd << " ndXx " << c.ndXx;
     if (c.code != 0) {
       EXPECT_EQ(r.Index, kCoefficientIndex) << c.k;
@@ -85,7 +85,7 @@ TEST(StairCoefficient, AcceptedCoefficientIsTheOneInTheDeflection) {
 TEST(StairCoefficient, FieldErrorsComeBeforeTheCoefficient) {
   std::vector<std::string> t = TypeA();
   t[static_cast<size_t>(kN)] = "1";  // n = 1: 203 at field 8
-  const Run r = Calc(t, true, true, -1);
+  const StairRun r = Calc(t, true, true, -1);
   EXPECT_EQ(r.lErr, kOneRiser);
   EXPECT_EQ(r.Index, kN);
 }
@@ -98,7 +98,7 @@ TEST(StairFault, OverflowInsideTheCalculationIs299) {
   std::vector<std::string> t = TypeA();
   t[static_cast<size_t>(kLo1)] = "3e38";
   t[static_cast<size_t>(kH1)] = "1/0.5";
-  const Run r = Calc(t, false, false, 0);
+  const StairRun r = Calc(t, false, false, 0);
   EXPECT_EQ(r.lErr, kArithmetic);
   EXPECT_TRUE(r.ok);
   EXPECT_NE(r.text.find("计算过程中出现溢出或除数为零等错误，"), std::string::npos) << r.text;
