@@ -130,98 +130,80 @@ docs::Operation DlJcResultDoc() {
 }
 
 docs::ClassDoc FootingDoc() {
-  return {"clsDlJcOld",
-          "柱下扩展基础",
-          "isolated column footings to GBJ 7-89: bearing capacity, base pressures, punching, "
-          "shear, bending and reinforcement, with automatic sizing",
-          {
-              {"SubForm",
-               "设置子窗体",
-               "bind the host sub-form (the shared services switch to form mode 3)",
-               {
-                   docs::kHostForm,
-               }},
-              docs::PicFormOp(),
-              {"tValue",
-               "设置序号文本",
-               "hand an indexed text to the shared services",
-               {
-                   {"Index", "in", "", "控件或输入项序号",
-                    "index of the host control or input field", ""},
-                   {"text", "in", "", "文本", "text for that index", ""},
-               }},
-              {"DisplayPicture",
-               "显示基础简图",
-               "show the flat (H = h) or sloped (H > h) footing sketch and the legend on the "
-               "picture form",
-               {}},
-              DlJcResultDoc(),
-              {"CboB_KeyPress",
-               "输入框按键",
-               "filter a key typed into input box Index (field 8 a number list; 6, 9, 10, 24, 25, "
-               "30 signed numbers; 26 digits; 18, 27, 28 text; others positive numbers)",
-               {
-                   {"Index", "in", "", "控件或输入项序号",
-                    "index of the host control or input field", ""},
-                   {"KeyAscii", "in/out", "", "按键代码",
-                    "key code typed; set to 0 when the key is refused", ""},
-               }},
-              {"Form_Load",
-               "窗体初始化",
-               "fill the bound sub-form: captions and tool tips with unit signs, the concrete "
-               "grade list, the captions of fields 0 and 21 for the options in force",
-               {}},
-              docs::LoadOrSaveOp(
-                  "load or save the inputs of the host form and the column-force records",
-                  "data file (default QvfdDlJc.tav)", true),
-              {"ChkB_Click",
-               "复选框",
-               "check box Index clicked: 1 switches field 21 between γc and G; 3 shows or hides "
-               "the legend",
-               {
-                   {"Index", "in", "", "复选框序号", "check-box index", "1, 3 (others: no action)"},
-               }},
-              {"OptB_Click",
-               "选项按钮",
-               "option button Index clicked: 0, 1 switch field 0 between fk and f (fields 1 to 5 "
-               "are enabled with fk); 2 to 4 choose the mode (automatic sizing disables a, b, H)",
-               {
-                   {"Index", "in", "", "选项按钮序号", "option-button index", "0 to 4"},
-               }},
-              {"CboBClickAndChange",
-               "组合框选择",
-               "a choice made in CboB(Index): grade 17 and steel 18 show their strengths in the "
-               "tool tip; a or b (11, 12) renew field 5; H or h (13, 31) redraw the sketch",
-               {
-                   docs::kComboIndex,
-               }},
-              {"cmdZ_Click_1",
-               "柱子控制内力",
-               "show the column-force dialog \"柱下扩展基础\" modally with the 7 combinations "
-               "held by the calculator and read them back",
-               {
-                   {"frmColComForceDlJc", "in", "", "柱子控制内力窗体",
-                    "host column-force dialog (lblCase, chkCal, txtN, txtMx, txtMy, txtVx, txtVy, "
-                    "chkNe, items 0 to 6)",
-                    "{\"$form\": ...}"},
-               }},
-              {"Calculation",
-               "读窗体并计算",
-               "read the host form, run DlJcResult with the calculator's combinations, write the "
-               "report and the sizes found back into the form",
-               {
-                   {"tText", "in/out", "", "计算书（入口为柱子标签）", "report; on entry the label",
-                    ""},
-                   docs::kDataChecked,
-               }},
-              {"ChkOpt_Click",
-               "选项复选框",
-               "check-box twin Index of the mode options: chooses optB(2 + Index) and clears the "
-               "others",
-               {
-                   {"Index", "in", "", "复选框序号", "check-box index", "0 to 2"},
-               }},
-          }};
+  return {
+      "clsDlJcOld",
+      "柱下扩展基础",
+      "isolated column footings to GBJ 7-89: bearing capacity, base pressures, punching, "
+      "shear, bending and reinforcement, with automatic sizing",
+      {
+          docs::SubFormOp("bind the host sub-form (the shared services switch to form mode 3)"),
+          docs::PicFormOp(),
+          docs::IndexedTextOp(),
+          {"DisplayPicture",
+           "显示基础简图",
+           "show the flat (H = h) or sloped (H > h) footing sketch and the legend on the "
+           "picture form",
+           {}},
+          DlJcResultDoc(),
+          docs::KeyPressOp(
+              "filter a key typed into input box Index (field 8 a number list; 6, 9, 10, 24, 25, "
+              "30 signed numbers; 26 digits; 18, 27, 28 text; others positive numbers)"),
+          {"Form_Load",
+           "窗体初始化",
+           "fill the bound sub-form: captions and tool tips with unit signs, the concrete "
+           "grade list, the captions of fields 0 and 21 for the options in force",
+           {}},
+          docs::LoadOrSaveOp(
+              "load or save the inputs of the host form and the column-force records",
+              "data file (default QvfdDlJc.tav)", true),
+          {"ChkB_Click",
+           "复选框",
+           "check box Index clicked: 1 switches field 21 between γc and G; 3 shows or hides "
+           "the legend",
+           {
+               {"Index", "in", "", "复选框序号", "check-box index", "1, 3 (others: no action)"},
+           }},
+          {"OptB_Click",
+           "选项按钮",
+           "option button Index clicked: 0, 1 switch field 0 between fk and f (fields 1 to 5 "
+           "are enabled with fk); 2 to 4 choose the mode (automatic sizing disables a, b, H)",
+           {
+               {"Index", "in", "", "选项按钮序号", "option-button index", "0 to 4"},
+           }},
+          {"CboBClickAndChange",
+           "组合框选择",
+           "a choice made in CboB(Index): grade 17 and steel 18 show their strengths in the "
+           "tool tip; a or b (11, 12) renew field 5; H or h (13, 31) redraw the sketch",
+           {
+               docs::kComboIndex,
+           }},
+          {"cmdZ_Click_1",
+           "柱子控制内力",
+           "show the column-force dialog \"柱下扩展基础\" modally with the 7 combinations "
+           "held by the calculator and read them back",
+           {
+               {"frmColComForceDlJc", "in", "", "柱子控制内力窗体",
+                "host column-force dialog (lblCase, chkCal, txtN, txtMx, txtMy, txtVx, txtVy, "
+                "chkNe, items 0 to 6)",
+                "{\"$form\": ...}"},
+           }},
+          {"Calculation",
+           "读窗体并计算",
+           "read the host form, run DlJcResult with the calculator's combinations, write the "
+           "report and the sizes found back into the form",
+           {
+               {"tText", "in/out", "", "计算书（入口为柱子标签）", "report; on entry the label",
+                ""},
+               docs::kDataChecked,
+           }},
+          {"ChkOpt_Click",
+           "选项复选框",
+           "check-box twin Index of the mode options: chooses optB(2 + Index) and clears the "
+           "others",
+           {
+               {"Index", "in", "", "复选框序号", "check-box index", "0 to 2"},
+           }},
+      }};
 }
 
 }  // namespace

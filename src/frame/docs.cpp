@@ -93,6 +93,16 @@ std::vector<Param> Join(std::initializer_list<std::vector<Param>> parts) {
   return all;
 }
 
+Operation IndexedTextOp() {
+  return {
+      "tValue",
+      "设置序号文本",
+      "hand an indexed text to the shared services",
+      {
+          {"Index", "in", "", "控件或输入项序号", "index of the host control or input field", ""},
+          {"text", "in", "", "文本", "text for that index", ""},
+      }};
+}
 Operation LetControlsOp() {
   return {"Let_Controls",
           "绑定宿主窗体",

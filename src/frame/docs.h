@@ -92,6 +92,8 @@ std::vector<Param> FlangeParams(std::string_view dir);
 std::vector<Param> Join(std::initializer_list<std::vector<Param>> parts);
 
 // Host-form operations: binding the forms, key filters, control handlers, saved inputs.
+// tValue: an indexed text handed to the shared services.
+Operation IndexedTextOp();
 // Let_Controls: the host main form and the working form whose controls are looked up by name.
 Operation LetControlsOp();
 Operation SubFormOp(std::string_view en = "bind the host sub-form");

@@ -162,14 +162,7 @@ docs::ClassDoc SlabDoc() {
           "two-way slab design",
           {
               docs::SubFormOp(),
-              {"tValue",
-               "设置序号文本",
-               "hand an indexed text to the shared services",
-               {
-                   {"Index", "in", "", "控件或输入项序号",
-                    "index of the host control or input field", ""},
-                   {"text", "in", "", "文本", "text for that index", ""},
-               }},
+              docs::IndexedTextOp(),
               CalculateDoc(),
               CheckDoc(),
               {"ReadBPJ_Gj",
