@@ -56,9 +56,8 @@ void WriteAs(const double (*pt)[2], int n, VBArray<VBArray<float>>& sAsPjReturn)
 // 3.1.1 gives ψq up to 0.8), so ψq lies in 0..1. The redistribution factor scales the hogging
 // moments of the vertical loads; 1 leaves them as analysed, and JGJ 3-91 lets frame beams lose at
 // most 30 % of their end moment (0.8 to 0.9 cast in place, 0.7 to 0.8 for assembled frames), so
-// kMinTfXs..1. Anything else (a negative, a factor that would raise the
-// support moments, NaN) is an input error before any file is read; outputs stay untouched and
-// tErr unchanged.
+// kMinTfXs..1. Anything else (a negative, a factor that would raise the support moments, NaN)
+// is an input error before any file is read; outputs stay untouched and tErr unchanged.
 constexpr float kMinTfXs = 0.7f;
 
 // ψq is checked only when Ml is asked for (sMlReturn given), the one use it has.
