@@ -21,7 +21,8 @@ std::string Trim(std::string_view text);
 // ASCII case-insensitive equality.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
-// Shortest text that reads back to exactly the same float / double ("0.1" for 0.1f).
+// Shortest text that reads back to exactly the same float / double ("0.1" for 0.1f); "（溢出）"
+// for a value that is not finite (NaN, ±infinity).
 std::string ShortestText(float x);
 std::string ShortestText(double x);
 
