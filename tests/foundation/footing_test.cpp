@@ -571,12 +571,6 @@ TEST(DlJcSizing, LongRunWarningAndCancel) {
   modKalbex::SetUi(nullptr);
 }
 
-}  // namespace
-}  // namespace tk
-
-namespace tk {
-namespace {
-
 // Odd inputs in a few random fields (fixed seed): the calculation never throws and ends with a
 // code of its own.
 TEST(DlJcRobust, OddInputsEndWithACode) {
