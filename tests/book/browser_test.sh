@@ -21,7 +21,7 @@ fail=0
 # The examples save their inputs as /tmp/kalbex-example-*.tav: the book is made of copies that
 # save into a folder of this test's own; message boxes go to kalbex.log.
 examples="$(mktemp -d)"; trap 'rm -rf "$examples"' EXIT
-cp -r "$TK_SOURCE_DIR/examples/." "$examples"
+cp -rL "$TK_SOURCE_DIR/examples/." "$examples"
 sed -i "s|/tmp/kalbex-example-|$examples/kalbex-example-|g" "$examples"/*.json
 (cd "$examples" && "$KALBEX" book ./*.json -o "$OUT_DIR/book.html") \
   >kalbex.log 2>&1 || { echo "FAIL: kalbex book"; tail kalbex.log; exit 1; }

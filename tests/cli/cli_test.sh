@@ -6,7 +6,7 @@ fail=0; pass=0
 tmp="$(mktemp -d)"; trap 'rm -rf "$tmp"' EXIT
 err="$tmp/err"
 # The examples save their inputs as /tmp/kalbex-example-*.tav: the demo runs copies that save here.
-cp -r "${TK_SOURCE_DIR:?}/examples" "$tmp/examples"
+cp -rL "${TK_SOURCE_DIR:?}/examples" "$tmp/examples"
 sed -i "s|/tmp/kalbex-example-|$tmp/kalbex-example-|g" "$tmp"/examples/*.json
 check() {  # name, expected exit, expected stdout substring ("" = must be empty), command...
   local name="$1" want_rc="$2" want_out="$3"; shift 3
