@@ -25,7 +25,8 @@ inline std::shared_ptr<MemoryForm> MakeForm(
     std::initializer_list<const char*> singles = {}) {
   auto f = std::make_shared<MemoryForm>();
   for (const auto& [name, n] : arrays) f->controls.emplace_back(name, ControlArray(n));
-  for (const char* name : singles) f->controls.emplace_back(name, std::make_shared<MemoryControl>());
+  for (const char* name : singles)
+    f->controls.emplace_back(name, std::make_shared<MemoryControl>());
   return f;
 }
 
