@@ -11,6 +11,7 @@
 #include "frame/calculator.h"
 #include "members/slab_equations.h"
 #include "support/host_form.h"
+#include "support/report_lines.h"
 #include "support/temp_dir.h"
 
 namespace tk {
@@ -185,7 +186,7 @@ class SlabCalc : public ::testing::Test {
     EXPECT_EQ(tb->Get("Enabled").b, ok);
     return {ok, sb->Get("Text").AsText()};
   }
-  bool Has(const std::string& line) const { return text.find(line + "\r\n") != std::string::npos; }
+  bool Has(const std::string& line) const { return test_support::HasLine(text, line); }
 
   clsBanOld calc;
   std::shared_ptr<FakeSource> src;
