@@ -11,6 +11,7 @@
 
 #include "frame/binding.h"
 #include "frame/calculator.h"
+#include "support/temp_dir.h"
 
 namespace tk {
 namespace {
@@ -168,12 +169,8 @@ TEST(HostProperties, WholeNumbersOutsideTheirRangeReadAsTheFallback) {
 
 class SavedInputLimits : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = ::testing::TempDir() + "tk_limits_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    MakeDirectories(dir_);
-  }
-  std::string dir_;
+  test_support::TempDir tmp_;
+  const std::string& dir_ = tmp_.path();
   FilePersistence p_;
 };
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "frame/binding.h"
 #include "frame/calculator.h"
 
@@ -72,6 +74,7 @@ TEST(Registry, ManifestIsWrittenAndRemovedIdempotently) {
   EXPECT_FALSE(FileExists(ManifestPath()));
   EXPECT_EQ(DllUnregisterServer(), kS_OK);
   unsetenv("TAVRINE_REGISTRY_DIR");
+  std::filesystem::remove_all(dir);
 }
 
 TEST(Registry, DefaultFolderFollowsXdg) {
