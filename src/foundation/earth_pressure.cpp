@@ -4,7 +4,9 @@
 
 #include "codes/gbj7_89.h"
 #include "frame/binding.h"
+#include "frame/input_check.h"
 #include "frame/modkalbex.h"
+#include "frame/report.h"
 #include "frame/services.h"
 
 namespace tk {

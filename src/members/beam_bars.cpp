@@ -4,8 +4,12 @@
 #include <cmath>
 
 #include "frame/binding.h"
+#include "frame/input_check.h"
 #include "frame/modkalbex.h"
+#include "frame/numfmt.h"
+#include "frame/persistence.h"
 #include "frame/services.h"
+#include "materials/material.h"
 
 namespace tk {
 

@@ -7,7 +7,9 @@
 #include "frame/binding.h"
 #include "frame/input_check.h"
 #include "frame/modkalbex.h"
+#include "frame/numfmt.h"
 #include "frame/services.h"
+#include "materials/material.h"
 #include "section/mvt_stages.h"
 
 namespace tk {

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/fault.h"
+#include "frame/numfmt.h"
+#include "frame/text.h"
 #include "section/mvt_stages.h"
 
 namespace tk::mvt {

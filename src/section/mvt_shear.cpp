@@ -6,6 +6,8 @@
 
 #include "codes/gbj10_89.h"
 #include "codes/gbj11_89.h"
+#include "frame/fault.h"
+#include "frame/numfmt.h"
 #include "section/mvt_stages.h"
 
 namespace tk::mvt {

@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/fault.h"
+#include "frame/modkalbex.h"
+#include "frame/numfmt.h"
+#include "materials/material.h"
 #include "section/mvt_stages.h"
 
 namespace tk::mvt {

@@ -1,7 +1,12 @@
+#include "frame/persistence.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "frame/calculator.h"
+#include "frame/filesystem.h"
+#include "frame/input_check.h"
+#include "frame/records.h"
+#include "frame/variant.h"
 
 namespace tk {
 namespace {

@@ -7,7 +7,11 @@
 #include <fstream>
 #include <map>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/host.h"
+#include "frame/input_check.h"
+#include "frame/records.h"
+#include "frame/variant.h"
 
 namespace tk {
 namespace {

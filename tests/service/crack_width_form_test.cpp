@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "frame/binding.h"
-#include "frame/calculator.h"
+#include "frame/component.h"
 #include "frame/form_inputs.h"
+#include "frame/host.h"
+#include "frame/variant.h"
 #include "service/crack_width.h"
 
 namespace tk {
