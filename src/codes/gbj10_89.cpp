@@ -1,5 +1,7 @@
 #include "codes/gbj10_89.h"
 
+#include <iterator>
+
 #include "frame/fault.h"
 
 namespace tk::gbj10_89 {
@@ -127,6 +129,201 @@ double ClampedLookup(const TablePoint* table, std::size_t n, double x) {
   const TablePoint& a = table[k - 1];
   const TablePoint& b = table[k];
   return a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
+}
+
+// ---- Beam shear of clsMVT (GBJ 10-89 art. 4.2, 7.2.9, 7.2.10) --------------------------------
+
+int StirrupBandOf(double h) {
+  constexpr int last = static_cast<int>(std::size(kStirrupBands)) - 1;
+  for (int i = 0; i < last; ++i)
+    if (h <= kStirrupBands[i].h_max) return i;
+  return last;
+}
+
+double ShearSpanRatio(double a, double ho) {
+  return fault::div(a, ho);
+}
+
+double ShearSpanRatioBounded(double lambda) {
+  if (lambda < kShearSpanMin) return kShearSpanMin;
+  if (lambda > kShearSpanMax) return kShearSpanMax;
+  return lambda;
+}
+
+double StirrupsForShearConcentrated(double V, double fc, double b, double ho, double lambda,
+                                    double s, double fyv) {
+  return fault::check((V - kShearConcreteConcentrated * fc * b * ho / (lambda + kShearSpanShift)) *
+                      s / (kShearStirrupsConcentrated * fyv * ho));
+}
+
+double ShearCapacityOrdinary(double Vc, double fyv, double Asv_over_s, double ho, double gamma_o) {
+  return fault::check((Vc + kShearStirrups * fyv * Asv_over_s * ho) / gamma_o);
+}
+
+double ShearCapacityConcentrated(double fc, double b, double ho, double lambda, double fyv,
+                                 double Asv_over_s, double gamma_o) {
+  return fault::check((kShearConcreteConcentrated * fc * b * ho / (lambda + kShearSpanShift) +
+                       kShearStirrupsConcentrated * fyv * Asv_over_s * ho) /
+                      gamma_o);
+}
+
+double ShearSectionLimit(double beta, double fc, double b, double ho) {
+  return fault::check(beta * fc * b * ho);
+}
+
+double ShearSectionRatio(double V, double fc, double b, double ho) {
+  return fault::div(V, fc * b * ho);
+}
+
+double MinStirrupArea(double coef, double fc, double fyv, double b, double s) {
+  return fault::check(coef * fault::div(fc, fyv) * b * s);
+}
+
+double DetailingStirrupArea(double Dmin, double s, double Smax) {
+  return fault::check(Dmin * Dmin * kPiSingle / 4 * fault::div(s, Smax));
+}
+
+}  // namespace tk::gbj10_89
+
+// ---- Flexure with compression steel and flanges (clsMVT flexure stage) ----------------------
+namespace tk::gbj10_89 {
+
+double OverReinforcedDenominator(double fy, double As, double xi_b, double fcm, double b,
+                                 double ho) {
+  return fy * As / (xi_b - kBeta1) - fcm * b * ho;
+}
+
+double DepthOverReinforcedDoubly(double fy, double As, double fy1, double As1, double Nf,
+                                 double xi_b, double fcm, double b, double ho) {
+  const double q = fy * As / (xi_b - kBeta1);
+  return fault::div((Nf + fy1 * As1 + kBeta1 * q) * ho, q - fcm * b * ho);
+}
+
+double MomentDoubly(double fcm, double b, double x, double ho, double fy1, double As1, double as1) {
+  return fcm * b * x * (ho - x / 2) + fy1 * As1 * (ho - as1);
+}
+
+double MomentFlangedDoubly(double fcm, double b, double x, double ho, double bf1, double hf1,
+                           double fy1, double As1, double as1) {
+  return fcm * (b * x * (ho - x / 2) + (bf1 - b) * hf1 * (ho - hf1 / 2)) + fy1 * As1 * (ho - as1);
+}
+
+double MinimumTensionRatioPercent(double fcm) {
+  return fcm <= kMinRatioFcmBound ? 0.15 : 0.20;
+}
+
+}  // namespace tk::gbj10_89
+
+// ---- Members under torsion with shear (clsMVT torsion stage, GBJ 10-89 art. 4.4) ------------
+namespace tk::gbj10_89 {
+
+double TorsionModulusRect(double b, double h) {
+  return b * b * (3 * h - b) / 6;
+}
+
+double TorsionModulusFlange(double hf, double bf, double b) {
+  return hf * hf * (bf > b ? bf - b : 0.0) / 2;
+}
+
+double TorsionFlangeWidthMax(double b, double hf) {
+  return b + kTorsionFlangeThicknesses * hf;
+}
+
+double TorqueShare(double Wpart, double T, double Wt) {
+  return fault::div(Wpart * T, Wt);
+}
+
+double TorsionConcreteFactorRaw(double V, double Wt, double T, double b, double ho) {
+  return fault::check(kBetaTNumerator / (1 + kBetaTShear * fault::div(V * Wt, T * b * ho)));
+}
+
+double TorsionConcreteFactorConcentratedRaw(double lambda, double V, double Wt, double T, double b,
+                                            double ho) {
+  return fault::check(kBetaTNumerator /
+                      (1 + kBetaTShearConcentrated * (lambda + kTorsionSpanShift) *
+                               fault::div(V * Wt, T * b * ho)));
+}
+
+double TorsionConcreteFactor(double beta_t_raw) {
+  if (beta_t_raw < kBetaTMin) return kBetaTMin;
+  if (beta_t_raw > kBetaTMax) return kBetaTMax;
+  return beta_t_raw;
+}
+
+double ShearTorsionStress(double V, double b, double ho, double T, double Wt) {
+  return fault::div(V, b * ho) + fault::div(T, Wt);
+}
+
+double ShearNeglectLimit(double fc, double b, double ho) {
+  return kShearNeglect * fc * b * ho;
+}
+
+double ShearNeglectLimitConcentrated(double fc, double b, double ho, double lambda) {
+  return kShearNeglectConcentrated * fc * b * ho / (lambda + kTorsionSpanShift);
+}
+
+double ShearNeglectLimitSeismic(double fc, double b, double ho, double gamma_re) {
+  return kShearNeglectSeismic * fc * b * ho / gamma_re;
+}
+
+double ShearNeglectLimitSeismicConcentrated(double fc, double b, double ho, double lambda,
+                                            double gamma_re) {
+  return kShearNeglectSeismicConcentrated * fc * b * ho / (lambda + kTorsionSpanShift) / gamma_re;
+}
+
+double TorsionNeglectLimit(double ft, double Wt) {
+  return kTorsionNeglect * ft * Wt;
+}
+
+double StirrupsShearTorsion(double V, double beta_t, double fc, double b, double ho, double s,
+                            double fyv) {
+  return fault::check((V - kShearConcrete * (kBetaTNumerator - beta_t) * fc * b * ho) * s /
+                      kShearStirrups / fyv / ho);
+}
+
+double StirrupsShearTorsionConcentrated(double V, double beta_t, double fc, double b, double ho,
+                                        double lambda, double s, double fyv) {
+  return fault::check((V - kTorsionShearConcentrated * (kBetaTNumerator - beta_t) * fc * b * ho /
+                               (lambda + kTorsionSpanShift)) *
+                      s / kTorsionShearStirrupsConcentrated / fyv / ho);
+}
+
+double StirrupsShearTorsionSeismic(double V, double gamma_re, double beta_t, double fc, double b,
+                                   double ho, double s, double fyv) {
+  return fault::check(
+      (V * gamma_re - kTorsionShearSeismic * (kBetaTNumerator - beta_t) * fc * b * ho) * s /
+      kTorsionShearStirrupsSeismic / fyv / ho);
+}
+
+double StirrupsShearTorsionSeismicConcentrated(double V, double gamma_re, double beta_t, double fc,
+                                               double b, double ho, double lambda, double s,
+                                               double fyv) {
+  return fault::check(
+      (V * gamma_re - kTorsionShearSeismicConcentrated * (kBetaTNumerator - beta_t) * fc * b * ho /
+                          (lambda + kTorsionSpanShift)) *
+      s / fyv / ho);
+}
+
+double TorsionStirrupLeg(double T, double beta_t, double ft, double Wt, double s, double zeta,
+                         double fyv, double Acor) {
+  const double concrete = kTorsionConcrete * beta_t * ft * Wt;
+  return fault::check((T - concrete) * s / kTorsionStirrups / fault::sqrt(zeta) / fyv / Acor);
+}
+
+double CorePerimeter(double bcor, double hcor) {
+  return 2 * (bcor + hcor);
+}
+
+double TorsionLongitudinal(double fyv, double Ast1, double Ucor, double zeta, double fy, double s) {
+  return fault::div(fyv * Ast1 * Ucor * zeta, fy * s);
+}
+
+double MinStirrupRatioTorsion(double beta_t, double fc, double fyv) {
+  return (kMinStirrupsTorsionSlope * beta_t - kMinStirrupsTorsionOffset) * fault::div(fc, fyv);
+}
+
+double MinLongitudinalRatioTorsion(double beta_t, double fc, double fy) {
+  return kMinLongitudinalTorsion * (2 * beta_t - 1) * fault::div(fc, fy);
 }
 
 }  // namespace tk::gbj10_89

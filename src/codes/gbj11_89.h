@@ -36,4 +36,62 @@ double StirrupsForShearSeismic(double V, double fc, double b, double ho, double 
 double ShearCapacitySeismicConcentrated(double fc, double b, double ho, double lambda, double fyv,
                                         double Asv_over_s);
 
+// ---- Frame-beam shear of clsMVT (GBJ 11-89 art. 6.2.9, 6.3.6, 6.3.7) ---------------------------
+// The clsMVT shear stage keeps its own order of the terms; see the note in gbj10_89.h.
+
+// Concrete factor under a concentrated load with shear span ratio λ (eq. 6.2.9-2):
+// 0.16·fc·b·ho / (λ + 1.5).
+inline constexpr double kShearConcreteConcentrated = 0.16;
+// More than 2 % tension steel at the beam end makes the minimum stirrup 2 mm thicker (art. 6.3.6).
+inline constexpr double kHeavySteelRatio = 0.02;
+inline constexpr double kHeavySteelExtraDiameter = 2;
+
+// Stirrups at the ends of frame beams by seismic grade (art. 6.3.6, 6.3.7): minimum diameter,
+// the cap of the spacing outside the confined zone (twice the confined one) and the factor of
+// the minimum stirrup area coef·(fc/fyv)·b·s.
+struct FrameStirrups {
+  double Dmin, smax_cap, coef;
+};
+inline constexpr FrameStirrups kFrameStirrups[] = {
+    {10, 200, 0.035}, {8, 200, 0.03}, {8, 300, 0.025}, {6, 300, 0.025}};
+// The row of a seismic grade 1 … 4.
+const FrameStirrups& FrameStirrupsOfGrade(int grade);
+// Largest stirrup spacing outside the confined zone, min(cap, h/2) (art. 6.3.7); the confined
+// zone takes half of it, min(cap/2, h/4).
+double FrameStirrupSpacing(int grade, double h);
+// Minimum stirrup diameter of a grade, 2 mm more above 2 % tension steel ρ (art. 6.3.6).
+double FrameStirrupDiameter(int grade, double rho);
+
+// Concrete part of a seismic frame beam with its γRE, N (eq. 6.2.9-1): 0.056·fc·b·ho / γRE.
+double ShearConcreteSeismic(double fc, double b, double ho);
+// The same under a concentrated load (eq. 6.2.9-2): 0.16·fc·b·ho / (λ + 1.5) / γRE.
+double ShearConcreteSeismicConcentrated(double fc, double b, double ho, double lambda);
+// Stirrups under a concentrated load for a design shear V, mm² (eq. 6.2.9-2 solved for Asv):
+// Asv = [γRE·V − 0.16·fc·b·ho/(λ + 1.5)]·s / fyv / ho.
+double StirrupsForShearSeismicConcentrated(double V, double fc, double b, double ho, double lambda,
+                                           double s, double fyv);
+// Shear capacity with the stirrup term multiplied fyv·(Asv/s)·ho (eq. 6.2.9-1):
+// (0.056·fc·b·ho + 1.2·fyv·(Asv/s)·ho) / γRE.
+double ShearCapacitySeismicAsvFirst(double fc, double b, double ho, double fyv, double Asv_over_s);
+// Upper limit of the shear of a frame-beam section (eq. 6.2.9-3): 0.2·fc·b·ho / γRE, N.
+double ShearSectionLimitSeismic(double fc, double b, double ho);
+
+}  // namespace tk::gbj11_89
+
+// ---- Frame-beam flexure (clsMVT flexure stage) ------------------------------------------------
+namespace tk::gbj11_89 {
+
+// Least ratio As'/As of the compression steel at a frame-beam end (art. 6.3.3): 0.5 for seismic
+// grade 1, 0.3 for grades 2 and 3.
+inline constexpr double kCompressionRatioGrade1 = 0.5;
+inline constexpr double kCompressionRatioGrade23 = 0.3;
+// Largest tension steel ratio at a frame-beam end (art. 6.3.3).
+inline constexpr double kRhoMaxBeamEnd = 0.025;
+
+// As'/As at a frame-beam end of seismic grade 1..3; 0 for other grades.
+double CompressionRatioOfGrade(int grade);
+// Minimum tension steel ratio of a frame beam of seismic grade 1..4, per cent (table 6.3.3):
+// at the end 0.4 / 0.3 / 0.25 / 0.25, at mid-span 0.3 / 0.25 / 0.2 / 0.2; 0 for other grades.
+double FrameBeamMinRatioPercent(int grade, bool beam_end);
+
 }  // namespace tk::gbj11_89

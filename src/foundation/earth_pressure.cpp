@@ -1,5 +1,6 @@
 #include "foundation/earth_pressure.h"
 
+#include <cfloat>
 #include <cmath>
 
 #include "codes/gbj7_89.h"
@@ -8,6 +9,7 @@
 #include "frame/modkalbex.h"
 #include "frame/report.h"
 #include "frame/services.h"
+#include "frame/text.h"
 
 namespace tk {
 
@@ -205,6 +207,16 @@ int32_t ActivePressure(Report& r, const Wall& w) {
 
 void clsDtqKa::CalResult(VBArray<std::string>& Text, std::string& tText, int32_t& lErrNumber) {
   lErrNumber = 0;
+  // A host may calculate without CheckEnter. A number beyond the 32-bit float range ("1e400",
+  // "1e39") is then the input error CheckEnter gives the same text (the input-check component's
+  // range rule, code 1009, taken as 800101), not an arithmetic fault: tText holds the message that
+  // names the field, and no report is written.
+  for (int16_t i = dtqka::kGamma; i <= dtqka::kDelta; ++i)
+    if (!(std::fabs(LeadingNumber(Text(i))) <= FLT_MAX)) {
+      lErrNumber = dtqka::kNotNumeric;
+      tText = tMessage(lErrNumber, i, Text(i));
+      return;
+    }
   Report r;
   try {
     const Wall w{LeadingNumber(Text(dtqka::kGamma)), LeadingNumber(Text(dtqka::kHeight)),

@@ -7,6 +7,21 @@ using docs::Outcome;
 
 namespace {
 
+// The positions of the Text of CheckEnter and CalResult.
+std::vector<docs::Field> WallFields() {
+  return {
+      {0, "kN/m³", "填土重度γ", "unit weight γ of the backfill"},
+      {1, "m", "挡土墙的高度 h", "wall height h"},
+      {2, "kN/m²", "地表均布荷载 q", "surface load q"},
+      {3, "kN/m²", "土的粘聚力 c", "cohesion c"},
+      {4, "°", "墙背填土内摩擦角ψ", "friction angle φ"},
+      {5, "°", "挡土墙的墙背倾角α", "wall-back inclination α"},
+      {6, "°", "土的坡度β", "backfill slope β"},
+      {7, "°", "土对挡土墙背的摩擦角δ", "wall friction angle δ"},
+      {8, "", "挡土墙名称", "name of the wall (report title)"},
+  };
+}
+
 docs::ClassDoc EarthPressureDoc() {
   return {"clsDtqKa",
           "挡土墙主动土压力系数",
@@ -21,20 +36,7 @@ docs::ClassDoc EarthPressureDoc() {
                     "800100 = valid; 800101-800103 with Index"},
                    {"Index", "out", "", "出错输入项", "index of the failing field", ""},
                },
-               {
-                   {"Text",
-                    {
-                        {0, "kN/m³", "填土重度γ", "unit weight γ of the backfill"},
-                        {1, "m", "挡土墙的高度 h", "wall height h"},
-                        {2, "kN/m²", "地表均布荷载 q", "surface load q"},
-                        {3, "kN/m²", "土的粘聚力 c", "cohesion c"},
-                        {4, "°", "墙背填土内摩擦角ψ", "friction angle φ"},
-                        {5, "°", "挡土墙的墙背倾角α", "wall-back inclination α"},
-                        {6, "°", "土的坡度β", "backfill slope β"},
-                        {7, "°", "土对挡土墙背的摩擦角δ", "wall friction angle δ"},
-                        {8, "", "挡土墙名称", "name of the wall (report title)"},
-                    }},
-               }},
+               {{"Text", WallFields()}}},
               {"MsgError",
                "显示错误信息",
                "show the message box of an error code",
@@ -48,24 +50,12 @@ docs::ClassDoc EarthPressureDoc() {
                "active earth pressure coefficient Ka and force Ea",
                {
                    {"Text", "in", "", "输入文本", "input texts (fields 0 to 8, as CheckEnter)", ""},
-                   {"tText", "out", "", "计算书", "report", ""},
+                   docs::ReportOut(),
                    {"lErrNumber", "out", "", "错误代码", "error code",
-                    "800200 = done; 800201-800204 stop; 800299 fault"},
+                    "800200 = done; 800101 (a number beyond the float range); 800201-800204 stop; "
+                    "800299 fault"},
                },
-               {
-                   {"Text",
-                    {
-                        {0, "kN/m³", "填土重度γ", "unit weight γ of the backfill"},
-                        {1, "m", "挡土墙的高度 h", "wall height h"},
-                        {2, "kN/m²", "地表均布荷载 q", "surface load q"},
-                        {3, "kN/m²", "土的粘聚力 c", "cohesion c"},
-                        {4, "°", "墙背填土内摩擦角ψ", "friction angle φ"},
-                        {5, "°", "挡土墙的墙背倾角α", "wall-back inclination α"},
-                        {6, "°", "土的坡度β", "backfill slope β"},
-                        {7, "°", "土对挡土墙背的摩擦角δ", "wall friction angle δ"},
-                        {8, "", "挡土墙名称", "name of the wall (report title)"},
-                    }},
-               }},
+               {{"Text", WallFields()}}},
           }};
 }
 

@@ -93,7 +93,7 @@ docs::Operation DlJcResultDoc() {
            "index of the field at fault; 7 with lErr = 0 and no report when the user cancelled "
            "the long-run warning",
            ""},
-          {"bDataCheck", "out", "", "输入正确", "False when an input was rejected", ""},
+          docs::kDataChecked,
       },
       {
           {"Text", TextFields()},
@@ -136,55 +136,26 @@ docs::ClassDoc FootingDoc() {
       "isolated column footings to GBJ 7-89: bearing capacity, base pressures, punching, "
       "shear, bending and reinforcement, with automatic sizing",
       {
-          {"SubForm",
-           "设置子窗体",
-           "bind the host sub-form (the shared services switch to form mode 3)",
-           {
-               {"frm", "in", "", "宿主窗体", "host form object", "{\"$form\": ...}"},
-           }},
-          {"PicForm",
-           "设置图形窗体",
-           "bind the host picture form",
-           {
-               {"frm", "in", "", "宿主窗体", "host form object", "{\"$form\": ...}"},
-           }},
-          {"tValue",
-           "设置序号文本",
-           "hand an indexed text to the shared services",
-           {
-               {"Index", "in", "", "控件或输入项序号", "index of the host control or input field",
-                ""},
-               {"text", "in", "", "文本", "text for that index", ""},
-           }},
+          docs::SubFormOp("bind the host sub-form (the shared services switch to form mode 3)"),
+          docs::PicFormOp(),
+          docs::IndexedTextOp(),
           {"DisplayPicture",
            "显示基础简图",
            "show the flat (H = h) or sloped (H > h) footing sketch and the legend on the "
            "picture form",
            {}},
           DlJcResultDoc(),
-          {"CboB_KeyPress",
-           "输入框按键",
-           "filter a key typed into input box Index (field 8 a number list; 6, 9, 10, 24, 25, "
-           "30 signed numbers; 26 digits; 18, 27, 28 text; others positive numbers)",
-           {
-               {"Index", "in", "", "控件或输入项序号", "index of the host control or input field",
-                ""},
-               {"KeyAscii", "in/out", "", "按键代码",
-                "key code typed; set to 0 when the key is refused", ""},
-           }},
+          docs::KeyPressOp(
+              "filter a key typed into input box Index (field 8 a number list; 6, 9, 10, 24, 25, "
+              "30 signed numbers; 26 digits; 18, 27, 28 text; others positive numbers)"),
           {"Form_Load",
            "窗体初始化",
            "fill the bound sub-form: captions and tool tips with unit signs, the concrete "
            "grade list, the captions of fields 0 and 21 for the options in force",
            {}},
-          {"LoadOrSaveData",
-           "读取或保存数据",
-           "load or save the inputs of the host form and the column-force records",
-           {
-               {"tMode", "in", "", "读/存", "load or save (mode texts of the shared services)", ""},
-               {"tDataSaveName", "in", "", "数据文件名", "data file (default QvfdDlJc.tav)", ""},
-               {"frmMain", "in", "", "宿主主窗体", "host main form", "{\"$form\": ...}"},
-           }},
+          docs::LoadOrSaveOp(
+              "load or save the inputs of the host form and the column-force records",
+              "data file (default QvfdDlJc.tav)", true),
           {"ChkB_Click",
            "复选框",
            "check box Index clicked: 1 switches field 21 between γc and G; 3 shows or hides "
@@ -204,7 +175,7 @@ docs::ClassDoc FootingDoc() {
            "a choice made in CboB(Index): grade 17 and steel 18 show their strengths in the "
            "tool tip; a or b (11, 12) renew field 5; H or h (13, 31) redraw the sketch",
            {
-               {"Index", "in", "", "组合框序号", "combo-box index", ""},
+               docs::kComboIndex,
            }},
           {"cmdZ_Click_1",
            "柱子控制内力",
@@ -223,7 +194,7 @@ docs::ClassDoc FootingDoc() {
            {
                {"tText", "in/out", "", "计算书（入口为柱子标签）", "report; on entry the label",
                 ""},
-               {"bDataCheck", "out", "", "输入正确", "False when an input was rejected", ""},
+               docs::kDataChecked,
            }},
           {"ChkOpt_Click",
            "选项复选框",

@@ -17,8 +17,7 @@ docs::ClassDoc PileLateralDoc() {
            "检查输入",
            "check the host's input texts",
            {
-               {"lErrNumber", "out", "", "错误代码", "error code (kalbex explain CODE)",
-                "0 = success; see the class's codes"},
+               docs::ErrorCode("lErrNumber"),
                {"Index", "out", "", "出错输入项", "index of the first failing field", ""},
                {"Text", "in", "", "输入文本", "host input texts (fields 3 to 12)", ""},
                {"bText", "in", "", "检查标志", "False skips the field with that index", ""},
@@ -43,10 +42,8 @@ docs::ClassDoc PileLateralDoc() {
            "单桩水平承载力计算",
            "lateral capacity of a single pile",
            {
-               {"tText", "in/out", "", "计算书（入口为构件编号）",
-                "report text; on entry the member label for the title, replaced by the report", ""},
-               {"lErrNumber", "out", "", "错误代码", "error code (kalbex explain CODE)",
-                "0 = success; see the class's codes"},
+               docs::kReportWithLabel,
+               docs::ErrorCode("lErrNumber"),
                {"tZhBh", "in", "", "桩编号", "pile identifier", ""},
                {"tJmLx", "in", "", "截面类型", "section type",
                 "圆形截面 (diameter d), 方形截面 (side d)"},
@@ -68,14 +65,7 @@ docs::ClassDoc PileLateralDoc() {
                {"dEs", "in", "N/mm²", "钢筋弹性模量Es", "bar modulus Es", ""},
                {"bKz", "in", "", "抗震验算", "seismic check requested", ""},
            }},
-          {"CboB_KeyPress",
-           "输入框按键",
-           "filter a key typed into input box Index",
-           {
-               {"Index", "in", "", "输入框序号", "index of the input box", ""},
-               {"KeyAscii", "in/out", "", "按键代码",
-                "key code typed; set to 0 when the key is refused", ""},
-           }},
+          docs::KeyPressOp("filter a key typed into input box Index", true),
       }};
 }
 

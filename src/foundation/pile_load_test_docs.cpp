@@ -11,14 +11,7 @@ docs::ClassDoc PileLoadTestDoc() {
       "单桩竖向极限承载力统计",
       "pile static load-test statistics (JGJ 94-94 appendix C)",
       {
-          {"Let_Controls",
-           "绑定宿主窗体",
-           "bind the host forms",
-           {
-               {"frmM", "in", "", "宿主主窗体", "host main form", "{\"$form\": ...}"},
-               {"frmX", "in", "", "宿主工作窗体",
-                "host working form (its controls are looked up by name)", "{\"$form\": ...}"},
-           }},
+          docs::LetControlsOp(),
           {"CalZtj",
            "试桩统计计算",
            "statistics of the measured ultimate capacities",
@@ -26,7 +19,7 @@ docs::ClassDoc PileLoadTestDoc() {
                {"lPrecision", "in", "", "求根精度",
                 "grid steps of the root search (1000 = steps of 0.001); capped at 100000 from 10^6",
                 ">= 1"},
-               {"tText", "out", "", "计算书", "report", ""},
+               docs::ReportOut(),
                {"tEngName", "in", "", "工程名称", "project name opening the report", ""},
                {"dQui", "in", "kN", "试桩极限承载力Qui",
                 "measured ultimate capacities Qui of the n test piles, index 1 to n", ""},
@@ -36,7 +29,7 @@ docs::ClassDoc PileLoadTestDoc() {
            "读窗体并计算",
            "read the host form and calculate",
            {
-               {"tText", "out", "", "计算书", "report", ""},
+               docs::ReportOut(),
            }},
           {"cmdZj_Click",
            "按钮",

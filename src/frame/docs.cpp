@@ -58,6 +58,107 @@ bool ListNames(std::string_view list, std::string_view name) {
 
 }  // namespace
 
+Param ErrorCode(std::string_view name) {
+  return {name,
+          "out",
+          "",
+          "错误代码",
+          "error code (kalbex explain CODE)",
+          "0 = success; see the class's codes"};
+}
+Param ReportOut(std::string_view en) {
+  return {"tText", "out", "", "计算书", en, ""};
+}
+Param SectionWidth(std::string_view name) {
+  return {name, "in", "mm", "截面宽度b", "section width b", ""};
+}
+Param SectionHeight(std::string_view name) {
+  return {name, "in", "mm", "截面高度h", "section height h", ""};
+}
+Param ConcreteGradeC(std::string_view name) {
+  return {name, "in", "", "混凝土强度等级C", "concrete grade number C", "7.5 to 60"};
+}
+
+std::vector<Param> FlangeParams(std::string_view dir) {
+  return {
+      {"Bf", dir, "mm", "受拉翼缘宽度bf", "tension-side flange width bf", ""},
+      {"Hf", dir, "mm", "受拉翼缘高度hf", "tension-side flange thickness hf", ""},
+      {"Bf1", dir, "mm", "受压翼缘宽度bf'", "compression-side flange width b'f", ""},
+      {"Hf1", dir, "mm", "受压翼缘高度hf'", "compression-side flange thickness h'f", ""},
+  };
+}
+std::vector<Param> Join(std::initializer_list<std::vector<Param>> parts) {
+  std::vector<Param> all;
+  for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+Operation IndexedTextOp() {
+  return {
+      "tValue",
+      "设置序号文本",
+      "hand an indexed text to the shared services",
+      {
+          {"Index", "in", "", "控件或输入项序号", "index of the host control or input field", ""},
+          {"text", "in", "", "文本", "text for that index", ""},
+      }};
+}
+Operation LetControlsOp() {
+  return {"Let_Controls",
+          "绑定宿主窗体",
+          "bind the host forms",
+          {
+              {"frmM", "in", "", "宿主主窗体", "host main form", "{\"$form\": ...}"},
+              {"frmX", "in", "", "宿主工作窗体",
+               "host working form (its controls are looked up by name)", "{\"$form\": ...}"},
+          }};
+}
+Operation SubFormOp(std::string_view en) {
+  return {"SubForm", "设置子窗体", en, {kHostForm}};
+}
+Operation PicFormOp() {
+  return {"PicForm", "设置图形窗体", "bind the host picture form", {kHostForm}};
+}
+Operation KeyPressOp(std::string_view en, bool box_only) {
+  const Param index =
+      box_only
+          ? Param{"Index", "in", "", "输入框序号", "index of the input box", ""}
+          : Param{"Index", "in", "", "控件或输入项序号", "index of the host control or input field",
+                  ""};
+  return {"CboB_KeyPress",
+          "输入框按键",
+          en,
+          {index,
+           {"KeyAscii", "in/out", "", "按键代码",
+            "key code typed; set to 0 when the key is refused", ""}}};
+}
+Operation CheckBoxOp(std::string_view en, std::string_view values) {
+  return {"ChkOpt_Click",
+          "选项复选框",
+          en,
+          {{"Index", "in", "", "复选框序号", "check-box index", values}}};
+}
+Operation OptionButtonOp(std::string_view en) {
+  return {"OptSet_Click",
+          "选项按钮",
+          en,
+          {{"Index", "in", "", "选项按钮序号", "option-button index", ""}}};
+}
+Operation ComboChoiceOp(std::string_view name, std::string_view en) {
+  return {name, "组合框选择", en, {kComboIndex}};
+}
+Operation LoadOrSaveOp(std::string_view en, std::string_view file, bool main_form,
+                       std::string_view modes) {
+  Operation op{
+      "LoadOrSaveData",
+      "读取或保存数据",
+      en,
+      {{"tMode", "in", "", "读/存", "load or save (mode texts of the shared services)", modes},
+       {"tDataSaveName", "in", "", "数据文件名", file, ""}}};
+  if (main_form) op.params.push_back(kHostMainForm);
+  return op;
+}
+
 std::string_view OutcomeName(Outcome o) {
   switch (o) {
     case Outcome::Success:

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,6 +64,51 @@ struct Code {
   std::string_view zh, en;
   std::string_view operations = {};
 };
+
+// Entries that the tables of several classes share word for word, written once here. The texts
+// are literals, so the views the entries hold stay valid.
+inline constexpr Param kHostForm("frm", "in", "", "宿主窗体", "host form object",
+                                 "{\"$form\": ...}");
+inline constexpr Param kHostMainForm("frmMain", "in", "", "宿主主窗体", "host main form",
+                                     "{\"$form\": ...}");
+inline constexpr Param kErrorMessage("tErr", "out", "", "错误信息",
+                                     "message of the error or warning");
+// tText: the member label in, the report out.
+inline constexpr Param kReportWithLabel(
+    "tText", "in/out", "", "计算书（入口为构件编号）",
+    "report text; on entry the member label for the title, replaced by the report");
+inline constexpr Param kDataChecked("bDataCheck", "out", "", "输入正确",
+                                    "False when an input was rejected");
+inline constexpr Param kComboIndex("Index", "in", "", "组合框序号", "combo-box index");
+inline constexpr Param kSteelModulus("Es", "in", "N/mm²", "钢筋弹性模量Es", "steel modulus Es");
+inline constexpr Param kConcreteFtk("Ftk", "in", "N/mm²", "混凝土抗拉强度标准值ftk",
+                                    "ftk of the concrete");
+Param ErrorCode(std::string_view name);           // lErr / lErrNumber: 0 or a code of the class
+Param ReportOut(std::string_view en = "report");  // tText written by the operation
+Param SectionWidth(std::string_view name);        // b of a rectangular section
+Param SectionHeight(std::string_view name);
+Param ConcreteGradeC(std::string_view name);  // a grade number C of the concrete table
+// The flange sizes of T, I and L sections (Bf, Hf tension side; Bf1, Hf1 compression side).
+std::vector<Param> FlangeParams(std::string_view dir);
+// The parameter groups one after the other, in interface order.
+std::vector<Param> Join(std::initializer_list<std::vector<Param>> parts);
+
+// Host-form operations: binding the forms, key filters, control handlers, saved inputs.
+// tValue: an indexed text handed to the shared services.
+Operation IndexedTextOp();
+// Let_Controls: the host main form and the working form whose controls are looked up by name.
+Operation LetControlsOp();
+Operation SubFormOp(std::string_view en = "bind the host sub-form");
+Operation PicFormOp();
+// `box_only`: Index counts the input boxes only (not every control of the form).
+Operation KeyPressOp(std::string_view en = "filter a key typed into input box Index",
+                     bool box_only = false);
+Operation CheckBoxOp(std::string_view en, std::string_view values = {});  // ChkOpt_Click
+Operation OptionButtonOp(std::string_view en);                            // OptSet_Click
+Operation ComboChoiceOp(std::string_view name, std::string_view en);      // a choice in CboB
+// LoadOrSaveData: `file` is the whole data-file text ("data file (default Qvfd….tav)").
+Operation LoadOrSaveOp(std::string_view en, std::string_view file, bool main_form,
+                       std::string_view modes = {});
 
 void AddClass(ClassDoc doc);
 void AddCodes(const std::vector<Code>& codes);

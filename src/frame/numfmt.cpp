@@ -174,10 +174,6 @@ void AppendFormatted(std::string& out, double x, std::string_view pattern) {
   // guard turns the fault into its error code ending in 99.
   if (!std::isfinite(x)) fault::raise();
   if (pattern.empty()) {
-    if (std::isinf(x)) {
-      out += x > 0 ? "Infinity" : "-Infinity";
-      return;
-    }
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.15g", x == 0 ? 0.0 : x);
     out += buf;

@@ -143,10 +143,16 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 }
 
 namespace {
+// A value that is not finite is no number: it shows as "（溢出）" (overflow), the text the
+// bending-shear-torsion and wind input checks already show for one. Neither "Infinity" nor "NaN"
+// is ever written: read back, "（溢出）" is no number for the field checks (1002) nor for the
+// leading-number rule. Report numbers do not come here: the pattern formatter turns a non-finite
+// value into the arithmetic fault, the code ending in 99.
+constexpr const char* kNotFiniteText = "（溢出）";
+
 template <class F>
 std::string Shortest(F x) {
-  if (std::isnan(x)) return "NaN";
-  if (std::isinf(x)) return x > 0 ? "Infinity" : "-Infinity";
+  if (!std::isfinite(x)) return kNotFiniteText;
   char buf[64];
   auto r = std::to_chars(buf, buf + sizeof buf, x);
   return std::string(buf, r.ptr);

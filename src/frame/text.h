@@ -23,7 +23,8 @@ TK_API std::string Trim(std::string_view text);
 // ASCII case-insensitive equality.
 TK_API bool EqualsNoCase(std::string_view a, std::string_view b);
 
-// Shortest text that reads back to exactly the same float / double ("0.1" for 0.1f).
+// Shortest text that reads back to exactly the same float / double ("0.1" for 0.1f); "（溢出）"
+// for a value that is not finite (NaN, ±infinity).
 TK_API std::string ShortestText(float x);
 TK_API std::string ShortestText(double x);
 

@@ -17,8 +17,7 @@ docs::ClassDoc WindDoc() {
            "各层风荷载标准值",
            "wind load standard value of each storey",
            {
-               {"lErrNumber", "out", "", "错误代码", "error code (kalbex explain CODE)",
-                "0 = success; see the class's codes"},
+               docs::ErrorCode("lErrNumber"),
                {"tGcMc", "in", "", "工程名称", "project name", ""},
                {"tJgLx", "in", "", "结构类型", "structure type",
                 "高层建筑（钢筋混凝土框架、框剪结构）, 高层建筑（钢筋混凝土剪力墙结构）, "
@@ -39,15 +38,13 @@ docs::ClassDoc WindDoc() {
                {"sT1", "in/out", "s", "基本自振周期T1",
                 "fundamental period T1; receives the computed T1", ""},
                {"Wk", "out", "kN/m²", "风荷载标准值ωk", "ωk per floor, index 1 to N", ""},
-               {"tText", "in/out", "", "计算书（入口为构件编号）",
-                "report text; on entry the member label for the title, replaced by the report", ""},
+               docs::kReportWithLabel,
            }},
           {"CheckBeamPjErr",
            "检查输入",
            "check the host's input texts",
            {
-               {"lErrNumber", "out", "", "错误代码", "error code (kalbex explain CODE)",
-                "0 = success; see the class's codes"},
+               docs::ErrorCode("lErrNumber"),
                {"Index", "out", "", "出错输入项", "index of the first failing field", ""},
                {"Text", "in", "", "输入文本", "host input texts (fields 0 to 8)", ""},
                {"bText", "in", "", "检查标志", "False skips the field", ""},
@@ -99,14 +96,7 @@ docs::ClassDoc WindDoc() {
                {"Text2", "in", "", "列表行2", "second line", ""},
                {"return", "out", "", "相同", "True when both lines hold the same values", ""},
            }},
-          {"CboB_KeyPress",
-           "输入框按键",
-           "filter a key typed into input box Index",
-           {
-               {"Index", "in", "", "输入框序号", "index of the input box", ""},
-               {"KeyAscii", "in/out", "", "按键代码",
-                "key code typed; set to 0 when the key is refused", ""},
-           }},
+          docs::KeyPressOp("filter a key typed into input box Index", true),
       }};
 }
 

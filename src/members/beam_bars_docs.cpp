@@ -13,18 +13,12 @@ docs::ClassDoc BeamBarsDoc() {
       "梁配筋选筋",
       "beam bar selection",
       {
-          {"SubForm",
-           "设置子窗体",
-           "bind the host sub-form",
-           {
-               {"frm", "in", "", "宿主窗体", "host form object", "{\"$form\": ...}"},
-           }},
+          docs::SubFormOp(),
           {"Calculate",
            "选筋计算",
            "bar selection",
            {
-               {"lErr", "out", "", "错误代码", "error code (kalbex explain CODE)",
-                "0 = success; see the class's codes"},
+               docs::ErrorCode("lErr"),
                {"Index", "out", "", "出错输入项", "index of the failing input", ""},
                {"Text", "in", "", "输入文本", "host input texts (fields 0 to 16)", ""},
                {"bText", "in", "", "检查标志", "False skips the field", ""},
@@ -80,20 +74,9 @@ docs::ClassDoc BeamBarsDoc() {
            {
                {"Index", "in", "", "选项按钮序号", "option-button index", ""},
            }},
-          {"ChkOpt_Click",
-           "选项复选框",
-           "option check-box handler of the host form",
-           {
-               {"Index", "in", "", "复选框序号", "check-box index", ""},
-           }},
-          {"LoadOrSaveData",
-           "读取或保存数据",
-           "load or save the inputs of the host form",
-           {
-               {"tMode", "in", "", "读/存", "load or save (mode texts of the shared services)", ""},
-               {"tDataSaveName", "in", "", "数据文件名", "data file (default QvfdBmPj.tav)", ""},
-               {"frmMain", "in", "", "宿主主窗体", "host main form", "{\"$form\": ...}"},
-           }},
+          docs::CheckBoxOp("option check-box handler of the host form"),
+          docs::LoadOrSaveOp("load or save the inputs of the host form",
+                             "data file (default QvfdBmPj.tav)", true),
       }};
 }
 

@@ -29,7 +29,14 @@ constexpr int32_t kUnknownUse = 201;  // qk is neither a number nor a building u
 constexpr int32_t kBadChoice = 202;   // flight type, support condition or stair system unknown
 constexpr int32_t kOneRiser =
     203;  // n = 1 (the flight has no tread, w = Lo1 / 0) or n above kMaxRisers
-constexpr int kMaxRisers = 1000;      // largest number of risers accepted in one flight
+constexpr int kMaxRisers = 1000;  // largest number of risers accepted in one flight
+// Ours: a deflection coefficient k given by the user (dNdXs, with bNd and bNdXx) that is not in
+// 0 < k <= kMaxDeflectionCoefficient. No support condition of a uniformly loaded member gives
+// more than the cantilever's f = 48/384·q·L⁴/B, and a k of 0 or less is no deflection at all.
+// Index is then -1: the coefficient is no field of Text.
+constexpr int32_t kBadCoefficient = 204;
+constexpr double kMaxDeflectionCoefficient = 48;
+constexpr int16_t kCoefficientIndex = -1;
 constexpr int32_t kArithmetic = 299;  // unexpected arithmetic fault in the calculation
 
 // Field positions of the text array.

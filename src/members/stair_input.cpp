@@ -5,6 +5,7 @@
 #include "frame/input_check.h"
 #include "frame/modkalbex.h"
 #include "frame/services.h"
+#include "frame/text.h"
 #include "members/stair.h"
 
 namespace tk {
@@ -274,15 +275,26 @@ void clsLtBs::CalResult(VBArray<std::string>& Text, VBArray<bool>& bEnable, int1
     if (lErr) *lErr = code;
     return;
   }
+  // The coefficient is used only with both options on; then a value outside its range is an
+  // input error, not a silent fallback to the support condition's k.
+  if (bNd && bNdXx && !(dNdXs > 0 && dNdXs <= kMaxDeflectionCoefficient)) {
+    Index = kCoefficientIndex;
+    bDataCheck = false;
+    tText = "挠度系数k应为大于0且不大于" + ShortestText(kMaxDeflectionCoefficient) + "的数值" +
+            (std::isfinite(dNdXs) ? "（当前输入：" + ShortestText(dNdXs) + "）。"
+                                  : std::string("（当前输入超出数值范围）。"));
+    if (lErr) *lErr = kBadCoefficient;
+    return;
+  }
   if (bAutoCalZz) {
     // An unknown rule is replaced by the 1/24 rule, and the caller's text with it.
     const stair::SupportRule rule = stair::SupportRuleOf(tZzXs);
     in.ruleDivisor = rule.divisor;
     if (!rule.known) tZzXs = std::string(stair::SupportRuleText(rule.divisor));
   }
-  // A coefficient given by the user replaces the one of the support condition; one that is not
-  // positive is no coefficient and leaves the support condition's.
-  in.k = bNdXx && dNdXs > 0 ? dNdXs : stair::DeflectionCoefficient(in.support);
+  // A coefficient given by the user (checked above when the deflection is asked for) replaces
+  // the one of the support condition.
+  in.k = bNd && bNdXx ? dNdXs : stair::DeflectionCoefficient(in.support);
 
   Report r(modKalbex::Services(), 12288);
   try {

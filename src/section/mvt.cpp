@@ -3,12 +3,20 @@
 #include <cfloat>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "frame/binding.h"
+#include "frame/component.h"
+#include "frame/fault.h"
 #include "frame/input_check.h"
 #include "frame/modkalbex.h"
 #include "frame/numfmt.h"
+#include "frame/records.h"
+#include "frame/report.h"
 #include "frame/services.h"
+#include "frame/text.h"
 #include "materials/material.h"
 #include "section/mvt_stages.h"
 
@@ -196,36 +204,22 @@ int32_t CheckSectionInputs(const SectionInputs& in, std::string& text) {
 }
 
 // The flange sizes the shape has, one pair a line.
-void ReportFlanges(Report& r, Shape shape, float Bf, float Hf, float Bf1, float Hf1) {
-  switch (shape) {
+void ReportFlanges(Report& r, const Call& k) {
+  switch (k.shape) {
     case Shape::ISym:
-      r.Raw("    翼缘宽度bf,bf'＝ ")
-          .Val(Bf, "mmd")
-          .Raw("    翼缘高度hf,hf'＝ ")
-          .Val(Hf, "mmd")
-          .End();
+      r.Line(4, "翼缘宽度bf,bf'＝ $0    翼缘高度hf,hf'＝ $1", {{k.bf, U::mmd}, {k.hf, U::mmd}});
       break;
     case Shape::InvT:
-      r.Raw("    受拉区翼缘宽度bf＝ ")
-          .Val(Bf, "mmd")
-          .Raw("    受拉区翼缘高度hf＝ ")
-          .Val(Hf, "mmd")
-          .End();
+      r.Line(4, "受拉区翼缘宽度bf＝ $0    受拉区翼缘高度hf＝ $1", {{k.bf, U::mmd}, {k.hf, U::mmd}});
       break;
     case Shape::IUnsym:
-      r.Raw("    受拉区翼缘宽度bf ＝ ")
-          .Val(Bf, "mmd")
-          .Raw("    受拉区翼缘高度hf ＝ ")
-          .Val(Hf, "mmd")
-          .End();
+      r.Line(4, "受拉区翼缘宽度bf ＝ $0    受拉区翼缘高度hf ＝ $1",
+             {{k.bf, U::mmd}, {k.hf, U::mmd}});
       [[fallthrough]];
     case Shape::T:
     case Shape::InvL:
-      r.Raw("    受压区翼缘宽度bf'＝ ")
-          .Val(Bf1, "mmd")
-          .Raw("    受压区翼缘高度hf'＝ ")
-          .Val(Hf1, "mmd")
-          .End();
+      r.Line(4, "受压区翼缘宽度bf'＝ $0    受压区翼缘高度hf'＝ $1",
+             {{k.bf1, U::mmd}, {k.hf1, U::mmd}});
       break;
     case Shape::Rect:
       break;
@@ -249,44 +243,354 @@ std::string ConcreteStrengths(bool bQdSjz, float c, double& fc, float& Fcm, floa
 // The closing line that lists every error code of the call.
 void ReportErrorCodes(Report& r, const std::vector<int32_t>& codes) {
   if (codes.empty()) return;
-  r.Raw("    本次计算出现错误（代码 ");
+  std::string list;
   for (size_t i = 0; i < codes.size(); ++i) {
-    if (i) r.Raw("、");
-    r.Raw(std::to_string(codes[i]));
+    if (i) list += "、";
+    list += std::to_string(codes[i]);
   }
-  r.Raw("），详见以上以“错误：”开头的各行。").End();
+  r.Line(4, "本次计算出现错误（代码 $0），详见以上以“错误：”开头的各行。", {list});
 }
 
-// The actions (mode 0) or the reinforcement (mode 1) of the input lines.
-void ReportActionsOrAreas(Report& r, ISharedServices& svc, const As1Entry& as1_entry,
-                          const std::string& tAs1, int iCalMode, double M, float Pmin, double V,
-                          double T, float S, double dAs, double Asv) {
-  // One quantity a line, so that a long expression of As' stays readable.
+// The actions (mode 0) or the reinforcement (mode 1) of the input lines, one quantity a line so
+// that a long expression of As' stays readable.
+void ReportActionsOrAreas(Report& r, ISharedServices& svc, const Call& k, const As1Entry& as1_entry,
+                          double M, double V, double T) {
   auto as1_line = [&](bool with_value, double as1) {
     if (as1_entry.number) {
-      if (as1_entry.value != 0) r.Raw("    受压钢筋面积As'＝ ").Val(as1_entry.value, "mm2d").End();
+      if (as1_entry.value != 0) r.Line(4, "受压钢筋面积As'＝ $0", {{as1_entry.value, U::mm2d}});
+    } else if (with_value) {
+      r.Line(4, "受压钢筋面积As'＝ $0 ＝ $1", {Trim(k.tAs1), {as1, U::mm2d}});
     } else {
-      r.Raw("    受压钢筋面积As'＝ ").Raw(Trim(tAs1));
-      if (with_value) r.Raw(" ＝ ").Val(as1, "mm2d");
-      r.End();
+      r.Line(4, "受压钢筋面积As'＝ $0", {Trim(k.tAs1)});
     }
   };
-  if (iCalMode == 0) {
-    r.Raw("    弯矩设计值M＝ ").Val(M, "knmd").End();
+  if (k.mode == 0) {
+    r.Line(4, "弯矩设计值M＝ $0", {{M, U::knmd}});
     as1_line(false, 0);
-    r.Raw("    受拉钢筋最小配筋率ρmin＝ ").Val(Pmin / 100.0, "percent").End();
-    r.Raw("    剪力设计值V＝ ").Val(V, "knd").End();
-    if (T != 0) r.Raw("    扭矩设计值T＝ ").Val(T, "knmd").End();
-    r.Raw("    箍筋间距S＝ ").Val(S, "mmd").End();
+    r.Line(4, "受拉钢筋最小配筋率ρmin＝ $0", {{k.Pmin / 100.0, U::percent}});
+    r.Line(4, "剪力设计值V＝ $0", {{V, U::knd}});
+    if (T != 0) r.Line(4, "扭矩设计值T＝ $0", {{T, U::knmd}});
   } else {
-    const double as1 = as1_entry.number ? as1_entry.value : svc.dEvalAsText(tAs1, dAs);
-    r.Raw("    受拉钢筋面积As＝ ").Val(dAs, "mm2d").End();
+    const double as1 = as1_entry.number ? as1_entry.value : svc.dEvalAsText(k.tAs1, k.As_in);
+    r.Line(4, "受拉钢筋面积As＝ $0", {{k.As_in, U::mm2d}});
     as1_line(true, as1);
-    r.Raw("    受拉钢筋最小配筋率ρmin＝ ").Val(Pmin / 100.0, "percent").End();
-    r.Raw("    箍筋面积Asv＝ ").Val(Asv, "mm2d").End();
-    r.Raw("    箍筋间距S＝ ").Val(S, "mmd").End();
+    r.Line(4, "受拉钢筋最小配筋率ρmin＝ $0", {{k.Pmin / 100.0, U::percent}});
+    r.Line(4, "箍筋面积Asv＝ $0", {{k.Asv_in, U::mm2d}});
   }
+  r.Line(4, "箍筋间距S＝ $0", {{k.S, U::mmd}});
 }
+
+// The input lines of the report, from the loaded call; M, V and T as entered (signed).
+void ReportInputs(Report& r, ISharedServices& svc, const Call& k, std::string_view concrete_label,
+                  const As1Entry& as1_entry, double M, double V, double T) {
+  if (!k.bEA)
+    r.Put("    结构构件的重要性系数γo＝ $0    ", {{k.Rlfo, "#0.00"}});
+  else
+    r.Put("    考虑地震作用组合    ");
+  if (IsFrame(k.iSecPos))
+    r.Put("截面位置：$0级框架梁$1    ", {GradeText(k.iSecPos), k.bBE ? "端" : ""});
+  r.End();
+  if (k.bConF) r.Line(4, "集中荷载作用下的剪扭构件，计算截面至支座的距离a＝ $0", {{k.a, U::mmd}});
+  r.Line(4, "$0    fc＝ $1    fcm＝ $2    ft＝ $3",
+         {concrete_label, {k.fc, U::nmm2_1}, {k.fcm, U::nmm2_1}, {k.ft, U::nmm2d_2}});
+  r.Line(4, "钢筋强度：fy＝ $0    fy'＝ $1    fyv＝ $2",
+         {{k.fy, U::nmm2}, {k.fy1, U::nmm2}, {k.Fyv, U::nmm2d}});
+  ReportActionsOrAreas(r, svc, k, as1_entry, M, V, T);
+  r.Line(4, "宽度b＝ $0    高度h＝ $1    ho＝ $2",
+         {{k.b, U::mmd}, {k.h, U::mmd}, {k.h - k.as, U::mmd}});
+  ReportFlanges(r, k);
+  r.Heading("计算结果：");
+}
+
+// The entered values as the stages work with them. Forces act by magnitude: the caller turns the
+// section so that As lies on the tension face.
+void LoadCall(Call& k, const SectionInputs& in, double fc, double M, double V, double T) {
+  k.fc = fc;
+  k.fcm = in.Fcm;
+  k.ft = in.Ft;
+  k.fy = in.Fy;
+  k.fy1 = in.Fy1;
+  k.Es = in.Es;
+  k.M = std::fabs(M);
+  k.V = std::fabs(V);
+  k.T = std::fabs(T);
+  k.b = in.B;
+  k.h = in.H;
+  k.bf = in.Bf;
+  k.hf = in.Hf;
+  k.bf1 = in.Bf1;
+  k.hf1 = in.Hf1;
+  k.as = in.Cas;
+  k.as1 = in.Cas1;
+  k.Pmin = in.Pmin;
+  k.S = in.S;
+  k.a = in.A;
+  k.As_in = in.dAs;
+  k.Asv_in = in.Asv;
+}
+
+// The stages run in order whatever an earlier one found: each keeps its own error code (the
+// shear and torsion stages start clean), every error goes into lErrCon/tErrCon and onto an
+// "错误：" line, and lErr/tErr return the FIRST error of the call, so that a flexure failure is
+// not hidden by a shear stage that passes. A closing line lists all codes.
+void RunStages(Call& k, bool torsion, int32_t& lErr, std::string& tErr, bool& in_flexure) {
+  auto run = [&](void (*stage)(Call&)) {
+    k.stage_err = 0;
+    k.stage_text.clear();
+    stage(k);
+    if (k.stage_err != 0 && lErr == 0) {
+      lErr = k.stage_err;
+      tErr = k.stage_text;
+    }
+    k.r.End();
+  };
+  in_flexure = true;
+  run(&CalMAs);
+  in_flexure = false;
+  run(&CalVAsv);
+  if (torsion) run(&CalTAst);
+}
+
+// The title of the report and its first data line. The member label is tBh; a caller that
+// leaves tBh out may pass the label in tText, as the other calculators of the library take it.
+void ReportHeading(Report& r, const std::string* tBh, const std::string* tText,
+                   const std::string* tEng) {
+  const std::string label = tBh ? Trim(*tBh) : (tText ? Trim(*tText) : std::string());
+  r.Put("$0弯剪扭构件：", {label}).HeadingEnd();
+  r.Heading("基本资料：");
+  r.Line(4, "工程名称：$0", {tEng ? std::string_view(*tEng) : std::string_view()});
+}
+
+// An error that ends the call before or during the stages: into the error lists with the report
+// so far, after its "错误：" line when it has one.
+void RecordError(Report& r, VBArray<int32_t>& lErrCon, VBArray<std::string>& tErrCon, int32_t code,
+                 const std::string& text, bool error_line) {
+  if (error_line) r.Error(text);
+  modKalbex::InputCheck().AddErrCon(lErrCon, tErrCon, code, text, r.str());
+}
+
+// An input that no stage can take: its code and message, or 0. The error lists of different
+// bounds are emptied before their own error goes in.
+int32_t RefusedCall(int16_t iCalMode, const std::optional<Shape>& shape, const std::string& tJmXs,
+                    ISharedServices& svc, const std::string& tAs1, As1Entry& as1_entry,
+                    VBArray<int32_t>& lErrCon, VBArray<std::string>& tErrCon,
+                    const SectionInputs& in, std::string& text) {
+  if (iCalMode != 0 && iCalMode != 1) {
+    text = "计算类型iCalMode ＝ " + std::to_string(iCalMode) +
+           "，应为0（已知 内力 求 配筋）或1（已知 配筋 求 内力）";
+    return code::kBadMode;
+  }
+  if (!shape) {
+    text = "截面形式“" + tJmXs +
+           "”应为矩形截面、T形截面、倒T形截面、倒L形截面、工形截面（对称）或工形截面（不对称）";
+    return code::kBadShape;
+  }
+  as1_entry = ReadAs1(svc, tAs1);
+  if (!as1_entry.valid) {
+    text = "受压钢筋面积As'＝ “" + tAs1 + "”应为不小于0的数值，或As的表达式（例如0.3As）";
+    return code::kBadAs1;
+  }
+  if (lErrCon.lbound != tErrCon.lbound || lErrCon.data.size() != tErrCon.data.size()) {
+    lErrCon.data.clear();
+    tErrCon.data.clear();
+    text = "错误条件列表lErrCon、tErrCon的上下界应相同";
+    return code::kBadErrorList;
+  }
+  return CheckSectionInputs(in, text);
+}
+
+// The input boxes of the host form, checked in index order: each box by its own rule, then the
+// relations between boxes. The first failure sets lErr, Index and tErr.
+class EnterCheck {
+ public:
+  EnterCheck(VBArray<std::string>& text, VBArray<bool>& flags, bool bQdSjz, int32_t& lErr,
+             int16_t& index, std::string& tErr)
+      : text_(text), flags_(flags), bQdSjz_(bQdSjz), lErr_(lErr), index_(index), tErr_(tErr) {
+    // The option fields 0 to 4 carry the mode heading and the shape name as the host shows them.
+    for (int i = 0; i < clsMVT::kFieldConcrete; ++i) {
+      const std::string t = Trim(Text(i));
+      capacity_ |= t == "已知 配筋 求 内力";
+      sym_i_ |= t == "工形截面（对称）";
+    }
+  }
+
+  // Every box by its own rule; false at the first failure.
+  bool Fields() {
+    const int first = text_.empty() ? 0 : text_.LBound();
+    const int last = text_.empty() ? -1 : text_.UBound();
+    for (int i = first; i <= last; ++i) {
+      if (!Enabled(i)) continue;
+      int32_t code = 0;
+      const int32_t flag = (i == clsMVT::kFieldConcrete && !bQdSjz_) ? -1 : 0;
+      chk_.CheckFieldText(Kind(i), Name(i), Text(i), flag, code);
+      if (code != 0) return Stop(code, i, chk_.tCodeMessage(code, Name(i), Text(i)));
+    }
+    return true;
+  }
+
+  // The compression steel: a number, or an expression in As such as 0.3As.
+  bool CompressionSteel() {
+    if (!Enabled(clsMVT::kFieldAs1) || !text_.Has(clsMVT::kFieldAs1)) return true;
+    const As1Entry e = ReadAs1(modKalbex::Services(), Text(clsMVT::kFieldAs1));
+    if (!e.valid) {
+      return Stop(checkcode::kNotNumber, clsMVT::kFieldAs1,
+                  Name(clsMVT::kFieldAs1) +
+                      "一栏应输入不小于0的数值，或As的表达式（例如0.3As）。（当前输入：" +
+                      Text(clsMVT::kFieldAs1) + "）");
+    }
+    if (e.number)
+      as1_number_ = e.value;
+    else
+      K_ = e.value;
+    return true;
+  }
+
+  // The net tension fy * As - fy' * As' must stay positive: with As known (capacity), or per
+  // unit As for a ratio given as an expression.
+  bool NetTension() {
+    if (!Enabled(clsMVT::kFieldFy) || !Enabled(clsMVT::kFieldFy1) || !(capacity_ || K_))
+      return true;
+    clsMaterial& mat = modKalbex::Material();
+    const double fy = mat.dGanJinFy(Text(clsMVT::kFieldFy));
+    const double fy1 = mat.dGanJinFy1(Text(clsMVT::kFieldFy1));
+    const double As = capacity_ ? Num(clsMVT::kFieldMorAs) : 1.0;
+    const double As1 = K_ ? *K_ * As : as1_number_;
+    return Relation(clsMVT::kFieldAs1, "fy * As - fy' * As'", ">", "0", fy * As - fy1 * As1, 0);
+  }
+
+  // Flanges no narrower than the web and thinner than the section.
+  bool Flanges() {
+    using F = clsMVT::Field;
+    const double b = Num(F::kFieldB), h = Num(F::kFieldH);
+    const struct {
+      F field;
+      std::string_view op;
+      F against;
+      double limit;
+    } rules[] = {{F::kFieldBf, ">=", F::kFieldB, b},
+                 {F::kFieldHf, "<", F::kFieldH, h},
+                 {F::kFieldBf1, ">=", F::kFieldB, b},
+                 {F::kFieldHf1, "<", F::kFieldH, h}};
+    for (const auto& rule : rules)
+      if (Enabled(rule.field) && !Relation(rule.field, Name(rule.field), rule.op,
+                                           Name(rule.against), Num(rule.field), rule.limit))
+        return false;
+    if (Enabled(F::kFieldHf) && Enabled(F::kFieldHf1))
+      return Relation(F::kFieldHf1, "hf + hf'", "<", Name(F::kFieldH),
+                      Num(F::kFieldHf) + Num(F::kFieldHf1), h);
+    return true;
+  }
+
+  // The host enters one steel distance: as' is taken equal to as.
+  void Cover() {
+    if (!Enabled(clsMVT::kFieldAs) || !Enabled(clsMVT::kFieldH)) return;
+    const double as = Num(clsMVT::kFieldAs);
+    Relation(clsMVT::kFieldAs, "H - as", ">", "2as'", Num(clsMVT::kFieldH) - as, 2 * as);
+  }
+
+ private:
+  std::string Text(int i) const { return text_.Has(i) ? text_(i) : std::string(); }
+  double Num(int i) const { return LeadingNumber(Text(i)); }
+
+  // An index without a flag in bText() is checked (a host that sends no flags checks all).
+  bool Enabled(int i) const {
+    const int32_t j = i - flags_.lbound;
+    if (j < 0 || j >= static_cast<int32_t>(flags_.data.size())) return true;
+    return static_cast<bool>(flags_.data[static_cast<size_t>(j)]);
+  }
+
+  // Loads and ratios may be 0; strengths and dimensions must be positive; the options and the
+  // compression steel (a number or an expression) are checked by their own rules.
+  static std::string_view Kind(int i) {
+    if (i < clsMVT::kFieldConcrete || i == clsMVT::kFieldAs1 || i >= clsMVT::kFieldCount)
+      return "UnCheckNum";
+    if (i == clsMVT::kFieldMorAs || i == clsMVT::kFieldVorAsv || i == clsMVT::kFieldT ||
+        i == clsMVT::kFieldPmin)
+      return "S>=0";
+    return "S>0";
+  }
+
+  std::string Name(int i) const {
+    switch (i) {
+      case clsMVT::kFieldConcrete:
+        return bQdSjz_ ? "轴心抗压强度fc" : "混凝土强度等级";
+      case clsMVT::kFieldMorAs:
+        return capacity_ ? "受拉钢筋面积As" : "弯矩设计值M";
+      case clsMVT::kFieldVorAsv:
+        return capacity_ ? "箍筋面积Asv" : "剪力设计值V";
+      case clsMVT::kFieldBf:
+        return sym_i_ ? "翼缘宽度bf、bf'" : "受拉区翼缘宽度bf";
+      case clsMVT::kFieldHf:
+        return sym_i_ ? "翼缘高度hf、hf'" : "受拉区翼缘高度hf";
+      default: {
+        const std::string_view name = FixedName(i);
+        return name.empty() ? "第" + std::to_string(i) + "项" : std::string(name);
+      }
+    }
+  }
+
+  // The names that do not change with the options.
+  static std::string_view FixedName(int i) {
+    static constexpr std::string_view kNames[clsMVT::kFieldCount] = {
+        {},
+        {},
+        {},
+        {},
+        {},
+        {},  // options, and the concrete box named by its option
+        "弯曲抗压强度fcm",
+        "抗拉强度ft",
+        "钢筋抗拉强度设计值fy",
+        "钢筋抗压强度设计值fy'",
+        "箍筋抗拉钢筋强度设计值fyv",
+        "构件的重要性系数γo",
+        {},
+        "受压钢筋As'",
+        {},
+        "扭矩设计值T",
+        "截面宽度b",
+        "截面高度h",
+        {},
+        {},
+        "受压区翼缘宽度bf'",
+        "受压区翼缘高度hf'",
+        "纵筋合力点至近边距离as",
+        "最小配筋率ρmin",
+        "箍筋间距S",
+        "计算截面至支座的距离a"};
+    if (i < 0 || i >= clsMVT::kFieldCount) return {};
+    return kNames[i];
+  }
+
+  bool Stop(int32_t code, int i, std::string message) {
+    lErr_ = code;
+    index_ = static_cast<int16_t>(i);
+    tErr_ = std::move(message);
+    return false;
+  }
+
+  bool Relation(int i, std::string_view n1, std::string_view op, std::string_view n2, double v1,
+                double v2) {
+    const std::string t1 = ShortestText(v1), t2 = ShortestText(v2);
+    const int32_t code = chk_.CheckRelation(n1, n2, op, t1, t2);
+    if (code == 0) return true;
+    return Stop(
+        code, i,
+        chk_.tCodeMessage(code, n1, op, n2,
+                          std::string(n1) + "＝" + t1 + "，" + std::string(n2) + "＝" + t2));
+  }
+
+  IInputCheck& chk_ = modKalbex::InputCheck();
+  VBArray<std::string>& text_;
+  VBArray<bool>& flags_;
+  const bool bQdSjz_;
+  int32_t& lErr_;
+  int16_t& index_;
+  std::string& tErr_;
+  bool capacity_ = false, sym_i_ = false;
+  std::optional<double> K_;  // As'/As of an expression
+  double as1_number_ = 0;
+};
 
 }  // namespace
 }  // namespace mvt
@@ -327,54 +631,20 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     Hf1 = Hf;
   }
 
-  // The member label is tBh; a caller that leaves tBh out may pass the label in tText, as the
-  // other calculators of the library take it.
-  const std::string label = tBh ? Trim(*tBh) : (tText ? Trim(*tText) : std::string());
-  r.Raw(label).Raw("弯剪扭构件：").HeadingEnd();
-  r.Heading("基本资料：");
-  r.Sp(4).Raw("工程名称：").Raw(tEng ? std::string_view(*tEng) : std::string_view()).End();
+  ReportHeading(r, tBh, tText, tEng);
 
-  auto reject = [&](int32_t code, const std::string& text) {
-    r.Error(text);
-    lErr = code;
-    tErr = text;
-    modKalbex::InputCheck().AddErrCon(lErrCon, tErrCon, code, text, r.str());
+  const Shape taken = shape.value_or(Shape::Rect);  // checked before any stage reads it
+  SectionInputs in{taken, iCalMode, bQdSjz, bEA,  bConF, T != 0, c,  Fcm, Ft,
+                   Fy,    Fy1,      Fyv,    Rlfo, B,     H,      Bf, Hf,  Bf1,
+                   Hf1,   Cas,      Cas1,   Pmin, S,     A,      Es, dAs, Asv};
+  As1Entry as1_entry;
+  if (const int32_t refused =
+          RefusedCall(iCalMode, shape, tJmXs, svc, tAs1, as1_entry, lErrCon, tErrCon, in, tErr);
+      refused != 0) {
+    lErr = refused;
+    RecordError(r, lErrCon, tErrCon, lErr, tErr, true);
     hand_over();
-  };
-  if (iCalMode != 0 && iCalMode != 1) {
-    reject(code::kBadMode, "计算类型iCalMode ＝ " + std::to_string(iCalMode) +
-                               "，应为0（已知 内力 求 配筋）或1（已知 配筋 求 内力）");
     return;
-  }
-  if (!shape) {
-    reject(
-        code::kBadShape,
-        "截面形式“" + tJmXs +
-            "”应为矩形截面、T形截面、倒T形截面、倒L形截面、工形截面（对称）或工形截面（不对称）");
-    return;
-  }
-  const As1Entry as1_entry = ReadAs1(svc, tAs1);
-  if (!as1_entry.valid) {
-    reject(code::kBadAs1,
-           "受压钢筋面积As'＝ “" + tAs1 + "”应为不小于0的数值，或As的表达式（例如0.3As）");
-    return;
-  }
-
-  if (lErrCon.lbound != tErrCon.lbound || lErrCon.data.size() != tErrCon.data.size()) {
-    lErrCon.data.clear();
-    tErrCon.data.clear();
-    reject(code::kBadErrorList, "错误条件列表lErrCon、tErrCon的上下界应相同");
-    return;
-  }
-  {
-    std::string text;
-    const SectionInputs in{*shape, iCalMode, bQdSjz, bEA,  bConF, T != 0, c,  Fcm, Ft,
-                           Fy,     Fy1,      Fyv,    Rlfo, B,     H,      Bf, Hf,  Bf1,
-                           Hf1,    Cas,      Cas1,   Pmin, S,     A,      Es, dAs, Asv};
-    if (const int32_t bad = CheckSectionInputs(in, text); bad != 0) {
-      reject(bad, text);
-      return;
-    }
   }
 
   Call call(r, lErrCon, tErrCon, Fyv, Rlfo, tAs1, M, dAs, V, Asv, P, Smax, Dmin, AsvMin, Ast1, AstL,
@@ -391,80 +661,16 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     // Concrete strengths: as given, or from the grade (written back).
     double fc;
     const std::string concrete_label = ConcreteStrengths(bQdSjz, c, fc, Fcm, Ft);
-    call.fc = fc;
-    call.fcm = Fcm;
-    call.ft = Ft;
-    call.fy = Fy;
-    call.fy1 = Fy1;
-    call.Es = Es;
-    // Forces act by magnitude: the caller turns the section so that As lies on the tension face.
-    call.M = std::fabs(M);
-    call.V = std::fabs(V);
-    call.T = std::fabs(T);
-    call.b = B;
-    call.h = H;
-    call.bf = Bf;
-    call.hf = Hf;
-    call.bf1 = Bf1;
-    call.hf1 = Hf1;
-    call.as = Cas;
-    call.as1 = Cas1;
-    call.Pmin = Pmin;
-    call.S = S;
-    call.a = A;
-    call.As_in = dAs;
-    call.Asv_in = Asv;
-
-    // Inputs.
-    if (!bEA)
-      r.Sp(4).Raw("结构构件的重要性系数γo＝ ").Num(Rlfo, "#0.00").Sp(4);
-    else
-      r.Sp(4).Raw("考虑地震作用组合").Sp(4);
-    if (IsFrame(iSecPos))
-      r.Raw("截面位置：").Raw(GradeText(iSecPos)).Raw("级框架梁").Raw(bBE ? "端" : "").Sp(4);
-    r.End();
-    if (bConF)
-      r.Sp(4).Raw("集中荷载作用下的剪扭构件，计算截面至支座的距离a＝ ").Val(A, "mmd").End();
-    r.Sp(4)
-        .Raw(concrete_label)
-        .Sp(4)
-        .Raw("fc＝ ")
-        .Val(fc, "n/mm2_1")
-        .Raw("    fcm＝ ")
-        .Val(Fcm, "n/mm2_1");
-    r.Raw("    ft＝ ").Val(Ft, "n/mm2d_2").End();
-    r.Raw("    钢筋强度：fy＝ ").Val(Fy, "n/mm2").Raw("    fy'＝ ").Val(Fy1, "n/mm2");
-    r.Raw("    fyv＝ ").Val(Fyv, "n/mm2d").End();
-    ReportActionsOrAreas(r, svc, as1_entry, tAs1, iCalMode, M, Pmin, V, T, S, dAs, Asv);
-    r.Raw("    宽度b＝ ").Val(B, "mmd").Raw("    高度h＝ ").Val(H, "mmd");
-    r.Raw("    ho＝ ").Val(static_cast<double>(H) - Cas, "mmd").End();
-    ReportFlanges(r, *shape, Bf, Hf, Bf1, Hf1);
-    r.Heading("计算结果：");
-
-    // The stages run in order whatever an earlier one found: each keeps its own error code (the
-    // shear and torsion stages start clean), every error goes into lErrCon/tErrCon and onto an
-    // "错误：" line, and lErr/tErr return the FIRST error of the call, so that a flexure failure
-    // is not hidden by a shear stage that passes. A closing line lists all codes.
-    auto run = [&](void (*stage)(Call&)) {
-      call.stage_err = 0;
-      call.stage_text.clear();
-      stage(call);
-      if (call.stage_err != 0 && lErr == 0) {
-        lErr = call.stage_err;
-        tErr = call.stage_text;
-      }
-      r.End();
-    };
-    in_flexure = true;
-    run(&CalMAs);
-    in_flexure = false;
-    run(&CalVAsv);
-    if (iCalMode == 0 && T != 0) run(&CalTAst);
+    in.Fcm = Fcm;
+    in.Ft = Ft;
+    LoadCall(call, in, fc, M, V, T);
+    ReportInputs(r, svc, call, concrete_label, as1_entry, M, V, T);
+    RunStages(call, iCalMode == 0 && T != 0, lErr, tErr, in_flexure);
   } catch (const ArithmeticFault&) {
     if (in_flexure) r.Error("溢出，或不可知的错误。");
     lErr = code::kFault;
     tErr = std::string(svc.tTextById(32095));
-    modKalbex::InputCheck().AddErrCon(lErrCon, tErrCon, code::kFault, tErr, r.str());
+    RecordError(r, lErrCon, tErrCon, lErr, tErr, false);
     call.all_errors.push_back(code::kFault);
   }
   ReportErrorCodes(r, call.all_errors);
@@ -474,152 +680,11 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
 void clsMVT::CheckMvtEnter(int32_t& lErr, VBArray<std::string>& Text, VBArray<bool>& bText,
                            int16_t& Index, bool& bShowRtb, std::string& tErr, bool& bQdSjz) {
   // bShowRtb tells whether the host shows the report box; the checks are the same either way.
-  IInputCheck& chk = modKalbex::InputCheck();
-  clsMaterial& mat = modKalbex::Material();
   lErr = 0;
   tErr.clear();
-
-  auto text = [&](int i) -> std::string { return Text.Has(i) ? Text(i) : std::string(); };
-  // An index without a flag in bText() is checked (a host that sends no flags checks all).
-  auto enabled = [&](int i) {
-    const int32_t j = i - bText.lbound;
-    if (j < 0 || j >= static_cast<int32_t>(bText.data.size())) return true;
-    return static_cast<bool>(bText.data[static_cast<size_t>(j)]);
-  };
-  // The option fields 0 to 4 carry the mode heading and the shape name as the host shows them.
-  bool capacity = false, sym_i = false;
-  for (int i = 0; i < kFieldConcrete; ++i) {
-    const std::string t = Trim(text(i));
-    capacity |= t == "已知 配筋 求 内力";
-    sym_i |= t == "工形截面（对称）";
-  }
-  auto name = [&](int i) -> std::string {
-    switch (i) {
-      case kFieldConcrete:
-        return bQdSjz ? "轴心抗压强度fc" : "混凝土强度等级";
-      case kFieldFcm:
-        return "弯曲抗压强度fcm";
-      case kFieldFt:
-        return "抗拉强度ft";
-      case kFieldFy:
-        return "钢筋抗拉强度设计值fy";
-      case kFieldFy1:
-        return "钢筋抗压强度设计值fy'";
-      case kFieldFyv:
-        return "箍筋抗拉钢筋强度设计值fyv";
-      case kFieldGammaO:
-        return "构件的重要性系数γo";
-      case kFieldMorAs:
-        return capacity ? "受拉钢筋面积As" : "弯矩设计值M";
-      case kFieldAs1:
-        return "受压钢筋As'";
-      case kFieldVorAsv:
-        return capacity ? "箍筋面积Asv" : "剪力设计值V";
-      case kFieldT:
-        return "扭矩设计值T";
-      case kFieldB:
-        return "截面宽度b";
-      case kFieldH:
-        return "截面高度h";
-      case kFieldBf:
-        return sym_i ? "翼缘宽度bf、bf'" : "受拉区翼缘宽度bf";
-      case kFieldHf:
-        return sym_i ? "翼缘高度hf、hf'" : "受拉区翼缘高度hf";
-      case kFieldBf1:
-        return "受压区翼缘宽度bf'";
-      case kFieldHf1:
-        return "受压区翼缘高度hf'";
-      case kFieldAs:
-        return "纵筋合力点至近边距离as";
-      case kFieldPmin:
-        return "最小配筋率ρmin";
-      case kFieldS:
-        return "箍筋间距S";
-      case kFieldA:
-        return "计算截面至支座的距离a";
-      default:
-        return "第" + std::to_string(i) + "项";
-    }
-  };
-  // Loads and ratios may be 0; strengths and dimensions must be positive; the options and the
-  // compression steel (a number or an expression) are checked by their own rules.
-  auto kind = [&](int i) -> std::string_view {
-    if (i < kFieldConcrete || i == kFieldAs1 || i >= kFieldCount) return "UnCheckNum";
-    if (i == kFieldMorAs || i == kFieldVorAsv || i == kFieldT || i == kFieldPmin) return "S>=0";
-    return "S>0";
-  };
-  auto stop = [&](int32_t code, int i, std::string message) {
-    lErr = code;
-    Index = static_cast<int16_t>(i);
-    tErr = std::move(message);
-  };
-
-  const int first = Text.empty() ? 0 : Text.LBound(), last = Text.empty() ? -1 : Text.UBound();
-  for (int i = first; i <= last; ++i) {
-    if (!enabled(i)) continue;
-    int32_t code = 0;
-    const int32_t flag = (i == kFieldConcrete && !bQdSjz) ? -1 : 0;
-    chk.CheckFieldText(kind(i), name(i), text(i), flag, code);
-    if (code != 0) return stop(code, i, chk.tCodeMessage(code, name(i), text(i)));
-  }
-
-  auto relation = [&](int i, std::string_view n1, std::string_view op, std::string_view n2,
-                      double v1, double v2) {
-    const std::string t1 = ShortestText(v1), t2 = ShortestText(v2);
-    const int32_t code = chk.CheckRelation(n1, n2, op, t1, t2);
-    if (code != 0)
-      stop(code, i,
-           chk.tCodeMessage(code, n1, op, n2,
-                            std::string(n1) + "＝" + t1 + "，" + std::string(n2) + "＝" + t2));
-    return code == 0;
-  };
-  auto num = [&](int i) { return LeadingNumber(text(i)); };
-
-  // The compression steel: a number, or an expression in As such as 0.3As.
-  std::optional<double> K;  // As'/As of an expression
-  double as1_number = 0;
-  if (enabled(kFieldAs1) && Text.Has(kFieldAs1)) {
-    const mvt::As1Entry e = mvt::ReadAs1(modKalbex::Services(), text(kFieldAs1));
-    if (!e.valid) {
-      return stop(checkcode::kNotNumber, kFieldAs1,
-                  name(kFieldAs1) +
-                      "一栏应输入不小于0的数值，或As的表达式（例如0.3As）。（当前输入：" +
-                      text(kFieldAs1) + "）");
-    }
-    if (e.number)
-      as1_number = e.value;
-    else
-      K = e.value;
-  }
-  // The net tension fy * As - fy' * As' must stay positive: with As known (capacity), or per
-  // unit As for a ratio given as an expression.
-  if (enabled(kFieldFy) && enabled(kFieldFy1) && (capacity || K)) {
-    const double fy = mat.dGanJinFy(text(kFieldFy)), fy1 = mat.dGanJinFy1(text(kFieldFy1));
-    const double As = capacity ? num(kFieldMorAs) : 1.0;
-    const double As1 = K ? *K * As : as1_number;
-    if (!relation(kFieldAs1, "fy * As - fy' * As'", ">", "0", fy * As - fy1 * As1, 0)) return;
-  }
-  const double b = num(kFieldB), h = num(kFieldH);
-  if (enabled(kFieldBf) &&
-      !relation(kFieldBf, name(kFieldBf), ">=", name(kFieldB), num(kFieldBf), b))
-    return;
-  if (enabled(kFieldHf) &&
-      !relation(kFieldHf, name(kFieldHf), "<", name(kFieldH), num(kFieldHf), h))
-    return;
-  if (enabled(kFieldBf1) &&
-      !relation(kFieldBf1, name(kFieldBf1), ">=", name(kFieldB), num(kFieldBf1), b))
-    return;
-  if (enabled(kFieldHf1) &&
-      !relation(kFieldHf1, name(kFieldHf1), "<", name(kFieldH), num(kFieldHf1), h))
-    return;
-  if (enabled(kFieldHf) && enabled(kFieldHf1) &&
-      !relation(kFieldHf1, "hf + hf'", "<", name(kFieldH), num(kFieldHf) + num(kFieldHf1), h))
-    return;
-  // The host enters one steel distance: as' is taken equal to as.
-  if (enabled(kFieldAs) && enabled(kFieldH)) {
-    const double as = num(kFieldAs);
-    if (!relation(kFieldAs, "H - as", ">", "2as'", h - as, 2 * as)) return;
-  }
+  mvt::EnterCheck check(Text, bText, bQdSjz, lErr, Index, tErr);
+  if (check.Fields() && check.CompressionSteel() && check.NetTension() && check.Flanges())
+    check.Cover();
 }
 
 void clsMVT::CboB_KeyPress(int16_t& Index, int16_t& KeyAscii) {

@@ -2,23 +2,30 @@
 // detailing minimums and the section check. GBJ 10-89 clauses 4.2 and 7.2.9 (ordinary beams),
 // GBJ 11-89 clauses 6.2 and 6.3 (frame beams with earthquake action).
 #include <algorithm>
-#include <cmath>
+#include <string>
+#include <string_view>
 
 #include "codes/gbj10_89.h"
 #include "codes/gbj11_89.h"
+#include "codes/section_shape.h"
 #include "frame/fault.h"
 #include "frame/numfmt.h"
+#include "frame/report.h"
 #include "section/mvt_stages.h"
 
 namespace tk::mvt {
 
 namespace {
 
-enum class Form { SeismicConcentrated, Seismic, Concentrated, Ordinary };
+using gbj10_89::kShearSpanShift;
+using gbj11_89::kGammaReShear;
 
-Report& L(Report& r) {
-  return r.Raw("      ");
-}
+// Number pattern of the code factors a report line shows (0.07, 1.5, 0.16, 0.85, 0.035).
+constexpr const char* kFactor = "0.0##";
+// The factor of a worked quantity as the report shows it (γo, β).
+constexpr const char* kWorkedFactor = "0.###";
+
+enum class Form { SeismicConcentrated, Seismic, Concentrated, Ordinary };
 
 // The numbers every step of the shear stage uses.
 struct ShearCase {
@@ -28,30 +35,31 @@ struct ShearCase {
   bool seismic = false;
   Form form = Form::Ordinary;
   double lambda = 0;
-  std::string lam{}, fcbho{};
+  std::string fcbho{};  // "fc*b*ho" with the numbers, as every form repeats it
 };
+
+static_assert(static_cast<int>(Shape::Rect) == static_cast<int>(SectionShape::Rect) &&
+                  static_cast<int>(Shape::InvT) == static_cast<int>(SectionShape::InvT) &&
+                  static_cast<int>(Shape::T) == static_cast<int>(SectionShape::T) &&
+                  static_cast<int>(Shape::InvL) == static_cast<int>(SectionShape::InvL) &&
+                  static_cast<int>(Shape::ISym) == static_cast<int>(SectionShape::ISym) &&
+                  static_cast<int>(Shape::IUnsym) == static_cast<int>(SectionShape::IUnsym),
+              "the shapes of clsMVT are the shared section shapes in the same order");
+SectionShape SharedShape(Shape s) {
+  return static_cast<SectionShape>(static_cast<int>(s));
+}
 
 // Shear span ratio of a concentrated load, GBJ 10-89 4.2.3: 1.4 ≤ λ ≤ 3.
 double ShearSpanRatio(Call& k, double ho) {
-  Report& r = k.r;
-  double lambda = 0;
-  if (k.bConF) {
-    lambda = fault::div(k.a, ho);
-    L(r).Raw("λ ＝ a / ho ＝ ")
-        .Val(k.a, "mm")
-        .Raw("/")
-        .Val(ho, "mm")
-        .Raw(" ＝ ")
-        .Num(lambda, "#0.000");
-    if (lambda < 1.4) {
-      lambda = 1.4;
-      r.Raw(" ＜ 1.4，取 λ ＝ 1.4");
-    } else if (lambda > 3.0) {
-      lambda = 3.0;
-      r.Raw(" ＞ 3.0，取 λ ＝ 3.0");
-    }
-    r.End();
-  }
+  const double worked = gbj10_89::ShearSpanRatio(k.a, ho);
+  k.r.Put("      λ ＝ a / ho ＝ $0/$1 ＝ $2", {{k.a, U::mm}, {ho, U::mm}, {worked, "#0.000"}});
+  const double lambda = gbj10_89::ShearSpanRatioBounded(worked);
+  std::string_view bound;
+  if (lambda > worked)
+    bound = " ＜ $0，取 λ ＝ $0";
+  else if (lambda < worked)
+    bound = " ＞ $0，取 λ ＝ $0";
+  k.r.Line(0, bound, {{lambda, "0.0"}});
   return lambda;
 }
 
@@ -59,109 +67,84 @@ struct Detailing {
   double Dmin = 0, Smax = 0, AsvMin = 0;
 };
 
+// The minimum stirrup area by ratio, symbolic and with its numbers.
+void MinStirrupAreaLines(Report& r, double coef, const ShearCase& c, double AsvMin) {
+  r.Line(8, "最小配箍面积Asvmin＝ ($0 * Fc / Fyv) * b * S", {{coef, kFactor}});
+  r.Line(10, "＝ ($0*$1/$2)*$3*$4 ＝ $5",
+         {{coef, kFactor},
+          {c.fc, U::nmm2_1},
+          {c.fyv, U::nmm2},
+          {c.b, U::mm},
+          {c.S, U::mm},
+          {AsvMin, U::mm2d}});
+}
+
 // GBJ 11-89 6.3.6 and 6.3.7, by frame grade.
 Detailing FrameDetailing(Call& k, const ShearCase& c) {
   Report& r = k.r;
-  const double fc = c.fc, fyv = c.fyv, b = c.b, S = c.S;
-  double Dmin = 0, Smax = 0, AsvMin = 0;
-  // GBJ 11-89 6.3.6 and 6.3.7, by frame grade.
-  static constexpr double kD[] = {10, 8, 8, 6}, kX[] = {200, 200, 300, 300},
-                          kC[] = {0.035, 0.03, 0.025, 0.025};
-  const int g = k.iSecPos - 1;
-  L(r).Raw(GradeText(k.iSecPos)).Raw("级框架梁构造要求：").End();
-  Smax = std::min(kX[g], k.h / 2);
-  r.Raw("        加密区箍筋最大间距Smax'＝ Min{")
-      .Num(kX[g] / 2, "0")
-      .Raw(", h / 4} ＝ ")
-      .Val(Smax / 2, "mmd")
-      .End();
-  r.Raw("        非加密区箍筋最大间距Smax＝ 2 * Smax' ＝ ").Val(Smax, "mmd").End();
-  Dmin = kD[g];
-  // GBJ 11-89 6.3.6: with more than 2 % tension steel the stirrup is 2 mm thicker.
-  const bool heavy = k.rho > 0.02;
-  if (heavy) Dmin += 2;
-  r.Raw("        箍筋最小直径Dmin＝").Val(Dmin, "mmd");
-  if (heavy) r.Raw("    （ρ ＝ ").Val(k.rho, "percent").Raw(" ＞ 2%）");
+  const int16_t grade = k.iSecPos;
+  const gbj11_89::FrameStirrups& row = gbj11_89::FrameStirrupsOfGrade(grade);
+  Detailing d;
+  r.Line(6, "$0级框架梁构造要求：", {GradeText(grade)});
+  d.Smax = gbj11_89::FrameStirrupSpacing(grade, k.h);
+  r.Line(8, "加密区箍筋最大间距Smax'＝ Min{$0, h / 4} ＝ $1",
+         {{row.smax_cap / 2, "0"}, {d.Smax / 2, U::mmd}});
+  r.Line(8, "非加密区箍筋最大间距Smax＝ 2 * Smax' ＝ $0", {{d.Smax, U::mmd}});
+  d.Dmin = gbj11_89::FrameStirrupDiameter(grade, k.rho);
+  r.Put("        箍筋最小直径Dmin＝$0", {{d.Dmin, U::mmd}});
+  if (d.Dmin > row.Dmin)  // the heavier bar for more than 2 % tension steel
+    r.Put("    （ρ ＝ $0 ＞ $1%）", {{k.rho, U::percent}, {gbj11_89::kHeavySteelRatio * 100, "0"}});
   r.End();
-  AsvMin = kC[g] * fault::div(fc, fyv) * b * S;
-  r.Raw("        最小配箍面积Asvmin＝ (").Raw(Factor(kC[g])).Raw(" * Fc / Fyv) * b * S").End();
-  r.Raw("          ＝ (")
-      .Raw(Factor(kC[g]))
-      .Raw("*")
-      .Val(fc, "n/mm2_1")
-      .Raw("/")
-      .Val(fyv, "n/mm2")
-      .Raw(")*");
-  r.Val(b, "mm").Raw("*").Val(S, "mm").Raw(" ＝ ").Val(AsvMin, "mm2d").End();
-  return {Dmin, Smax, AsvMin};
+  d.AsvMin = gbj10_89::MinStirrupArea(row.coef, c.fc, c.fyv, c.b, c.S);
+  MinStirrupAreaLines(r, row.coef, c, d.AsvMin);
+  return d;
+}
+
+// The height band of GBJ 10-89 7.2.9 as the report names it; $0 and $1 are its bounds. The
+// second band reads "H" when the shear is above 0.07·fc·b·ho.
+std::string_view BandForm(int band, bool low) {
+  static constexpr std::string_view kForms[] = {
+      "、h ≤ $1（mm）构造要求：", "、$0 ＜ h ≤ $1（mm）构造要求：",
+      "、$0 ＜ h ≤ $1（mm）构造要求：", "、$0 ＜ h ≤ $1（mm）构造要求：",
+      "、h ＞ $0（mm）构造要求："};
+  if (band == 1 && !low) return "、$0 ＜ H ≤ $1（mm）构造要求：";
+  return kForms[band];
 }
 
 // GBJ 10-89 7.2.9 and 7.2.10, by the design shear entered (also in mode 1, where V is the shear
 // the beam is meant to carry).
 Detailing BeamDetailing(Call& k, const ShearCase& c, double Vd, double V0) {
   Report& r = k.r;
-  const double fc = c.fc, fyv = c.fyv, b = c.b, ho = c.ho, S = c.S, gamma_re = c.gamma_re;
-  const std::string_view gtext = c.gtext;
-  double Dmin = 0, Smax = 0, AsvMin = 0;
-  const bool low = Vd * gamma_re <= V0;
-  L(r).Raw("0.07 * fc * b * ho ＝ 0.07*")
-      .Val(fc, "n/mm2_1")
-      .Raw("*")
-      .Val(b, "mm")
-      .Raw("*")
-      .Val(ho, "mm");
-  r.Raw(" ＝ ").Val(V0, "nd");
-  r.Raw(low ? " ≥ V" : " ＜ V").Raw(gtext).Raw(" ＝ ").Val(Vd * gamma_re, "nd");
-  r.End();
-  const double h = k.h;
-  int band;
-  if (h <= 250)
-    band = 0;
-  else if (h <= 300)
-    band = 1;
-  else if (h <= 500)
-    band = 2;
-  else if (h <= 800)
-    band = 3;
-  else
-    band = 4;
-  static constexpr double kD[] = {4, 6, 6, 6, 8}, kSlow[] = {200, 200, 300, 350, 500},
-                          kShigh[] = {150, 150, 200, 250, 300};
-  static constexpr std::string_view kLow[] = {
-      "、h ≤ 250（mm）构造要求：", "、250 ＜ h ≤ 300（mm）构造要求：",
-      "、300 ＜ h ≤ 500（mm）构造要求：", "、500 ＜ h ≤ 800（mm）构造要求：",
-      "、h ＞ 800（mm）构造要求："};
-  static constexpr std::string_view kHigh[] = {
-      "、h ≤ 250（mm）构造要求：", "、250 ＜ H ≤ 300（mm）构造要求：",
-      "、300 ＜ h ≤ 500（mm）构造要求：", "、500 ＜ h ≤ 800（mm）构造要求：",
-      "、h ＞ 800（mm）构造要求："};
-  Dmin = kD[band];
-  Smax = low ? kSlow[band] : kShigh[band];
-  L(r).Raw("当 V").Raw(gtext).Raw(low ? " ≤ 0.07 * fc * b * ho" : " ＞ 0.07 * fc * b * ho");
-  r.Raw(low ? kLow[band] : kHigh[band]).End();
-  r.Raw("        箍筋最小直径Dmin＝")
-      .Val(Dmin, "mmd")
-      .Raw("，箍筋最大间距Smax＝")
-      .Val(Smax, "mmd")
-      .End();
+  const double demand = Vd * c.gamma_re;
+  const bool low = demand <= V0;
+  r.Line(6, "$0 * fc * b * ho ＝ $0*$1*$2*$3 ＝ $4 $5 V$6 ＝ $7",
+         {{gbj10_89::kShearConcrete, kFactor},
+          {c.fc, U::nmm2_1},
+          {c.b, U::mm},
+          {c.ho, U::mm},
+          {V0, U::nd},
+          low ? "≥" : "＜",
+          c.gtext,
+          {demand, U::nd}});
+  const int band = gbj10_89::StirrupBandOf(k.h);
+  const gbj10_89::StirrupBand& row = gbj10_89::kStirrupBands[band];
+  const double lower = band > 0 ? gbj10_89::kStirrupBands[band - 1].h_max : 0;
+  Detailing d;
+  d.Dmin = row.Dmin;
+  d.Smax = low ? row.smax_low : row.smax_high;
+  r.Put("      当 V$0 $1 $2 * fc * b * ho",
+        {c.gtext, low ? "≤" : "＞", {gbj10_89::kShearConcrete, kFactor}});
+  r.Line(0, BandForm(band, low), {{lower, "0"}, {row.h_max, "0"}});
+  r.Line(8, "箍筋最小直径Dmin＝$0，箍筋最大间距Smax＝$1", {{d.Dmin, U::mmd}, {d.Smax, U::mmd}});
   if (!low) {
-    AsvMin = 0.02 * fault::div(fc, fyv) * b * S;
-    r.Raw("        最小配箍面积Asvmin＝ (0.02 * Fc / Fyv) * b * S").End();
-    r.Raw("          ＝ (0.02*")
-        .Val(fc, "n/mm2_1")
-        .Raw("/")
-        .Val(fyv, "n/mm2")
-        .Raw(")*")
-        .Val(b, "mm")
-        .Raw("*");
-    r.Val(S, "mm").Raw(" ＝ ").Val(AsvMin, "mm2d").End();
+    d.AsvMin = gbj10_89::MinStirrupArea(gbj10_89::kMinStirrupRatio, c.fc, c.fyv, c.b, c.S);
+    MinStirrupAreaLines(r, gbj10_89::kMinStirrupRatio, c, d.AsvMin);
   }
-  return {Dmin, Smax, AsvMin};
+  return d;
 }
 
 Detailing ShearDetailing(Call& k, const ShearCase& c, double Vd, double V0) {
   Report& r = k.r;
-  const double S = c.S;
   Detailing d;
   k.detailing = k.iSecPos >= 1 && k.iSecPos <= 5;
   if (IsFrame(k.iSecPos)) {
@@ -170,365 +153,380 @@ Detailing ShearDetailing(Call& k, const ShearCase& c, double Vd, double V0) {
     d = BeamDetailing(k, c, Vd, V0);
   } else {
     // No detailing rules for other positions: Dmin, Smax and Asvmin return 0.
-    L(r).Raw("截面位置未规定构造要求，不作箍筋构造验算").End();
+    r.Line(6, "截面位置未规定构造要求，不作箍筋构造验算");
   }
-  double &Dmin = d.Dmin, &Smax = d.Smax, &AsvMin = d.AsvMin;
   if (k.detailing) {
-    // The area of Dmin bars at Smax, brought to the spacing S.
-    const double asv_d = Dmin * Dmin * kPi32 / 4 * fault::div(S, Smax);
-    L(r).Raw("Dmin、Smax的配箍面积Asv#＝ Dmin ^ 2 * π / 4 * S / Smax ＝ ")
-        .Val(Dmin, "mm")
-        .Raw("^2*3.1416/4*");
-    r.Val(S, "mm").Raw("/").Val(Smax, "mm").Raw(" ＝ ").Val(asv_d, "mm2d").End();
-    AsvMin = std::max(AsvMin, asv_d);
-    L(r).Raw("最小配箍面积Asvmin＝ ").Val(AsvMin, "mm2d").End();
+    const double asv_d = gbj10_89::DetailingStirrupArea(d.Dmin, c.S, d.Smax);
+    r.Line(6, "Dmin、Smax的配箍面积Asv#＝ Dmin ^ 2 * π / 4 * S / Smax ＝ $0^2*$1/4*$2/$3 ＝ $4",
+           {{d.Dmin, U::mm},
+            {gbj10_89::kPiSingle, "0.0000"},
+            {c.S, U::mm},
+            {d.Smax, U::mm},
+            {asv_d, U::mm2d}});
+    d.AsvMin = std::max(d.AsvMin, asv_d);
+    r.Line(6, "最小配箍面积Asvmin＝ $0", {{d.AsvMin, U::mm2d}});
   }
   return d;
 }
 
-// The concrete part of the form, with its symbolic and numeric texts.
-struct ConcretePart {
-  double Vc = 0;
-  std::string sym, vals;
-};
-
-ConcretePart ConcreteShear(const ShearCase& c, double V0) {
-  const double fc = c.fc, b = c.b, ho = c.ho, lambda = c.lambda;
-  const std::string &lam = c.lam, &fcbho = c.fcbho;
-  ConcretePart p;
-  double& Vc = p.Vc;
-  std::string &vc_sym = p.sym, &vc_vals = p.vals;
+// The governing relation of the form (GBJ 11-89 eq. 6.2.9-2 and 6.2.9-1, GBJ 10-89 eq. 4.2.3-3
+// and 4.2.3-2) under its heading.
+void FormLines(Report& r, const ShearCase& c) {
+  static constexpr std::string_view kHeading[] = {
+      "集中荷载作用下、考虑地震作用组合的框架梁，其斜截面受剪承载力应满足：",
+      "考虑地震作用组合的框架梁，其斜截面受剪承载力按下列公式计算：",
+      "对集中荷载作用下的受弯构件，其斜截面受剪承载力应按下列公式计算：",
+      "一般受弯构件，其斜截面受剪承载力按下列公式计算："};
+  r.Line(6, kHeading[static_cast<int>(c.form)]);
   switch (c.form) {
     case Form::SeismicConcentrated:
-      Vc = 0.16 * fc * b * ho / (lambda + 1.5) / gbj11_89::kGammaReShear;
-      vc_sym = "0.16 * fc * b * ho / (λ + 1.5) / γRE";
-      vc_vals = "0.16*" + fcbho + "/(" + lam + "+1.5)/0.85";
+      r.Line(6, "V ≤ [$0 * fc * b * ho / (λ + $1) + fyv * Asv / S * ho] / γRE",
+             {{gbj11_89::kShearConcreteConcentrated, kFactor}, {kShearSpanShift, kFactor}});
       break;
     case Form::Seismic:
-      Vc = gbj11_89::kShearConcrete * fc * b * ho / gbj11_89::kGammaReShear;
-      vc_sym = "0.056 * fc * b * ho / γRE";
-      vc_vals = "0.056*" + fcbho + "/0.85";
+      r.Line(6, "V ≤ ($0 * fc * b * ho + $1 * fyv * Asv / S * ho) / γRE",
+             {{gbj11_89::kShearConcrete, kFactor}, {gbj11_89::kShearStirrups, kFactor}});
       break;
     case Form::Concentrated:
-      Vc = 0.2 * fc * b * ho / (lambda + 1.5);
-      vc_sym = "0.2fc * b * ho / (λ + 1.5)";
-      vc_vals = "0.2*" + fcbho + "/(" + lam + "+1.5)";
+      r.Line(6, "V$0 ≤ $1fc * b * ho / (λ + $2) + $3fyv * Asv / S * ho",
+             {c.gtext,
+              {gbj10_89::kShearConcreteConcentrated, kFactor},
+              {kShearSpanShift, kFactor},
+              {gbj10_89::kShearStirrupsConcentrated, kFactor}});
       break;
     case Form::Ordinary:
-      Vc = V0;
-      vc_sym = "0.07 * fc * b * ho";
-      vc_vals = "0.07*" + fcbho;
+      r.Line(6, "V$0 ≤ $1 * fc * b * ho + $2 * fyv * Asv / S * ho",
+             {c.gtext, {gbj10_89::kShearConcrete, kFactor}, {gbj10_89::kShearStirrups, kFactor}});
       break;
   }
-  return p;
 }
 
-// The stirrups the demand Vd needs beyond the concrete part, in the form's own equation.
-double StirrupsForDemand(Call& k, const ShearCase& c, double Vd, double V0) {
-  Report& r = k.r;
-  auto v = [&](double x, std::string_view t) { return Fmt(k, x, t); };
-  const double fc = c.fc, b = c.b, ho = c.ho, S = c.S, fyv = c.fyv, lambda = c.lambda,
-               gamma_re = c.gamma_re;
-  const std::string_view gtext = c.gtext;
-  const std::string &lam = c.lam, &fcbho = c.fcbho;
-  double Asv = 0;
-  const std::string vd = v(Vd, "n"), vdg = v(Vd * gamma_re, "n");
+// The concrete part of the form, N, written as "<formula> ＝ <numbers> ＝ Vc" without a line end.
+double ConcreteShear(Report& r, const ShearCase& c, double V0) {
+  const double fc = c.fc, b = c.b, ho = c.ho, lambda = c.lambda;
+  double Vc = V0;
   switch (c.form) {
     case Form::SeismicConcentrated:
-      Asv = (Vd * gbj11_89::kGammaReShear - 0.16 * fc * b * ho / (lambda + 1.5)) * S / fyv / ho;
-      L(r).Raw("Asv ＝ [V * γRE - 0.16 * fc * b * ho / (λ + 1.5)] * S / fyv / ho").End();
-      r.Raw("        ＝ [").Raw(vd).Raw("*0.85-0.16*").Raw(fcbho).Raw("/(").Raw(lam).Raw("+1.5)]*");
-      r.Val(S, "mm").Raw("/").Val(fyv, "n/mm2").Raw("/").Val(ho, "mm");
+      Vc = gbj11_89::ShearConcreteSeismicConcentrated(fc, b, ho, lambda);
+      r.Put("      $0 * fc * b * ho / (λ + $1) / γRE ＝ $0*$2/($3+$1)/$4 ＝ $5",
+            {{gbj11_89::kShearConcreteConcentrated, kFactor},
+             {kShearSpanShift, kFactor},
+             c.fcbho,
+             {lambda, "#0.000"},
+             {kGammaReShear, kFactor},
+             {Vc, U::nd}});
       break;
     case Form::Seismic:
-      Asv = (Vd * gbj11_89::kGammaReShear - gbj11_89::kShearConcrete * fc * b * ho) * S /
-            (gbj11_89::kShearStirrups * fyv * ho);
-      L(r).Raw("Asv ＝ (V * γRE - 0.056 * fc * b * ho) * S / (1.2 * fyv * ho)").End();
-      r.Raw("        ＝ (")
-          .Raw(vd)
-          .Raw("*0.85-0.056*")
-          .Raw(fcbho)
-          .Raw(")*")
-          .Val(S, "mm")
-          .Raw("/(1.2*");
-      r.Val(fyv, "n/mm2").Raw("*").Val(ho, "mm").Raw(")");
+      Vc = gbj11_89::ShearConcreteSeismic(fc, b, ho);
+      r.Put("      $0 * fc * b * ho / γRE ＝ $0*$1/$2 ＝ $3",
+            {{gbj11_89::kShearConcrete, kFactor}, c.fcbho, {kGammaReShear, kFactor}, {Vc, U::nd}});
       break;
     case Form::Concentrated:
-      Asv = (Vd * gamma_re - 0.2 * fc * b * ho / (lambda + 1.5)) * S / (1.25 * fyv * ho);
-      L(r).Raw("Asv ＝ [V")
-          .Raw(gtext)
-          .Raw(" - 0.2fc * b * ho / (λ + 1.5)] * S / (1.25fyv * ho)")
-          .End();
-      r.Raw("        ＝ [")
-          .Raw(vdg)
-          .Raw("-0.2*")
-          .Raw(fcbho)
-          .Raw("/(")
-          .Raw(lam)
-          .Raw("+1.5)]*")
-          .Val(S, "mm");
-      r.Raw("/(1.25*").Val(fyv, "n/mm2").Raw("*").Val(ho, "mm").Raw(")");
+      Vc = gbj10_89::ShearConcreteConcentrated(fc, b, ho, lambda);
+      r.Put("      $0fc * b * ho / (λ + $1) ＝ $0*$2/($3+$1) ＝ $4",
+            {{gbj10_89::kShearConcreteConcentrated, kFactor},
+             {kShearSpanShift, kFactor},
+             c.fcbho,
+             {lambda, "#0.000"},
+             {Vc, U::nd}});
       break;
     case Form::Ordinary:
-      Asv = (Vd * gamma_re - V0) * S / (1.5 * fyv * ho);
-      L(r).Raw("Asv ＝ (V").Raw(gtext).Raw(" - 0.07 * fc * b * ho) * S / (1.5 * fyv * ho)").End();
-      r.Raw("        ＝ (").Raw(vdg).Raw("-0.07*").Raw(fcbho).Raw(")*").Val(S, "mm").Raw("/(1.5*");
-      r.Val(fyv, "n/mm2").Raw("*").Val(ho, "mm").Raw(")");
+      r.Put("      $0 * fc * b * ho ＝ $0*$1 ＝ $2",
+            {{gbj10_89::kShearConcrete, kFactor}, c.fcbho, {Vc, U::nd}});
       break;
   }
-  Asv = fault::check(Asv);
-  r.Raw(" ＝ ").Val(Asv, "mm2d").End();
+  return Vc;
+}
+
+// The stirrups the demand Vd needs beyond the concrete part, in the form's own equation. The
+// area is worked after its numbers are written, so that a fault leaves them in the report.
+double StirrupsForDemand(Call& k, const ShearCase& c, double Vd, double V0) {
+  Report& r = k.r;
+  const double fc = c.fc, b = c.b, ho = c.ho, S = c.S, fyv = c.fyv, lambda = c.lambda;
+  const double demand = Vd * c.gamma_re;
+  double Asv = 0;
+  switch (c.form) {
+    case Form::SeismicConcentrated:
+      r.Line(6, "Asv ＝ [V * γRE - $0 * fc * b * ho / (λ + $1)] * S / fyv / ho",
+             {{gbj11_89::kShearConcreteConcentrated, kFactor}, {kShearSpanShift, kFactor}});
+      r.Put("        ＝ [$0*$1-$2*$3/($4+$5)]*$6/$7/$8",
+            {{Vd, U::n},
+             {kGammaReShear, kFactor},
+             {gbj11_89::kShearConcreteConcentrated, kFactor},
+             c.fcbho,
+             {lambda, "#0.000"},
+             {kShearSpanShift, kFactor},
+             {S, U::mm},
+             {fyv, U::nmm2},
+             {ho, U::mm}});
+      Asv = gbj11_89::StirrupsForShearSeismicConcentrated(Vd, fc, b, ho, lambda, S, fyv);
+      break;
+    case Form::Seismic:
+      r.Line(6, "Asv ＝ (V * γRE - $0 * fc * b * ho) * S / ($1 * fyv * ho)",
+             {{gbj11_89::kShearConcrete, kFactor}, {gbj11_89::kShearStirrups, kFactor}});
+      r.Put("        ＝ ($0*$1-$2*$3)*$4/($5*$6*$7)", {{Vd, U::n},
+                                                       {kGammaReShear, kFactor},
+                                                       {gbj11_89::kShearConcrete, kFactor},
+                                                       c.fcbho,
+                                                       {S, U::mm},
+                                                       {gbj11_89::kShearStirrups, kFactor},
+                                                       {fyv, U::nmm2},
+                                                       {ho, U::mm}});
+      Asv = gbj11_89::StirrupsForShearSeismic(Vd, fc, b, ho, S, fyv);
+      break;
+    case Form::Concentrated:
+      r.Line(6, "Asv ＝ [V$0 - $1fc * b * ho / (λ + $2)] * S / ($3fyv * ho)",
+             {c.gtext,
+              {gbj10_89::kShearConcreteConcentrated, kFactor},
+              {kShearSpanShift, kFactor},
+              {gbj10_89::kShearStirrupsConcentrated, kFactor}});
+      r.Put("        ＝ [$0-$1*$2/($3+$4)]*$5/($6*$7*$8)",
+            {{demand, U::n},
+             {gbj10_89::kShearConcreteConcentrated, kFactor},
+             c.fcbho,
+             {lambda, "#0.000"},
+             {kShearSpanShift, kFactor},
+             {S, U::mm},
+             {gbj10_89::kShearStirrupsConcentrated, kFactor},
+             {fyv, U::nmm2},
+             {ho, U::mm}});
+      Asv = gbj10_89::StirrupsForShearConcentrated(demand, fc, b, ho, lambda, S, fyv);
+      break;
+    case Form::Ordinary:
+      r.Line(6, "Asv ＝ (V$0 - $1 * fc * b * ho) * S / ($2 * fyv * ho)",
+             {c.gtext, {gbj10_89::kShearConcrete, kFactor}, {gbj10_89::kShearStirrups, kFactor}});
+      r.Put("        ＝ ($0-$1*$2)*$3/($4*$5*$6)", {{demand, U::n},
+                                                    {gbj10_89::kShearConcrete, kFactor},
+                                                    c.fcbho,
+                                                    {S, U::mm},
+                                                    {gbj10_89::kShearStirrups, kFactor},
+                                                    {fyv, U::nmm2},
+                                                    {ho, U::mm}});
+      Asv = gbj10_89::StirrupsForShear(demand, V0, S, fyv, ho);
+      break;
+  }
+  r.Line(0, " ＝ $0", {{Asv, U::mm2d}});
   return Asv;
 }
 
-// The shear the stirrups Asv_in give with the concrete, N.
+// The shear the stirrups Asv_in give with the concrete, N, written after "V ＝ " with its
+// numbers and without a line end. Worked after its numbers are written, as StirrupsForDemand.
 double ShearCapacity(Call& k, const ShearCase& c, double V0) {
   Report& r = k.r;
-  auto v = [&](double x, std::string_view t) { return Fmt(k, x, t); };
-  const double fc = c.fc, b = c.b, ho = c.ho, S = c.S, fyv = c.fyv, lambda = c.lambda,
-               gamma_o = c.gamma_o;
-  const std::string &lam = c.lam, &fcbho = c.fcbho;
-  const double Asv_in = k.Asv_in;
-  const std::string fyv_ho =
-      v(fyv, "n/mm2") + "*" + v(k.Asv_in, "mm2") + "/" + v(S, "mm") + "*" + v(ho, "mm");
+  const double fc = c.fc, b = c.b, ho = c.ho, fyv = c.fyv, lambda = c.lambda;
+  const std::string fyv_ho = Fmt(k, fyv, "n/mm2") + "*" + Fmt(k, k.Asv_in, "mm2") + "/" +
+                             Fmt(k, c.S, "mm") + "*" + Fmt(k, ho, "mm");
+  r.Put("      V ＝ ");
+  const double asv_s = fault::div(k.Asv_in, c.S);
   double Vcap = 0;
-  r.Raw("      V ＝ ");
   switch (c.form) {
     case Form::SeismicConcentrated:
-      Vcap = (0.16 * fc * b * ho / (lambda + 1.5) + fyv * fault::div(Asv_in, S) * ho) /
-             gbj11_89::kGammaReShear;
-      r.Raw("[0.16*").Raw(fcbho).Raw("/(").Raw(lam).Raw("+1.5)+").Raw(fyv_ho).Raw("]/0.85");
+      r.Put("[$0*$1/($2+$3)+$4]/$5", {{gbj11_89::kShearConcreteConcentrated, kFactor},
+                                      c.fcbho,
+                                      {lambda, "#0.000"},
+                                      {kShearSpanShift, kFactor},
+                                      fyv_ho,
+                                      {kGammaReShear, kFactor}});
+      Vcap = gbj11_89::ShearCapacitySeismicConcentrated(fc, b, ho, lambda, fyv, asv_s);
       break;
     case Form::Seismic:
-      Vcap = (gbj11_89::kShearConcrete * fc * b * ho +
-              gbj11_89::kShearStirrups * fyv * fault::div(Asv_in, S) * ho) /
-             gbj11_89::kGammaReShear;
-      r.Raw("(0.056*").Raw(fcbho).Raw("+1.2*").Raw(fyv_ho).Raw(")/0.85");
+      r.Put("($0*$1+$2*$3)/$4", {{gbj11_89::kShearConcrete, kFactor},
+                                 c.fcbho,
+                                 {gbj11_89::kShearStirrups, kFactor},
+                                 fyv_ho,
+                                 {kGammaReShear, kFactor}});
+      Vcap = gbj11_89::ShearCapacitySeismicAsvFirst(fc, b, ho, fyv, asv_s);
       break;
     case Form::Concentrated:
       // Ordinary forms: the capacity over γo (1 with earthquake action).
-      Vcap =
-          (0.2 * fc * b * ho / (lambda + 1.5) + 1.25 * fyv * fault::div(Asv_in, S) * ho) / gamma_o;
-      r.Raw("(0.2*").Raw(fcbho).Raw("/(").Raw(lam).Raw("+1.5)+1.25*").Raw(fyv_ho).Raw(")");
+      r.Put("($0*$1/($2+$3)+$4*$5)", {{gbj10_89::kShearConcreteConcentrated, kFactor},
+                                      c.fcbho,
+                                      {lambda, "#0.000"},
+                                      {kShearSpanShift, kFactor},
+                                      {gbj10_89::kShearStirrupsConcentrated, kFactor},
+                                      fyv_ho});
+      if (c.gamma_o != 1) r.Put("/$0", {{c.gamma_o, kWorkedFactor}});
+      Vcap = gbj10_89::ShearCapacityConcentrated(fc, b, ho, lambda, fyv, asv_s, c.gamma_o);
       break;
     case Form::Ordinary:
-      Vcap = (V0 + 1.5 * fyv * fault::div(Asv_in, S) * ho) / gamma_o;
-      r.Raw("(0.07*").Raw(fcbho).Raw("+1.5*").Raw(fyv_ho).Raw(")");
+      r.Put("($0*$1+$2*$3)", {{gbj10_89::kShearConcrete, kFactor},
+                              c.fcbho,
+                              {gbj10_89::kShearStirrups, kFactor},
+                              fyv_ho});
+      if (c.gamma_o != 1) r.Put("/$0", {{c.gamma_o, kWorkedFactor}});
+      Vcap = gbj10_89::ShearCapacityOrdinary(V0, fyv, asv_s, ho, c.gamma_o);
       break;
   }
-  if (!c.seismic && gamma_o != 1) r.Raw("/").Raw(Factor(gamma_o));
-  return fault::check(Vcap);
+  return Vcap;
 }
 
 // GBJ 11-89 eq. 6.2.9-3 / GBJ 10-89 eq. 8.3.3: the section of a frame beam with earthquake
 // action. False when the section is too small (the stage has failed).
 bool SeismicSectionCheck(Call& k, const ShearCase& c, double Vd) {
   Report& r = k.r;
-  auto v = [&](double x, std::string_view t) { return Fmt(k, x, t); };
-  const double fc = c.fc, b = c.b, ho = c.ho;
-  const std::string& fcbho = c.fcbho;
-  const double limit = gbj11_89::kShearSection * fc * b * ho / gbj11_89::kGammaReShear;
-  L(r).Raw("考虑地震作用组合的框架梁，其受剪截面应符合混凝土规范公式（8.3.3）的规定：").End();
-  L(r).Raw("V ≤ 0.2 * fc * b * ho / γRE").End();
-  L(r).Raw("0.2 * fc * b * ho / γRE ＝ 0.2*").Raw(fcbho).Raw("/0.85 ＝ ").Val(limit, "nd");
+  const double limit = gbj11_89::ShearSectionLimitSeismic(c.fc, c.b, c.ho);
+  const std::string factor = FormatNumber(gbj11_89::kShearSection, kFactor);
+  r.Line(6, "考虑地震作用组合的框架梁，其受剪截面应符合混凝土规范公式（8.3.3）的规定：");
+  r.Line(6, "V ≤ $0 * fc * b * ho / γRE", {factor});
+  r.Put("      $0 * fc * b * ho / γRE ＝ $0*$1/$2 ＝ $3",
+        {factor, c.fcbho, {kGammaReShear, kFactor}, {limit, U::nd}});
   if (limit < Vd) {
     r.End();
-    const double ratio = fault::div(Vd * gbj11_89::kGammaReShear, fc * b * ho);
-    Fail(k, code::kShearSeismic, v(limit, "nd") + " ＜ V ＝ " + v(Vd, "nd") + "，受剪截面尺寸不足",
-         "V * γRE / (fc * b * ho) ＝ " + FormatNumber(ratio, "#0.000") +
-             " ＞ 0.2，受剪截面尺寸不足");
+    const double ratio = gbj10_89::ShearSectionRatio(Vd * kGammaReShear, c.fc, c.b, c.ho);
+    Fail(k, code::kShearSeismic,
+         Fmt(k, limit, "nd") + " ＜ V ＝ " + Fmt(k, Vd, "nd") + "，受剪截面尺寸不足",
+         "V * γRE / (fc * b * ho) ＝ " + FormatNumber(ratio, "#0.000") + " ＞ " + factor +
+             "，受剪截面尺寸不足");
     return false;
   }
-  r.Raw(" ≥ V ＝ ").Val(Vd, "nd").End();
+  r.Line(0, " ≥ V ＝ $0", {{Vd, U::nd}});
   return true;
+}
+
+// The web height hw of GBJ 10-89 art. 4.2.1 with its numbers.
+double WebHeightLine(Call& k, double ho) {
+  const double hw = WebHeight(SharedShape(k.shape), k.h, ho, k.hf, k.hf1);
+  std::string_view form = "      hw ＝ ho ＝ $3";
+  switch (k.shape) {
+    case Shape::Rect:
+      break;
+    case Shape::InvT:
+      form = "      hw ＝ h - hf ＝ $0-$1 ＝ $3";
+      break;
+    case Shape::T:
+    case Shape::InvL:
+      form = "      hw ＝ h - hf' ＝ $0-$2 ＝ $3";
+      break;
+    case Shape::ISym:
+    case Shape::IUnsym:
+      form = "      hw ＝ h - hf - hf' ＝ $0-$1-$2 ＝ $3";
+      break;
+  }
+  k.r.Line(0, form, {{k.h, U::mm}, {k.hf, U::mm}, {k.hf1, U::mm}, {hw, U::mmd}});
+  return hw;
 }
 
 // GBJ 10-89 eq. 4.2.1: the section of other members. False when the section is too small.
 bool OrdinarySectionCheck(Call& k, const ShearCase& c, double Vd) {
+  using namespace gbj10_89;
   Report& r = k.r;
-  auto v = [&](double x, std::string_view t) { return Fmt(k, x, t); };
-  const double fc = c.fc, b = c.b, ho = c.ho, gamma_re = c.gamma_re;
-  const std::string_view gtext = c.gtext;
-  const std::string& fcbho = c.fcbho;
-  double hw = ho;
-  switch (k.shape) {
-    case Shape::Rect:
-      L(r).Raw("hw ＝ ho ＝ ").Val(hw, "mmd").End();
-      break;
-    case Shape::InvT:
-      hw = k.h - k.hf;
-      L(r).Raw("hw ＝ h - hf ＝ ")
-          .Val(k.h, "mm")
-          .Raw("-")
-          .Val(k.hf, "mm")
-          .Raw(" ＝ ")
-          .Val(hw, "mmd")
-          .End();
-      break;
-    case Shape::T:
-    case Shape::InvL:
-      hw = k.h - k.hf1;
-      L(r).Raw("hw ＝ h - hf' ＝ ")
-          .Val(k.h, "mm")
-          .Raw("-")
-          .Val(k.hf1, "mm")
-          .Raw(" ＝ ")
-          .Val(hw, "mmd")
-          .End();
-      break;
-    case Shape::ISym:
-    case Shape::IUnsym:
-      hw = k.h - k.hf - k.hf1;
-      L(r).Raw("hw ＝ h - hf - hf' ＝ ")
-          .Val(k.h, "mm")
-          .Raw("-")
-          .Val(k.hf, "mm")
-          .Raw("-")
-          .Val(k.hf1, "mm");
-      r.Raw(" ＝ ").Val(hw, "mmd").End();
-      break;
-  }
-  L(r).Raw(ShapeName(k.shape)).Raw("受弯构件，其受剪截面应符合下式条件：").End();
-  const double ratio_hw = fault::div(hw, b);
-  double beta;
-  if (ratio_hw <= 4) {
-    beta = gbj10_89::ShearSectionFactor(ratio_hw);
-    L(r).Raw("当 hw / b ≤ 4 时，V").Raw(gtext).Raw(" ≤ 0.25 * fc * b * ho").Raw("    （hw / b ＝ ");
-    r.Num(ratio_hw, "#0.00").Raw("）").End();
-  } else if (ratio_hw >= 6) {
-    beta = gbj10_89::ShearSectionFactor(ratio_hw);
-    L(r).Raw("当 hw / b ≥ 6 时，V").Raw(gtext).Raw(" ≤ 0.2 * fc * b * ho").Raw("    （hw / b ＝ ");
-    r.Num(ratio_hw, "#0.00").Raw("）").End();
+  const double hw = WebHeightLine(k, c.ho);
+  r.Line(6, "$0受弯构件，其受剪截面应符合下式条件：", {ShapeName(k.shape)});
+  const double ratio_hw = fault::div(hw, c.b);
+  const double beta = ShearSectionFactor(ratio_hw);
+  if (ratio_hw <= kShearSectionStockyRatio || ratio_hw >= kShearSectionSlenderRatio) {
+    const bool stocky = ratio_hw <= kShearSectionStockyRatio;
+    r.Line(6, "当 hw / b $0 $1 时，V$2 ≤ $3 * fc * b * ho    （hw / b ＝ $4）",
+           {stocky ? "≤" : "≥",
+            {stocky ? kShearSectionStockyRatio : kShearSectionSlenderRatio, "0"},
+            c.gtext,
+            {stocky ? kShearSectionStocky : kShearSectionSlender, kFactor},
+            {ratio_hw, "#0.00"}});
   } else {
-    beta = gbj10_89::ShearSectionFactor(ratio_hw);
-    L(r).Raw("当 4 ＜hw / b ＜ 6 时，β＝ 0.35 - 0.025 * hw / b ＝ 0.35-0.025*")
-        .Val(hw, "mm")
-        .Raw("/")
-        .Val(b, "mm");
-    r.Raw(" ＝ ").Num(beta, "#0.000").End();
-    L(r).Raw("V").Raw(gtext).Raw(" ≤ β * fc * b * ho").End();
+    r.Line(6, "当 $0 ＜hw / b ＜ $1 时，β＝ $2 - $3 * hw / b ＝ $2-$3*$4/$5 ＝ $6",
+           {{kShearSectionStockyRatio, "0"},
+            {kShearSectionSlenderRatio, "0"},
+            {kShearSectionIntercept, kFactor},
+            {kShearSectionSlope, kFactor},
+            {hw, U::mm},
+            {c.b, U::mm},
+            {beta, "#0.000"}});
+    r.Line(6, "V$0 ≤ β * fc * b * ho", {c.gtext});
   }
-  const double limit = beta * fc * b * ho;
-  L(r).Raw(Factor(beta))
-      .Raw(" * fc * b * ho ＝ ")
-      .Raw(FormatNumber(beta, "0.###"))
-      .Raw("*")
-      .Raw(fcbho);
-  r.Raw(" ＝ ").Val(limit, "nd");
-  if (limit < Vd * gamma_re) {
+  r.Put("      $0 * fc * b * ho ＝ $0*$1", {{beta, kWorkedFactor}, c.fcbho});
+  const double limit = ShearSectionLimit(beta, c.fc, c.b, c.ho);
+  const double demand = Vd * c.gamma_re;
+  r.Put(" ＝ $0", {{limit, U::nd}});
+  if (limit < demand) {
     r.End();
-    const double ratio = fault::div(Vd * gamma_re, fc * b * ho);
+    const double ratio = ShearSectionRatio(demand, c.fc, c.b, c.ho);
+    const std::string v = "V" + std::string(c.gtext);
     Fail(k, code::kShearOrdinary,
-         v(limit, "nd") + " ＜ V" + std::string(gtext) + " ＝ " + v(Vd * gamma_re, "nd") +
-             "，受剪截面尺寸不足",
-         "V" + std::string(gtext) + " / (fc * b * ho) ＝ " + FormatNumber(ratio, "#0.000") +
-             " ＞ " + FormatNumber(beta, "0.000") + "，受剪截面尺寸不足");
+         Fmt(k, limit, "nd") + " ＜ " + v + " ＝ " + Fmt(k, demand, "nd") + "，受剪截面尺寸不足",
+         v + " / (fc * b * ho) ＝ " + FormatNumber(ratio, "#0.000") + " ＞ " +
+             FormatNumber(beta, "0.000") + "，受剪截面尺寸不足");
     return false;
   }
-  r.Raw(" ≥ V").Raw(gtext).Raw(" ＝ ").Val(Vd * gamma_re, "nd").End();
+  r.Line(0, " ≥ V$0 ＝ $1", {c.gtext, {demand, U::nd}});
   return true;
+}
+
+// The case of the stage: sizes, factors and the form that applies.
+ShearCase CaseOf(Call& k) {
+  ShearCase c{k.h - k.as, k.b, k.fc, k.S};
+  // With earthquake action the importance factor is replaced by γRE (GBJ 11-89 5.4.2).
+  if (k.bEA) k.Rlfo = 1;
+  c.gamma_o = k.Rlfo;
+  c.gamma_re = k.bEA ? kGammaReShear : 1.0;
+  c.gtext = GammaText(k.bEA, c.gamma_o);
+  c.seismic = k.bEA && IsFrame(k.iSecPos);
+  c.form = c.seismic ? (k.bConF ? Form::SeismicConcentrated : Form::Seismic)
+                     : (k.bConF ? Form::Concentrated : Form::Ordinary);
+  return c;
+}
+
+// GBJ 10-89 4.2.3: stirrup strength above 310 N/mm² is not counted in shear.
+void CapStirrupStrength(Call& k) {
+  if (k.Fyv < gbj10_89::kFyvMax) return;
+  k.Fyv = gbj10_89::kFyvMax;
+  k.r.Line(6, "当 fyv ≥ $0时，取 fyv ＝$1",
+           {{gbj10_89::kFyvMax, U::nmm2}, {gbj10_89::kFyvMax, U::nmm2d}});
 }
 
 }  // namespace
 
 void CalVAsv(Call& k) {
   Report& r = k.r;
-  auto v = [&](double x, std::string_view t) { return Fmt(k, x, t); };
-  ShearCase c{k.h - k.as, k.b, k.fc, k.S};
-  const double ho = c.ho, b = c.b, fc = c.fc;
-  // With earthquake action the importance factor is replaced by γRE (GBJ 11-89 5.4.2).
-  if (k.bEA) k.Rlfo = 1;
-  const double gamma_o = c.gamma_o = k.Rlfo;
-  const double gamma_re = c.gamma_re = k.bEA ? gbj11_89::kGammaReShear : 1.0;
-  const std::string_view gtext = c.gtext = GammaText(k.bEA, gamma_o);
-  const bool seismic = c.seismic = k.bEA && IsFrame(k.iSecPos);
-  const Form form = c.form = seismic ? (k.bConF ? Form::SeismicConcentrated : Form::Seismic)
-                                     : (k.bConF ? Form::Concentrated : Form::Ordinary);
-
-  r.Sp(4).Raw("斜截面承载力计算：").HeadingEnd();
+  ShearCase c = CaseOf(k);
+  r.Put("    斜截面承载力计算：").HeadingEnd();
   if (k.bEA)
-    L(r).Raw("承载力抗震调整系数γRE ＝ 0.85").End();
-  else if (gamma_o != 1)
-    L(r).Raw("结构构件的重要性系数γo ＝ ").Raw(Factor(gamma_o)).End();
+    r.Line(6, "承载力抗震调整系数γRE ＝ $0", {{kGammaReShear, kFactor}});
+  else if (c.gamma_o != 1)
+    r.Line(6, "结构构件的重要性系数γo ＝ $0", {{c.gamma_o, kWorkedFactor}});
 
-  c.lambda = k.bConF ? ShearSpanRatio(k, ho) : 0;
-  c.lam = FormatNumber(c.lambda, "#0.000");
-
-  // GBJ 10-89 4.2.3: stirrup strength above 310 N/mm² is not counted in shear.
-  if (k.Fyv >= gbj10_89::kFyvMax) {
-    k.Fyv = gbj10_89::kFyvMax;
-    L(r).Raw("当 fyv ≥ ")
-        .Val(gbj10_89::kFyvMax, "n/mm2")
-        .Raw("时，取 fyv ＝")
-        .Val(gbj10_89::kFyvMax, "n/mm2d")
-        .End();
-  }
+  c.lambda = k.bConF ? ShearSpanRatio(k, c.ho) : 0;
+  CapStirrupStrength(k);
   c.fyv = k.Fyv;
 
-  double Vd = gamma_o * k.V * 1000;  // design shear, N (mode 0)
-  const double V0 = gbj10_89::kShearConcrete * fc * b * ho;
+  double Vd = c.gamma_o * k.V * 1000;  // design shear, N (mode 0)
+  const double V0 = gbj10_89::ShearConcrete(c.fc, c.b, c.ho);
 
   const Detailing d = ShearDetailing(k, c, Vd, V0);
-  const double Dmin = d.Dmin, Smax = d.Smax, AsvMin = d.AsvMin;
-  k.Dmin = fault::to_float(Dmin);
-  k.Smax = fault::to_float(Smax);
-  k.AsvMin = AsvMin;
+  k.Dmin = fault::to_float(d.Dmin);
+  k.Smax = fault::to_float(d.Smax);
+  k.AsvMin = d.AsvMin;
 
-  // The four forms: GBJ 11-89 eq. 6.2.9-2 and 6.2.9-1, GBJ 10-89 eq. 4.2.3-3 and 4.2.3-2.
-  static constexpr std::string_view kHeading[] = {
-      "集中荷载作用下、考虑地震作用组合的框架梁，其斜截面受剪承载力应满足：",
-      "考虑地震作用组合的框架梁，其斜截面受剪承载力按下列公式计算：",
-      "对集中荷载作用下的受弯构件，其斜截面受剪承载力应按下列公式计算：",
-      "一般受弯构件，其斜截面受剪承载力按下列公式计算："};
-  const int fi = static_cast<int>(form);
-  L(r).Raw(kHeading[fi]).End();
-  switch (form) {
-    case Form::SeismicConcentrated:
-      L(r).Raw("V ≤ [0.16 * fc * b * ho / (λ + 1.5) + fyv * Asv / S * ho] / γRE").End();
-      break;
-    case Form::Seismic:
-      L(r).Raw("V ≤ (0.056 * fc * b * ho + 1.2 * fyv * Asv / S * ho) / γRE").End();
-      break;
-    case Form::Concentrated:
-      L(r).Raw("V").Raw(gtext).Raw(" ≤ 0.2fc * b * ho / (λ + 1.5) + 1.25fyv * Asv / S * ho").End();
-      break;
-    case Form::Ordinary:
-      L(r).Raw("V").Raw(gtext).Raw(" ≤ 0.07 * fc * b * ho + 1.5 * fyv * Asv / S * ho").End();
-      break;
-  }
-  c.fcbho = v(fc, "n/mm2_1") + "*" + v(b, "mm") + "*" + v(ho, "mm");
-  const ConcretePart vc = ConcreteShear(c, V0);
+  FormLines(r, c);
+  c.fcbho = Fmt(k, c.fc, "n/mm2_1") + "*" + Fmt(k, c.b, "mm") + "*" + Fmt(k, c.ho, "mm");
 
   double Asv = 0;
   if (k.mode == 0) {
     // The demand in the form's own terms: V·γRE for the seismic forms (γo = 1 there), γo·V·γRE
     // for the ordinary ones (γRE = 1 without earthquake action).
-    const bool concrete_only = seismic ? vc.Vc >= Vd : vc.Vc >= Vd * gamma_re;
-    L(r).Raw(vc.sym).Raw(" ＝ ").Raw(vc.vals).Raw(" ＝ ").Val(vc.Vc, "nd");
-    r.Raw(concrete_only ? " ≥ V" : " ＜ V").Raw(seismic ? std::string_view() : gtext).Raw(" ＝ ");
-    r.Val(seismic ? Vd : Vd * gamma_re, "nd");
-    if (concrete_only) r.Raw("，仅需按构造配箍");
-    r.End();
+    const double Vc = ConcreteShear(r, c, V0);
+    const double demand = c.seismic ? Vd : Vd * c.gamma_re;
+    const bool concrete_only = Vc >= demand;
+    r.Line(0, concrete_only ? " ≥ V$0 ＝ $1，仅需按构造配箍" : " ＜ V$0 ＝ $1",
+           {c.seismic ? std::string_view() : c.gtext, {demand, U::nd}});
     if (!concrete_only) Asv = StirrupsForDemand(k, c, Vd, V0);
     k.Asv = Asv;
   } else {
     const double Vcap = ShearCapacity(k, c, V0);
-    r.Raw(" ＝ ").Val(Vcap / 1000, "knd").End();
+    r.Line(0, " ＝ $0", {{Vcap / 1000, U::knd}});
     k.Vout = Vcap / 1000;
-    Vd = gamma_o * Vcap;
+    Vd = c.gamma_o * Vcap;
   }
 
   // Section check: GBJ 11-89 eq. 6.2.9-3 / GBJ 10-89 eq. 8.3.3 for frame beams with earthquake
   // action, GBJ 10-89 eq. 4.2.1 otherwise.
-  if (!(seismic ? SeismicSectionCheck(k, c, Vd) : OrdinarySectionCheck(k, c, Vd))) return;
+  if (!(c.seismic ? SeismicSectionCheck(k, c, Vd) : OrdinarySectionCheck(k, c, Vd))) return;
 
   if (k.mode == 0) {
-    const bool by_min = k.detailing && Asv < AsvMin;
-    if (by_min) Asv = AsvMin;
+    const bool by_min = k.detailing && Asv < d.AsvMin;
+    if (by_min) Asv = d.AsvMin;
     k.Asv = Asv;
-    L(r).Raw(by_min ? "Asvmin ＝ " : "Asv ＝ ").Val(Asv, "mm2d");
-    r.Raw("      箍筋最小直径").Raw(kPhi).Val(Dmin, "mm").Raw("      最大间距@").Val(Smax, "mm");
-    r.End();
+    r.Line(6, "$0 ＝ $1      箍筋最小直径$2$3      最大间距@$4",
+           {by_min ? "Asvmin" : "Asv", {Asv, U::mm2d}, kPhi, {d.Dmin, U::mm}, {d.Smax, U::mm}});
   }
   k.shear_Asv = k.Asv;
 }

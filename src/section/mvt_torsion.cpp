@@ -2,11 +2,17 @@
 // flanges, and the web stirrups for shear plus torsion, to GBJ 10-89 clause 4.4 (members under
 // shear and torsion), with the frame-beam forms of GBJ 11-89.
 #include <algorithm>
-#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
 
+#include "codes/gbj10_89.h"
+#include "codes/gbj11_89.h"
+#include "codes/section_shape.h"
 #include "frame/fault.h"
 #include "frame/modkalbex.h"
 #include "frame/numfmt.h"
+#include "frame/report.h"
 #include "materials/material.h"
 #include "section/mvt_stages.h"
 
@@ -14,671 +20,699 @@ namespace tk::mvt {
 
 namespace {
 
-Report& L(Report& r) {
-  return r.Raw("      ");
+namespace g = gbj10_89;
+
+// Number patterns of the report: code factors as the code prints them (0.35, 1.2, 1.0, 0.175),
+// whole-number bounds, βt and λ, the minimum ratios as worked, and ζ.
+constexpr const char* kCoef = "0.0##";
+constexpr const char* kWhole = "0";
+constexpr const char* kRatio = "#0.000";
+constexpr const char* kMinRatio = "0.000000";
+constexpr const char* kZetaPattern = "0.0";
+constexpr const char* kFactorPattern = "0.###";
+
+// The stirrup core starts 10 mm inside the centroid of the longitudinal bars: c = as − 10.
+constexpr double kStirrupInset = 10;
+// Shear span ratio of a concentrated load held within 1.4 … 3 (GBJ 10-89 art. 4.2.3).
+constexpr double kLambdaMin = 1.4, kLambdaMax = 3.0;
+// Strength ratio ζ of the longitudinal to the stirrup torsion steel (GBJ 10-89 art. 4.4.3): the
+// design takes 1.0, within the range 0.6 … 1.7 the code allows.
+constexpr double kZeta = 1.0;
+// A flange stirrup leg is held to half of the flange minimum, which counts both legs.
+constexpr double kLegOfMinimum = 0.5;
+
+static_assert(static_cast<int>(Shape::IUnsym) == static_cast<int>(SectionShape::IUnsym) &&
+                  static_cast<int>(Shape::InvL) == static_cast<int>(SectionShape::InvL),
+              "clsMVT shapes follow the order of the section shapes");
+
+// The numbers every step of the torsion stage uses.
+struct TorsionCase {
+  Shape shape = Shape::Rect;
+  bool seismic = false, concentrated = false;  // earthquake action, concentrated load
+  double b = 0, h = 0, ho = 0, fc = 0, ft = 0, fy = 0, S = 0;
+  double gamma_o = 1;
+  std::string_view gtext{};  // " * γo" after V and T, or nothing
+  double Vd = 0, Td = 0;     // design shear (N) and torque (N·mm), γo applied
+  bool tens_flange = false, comp_flange = false;
+  double c = 0, fyv = 0, lambda = 0;
+};
+
+TorsionCase StageCase(const Call& k) {
+  TorsionCase t;
+  t.shape = k.shape;
+  t.seismic = k.bEA;
+  t.concentrated = k.bConF;
+  t.b = k.b;
+  t.h = k.h;
+  t.ho = k.h - k.as;
+  t.fc = k.fc;
+  t.ft = k.ft;
+  t.fy = k.fy;
+  t.S = k.S;
+  t.gamma_o = t.seismic ? 1.0 : static_cast<double>(k.Rlfo);
+  if (!t.seismic && t.gamma_o != 1) t.gtext = " * γo";
+  t.Vd = t.gamma_o * k.V * 1000;
+  t.Td = t.gamma_o * k.T * 1e6;
+  const Shape sh = t.shape;
+  t.tens_flange = sh == Shape::InvT || sh == Shape::IUnsym || sh == Shape::ISym;
+  t.comp_flange = sh == Shape::T || sh == Shape::InvL || sh == Shape::IUnsym;
+  return t;
 }
 
-struct Tor {
-  Call& k;
-  Report& r;
-  double ho = 0, c = 0, fyv = 0, zeta = 1.0;
+// Heading, the adjustment factor, the cover c of the stirrup core, λ and the fyv cap.
+void ReportStageInputs(Report& r, const TorsionCase& t, double as, double c_raw) {
+  r.Sp(4).Put("扭曲截面承载力计算：").HeadingEnd();
+  if (t.seismic)
+    r.Line(6, "承载力抗震调整系数γRE ＝ $0", {{gbj11_89::kGammaReShear, kCoef}});
+  else if (t.gamma_o != 1)
+    r.Line(6, "结构构件的重要性系数γo ＝ $0", {{t.gamma_o, kFactorPattern}});
+  r.Sp(6).Put("c ＝ as - $0 ＝ $1-$0 ＝ $2",
+              {{kStirrupInset, kWhole}, {as, U::mm}, {c_raw, U::mmd}});
+  if (c_raw < 0) {
+    r.Line(0, "，取 c ＝ 0");
+    r.Sp(6).Put("警告：纵筋合力点至近边距离as ＜ $0 mm", {{kStirrupInset, kWhole}});
+    r.Text(32095).End();
+  } else {
+    r.End();
+  }
+  if (t.concentrated)
+    r.Line(6, "λ ＝ a / ho ＝ $0（$1 ≤ λ ≤ $2）",
+           {{t.lambda, kRatio}, {kLambdaMin, kCoef}, {kLambdaMax, kCoef}});
+  if (t.fyv == g::kFyvMax)
+    r.Line(6, "当 fyv ≥ $0时，取 fyv ＝$1", {{g::kFyvMax, U::nmm2}, {g::kFyvMax, U::nmm2d}});
+}
+
+// Plastic torsion moduli of the web and the flanges (GBJ 10-89 art. 4.4.1 and 4.4.6), with the
+// flange widths as counted (overhangs up to 3hf each side).
+struct Moduli {
+  double bf = 0, hf = 0, bf1 = 0, hf1 = 0;
+  bool bf_capped = false, bf1_capped = false;
+  double Wtw = 0, Wtf = 0, Wtf1 = 0, Wt = 0;
+};
+
+Moduli TorsionModuli(const Call& k, const TorsionCase& t) {
+  Moduli m{k.bf, k.hf, k.bf1, k.hf1};
+  const double b = t.b;
+  m.Wtw = g::TorsionModulusRect(b, t.h);
+  if (t.tens_flange) {
+    m.bf_capped = m.bf > g::TorsionFlangeWidthMax(b, m.hf);
+    if (m.bf_capped) m.bf = g::TorsionFlangeWidthMax(b, m.hf);
+    m.Wtf = g::TorsionModulusFlange(m.hf, m.bf, b);
+    // A symmetric I section: the compression flange is the tension flange mirrored.
+    if (t.shape == Shape::ISym) {
+      m.bf1 = m.bf;
+      m.hf1 = m.hf;
+      m.Wtf1 = m.Wtf;
+    }
+  }
+  if (t.comp_flange) {
+    m.bf1_capped = m.bf1 > g::TorsionFlangeWidthMax(b, m.hf1);
+    if (m.bf1_capped) m.bf1 = g::TorsionFlangeWidthMax(b, m.hf1);
+    m.Wtf1 = g::TorsionModulusFlange(m.hf1, m.bf1, b);
+  }
+  m.Wt = m.Wtw + m.Wtf + m.Wtf1;
+  return m;
+}
+
+void ReportModuli(Report& r, const TorsionCase& t, const Moduli& m) {
+  const double b = t.b;
+  const U mm = U::mm;
+  r.Line(6, "受扭塑性抵抗矩Wt：");
+  if (t.shape == Shape::Rect) {
+    r.Line(6, "Wt ＝ b^2 * (3h - b) / 6 ＝ $0^2*(3*$1-$0)/6 ＝ $2",
+           {{b, mm}, {t.h, mm}, {m.Wtw, U::mm3d}});
+    return;
+  }
+  r.Line(6, "腹板的受扭塑性抵抗矩Wtw ＝ b ^ 2 * (3 * h - b) / 6");
+  r.Line(8, "＝ $0^2*(3*$1-$0)/6 ＝ $2", {{b, mm}, {t.h, mm}, {m.Wtw, U::mm3d}});
+  const Sub six{g::kTorsionFlangeThicknesses, kWhole};
+  if (t.tens_flange) {
+    if (m.bf_capped) r.Line(8, "bf ＞ b + $0 * hf ＝ $1，取 bf ＝ $1", {six, {m.bf, U::mmd}});
+    r.Line(6,
+           t.shape == Shape::ISym
+               ? "受拉及受压翼缘的受扭塑性抵抗矩Wtf ＝ Wtf' ＝ hf ^ 2 * (bf - b) / 2 ＝ "
+                 "$0^2*($1-$2)/2 ＝ $3"
+               : "受拉翼缘的受扭塑性抵抗矩Wtf ＝ hf ^ 2 * (bf - b) / 2 ＝ $0^2*($1-$2)/2 ＝ $3",
+           {{m.hf, mm}, {m.bf, mm}, {b, mm}, {m.Wtf, U::mm3d}});
+  }
+  if (t.comp_flange) {
+    if (m.bf1_capped) r.Line(8, "bf' ＞ b + $0 * hf' ＝ $1，取 bf' ＝ $1", {six, {m.bf1, U::mmd}});
+    r.Line(6, "受压翼缘的受扭塑性抵抗矩Wtf' ＝ hf' ^ 2 * (bf' - b) / 2 ＝ $0^2*($1-$2)/2 ＝ $3",
+           {{m.hf1, mm}, {m.bf1, mm}, {b, mm}, {m.Wtf1, U::mm3d}});
+  }
+  r.Line(6, "Wt ＝ Wtw$0$1 ＝ $2",
+         {t.tens_flange ? " + Wtf" : "",
+          t.comp_flange || t.shape == Shape::ISym ? " + Wtf'" : "",
+          {m.Wt, U::mm3d}});
+}
+
+// Torque shares in proportion to the moduli (GBJ 10-89 art. 4.4.6).
+struct Shares {
+  double Tw = 0, Tf = 0, Tf1 = 0;
+};
+
+Shares TorqueShares(const TorsionCase& t, const Moduli& m) {
+  if (t.shape == Shape::Rect) return {t.Td, 0, 0};
+  return {g::TorqueShare(m.Wtw, t.Td, m.Wt), g::TorqueShare(m.Wtf, t.Td, m.Wt),
+          g::TorqueShare(m.Wtf1, t.Td, m.Wt)};
+}
+
+void ReportShares(Report& r, const TorsionCase& t, const Moduli& m, const Shares& s) {
+  if (t.shape == Shape::Rect) return;
+  const auto share = [&](std::string_view form, double W, double T) {
+    r.Line(6, form,
+           {t.gtext, {W, U::mm3}, {m.Wt, U::mm3}, {t.Td / 1e6, U::knm}, {T / 1e6, U::knmd}});
+  };
+  r.Line(6, "腹板和翼缘扭矩的分配：");
+  share("Tw ＝ Wtw / Wt * T$0 ＝ $1/$2*$3 ＝ $4", m.Wtw, s.Tw);
+  if (t.tens_flange) share("Tf ＝ Wtf / Wt * T$0 ＝ $1/$2*$3 ＝ $4", m.Wtf, s.Tf);
+  if (t.comp_flange || t.shape == Shape::ISym)
+    share("Tf' ＝ Wtf' / Wt * T$0 ＝ $1/$2*$3 ＝ $4", m.Wtf1, s.Tf1);
+}
+
+// βt (GBJ 10-89 eq. 4.4.4-2, general, and 4.4.4-5, concentrated load) as worked and as bounded.
+struct BetaT {
+  double raw = 0, value = 0;
+};
+
+BetaT TorsionBeta(const TorsionCase& t, double Wt) {
+  BetaT bt;
+  bt.raw = t.concentrated
+               ? g::TorsionConcreteFactorConcentratedRaw(t.lambda, t.Vd, Wt, t.Td, t.b, t.ho)
+               : g::TorsionConcreteFactorRaw(t.Vd, Wt, t.Td, t.b, t.ho);
+  bt.value = g::TorsionConcreteFactor(bt.raw);
+  return bt;
+}
+
+void ReportBeta(Report& r, const TorsionCase& t, double Wt, const BetaT& bt) {
+  const Sub num{g::kBetaTNumerator, kCoef}, shift{g::kTorsionSpanShift, kCoef};
+  const Subs vwt_subs = {num,
+                         {t.lambda, kRatio},
+                         shift,
+                         {t.Vd, U::n},
+                         {Wt, U::mm3},
+                         {t.Td, U::nmm},
+                         {t.b, U::mm},
+                         {t.ho, U::mm},
+                         {g::kBetaTShearConcentrated, kCoef},
+                         {g::kBetaTShear, kCoef}};
+  if (t.concentrated) {
+    r.Line(6, "对集中荷载作用下的剪扭构件混凝土受扭承载力降低系数 βt 按下式计算：");
+    r.Line(6, "βt ＝ $0 / [1 + $8 * (λ + $2) * V * Wt / (T * b * ho)]", vwt_subs);
+    r.Sp(8).Put("＝ $0/[1+$8*($1+$2)*$3*$4/($5*$6*$7)] ＝ ", vwt_subs);
+  } else {
+    r.Line(6, "一般剪扭构件混凝土受扭承载力降低系数 βt 应按下列公式计算：");
+    r.Line(6, "βt ＝ $0 / (1 + $9 * V * Wt / (T * b * ho))", vwt_subs);
+    r.Sp(8).Put("＝ $0/(1+$9*$3*$4/($5*$6*$7)) ＝ ", vwt_subs);
+  }
+  r.Put("$0", {{bt.raw, kRatio}});
+  if (bt.raw < g::kBetaTMin)
+    r.Put(" ＜ $0，取 βt ＝ $0", {{g::kBetaTMin, kCoef}});
+  else if (bt.raw > g::kBetaTMax)
+    r.Put(" ＞ $0，取 βt ＝ $0", {{g::kBetaTMax, kCoef}});
+  r.End();
+}
+
+// Web height hw of the section check (GBJ 10-89 art. 4.4.2, hw as in art. 4.2.1).
+void ReportWebHeight(Report& r, const TorsionCase& t, double hf, double hf1, double hw) {
+  const double h = t.h;
+  switch (t.shape) {
+    case Shape::Rect:
+      r.Line(6, "hw ＝ ho ＝ $0", {{hw, U::mmd}});
+      break;
+    case Shape::InvT:
+      r.Line(6, "hw ＝ h - hf ＝ $0-$1 ＝ $2", {{h, U::mm}, {hf, U::mm}, {hw, U::mmd}});
+      break;
+    case Shape::T:
+    case Shape::InvL:
+      r.Line(6, "hw ＝ h - hf' ＝ $0-$1 ＝ $2", {{h, U::mm}, {hf1, U::mm}, {hw, U::mmd}});
+      break;
+    case Shape::ISym:
+    case Shape::IUnsym:
+      r.Line(6, "hw ＝ h - hf - hf' ＝ $0-$1-$2 ＝ $3",
+             {{h, U::mm}, {hf, U::mm}, {hf1, U::mm}, {hw, U::mmd}});
+      break;
+  }
+}
+
+// Sections under torsion keep hw/b below 6 (GBJ 10-89 art. 4.4.2); a slender web is code 3310
+// and the stage goes on, so that the report is complete.
+void CheckWebRatio(Call& k, const TorsionCase& t) {
+  Report& r = k.r;
+  const double hw = WebHeight(static_cast<SectionShape>(t.shape), t.h, t.ho, k.hf, k.hf1);
+  r.Line(6, "验算截面适用条件：");
+  ReportWebHeight(r, t, k.hf, k.hf1, hw);
+  const double hw_b = fault::div(hw, t.b);
+  const std::string hw_text = "hw / b ＝ " + Fmt(k, hw, "mm") + "/" + Fmt(k, t.b, "mm") + " ＝ " +
+                              FormatNumber(hw_b, "#0.00");
+  if (hw_b < g::kTorsionWebRatioMax)
+    r.Line(6, "$0 ＜ $1 ，截面高宽比满足要求", {hw_text, {g::kTorsionWebRatioMax, kWhole}});
+  else
+    Fail(
+        k, code::kHwB,
+        hw_text + " ≥ " + FormatNumber(g::kTorsionWebRatioMax, kWhole) + " ，截面高宽比不满足要求");
+}
+
+// V/(b·ho) + T/Wt ≤ 0.25·fc (GBJ 10-89 eq. 4.4.2-1); above it code 3320, and the design goes on.
+// True when the combined stress stays within 0.7·ft (eq. 4.4.2-2): the minimum steel suffices.
+bool CheckCombinedStress(Call& k, const TorsionCase& t, double Wt) {
+  Report& r = k.r;
+  const double tau = g::ShearTorsionStress(t.Vd, t.b, t.ho, t.Td, Wt);
+  const double tau_max = g::kTorsionSectionLimit * t.fc;
+  r.Line(
+      6, "V / (b * ho) + T / Wt ＝ $0/($1*$2)+$3/$4 ＝ $5",
+      {{t.Vd, U::n}, {t.b, U::mm}, {t.ho, U::mm}, {t.Td, U::nmm}, {Wt, U::mm3}, {tau, U::nmm2d_3}});
+  if (tau > tau_max) {
+    Fail(k, code::kTorsionSection,
+         "V / (b * ho) + T / Wt ＝ " + Fmt(k, tau, "n/mm2d_3") + " ＞ " +
+             FormatNumber(g::kTorsionSectionLimit, kCoef) + "*fc ＝ " +
+             Fmt(k, tau_max, "n/mm2d_3") + "，不满足截面尺寸要求");
+    return false;
+  }
+  r.Line(8, "$0 ≤ $1*fc ＝ $2，满足截面尺寸要求",
+         {{tau, U::nmm2d_3}, {g::kTorsionSectionLimit, kCoef}, {tau_max, U::nmm2d_3}});
+  const bool detailing_only = tau <= g::kTorsionDetailingLimit * t.ft;
+  r.Line(8,
+         detailing_only ? "$0 ≤ $1*ft ＝ $2，仅需按构造配筋" : "$0 ＞ $1*ft ＝ $2，需进行剪扭计算",
+         {{tau, U::nmm2d_3},
+          {g::kTorsionDetailingLimit, kCoef},
+          {g::kTorsionDetailingLimit * t.ft, U::nmm2d_3}});
+  return detailing_only;
+}
+
+// Which actions may be neglected (GBJ 10-89 art. 4.4.7; GBJ 11-89 for frame beams).
+enum class Form { Ordinary, Concentrated, Seismic, SeismicConcentrated };
+
+Form FormOf(const TorsionCase& t) {
+  if (t.seismic) return t.concentrated ? Form::SeismicConcentrated : Form::Seismic;
+  return t.concentrated ? Form::Concentrated : Form::Ordinary;
+}
+
+struct Neglect {
+  double Vlim = 0, Tlim = 0;
+  bool shear_counted = false, torsion_counted = false;
+};
+
+Neglect NeglectLimits(const TorsionCase& t, double Wt) {
+  Neglect n;
+  const double fc = t.fc, b = t.b, ho = t.ho, gre = gbj11_89::kGammaReShear;
+  switch (FormOf(t)) {
+    case Form::SeismicConcentrated:
+      n.Vlim = g::ShearNeglectLimitSeismicConcentrated(fc, b, ho, t.lambda, gre);
+      break;
+    case Form::Concentrated:
+      n.Vlim = g::ShearNeglectLimitConcentrated(fc, b, ho, t.lambda);
+      break;
+    case Form::Seismic:
+      n.Vlim = g::ShearNeglectLimitSeismic(fc, b, ho, gre);
+      break;
+    case Form::Ordinary:
+      n.Vlim = g::ShearNeglectLimit(fc, b, ho);
+      break;
+  }
+  n.shear_counted = t.Vd > n.Vlim;
+  n.Tlim = g::TorsionNeglectLimit(t.ft, Wt);
+  n.torsion_counted = t.Td > n.Tlim;
+  return n;
+}
+
+void ReportNeglect(Report& r, const TorsionCase& t, double Wt, const Neglect& n) {
+  struct Text {
+    double factor;
+    std::string_view sym, vals;
+  };
+  static constexpr Text kText[] = {
+      {g::kShearNeglect, "当 V$1 ≤ $0 * fc * b * ho 时，可仅按纯扭构件计算受扭承载力",
+       "$0*$2*$3*$4"},
+      {g::kShearNeglectConcentrated, "当 V$1 ≤ $0*fc*b*ho/(λ+$6) 时，可仅按纯扭构件计算受扭承载力",
+       "$0*$2*$3*$4/($5+$6)"},
+      {g::kShearNeglectSeismic, "当 V ≤ $0 * fc * b * ho / γRE 时，可仅按纯扭构件计算受扭承载力",
+       "$0*$2*$3*$4/$7"},
+      {g::kShearNeglectSeismicConcentrated,
+       "当 V ≤ $0*fc*b*ho/(λ+$6)/γRE 时，可仅按纯扭构件计算受扭承载力", "$0*$2*$3*$4/($5+$6)/$7"}};
+  const Text& x = kText[static_cast<int>(FormOf(t))];
+  const Subs subs = {{x.factor, kCoef},
+                     t.gtext,
+                     {t.fc, U::nmm2_1},
+                     {t.b, U::mm},
+                     {t.ho, U::mm},
+                     {t.lambda, kRatio},
+                     {g::kTorsionSpanShift, kCoef},
+                     {gbj11_89::kGammaReShear, kCoef}};
+  const bool vc = n.shear_counted, tc = n.torsion_counted;
+  r.Line(6, "验算是否要考虑剪力、扭矩的影响：");
+  r.Line(6, x.sym, subs);
+  r.Sp(8).Put(x.vals, subs);
+  r.Line(0, vc ? " ＝ $0 ＜ V$1 ＝ $2，应考虑剪力的影响" : " ＝ $0 ≥ V$1 ＝ $2，可不考虑剪力的影响",
+         {{n.Vlim, U::nd}, t.gtext, {t.Vd, U::nd}});
+  r.Line(6, "当 T$0 ≤ $1 * ft * Wt 时，可不进行受扭承载力计算",
+         {t.gtext, {g::kTorsionNeglect, kCoef}});
+  r.Line(8,
+         tc ? "$1*$2*$3 ＝ $4 ＜ T$0 ＝ $5，应进行受扭承载力计算"
+            : "$1*$2*$3 ＝ $4 ≥ T$0 ＝ $5，可不进行受扭承载力计算",
+         {t.gtext,
+          {g::kTorsionNeglect, kCoef},
+          {t.ft, U::nmm2_2},
+          {Wt, U::mm3},
+          {n.Tlim / 1e6, U::knmd},
+          {t.Td / 1e6, U::knmd}});
+}
+
+// Web stirrups for the shear with torsion (GBJ 10-89 eq. 4.4.4-1 and 4.4.4-4, the GBJ 11-89
+// frame-beam forms with earthquake action), before the cut at zero.
+double ShearStirrupsWithTorsion(const TorsionCase& t, double beta_t) {
+  const double V = t.Vd, fc = t.fc, b = t.b, ho = t.ho, S = t.S, fyv = t.fyv;
+  const double gre = gbj11_89::kGammaReShear;
+  switch (FormOf(t)) {
+    case Form::SeismicConcentrated:
+      return g::StirrupsShearTorsionSeismicConcentrated(V, gre, beta_t, fc, b, ho, t.lambda, S,
+                                                        fyv);
+    case Form::Seismic:
+      return g::StirrupsShearTorsionSeismic(V, gre, beta_t, fc, b, ho, S, fyv);
+    case Form::Concentrated:
+      return g::StirrupsShearTorsionConcentrated(V, beta_t, fc, b, ho, t.lambda, S, fyv);
+    case Form::Ordinary:
+      break;
+  }
+  return g::StirrupsShearTorsion(V, beta_t, fc, b, ho, S, fyv);
+}
+
+void ReportShearStirrups(Report& r, const TorsionCase& t, double beta_t, double Asv) {
+  struct Text {
+    double concrete, stirrups;
+    std::string_view head, capacity, solved, vals;
+  };
+  static constexpr Text kText[] = {
+      {g::kShearConcrete, g::kShearStirrups, "在剪力和扭矩共同作用下",
+       "V$1 ≤ $2 * ($3 - βt) * fc * b * ho + ${11} * fyv * Asv * ho / S",
+       "Asv ＝ [V$1 - $2 * ($3 - βt) * fc * b * ho] * S / ${11} / fyv / ho",
+       "＝ [$0-$2*($3-$4)*$5*$6*$7]*${10}/${11}/${12}/$7"},
+      {g::kTorsionShearConcentrated, g::kTorsionShearStirrupsConcentrated, "对集中荷载作用下的",
+       "V$1 ≤ $2 * ($3 - βt) * fc * b * ho / (λ + $9) + ${11} * fyv * Asv * ho / S",
+       "Asv ＝ [V$1 - $2 * ($3 - βt) * fc * b * ho / (λ + $9)] * S / ${11} / fyv / ho",
+       "＝ [$0-$2*($3-$4)*$5*$6*$7/($8+$9)]*${10}/${11}/${12}/$7"},
+      {g::kTorsionShearSeismic, g::kTorsionShearStirrupsSeismic,
+       "在剪力和扭矩共同作用下，且考虑地震作用组合的",
+       "V ≤ [$2 * ($3 - βt) * fc * b * ho + ${11} * fyv * Asv * ho / S] / γRE",
+       "Asv ＝ [V * γRE - $2 * ($3 - βt) * fc * b * ho] * S / ${11} / fyv / ho",
+       "＝ [$0*${13}-$2*($3-$4)*$5*$6*$7]*${10}/${11}/${12}/$7"},
+      {g::kTorsionShearSeismicConcentrated, 1.0, "对集中荷载作用下，且考虑地震作用组合的",
+       "V ≤ [$2 * ($3 - βt) * fc * b * ho / (λ + $9) + fyv * Asv * ho / S] / γRE",
+       "Asv ＝ [V * γRE - $2 * ($3 - βt) * fc * b * ho / (λ + $9)] * S / fyv / ho",
+       "＝ [$0*${13}-$2*($3-$4)*$5*$6*$7/($8+$9)]*${10}/${12}/$7"}};
+  const Text& x = kText[static_cast<int>(FormOf(t))];
+  const Subs subs = {{t.Vd, U::n},        t.gtext,
+                     {x.concrete, kCoef}, {g::kBetaTNumerator, kCoef},
+                     {beta_t, kRatio},    {t.fc, U::nmm2_1},
+                     {t.b, U::mm},        {t.ho, U::mm},
+                     {t.lambda, kRatio},  {g::kTorsionSpanShift, kCoef},
+                     {t.S, U::mm},        {x.stirrups, kCoef},
+                     {t.fyv, U::nmm2},    {gbj11_89::kGammaReShear, kCoef}};
+  r.Sp(6).Put(x.head).Line(0, "腹板的受扭承载力应按下列公式计算：");
+  r.Line(6, "剪扭构件的受剪承载力：");
+  r.Line(8, x.capacity, subs);
+  r.Line(6, x.solved, subs);
+  r.Sp(8).Put(x.vals, subs).Put(" ＝ $0", {{Asv, U::mm2d}});
+  if (Asv < 0) r.Put(" ＜ 0，仅需按构造配筋");
+  r.End();
+}
+
+// One part (the web, or a flange) for its torque share.
+struct PartSpec {
+  std::string_view sfx;           // "", "f", "f'": the names Ast1·, Astl·
+  std::string_view Tname, Wname;  // its torque and modulus
+  double T = 0, W = 0;
+  double beta_t = -1;                    // below 0: pure torsion
+  double width = 0, web = 0, depth = 0;  // core (width − web − 2c)·(depth − 2c); web 0 for the web
 };
 
 struct Part {
   bool ok = false;  // the core exists and the formulas ran
+  double bcor = 0, hcor = 0, Acor = 0, Ast1_raw = 0, Ucor = 0;
   double Ast1 = 0, Astl = 0;
 };
 
-// One part (web, or a flange) for its torque share: GBJ 10-89 eq. 4.4.3 (pure torsion) or
-// 4.4.5-2 with βt (torsion with shear), then the longitudinal steel from ζ (eq. 4.4.3-2).
-// beta_t < 0 means pure torsion.
-Part DesignPart(Tor& t, std::string_view sfx, std::string_view Tname, std::string_view Wname,
-                double Tpart, double Wpart, double beta_t, double bcor, double hcor,
-                const std::string& bexpr, const std::string& hexpr) {
-  Call& k = t.k;
-  Report& r = t.r;
-  Part p;
-  const std::string Ast1 = "Ast1" + std::string(sfx), Astl = "Astl" + std::string(sfx);
-  const bool with_beta = beta_t >= 0;
-  L(r).Raw(Tname).Raw(" ≤ 0.35 * ").Raw(with_beta ? "βt * " : "").Raw("ft * ").Raw(Wname);
-  r.Raw(" + 1.2 * ζ ^ 0.5 * fyv * ").Raw(Ast1).Raw(" * Acor / S").End();
-  const double Acor = bcor * hcor;
-  L(r).Raw("Acor ＝ bcor * hcor ＝ (")
-      .Raw(bexpr)
-      .Raw(")*(")
-      .Raw(hexpr)
-      .Raw(") ＝ ")
-      .Val(Acor, "mm2d")
-      .End();
-  if (bcor <= 0 || hcor <= 0) {
-    Fail(k, code::kCore,
-         "箍筋内表面范围内截面核心部分的尺寸 bcor ＝ " + Fmt(k, bcor, "mmd") + "、hcor ＝ " +
-             Fmt(k, hcor, "mmd") + "，应大于0");
-    return p;
-  }
-  const double concrete = 0.35 * (with_beta ? beta_t : 1.0) * k.ft * Wpart;
-  double a1 = (Tpart - concrete) * k.S / 1.2 / std::sqrt(t.zeta) / t.fyv / Acor;
-  a1 = fault::check(a1);
-  L(r).Raw(Ast1)
-      .Raw(" ＝ (")
-      .Raw(Tname)
-      .Raw(" - 0.35 * ")
-      .Raw(with_beta ? "βt * " : "")
-      .Raw("ft * ")
-      .Raw(Wname);
-  r.Raw(") * S / 1.2 / ζ ^ 0.5 / fyv / Acor").End();
-  r.Raw("        ＝ (").Val(Tpart, "nmm").Raw("-0.35*");
-  if (with_beta) r.Num(beta_t, "#0.000").Raw("*");
-  r.Val(k.ft, "n/mm2_2")
-      .Raw("*")
-      .Val(Wpart, "mm3")
-      .Raw(")*")
-      .Val(k.S, "mm")
-      .Raw("/1.2/")
-      .Num(t.zeta, "0.0");
-  r.Raw("^0.5/").Val(t.fyv, "n/mm2").Raw("/").Val(Acor, "mm2").Raw(" ＝ ").Val(a1, "mm2d");
-  if (a1 < 0) {
-    r.Raw(" ＜ 0，仅需按构造配筋");
-    a1 = 0;
-  }
+void ReportPartForm(Report& r, const TorsionCase& t, const PartSpec& p, const Part& o) {
+  const bool with_beta = p.beta_t >= 0;
+  r.Line(6, "$0 ≤ $3 * $4ft * $1 + $5 * ζ ^ 0.5 * fyv * $2 * Acor / S",
+         {p.Tname,
+          p.Wname,
+          "Ast1" + std::string(p.sfx),
+          {g::kTorsionConcrete, kCoef},
+          with_beta ? "βt * " : "",
+          {g::kTorsionStirrups, kCoef}});
+  r.Line(6,
+         p.web > 0 ? "Acor ＝ bcor * hcor ＝ ($0-$3-2*$1)*($2-2*$1) ＝ $4"
+                   : "Acor ＝ bcor * hcor ＝ ($0-2*$1)*($2-2*$1) ＝ $4",
+         {{p.width, U::mm}, {t.c, U::mm}, {p.depth, U::mm}, {p.web, U::mm}, {o.Acor, U::mm2d}});
+}
+
+void ReportPartSteel(Report& r, const TorsionCase& t, const PartSpec& p, const Part& o) {
+  const bool with_beta = p.beta_t >= 0;
+  const std::string Ast1 = "Ast1" + std::string(p.sfx), Astl = "Astl" + std::string(p.sfx);
+  const Sub zeta{kZeta, kZetaPattern};
+  r.Line(6, "$0 ＝ ($1 - $3 * $4ft * $2) * S / $5 / ζ ^ 0.5 / fyv / Acor",
+         {Ast1,
+          p.Tname,
+          p.Wname,
+          {g::kTorsionConcrete, kCoef},
+          with_beta ? "βt * " : "",
+          {g::kTorsionStirrups, kCoef}});
+  r.Sp(8).Put(with_beta ? "＝ ($0-$1*$2*$3*$4)*$5/$6/$7^0.5/$8/$9 ＝ ${10}"
+                        : "＝ ($0-$1*$3*$4)*$5/$6/$7^0.5/$8/$9 ＝ ${10}",
+              {{p.T, U::nmm},
+               {g::kTorsionConcrete, kCoef},
+               {p.beta_t, kRatio},
+               {t.ft, U::nmm2_2},
+               {p.W, U::mm3},
+               {t.S, U::mm},
+               {g::kTorsionStirrups, kCoef},
+               zeta,
+               {t.fyv, U::nmm2},
+               {o.Acor, U::mm2},
+               {o.Ast1_raw, U::mm2d}});
+  if (o.Ast1_raw < 0) r.Put(" ＜ 0，仅需按构造配筋");
   r.End();
-  const double Ucor = 2 * (bcor + hcor);
-  L(r).Raw("Ucor ＝ 2 * (bcor + hcor) ＝ 2*(")
-      .Val(bcor, "mm")
-      .Raw("+")
-      .Val(hcor, "mm")
-      .Raw(") ＝ ")
-      .Val(Ucor, "mmd")
-      .End();
-  L(r).Raw("由 ζ ＝ fy * ")
-      .Raw(Astl)
-      .Raw(" * S / (fyv * ")
-      .Raw(Ast1)
-      .Raw(" * Ucor) ＝ ")
-      .Num(t.zeta, "0.0");
-  r.Raw(" 可得：").End();
-  const double al = fault::div(t.fyv * a1 * Ucor * t.zeta, k.fy * k.S);
-  L(r).Raw(Astl)
-      .Raw(" ＝ fyv * ")
-      .Raw(Ast1)
-      .Raw(" * Ucor * ζ / fy / S ＝ ")
-      .Val(t.fyv, "n/mm2")
-      .Raw("*");
-  r.Val(a1, "mm2")
-      .Raw("*")
-      .Val(Ucor, "mm")
-      .Raw("*")
-      .Num(t.zeta, "0.0")
-      .Raw("/")
-      .Val(k.fy, "n/mm2")
-      .Raw("/");
-  r.Val(k.S, "mm").Raw(" ＝ ").Val(al, "mm2d").End();
-  p.ok = true;
-  p.Ast1 = a1;
-  p.Astl = al;
-  return p;
+  r.Line(6, "Ucor ＝ 2 * (bcor + hcor) ＝ 2*($0+$1) ＝ $2",
+         {{o.bcor, U::mm}, {o.hcor, U::mm}, {o.Ucor, U::mmd}});
+  r.Line(6, "由 ζ ＝ fy * $0 * S / (fyv * $1 * Ucor) ＝ $2 可得：", {Astl, Ast1, zeta});
+  r.Line(6, "$0 ＝ fyv * $1 * Ucor * ζ / fy / S ＝ $2*$3*$4*$5/$6/$7 ＝ $8",
+         {Astl,
+          Ast1,
+          {t.fyv, U::nmm2},
+          {o.Ast1, U::mm2},
+          {o.Ucor, U::mm},
+          zeta,
+          {t.fy, U::nmm2},
+          {t.S, U::mm},
+          {o.Astl, U::mm2d}});
+}
+
+// GBJ 10-89 eq. 4.4.3-1 (pure torsion) or 4.4.4-3 with βt (torsion with shear), then the
+// longitudinal steel from ζ (eq. 4.4.3-2). A core without size stops the part with code 3339.
+Part DesignPart(Call& k, const TorsionCase& t, const PartSpec& p) {
+  Part o;
+  o.bcor = (p.width - p.web) - 2 * t.c;
+  o.hcor = p.depth - 2 * t.c;
+  o.Acor = o.bcor * o.hcor;
+  ReportPartForm(k.r, t, p, o);
+  if (o.bcor <= 0 || o.hcor <= 0) {
+    Fail(k, code::kCore,
+         "箍筋内表面范围内截面核心部分的尺寸 bcor ＝ " + Fmt(k, o.bcor, "mmd") + "、hcor ＝ " +
+             Fmt(k, o.hcor, "mmd") + "，应大于0");
+    return o;
+  }
+  const double beta_t = p.beta_t >= 0 ? p.beta_t : 1.0;
+  o.Ast1_raw = g::TorsionStirrupLeg(p.T, beta_t, t.ft, p.W, t.S, kZeta, t.fyv, o.Acor);
+  o.Ast1 = std::max(o.Ast1_raw, 0.0);
+  o.Ucor = g::CorePerimeter(o.bcor, o.hcor);
+  o.Astl = g::TorsionLongitudinal(t.fyv, o.Ast1, o.Ucor, kZeta, t.fy, t.S);
+  ReportPartSteel(k.r, t, p, o);
+  o.ok = true;
+  return o;
+}
+
+// What the design found for the web and the flanges.
+struct Design {
+  double Asv = 0;  // web stirrups for shear in this stage (all legs)
+  Part web, flange_t, flange_c;
+};
+
+// The web for shear and torsion, or pure torsion, or shear alone (GBJ 10-89 art. 4.4.3 to 4.4.7),
+// then the flanges in pure torsion for their shares (art. 4.4.6).
+Design DesignForTorsion(Call& k, const TorsionCase& t, const Moduli& m, const Shares& s,
+                        double beta_t) {
+  Report& r = k.r;
+  Design d;
+  const Neglect n = NeglectLimits(t, m.Wt);
+  ReportNeglect(r, t, m.Wt, n);
+  const bool rect = t.shape == Shape::Rect;
+  PartSpec web{"", rect ? "T" : "Tw", rect ? "Wt" : "Wtw", s.Tw, m.Wtw, -1, t.b, 0, t.h};
+  if (!n.torsion_counted) {
+    // Shear alone governs the web stirrups: the shear stage's design.
+    d.Asv = k.shear_Asv;
+    r.Line(6, "可不进行受扭承载力计算，腹板箍筋按受剪计算取 Asv ＝ $0", {{d.Asv, U::mm2d}});
+    return d;
+  }
+  if (!n.shear_counted) {
+    r.Line(6, "纯扭构件腹板的受扭承载力应按下列公式计算：");
+  } else {
+    const double Asv = ShearStirrupsWithTorsion(t, beta_t);
+    ReportShearStirrups(r, t, beta_t, Asv);
+    d.Asv = std::max(Asv, 0.0);
+    r.Line(6, "剪扭构件的受扭承载力：");
+    web.beta_t = beta_t;
+  }
+  d.web = DesignPart(k, t, web);
+  if (t.tens_flange && m.bf > t.b) {
+    r.Line(6, t.shape == Shape::ISym ? "受拉及受压翼缘的受扭承载力应按下列公式计算："
+                                     : "受拉翼缘的受扭承载力应按下列公式计算：");
+    d.flange_t = DesignPart(k, t, {"f", "Tf", "Wtf", s.Tf, m.Wtf, -1, m.bf, t.b, m.hf});
+  }
+  if (t.comp_flange && m.bf1 > t.b) {
+    r.Line(6, "受压翼缘的受扭承载力应按下列公式计算：");
+    d.flange_c = DesignPart(k, t, {"f'", "Tf'", "Wtf'", s.Tf1, m.Wtf1, -1, m.bf1, t.b, m.hf1});
+  }
+  return d;
+}
+
+// Minimum ratios (GBJ 10-89 art. 4.4.8 and 4.4.9) with the βt of the section, also when shear
+// was neglected: then βt is near its upper bound 1.0, the pure-torsion value.
+struct Minimums {
+  double rho_sv = 0, rho_tl = 0;
+};
+
+void ReportMinimumRatios(Report& r, const TorsionCase& t, double beta_t, const Minimums& mn) {
+  const Subs subs = {{beta_t, kRatio},
+                     {t.fc, U::nmm2_1},
+                     {t.fyv, U::nmm2},
+                     {t.fy, U::nmm2},
+                     {mn.rho_sv, U::percent},
+                     {mn.rho_tl, U::percent},
+                     {g::kMinStirrupsTorsionBase, kCoef},
+                     {g::kMinStirrupsTorsionSlope, kCoef},
+                     {g::kMinStirrupsTorsionOffset, kCoef},
+                     {g::kMinLongitudinalTorsion, kCoef}};
+  r.Line(6, "剪扭构件中箍筋和纵筋的最小配筋面积：");
+  r.Line(6, "箍筋最小配筋率 ρsv,min ＝ $6α * fc / fyv ＝ ($7βt - $8) * fc / fyv", subs);
+  r.Line(8, "＝ ($7*$0-$8)*$1/$2 ＝ $4", subs);
+  r.Line(6, "受扭纵筋最小配筋率 ρtl,min ＝ $9 * (2 * βt - 1) * fc / fy", subs);
+  r.Line(8, "＝ $9*(2*$0-1)*$1/$3 ＝ $5", subs);
+}
+
+// A flange held to its minimums; the lines name the flange and its steel.
+void FlangeMinimums(Report& r, const TorsionCase& t, const Minimums& mn, bool tension, Part& p,
+                    double w, double hh) {
+  const std::string_view who =
+      tension ? (t.shape == Shape::ISym ? "受拉及受压翼缘" : "受拉翼缘") : "受压翼缘";
+  const std::string_view s1 = tension ? "Ast1f" : "Ast1f'", sl = tension ? "Astlf" : "Astlf'";
+  const double a_min = mn.rho_sv * (w - t.b) * t.S, l_min = mn.rho_tl * hh * (w - t.b);
+  const Subs subs = {who,
+                     s1,
+                     sl,
+                     {mn.rho_sv, kMinRatio},
+                     {mn.rho_tl, kMinRatio},
+                     {w, U::mm},
+                     {t.b, U::mm},
+                     {t.S, U::mm},
+                     {hh, U::mm},
+                     {a_min, U::mm2d},
+                     {l_min, U::mm2d},
+                     {kLegOfMinimum, kCoef}};
+  r.Line(6,
+         tension ? "$0箍筋最小配筋面积$1,min ＝ ρsv,min * (bf - b) * S ＝ $3*($5-$6)*$7 ＝ $9"
+                 : "$0箍筋最小配筋面积$1,min ＝ ρsv,min * (bf' - b) * S ＝ $3*($5-$6)*$7 ＝ $9",
+         subs);
+  if (p.Ast1 < kLegOfMinimum * a_min) {
+    p.Ast1 = kLegOfMinimum * a_min;
+    r.Line(8, "$0 ＜ $2 * $0,min， 取$0 ＝ $1", {s1, {p.Ast1, U::mm2d}, {kLegOfMinimum, kCoef}});
+  }
+  r.Line(6,
+         tension ? "$0受扭纵筋最小配筋面积Astlf,min ＝ ρtl,min * hf * (bf - b) ＝ $4*$8*($5-$6) ＝ "
+                   "${10}"
+                 : "$0受扭纵筋最小配筋面积Astl',min ＝ ρtl,min * hf' * (bf' - b) ＝ "
+                   "$4*$8*($5-$6) ＝ ${10}",
+         subs);
+  if (p.Astl < l_min) {
+    p.Astl = l_min;
+    r.Line(8, "$0 ＜ $0,min， 取$0 ＝ $1", {sl, {p.Astl, U::mm2d}});
+  }
+}
+
+// The web steel held to its minimums, the flanges too, and the stage's outputs.
+void ApplyMinimums(Call& k, const TorsionCase& t, const Moduli& m, double beta_t, Design& d) {
+  Report& r = k.r;
+  const double b = t.b, S = t.S;
+  const Minimums mn{g::MinStirrupRatioTorsion(beta_t, t.fc, t.fyv),
+                    g::MinLongitudinalRatioTorsion(beta_t, t.fc, t.fy)};
+  ReportMinimumRatios(r, t, beta_t, mn);
+
+  const double Ast1 = d.web.Ast1;
+  double Astl = d.web.Astl;
+  double Asvt = d.Asv + 2 * Ast1;
+  r.Line(6, "腹板箍筋计算配筋面积Asvt ＝ Asv + 2 * Ast1 ＝ $0+2*$1 ＝ $2",
+         {{d.Asv, U::mm2}, {Ast1, U::mm2}, {Asvt, U::mm2d}});
+  const double Asvt_min = mn.rho_sv * b * S;
+  r.Line(6, "腹板箍筋最小配筋面积Asvt,min ＝ ρsv,min * b * S ＝ $0*$1*$2 ＝ $3",
+         {{mn.rho_sv, kMinRatio}, {b, U::mm}, {S, U::mm}, {Asvt_min, U::mm2d}});
+  if (Asvt < Asvt_min) {
+    Asvt = Asvt_min;
+    r.Line(8, "Asvt ＜ Asvt,min， 取Asvt ＝ $0", {{Asvt, U::mm2d}});
+  }
+  // One leg of the torsion stirrup may need a thicker bar than the shear detailing asks for.
+  if (Ast1 > 0) {
+    const double dia = modKalbex::Material().dGjDiameterFromAs(Ast1, int16_t{1});
+    if (dia > k.Dmin) {
+      k.Dmin = fault::to_float(dia);
+      r.Line(6, "按受扭计算 Ast1 ＝ $0， 箍筋最小直径$1$2  （@$3）",
+             {{Ast1, U::mm2d}, kPhi, {dia, U::mm}, {S, U::mm}});
+    }
+  }
+  const double Astl_min = mn.rho_tl * b * t.h;
+  r.Line(6, "腹板受扭纵筋最小配筋面积Astl,min ＝ ρtl,min * b * h ＝ $0*$1*$2 ＝ $3",
+         {{mn.rho_tl, kMinRatio}, {b, U::mm}, {t.h, U::mm}, {Astl_min, U::mm2d}});
+  if (Astl < Astl_min) {
+    Astl = Astl_min;
+    r.Line(8, "Astl ＜ Astl,min， 取Astl ＝ $0", {{Astl, U::mm2d}});
+  }
+  if (t.tens_flange && m.bf > b) FlangeMinimums(r, t, mn, true, d.flange_t, m.bf, m.hf);
+  if (t.comp_flange && m.bf1 > b) FlangeMinimums(r, t, mn, false, d.flange_c, m.bf1, m.hf1);
+
+  k.Ast1 = Ast1;
+  k.AstL = Astl;
+  k.Asvt = Asvt;
+  r.Line(6, "腹板：箍筋Asvt ＝ $0（其中单肢受扭箍筋Ast1 ＝ $1），受扭纵筋Astl ＝ $2",
+         {{Asvt, U::mm2d}, {Ast1, U::mm2d}, {Astl, U::mm2d}});
 }
 
 }  // namespace
 
 void CalTAst(Call& k) {
-  Report& r = k.r;
-  Tor t{k, r};
-  auto v = [&](double x, std::string_view tok) { return Fmt(k, x, tok); };
   k.Ast1 = k.AstL = k.Asvt = 0;
-  const double b = k.b, h = k.h, fc = k.fc, ft = k.ft, S = k.S;
-  t.ho = h - k.as;
-  const double ho = t.ho;
-  const bool eq = k.bEA;
-  const double gamma_o = eq ? 1.0 : static_cast<double>(k.Rlfo);
-  const std::string_view gtext =
-      eq || gamma_o == 1 ? std::string_view() : std::string_view(" * γo");
-  const double Vd = gamma_o * k.V * 1000, Td = gamma_o * k.T * 1e6;
+  TorsionCase t = StageCase(k);
+  const double c_raw = k.as - kStirrupInset;
+  t.c = std::max(c_raw, 0.0);
+  if (t.concentrated) t.lambda = std::clamp(fault::div(k.a, t.ho), kLambdaMin, kLambdaMax);
+  // Stirrup strength above 310 N/mm² is not counted (GBJ 10-89 art. 4.2.3).
+  t.fyv = std::min(k.Fyv, g::kFyvMax);
+  ReportStageInputs(k.r, t, k.as, c_raw);
+  // An as below 10 mm leaves no room for a stirrup: the core is the whole section.
+  if (c_raw < 0)
+    Note(k, code::kSmallAs,
+         "纵筋合力点至近边距离as ＝ " + Fmt(k, k.as, "mmd") + " ＜ " +
+             FormatNumber(kStirrupInset, kWhole) + " mm，取 c ＝ 0");
 
-  r.Sp(4).Raw("扭曲截面承载力计算：").HeadingEnd();
-  if (eq)
-    L(r).Raw("承载力抗震调整系数γRE ＝ 0.85").End();
-  else if (gamma_o != 1)
-    L(r).Raw("结构构件的重要性系数γo ＝ ").Raw(Factor(gamma_o)).End();
+  const Moduli m = TorsionModuli(k, t);
+  ReportModuli(k.r, t, m);
+  const Shares s = TorqueShares(t, m);
+  ReportShares(k.r, t, m, s);
+  const BetaT bt = TorsionBeta(t, m.Wt);
+  ReportBeta(k.r, t, m.Wt, bt);
 
-  // c: from the face to the stirrup core. An as below 10 mm leaves no room for a stirrup: the
-  // core is taken as the whole section (c = 0) and the list says so.
-  t.c = k.as - 10;
-  L(r).Raw("c ＝ as - 10 ＝ ").Val(k.as, "mm").Raw("-10 ＝ ").Val(t.c, "mmd");
-  if (t.c < 0) {
-    t.c = 0;
-    r.Raw("，取 c ＝ 0").End();
-    L(r).Raw("警告：纵筋合力点至近边距离as ＜ 10 mm").Text(32095).End();
-    Note(k, code::kSmallAs, "纵筋合力点至近边距离as ＝ " + v(k.as, "mmd") + " ＜ 10 mm，取 c ＝ 0");
-  } else {
-    r.End();
-  }
-  const double c = t.c;
-
-  double lambda = 0;
-  if (k.bConF) {
-    lambda = std::clamp(fault::div(k.a, ho), 1.4, 3.0);
-    L(r).Raw("λ ＝ a / ho ＝ ").Num(lambda, "#0.000").Raw("（1.4 ≤ λ ≤ 3.0）").End();
-  }
-  t.fyv = k.Fyv;
-  if (t.fyv >= 310) {
-    t.fyv = 310;
-    L(r).Raw("当 fyv ≥ ").Val(310, "n/mm2").Raw("时，取 fyv ＝").Val(310, "n/mm2d").End();
-  }
-  const double fyv = t.fyv;
-
-  // Plastic torsion moduli, GBJ 10-89 eq. 4.4.1 and 4.4.6; flange overhangs counted up to 3hf
-  // on each side (bf ≤ b + 6hf). The widths are working copies.
-  const Shape sh = k.shape;
-  const bool tens_flange = sh == Shape::InvT || sh == Shape::IUnsym || sh == Shape::ISym;
-  const bool comp_flange = sh == Shape::T || sh == Shape::InvL || sh == Shape::IUnsym;
-  double bf = k.bf, hf = k.hf, bf1 = k.bf1, hf1 = k.hf1;
-  const double Wtw = b * b * (3 * h - b) / 6;
-  double Wtf = 0, Wtf1 = 0;
-  L(r).Raw("受扭塑性抵抗矩Wt：").End();
-  if (sh == Shape::Rect) {
-    L(r).Raw("Wt ＝ b^2 * (3h - b) / 6 ＝ ")
-        .Val(b, "mm")
-        .Raw("^2*(3*")
-        .Val(h, "mm")
-        .Raw("-")
-        .Val(b, "mm");
-    r.Raw(")/6 ＝ ").Val(Wtw, "mm3d").End();
-  } else {
-    L(r).Raw("腹板的受扭塑性抵抗矩Wtw ＝ b ^ 2 * (3 * h - b) / 6").End();
-    r.Raw("        ＝ ")
-        .Val(b, "mm")
-        .Raw("^2*(3*")
-        .Val(h, "mm")
-        .Raw("-")
-        .Val(b, "mm")
-        .Raw(")/6 ＝ ")
-        .Val(Wtw, "mm3d")
-        .End();
-    if (tens_flange) {
-      if (bf > b + 6 * hf) {
-        r.Raw("        bf ＞ b + 6 * hf ＝ ")
-            .Val(b + 6 * hf, "mmd")
-            .Raw("，取 bf ＝ ")
-            .Val(b + 6 * hf, "mmd")
-            .End();
-        bf = b + 6 * hf;
-      }
-      Wtf = hf * hf * std::max(0.0, bf - b) / 2;
-      L(r).Raw(sh == Shape::ISym
-                   ? "受拉及受压翼缘的受扭塑性抵抗矩Wtf ＝ Wtf' ＝ hf ^ 2 * (bf - b) / 2 ＝ "
-                   : "受拉翼缘的受扭塑性抵抗矩Wtf ＝ hf ^ 2 * (bf - b) / 2 ＝ ");
-      r.Val(hf, "mm")
-          .Raw("^2*(")
-          .Val(bf, "mm")
-          .Raw("-")
-          .Val(b, "mm")
-          .Raw(")/2 ＝ ")
-          .Val(Wtf, "mm3d")
-          .End();
-      if (sh == Shape::ISym) {
-        bf1 = bf;
-        hf1 = hf;
-        Wtf1 = Wtf;
-      }
-    }
-    if (comp_flange) {
-      if (bf1 > b + 6 * hf1) {
-        r.Raw("        bf' ＞ b + 6 * hf' ＝ ")
-            .Val(b + 6 * hf1, "mmd")
-            .Raw("，取 bf' ＝ ")
-            .Val(b + 6 * hf1, "mmd")
-            .End();
-        bf1 = b + 6 * hf1;
-      }
-      Wtf1 = hf1 * hf1 * std::max(0.0, bf1 - b) / 2;
-      L(r).Raw("受压翼缘的受扭塑性抵抗矩Wtf' ＝ hf' ^ 2 * (bf' - b) / 2 ＝ ")
-          .Val(hf1, "mm")
-          .Raw("^2*(");
-      r.Val(bf1, "mm").Raw("-").Val(b, "mm").Raw(")/2 ＝ ").Val(Wtf1, "mm3d").End();
-    }
-  }
-  const double Wt = Wtw + Wtf + Wtf1;
-  if (sh != Shape::Rect) {
-    L(r).Raw("Wt ＝ Wtw")
-        .Raw(Wtf > 0 || tens_flange ? " + Wtf" : "")
-        .Raw(Wtf1 > 0 || comp_flange || sh == Shape::ISym ? " + Wtf'" : "");
-    r.Raw(" ＝ ").Val(Wt, "mm3d").End();
-  }
-
-  // Torque shares in proportion to the moduli, GBJ 10-89 4.4.6.
-  double Tw = Td, Tf = 0, Tf1 = 0;
-  if (sh != Shape::Rect) {
-    Tw = fault::div(Wtw * Td, Wt);
-    Tf = fault::div(Wtf * Td, Wt);
-    Tf1 = fault::div(Wtf1 * Td, Wt);
-    L(r).Raw("腹板和翼缘扭矩的分配：").End();
-    L(r).Raw("Tw ＝ Wtw / Wt * T")
-        .Raw(gtext)
-        .Raw(" ＝ ")
-        .Val(Wtw, "mm3")
-        .Raw("/")
-        .Val(Wt, "mm3")
-        .Raw("*");
-    r.Val(Td / 1e6, "knm").Raw(" ＝ ").Val(Tw / 1e6, "knmd").End();
-    if (tens_flange) {
-      L(r).Raw("Tf ＝ Wtf / Wt * T")
-          .Raw(gtext)
-          .Raw(" ＝ ")
-          .Val(Wtf, "mm3")
-          .Raw("/")
-          .Val(Wt, "mm3")
-          .Raw("*");
-      r.Val(Td / 1e6, "knm").Raw(" ＝ ").Val(Tf / 1e6, "knmd").End();
-    }
-    if (comp_flange || sh == Shape::ISym) {
-      L(r).Raw("Tf' ＝ Wtf' / Wt * T")
-          .Raw(gtext)
-          .Raw(" ＝ ")
-          .Val(Wtf1, "mm3")
-          .Raw("/")
-          .Val(Wt, "mm3")
-          .Raw("*");
-      r.Val(Td / 1e6, "knm").Raw(" ＝ ").Val(Tf1 / 1e6, "knmd").End();
-    }
-  }
-
-  // βt, GBJ 10-89 eq. 4.4.4-2 (general) and 4.4.4-5 (concentrated load), within 0.5 to 1.0.
-  double beta_t;
-  const std::string vwt = v(Vd, "n") + "*" + v(Wt, "mm3") + "/(" + v(Td, "nmm") + "*" + v(b, "mm") +
-                          "*" + v(ho, "mm") + ")";
-  if (k.bConF) {
-    beta_t = 1.5 / (1 + 0.17 * (lambda + 1.5) * fault::div(Vd * Wt, Td * b * ho));
-    L(r).Raw("对集中荷载作用下的剪扭构件混凝土受扭承载力降低系数 βt 按下式计算：").End();
-    L(r).Raw("βt ＝ 1.5 / [1 + 0.17 * (λ + 1.5) * V * Wt / (T * b * ho)]").End();
-    r.Raw("        ＝ 1.5/[1+0.17*(").Num(lambda, "#0.000").Raw("+1.5)*").Raw(vwt).Raw("] ＝ ");
-  } else {
-    beta_t = 1.5 / (1 + 0.5 * fault::div(Vd * Wt, Td * b * ho));
-    L(r).Raw("一般剪扭构件混凝土受扭承载力降低系数 βt 应按下列公式计算：").End();
-    L(r).Raw("βt ＝ 1.5 / (1 + 0.5 * V * Wt / (T * b * ho))").End();
-    r.Raw("        ＝ 1.5/(1+0.5*").Raw(vwt).Raw(") ＝ ");
-  }
-  beta_t = fault::check(beta_t);
-  r.Num(beta_t, "#0.000");
-  if (beta_t < 0.5) {
-    beta_t = 0.5;
-    r.Raw(" ＜ 0.5，取 βt ＝ 0.5");
-  } else if (beta_t > 1.0) {
-    beta_t = 1.0;
-    r.Raw(" ＞ 1.0，取 βt ＝ 1.0");
-  }
-  r.End();
-
-  // Section checks, GBJ 10-89 4.4.2.
-  L(r).Raw("验算截面适用条件：").End();
-  double hw = ho;
-  std::string hw_line;
-  switch (sh) {
-    case Shape::Rect:
-      hw_line = "hw ＝ ho ＝ " + v(hw, "mmd");
-      break;
-    case Shape::InvT:
-      hw = h - k.hf;
-      hw_line = "hw ＝ h - hf ＝ " + v(h, "mm") + "-" + v(k.hf, "mm") + " ＝ " + v(hw, "mmd");
-      break;
-    case Shape::T:
-    case Shape::InvL:
-      hw = h - k.hf1;
-      hw_line = "hw ＝ h - hf' ＝ " + v(h, "mm") + "-" + v(k.hf1, "mm") + " ＝ " + v(hw, "mmd");
-      break;
-    case Shape::ISym:
-    case Shape::IUnsym:
-      hw = h - k.hf - k.hf1;
-      hw_line = "hw ＝ h - hf - hf' ＝ " + v(h, "mm") + "-" + v(k.hf, "mm") + "-" + v(k.hf1, "mm") +
-                " ＝ " + v(hw, "mmd");
-      break;
-  }
-  L(r).Raw(hw_line).End();
-  const double hw_b = fault::div(hw, b);
-  const std::string hw_text =
-      "hw / b ＝ " + v(hw, "mm") + "/" + v(b, "mm") + " ＝ " + FormatNumber(hw_b, "#0.00");
-  if (hw_b < 6) {
-    L(r).Raw(hw_text).Raw(" ＜ 6 ，截面高宽比满足要求").End();
-  } else {
-    // The stage goes on, so that the report is complete.
-    Fail(k, code::kHwB, hw_text + " ≥ 6 ，截面高宽比不满足要求");
-  }
-  const double tau = fault::div(Vd, b * ho) + fault::div(Td, Wt);
-  L(r).Raw("V / (b * ho) + T / Wt ＝ ")
-      .Val(Vd, "n")
-      .Raw("/(")
-      .Val(b, "mm")
-      .Raw("*")
-      .Val(ho, "mm")
-      .Raw(")+");
-  r.Val(Td, "nmm").Raw("/").Val(Wt, "mm3").Raw(" ＝ ").Val(tau, "n/mm2d_3").End();
-  bool detailing_only = false;
-  if (tau > 0.25 * fc) {
-    Fail(k, code::kTorsionSection,
-         "V / (b * ho) + T / Wt ＝ " + v(tau, "n/mm2d_3") + " ＞ 0.25*fc ＝ " +
-             v(0.25 * fc, "n/mm2d_3") + "，不满足截面尺寸要求");
-  } else {
-    r.Raw("        ")
-        .Val(tau, "n/mm2d_3")
-        .Raw(" ≤ 0.25*fc ＝ ")
-        .Val(0.25 * fc, "n/mm2d_3")
-        .Raw("，满足截面尺寸要求")
-        .End();
-    detailing_only = tau <= 0.7 * ft;
-    r.Raw("        ").Val(tau, "n/mm2d_3").Raw(detailing_only ? " ≤ 0.7*ft ＝ " : " ＞ 0.7*ft ＝ ");
-    r.Val(0.7 * ft, "n/mm2d_3").Raw(detailing_only ? "，仅需按构造配筋" : "，需进行剪扭计算").End();
-  }
-
-  double Asv = 0;  // web stirrups for shear in this stage (all legs)
-  Part web, flange_t, flange_c;
-  bool torsion_counted = false;
-  const std::string fcbho = v(fc, "n/mm2_1") + "*" + v(b, "mm") + "*" + v(ho, "mm");
-  const std::string lam = FormatNumber(lambda, "#0.000");
-  if (!detailing_only) {
-    // GBJ 10-89 4.4.7 (and GBJ 11-89 for frame beams): which action may be neglected.
-    L(r).Raw("验算是否要考虑剪力、扭矩的影响：").End();
-    double Vlim;
-    std::string lim_vals;
-    if (eq && k.bConF) {
-      Vlim = 0.08 * fc * b * ho / (lambda + 1.5) / 0.85;
-      L(r).Raw("当 V ≤ 0.08*fc*b*ho/(λ+1.5)/γRE 时，可仅按纯扭构件计算受扭承载力").End();
-      lim_vals = "0.08*" + fcbho + "/(" + lam + "+1.5)/0.85";
-    } else if (k.bConF) {
-      Vlim = 0.1 * fc * b * ho / (lambda + 1.5);
-      L(r).Raw("当 V")
-          .Raw(gtext)
-          .Raw(" ≤ 0.1*fc*b*ho/(λ+1.5) 时，可仅按纯扭构件计算受扭承载力")
-          .End();
-      lim_vals = "0.1*" + fcbho + "/(" + lam + "+1.5)";
-    } else if (eq) {
-      Vlim = 0.028 * fc * b * ho / 0.85;
-      L(r).Raw("当 V ≤ 0.028 * fc * b * ho / γRE 时，可仅按纯扭构件计算受扭承载力").End();
-      lim_vals = "0.028*" + fcbho + "/0.85";
-    } else {
-      Vlim = 0.035 * fc * b * ho;
-      L(r).Raw("当 V")
-          .Raw(gtext)
-          .Raw(" ≤ 0.035 * fc * b * ho 时，可仅按纯扭构件计算受扭承载力")
-          .End();
-      lim_vals = "0.035*" + fcbho;
-    }
-    const bool shear_counted = Vd > Vlim;
-    r.Raw("        ")
-        .Raw(lim_vals)
-        .Raw(" ＝ ")
-        .Val(Vlim, "nd")
-        .Raw(shear_counted ? " ＜ V" : " ≥ V")
-        .Raw(gtext);
-    r.Raw(" ＝ ")
-        .Val(Vd, "nd")
-        .Raw(shear_counted ? "，应考虑剪力的影响" : "，可不考虑剪力的影响")
-        .End();
-    const double Tlim = 0.175 * ft * Wt;
-    torsion_counted = Td > Tlim;
-    L(r).Raw("当 T").Raw(gtext).Raw(" ≤ 0.175 * ft * Wt 时，可不进行受扭承载力计算").End();
-    r.Raw("        0.175*")
-        .Val(ft, "n/mm2_2")
-        .Raw("*")
-        .Val(Wt, "mm3")
-        .Raw(" ＝ ")
-        .Val(Tlim / 1e6, "knmd");
-    r.Raw(torsion_counted ? " ＜ T" : " ≥ T").Raw(gtext).Raw(" ＝ ").Val(Td / 1e6, "knmd");
-    r.Raw(torsion_counted ? "，应进行受扭承载力计算" : "，可不进行受扭承载力计算").End();
-
-    const std::string bexpr = v(b, "mm") + "-2*" + v(c, "mm"),
-                      hexpr = v(h, "mm") + "-2*" + v(c, "mm");
-    const std::string_view Tw_name = sh == Shape::Rect ? "T" : "Tw",
-                           Ww_name = sh == Shape::Rect ? "Wt" : "Wtw";
-    if (!torsion_counted) {
-      // Shear alone governs the web stirrups: the shear stage's design.
-      Asv = k.shear_Asv;
-      L(r).Raw("可不进行受扭承载力计算，腹板箍筋按受剪计算取 Asv ＝ ").Val(Asv, "mm2d").End();
-    } else if (!shear_counted) {
-      L(r).Raw("纯扭构件腹板的受扭承载力应按下列公式计算：").End();
-      web = DesignPart(t, "", Tw_name, Ww_name, Tw, Wtw, -1, b - 2 * c, h - 2 * c, bexpr, hexpr);
-    } else {
-      static constexpr std::string_view kHead[] = {"在剪力和扭矩共同作用下", "对集中荷载作用下的",
-                                                   "在剪力和扭矩共同作用下，且考虑地震作用组合的",
-                                                   "对集中荷载作用下，且考虑地震作用组合的"};
-      L(r).Raw(kHead[(eq ? 2 : 0) + (k.bConF ? 1 : 0)])
-          .Raw("腹板的受扭承载力应按下列公式计算：")
-          .End();
-      L(r).Raw("剪扭构件的受剪承载力：").End();
-      const std::string bt = FormatNumber(beta_t, "#0.000");
-      const std::string tail = "]*" + v(S, "mm") + "/";
-      // GBJ 10-89 eq. 4.4.4-1 and 4.4.4-4, GBJ 11-89 for frame beams.
-      if (eq && k.bConF) {
-        Asv = (Vd * 0.85 - 0.16 * (1.5 - beta_t) * fc * b * ho / (lambda + 1.5)) * S / fyv / ho;
-        r.Raw(
-             "        V ≤ [0.16 * (1.5 - βt) * fc * b * ho / (λ + 1.5) + fyv * Asv * ho / S] / γRE")
-            .End();
-        L(r).Raw("Asv ＝ [V * γRE - 0.16 * (1.5 - βt) * fc * b * ho / (λ + 1.5)] * S / fyv / ho")
-            .End();
-        r.Raw("        ＝ [")
-            .Val(Vd, "n")
-            .Raw("*0.85-0.16*(1.5-")
-            .Raw(bt)
-            .Raw(")*")
-            .Raw(fcbho)
-            .Raw("/(")
-            .Raw(lam);
-        r.Raw("+1.5)").Raw(tail).Val(fyv, "n/mm2").Raw("/").Val(ho, "mm");
-      } else if (eq) {
-        Asv = (Vd * 0.85 - 0.056 * (1.5 - beta_t) * fc * b * ho) * S / 1.2 / fyv / ho;
-        r.Raw("        V ≤ [0.056 * (1.5 - βt) * fc * b * ho + 1.2 * fyv * Asv * ho / S] / γRE")
-            .End();
-        L(r).Raw("Asv ＝ [V * γRE - 0.056 * (1.5 - βt) * fc * b * ho] * S / 1.2 / fyv / ho").End();
-        r.Raw("        ＝ [")
-            .Val(Vd, "n")
-            .Raw("*0.85-0.056*(1.5-")
-            .Raw(bt)
-            .Raw(")*")
-            .Raw(fcbho)
-            .Raw(tail);
-        r.Raw("1.2/").Val(fyv, "n/mm2").Raw("/").Val(ho, "mm");
-      } else if (k.bConF) {
-        Asv = (Vd - 0.2 * (1.5 - beta_t) * fc * b * ho / (lambda + 1.5)) * S / 1.25 / fyv / ho;
-        r.Raw("        V")
-            .Raw(gtext)
-            .Raw(" ≤ 0.2 * (1.5 - βt) * fc * b * ho / (λ + 1.5) + 1.25 * fyv * Asv * ho / S")
-            .End();
-        L(r).Raw("Asv ＝ [V")
-            .Raw(gtext)
-            .Raw(" - 0.2 * (1.5 - βt) * fc * b * ho / (λ + 1.5)] * S / 1.25 / fyv / ho")
-            .End();
-        r.Raw("        ＝ [")
-            .Val(Vd, "n")
-            .Raw("-0.2*(1.5-")
-            .Raw(bt)
-            .Raw(")*")
-            .Raw(fcbho)
-            .Raw("/(")
-            .Raw(lam);
-        r.Raw("+1.5)").Raw(tail).Raw("1.25/").Val(fyv, "n/mm2").Raw("/").Val(ho, "mm");
-      } else {
-        Asv = (Vd - 0.07 * (1.5 - beta_t) * fc * b * ho) * S / 1.5 / fyv / ho;
-        r.Raw("        V")
-            .Raw(gtext)
-            .Raw(" ≤ 0.07 * (1.5 - βt) * fc * b * ho + 1.5 * fyv * Asv * ho / S")
-            .End();
-        L(r).Raw("Asv ＝ [V")
-            .Raw(gtext)
-            .Raw(" - 0.07 * (1.5 - βt) * fc * b * ho] * S / 1.5 / fyv / ho")
-            .End();
-        r.Raw("        ＝ [")
-            .Val(Vd, "n")
-            .Raw("-0.07*(1.5-")
-            .Raw(bt)
-            .Raw(")*")
-            .Raw(fcbho)
-            .Raw(tail);
-        r.Raw("1.5/").Val(fyv, "n/mm2").Raw("/").Val(ho, "mm");
-      }
-      Asv = fault::check(Asv);
-      r.Raw(" ＝ ").Val(Asv, "mm2d");
-      if (Asv < 0) {
-        r.Raw(" ＜ 0，仅需按构造配筋");
-        Asv = 0;
-      }
-      r.End();
-      L(r).Raw("剪扭构件的受扭承载力：").End();
-      web =
-          DesignPart(t, "", Tw_name, Ww_name, Tw, Wtw, beta_t, b - 2 * c, h - 2 * c, bexpr, hexpr);
-    }
-
-    // Flanges carry their shares in pure torsion (GBJ 10-89 4.4.6).
-    if (torsion_counted) {
-      if (tens_flange && bf > b) {
-        L(r).Raw(sh == Shape::ISym ? "受拉及受压" : "受拉")
-            .Raw("翼缘的受扭承载力应按下列公式计算：")
-            .End();
-        flange_t = DesignPart(t, "f", "Tf", "Wtf", Tf, Wtf, -1, (bf - b) - 2 * c, hf - 2 * c,
-                              v(bf, "mm") + "-" + v(b, "mm") + "-2*" + v(c, "mm"),
-                              v(hf, "mm") + "-2*" + v(c, "mm"));
-      }
-      if (comp_flange && bf1 > b) {
-        L(r).Raw("受压翼缘的受扭承载力应按下列公式计算：").End();
-        flange_c = DesignPart(t, "f'", "Tf'", "Wtf'", Tf1, Wtf1, -1, (bf1 - b) - 2 * c, hf1 - 2 * c,
-                              v(bf1, "mm") + "-" + v(b, "mm") + "-2*" + v(c, "mm"),
-                              v(hf1, "mm") + "-2*" + v(c, "mm"));
-      }
-    }
-  }
-
-  // Minimums, GBJ 10-89 4.4.8 and 4.4.9, with the βt of the section (also when shear was
-  // neglected: then βt is near its upper bound 1.0, the pure-torsion value).
-  L(r).Raw("剪扭构件中箍筋和纵筋的最小配筋面积：").End();
-  const double rho_sv = (0.07 * beta_t - 0.015) * fault::div(fc, fyv);
-  const double rho_tl = 0.08 * (2 * beta_t - 1) * fault::div(fc, k.fy);
-  const std::string bt = FormatNumber(beta_t, "#0.000");
-  L(r).Raw("箍筋最小配筋率 ρsv,min ＝ 0.02α * fc / fyv ＝ (0.07βt - 0.015) * fc / fyv").End();
-  r.Raw("        ＝ (0.07*")
-      .Raw(bt)
-      .Raw("-0.015)*")
-      .Val(fc, "n/mm2_1")
-      .Raw("/")
-      .Val(fyv, "n/mm2")
-      .Raw(" ＝ ");
-  r.Val(rho_sv, "percent").End();
-  L(r).Raw("受扭纵筋最小配筋率 ρtl,min ＝ 0.08 * (2 * βt - 1) * fc / fy").End();
-  r.Raw("        ＝ 0.08*(2*")
-      .Raw(bt)
-      .Raw("-1)*")
-      .Val(fc, "n/mm2_1")
-      .Raw("/")
-      .Val(k.fy, "n/mm2")
-      .Raw(" ＝ ");
-  r.Val(rho_tl, "percent").End();
-
-  double Ast1 = web.Ast1, Astl = web.Astl;
-  double Asvt = Asv + 2 * Ast1;
-  L(r).Raw("腹板箍筋计算配筋面积Asvt ＝ Asv + 2 * Ast1 ＝ ")
-      .Val(Asv, "mm2")
-      .Raw("+2*")
-      .Val(Ast1, "mm2")
-      .Raw(" ＝ ");
-  r.Val(Asvt, "mm2d").End();
-  const double Asvt_min = rho_sv * b * S;
-  L(r).Raw("腹板箍筋最小配筋面积Asvt,min ＝ ρsv,min * b * S ＝ ")
-      .Num(rho_sv, "0.000000")
-      .Raw("*")
-      .Val(b, "mm");
-  r.Raw("*").Val(S, "mm").Raw(" ＝ ").Val(Asvt_min, "mm2d").End();
-  if (Asvt < Asvt_min) {
-    Asvt = Asvt_min;
-    r.Raw("        Asvt ＜ Asvt,min， 取Asvt ＝ ").Val(Asvt, "mm2d").End();
-  }
-  // One leg of the torsion stirrup may need a thicker bar than the shear detailing asks for.
-  if (Ast1 > 0) {
-    const double d = modKalbex::Material().dGjDiameterFromAs(Ast1, int16_t{1});
-    if (d > k.Dmin) {
-      k.Dmin = fault::to_float(d);
-      L(r).Raw("按受扭计算 Ast1 ＝ ")
-          .Val(Ast1, "mm2d")
-          .Raw("， 箍筋最小直径")
-          .Raw(kPhi)
-          .Val(d, "mm");
-      r.Raw("  （@").Val(S, "mm").Raw("）").End();
-    }
-  }
-  const double Astl_min = rho_tl * b * h;
-  L(r).Raw("腹板受扭纵筋最小配筋面积Astl,min ＝ ρtl,min * b * h ＝ ")
-      .Num(rho_tl, "0.000000")
-      .Raw("*")
-      .Val(b, "mm");
-  r.Raw("*").Val(h, "mm").Raw(" ＝ ").Val(Astl_min, "mm2d").End();
-  if (Astl < Astl_min) {
-    Astl = Astl_min;
-    r.Raw("        Astl ＜ Astl,min， 取Astl ＝ ").Val(Astl, "mm2d").End();
-  }
-  auto flange_minimum = [&](bool tension, Part& p, double w, double hh) {
-    const std::string_view who =
-        tension ? (sh == Shape::ISym ? "受拉及受压翼缘" : "受拉翼缘") : "受压翼缘";
-    const std::string_view s1 = tension ? "Ast1f" : "Ast1f'", sl = tension ? "Astlf" : "Astlf'";
-    const double a_min = rho_sv * (w - b) * S, l_min = rho_tl * hh * (w - b);
-    L(r).Raw(who)
-        .Raw("箍筋最小配筋面积")
-        .Raw(s1)
-        .Raw(",min ＝ ρsv,min * ")
-        .Raw(tension ? "(bf - b)" : "(bf' - b)");
-    r.Raw(" * S ＝ ")
-        .Num(rho_sv, "0.000000")
-        .Raw("*(")
-        .Val(w, "mm")
-        .Raw("-")
-        .Val(b, "mm")
-        .Raw(")*")
-        .Val(S, "mm");
-    r.Raw(" ＝ ").Val(a_min, "mm2d").End();
-    if (p.Ast1 < 0.5 * a_min) {
-      p.Ast1 = 0.5 * a_min;
-      r.Raw("        ")
-          .Raw(s1)
-          .Raw(" ＜ 0.5 * ")
-          .Raw(s1)
-          .Raw(",min， 取")
-          .Raw(s1)
-          .Raw(" ＝ ")
-          .Val(p.Ast1, "mm2d")
-          .End();
-    }
-    L(r).Raw(who)
-        .Raw("受扭纵筋最小配筋面积")
-        .Raw(tension ? "Astlf,min ＝ ρtl,min * hf * (bf - b) ＝ "
-                     : "Astl',min ＝ ρtl,min * hf' * (bf' - b) ＝ ");
-    r.Num(rho_tl, "0.000000")
-        .Raw("*")
-        .Val(hh, "mm")
-        .Raw("*(")
-        .Val(w, "mm")
-        .Raw("-")
-        .Val(b, "mm")
-        .Raw(") ＝ ");
-    r.Val(l_min, "mm2d").End();
-    if (p.Astl < l_min) {
-      p.Astl = l_min;
-      r.Raw("        ")
-          .Raw(sl)
-          .Raw(" ＜ ")
-          .Raw(sl)
-          .Raw(",min， 取")
-          .Raw(sl)
-          .Raw(" ＝ ")
-          .Val(p.Astl, "mm2d")
-          .End();
-    }
-  };
-  if (tens_flange && bf > b) flange_minimum(true, flange_t, bf, hf);
-  if (comp_flange && bf1 > b) flange_minimum(false, flange_c, bf1, hf1);
-
-  k.Ast1 = Ast1;
-  k.AstL = Astl;
-  k.Asvt = Asvt;
-  L(r).Raw("腹板：箍筋Asvt ＝ ")
-      .Val(Asvt, "mm2d")
-      .Raw("（其中单肢受扭箍筋Ast1 ＝ ")
-      .Val(Ast1, "mm2d");
-  r.Raw("），受扭纵筋Astl ＝ ").Val(Astl, "mm2d").End();
+  Design d;
+  CheckWebRatio(k, t);
+  if (!CheckCombinedStress(k, t, m.Wt)) d = DesignForTorsion(k, t, m, s, bt.value);
+  ApplyMinimums(k, t, m, bt.value, d);
 }
 
 }  // namespace tk::mvt

@@ -52,6 +52,23 @@ void WriteAs(const double (*pt)[2], int n, VBArray<VBArray<float>>& sAsPjReturn)
   }
 }
 
+// The quasi-permanent value of a live load is a part of its characteristic value (GBJ 9-87 table
+// 3.1.1 gives ψq up to 0.8), so ψq lies in 0..1. The redistribution factor scales the hogging
+// moments of the vertical loads; 1 leaves them as analysed, and JGJ 3-91 lets frame beams lose at
+// most 30 % of their end moment (0.8 to 0.9 cast in place, 0.7 to 0.8 for assembled frames), so
+// kMinTfXs..1. Anything else (a negative, a factor that would raise the support moments, NaN)
+// is an input error before any file is read; outputs stay untouched and tErr unchanged.
+constexpr float kMinTfXs = 0.7f;
+
+// ψq is checked only when Ml is asked for (sMlReturn given), the one use it has.
+int32_t CheckFactors(std::optional<float> sPsiq, bool wants_ml, std::optional<float> sTfXs) {
+  const float psiq = wants_ml ? sPsiq.value_or(clsMsMl::kDefaultPsiq) : clsMsMl::kDefaultPsiq;
+  const float tf = sTfXs.value_or(clsMsMl::kDefaultTfXs);
+  if (!(psiq >= 0.0f && psiq <= 1.0f)) return msml::kErrPsiqRange;
+  if (!(tf >= kMinTfXs && tf <= 1.0f)) return msml::kErrTfXsRange;
+  return 0;
+}
+
 }  // namespace
 
 clsMsMl::clsMsMl() {}
@@ -70,7 +87,8 @@ void clsMsMl::CalMaxMsForSATWE_1129(int32_t& lErr, const std::string& tFilePath,
                                     int16_t iBeam, float& sB, float& sH, bool bGaoCeng,
                                     std::optional<float> sPsiq, VBArray<float>* sMlReturn,
                                     std::string* tErr, std::optional<float> sTfXs) {
-  lErr = 0;
+  lErr = CheckFactors(sPsiq, sMlReturn != nullptr, sTfXs);
+  if (lErr != 0) return;
   const std::string floor = std::to_string(iCs);
   auto fail = [&](int32_t code, const std::string* text) {
     lErr = code;
@@ -116,7 +134,8 @@ void clsMsMl::CalMaxMsForTbsa(int32_t& lErr, int32_t& lCurrentLine, const std::s
                               float& sB, float& sH, bool bGaoCeng, float& sC,
                               std::optional<float> sPsiq, VBArray<float>* sMlReturn,
                               std::string* tErr, std::optional<float> sTfXs) {
-  lErr = 0;
+  lErr = CheckFactors(sPsiq, sMlReturn != nullptr, sTfXs);
+  if (lErr != 0) return;
   auto fail = [&](int32_t code, const std::string* text) {
     lErr = code;
     if (tErr && text) *tErr = *text;

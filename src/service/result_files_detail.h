@@ -20,6 +20,9 @@ enum : int32_t {
   kErrWpjMissing = 3600104,
   kErrTbsa4Missing = 3600105,
   kErrStrucMissing = 3600106,
+  // Ours: the caller's factors, checked before any file is read (see CheckFactors).
+  kErrPsiqRange = 3600111,  // ψq outside 0..1
+  kErrTfXsRange = 3600112,  // redistribution factor outside kMinTfXs..1
   kErrSatweBeamNotInWpj = 3600910,
   kErrSatweNoLoadCase = 3600920,
   kErrSatweBeamNotInWnl = 3600930,

@@ -272,6 +272,9 @@ std::string ResultFileMessage(int32_t code, const std::string& tErr) {
     case kErrTbsaIncomplete:
       m = "TBSA计算结果中该梁的荷载工况或配筋数据不完整。";
       break;
+    case kErrPsiqRange:
+      m = "活荷载准永久值系数ψq应在0～1之间。";
+      break;
     default:
       m = "读取分析程序的计算结果失败。";
       break;

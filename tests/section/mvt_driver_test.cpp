@@ -386,6 +386,77 @@ TEST(MvtCheck, FieldsAndRelations) {
   EXPECT_NE(r.tErr.find("翼缘宽度bf、bf'"), std::string::npos);
 }
 
+TEST(MvtCheck, EachFieldIsNamedInItsMessage) {
+  const struct {
+    int index;
+    bool capacity, sym_i;
+    const char* name;
+  } cases[] = {
+      {5, false, false, "混凝土强度等级"},
+      {6, false, false, "弯曲抗压强度fcm"},
+      {7, false, false, "抗拉强度ft"},
+      {8, false, false, "钢筋抗拉强度设计值fy"},
+      {9, false, false, "钢筋抗压强度设计值fy'"},
+      {10, false, false, "箍筋抗拉钢筋强度设计值fyv"},
+      {11, false, false, "构件的重要性系数γo"},
+      {12, false, false, "弯矩设计值M"},
+      {12, true, false, "受拉钢筋面积As"},
+      {14, false, false, "剪力设计值V"},
+      {14, true, false, "箍筋面积Asv"},
+      {15, false, false, "扭矩设计值T"},
+      {16, false, false, "截面宽度b"},
+      {17, false, false, "截面高度h"},
+      {18, false, false, "受拉区翼缘宽度bf"},
+      {18, false, true, "翼缘宽度bf、bf'"},
+      {19, false, false, "受拉区翼缘高度hf"},
+      {19, false, true, "翼缘高度hf、hf'"},
+      {20, false, false, "受压区翼缘宽度bf'"},
+      {21, false, false, "受压区翼缘高度hf'"},
+      {22, false, false, "纵筋合力点至近边距离as"},
+      {23, false, false, "最小配筋率ρmin"},
+      {24, false, false, "箍筋间距S"},
+      {25, false, false, "计算截面至支座的距离a"},
+  };
+  for (const auto& c : cases) {
+    Form f;
+    if (c.capacity) f.Text.data[0] = "已知 配筋 求 内力";
+    if (c.sym_i) f.Text.data[2] = "工形截面（对称）";
+    f.bText.data[c.index] = true;
+    f.Text.data[c.index] = "";
+    const Check r = RunCheck(f);
+    EXPECT_NE(r.lErr, 0) << c.index;
+    EXPECT_EQ(r.Index, c.index) << c.name;
+    EXPECT_NE(r.tErr.find(c.name), std::string::npos) << c.name << ": " << r.tErr;
+  }
+}
+
+TEST(MvtCheck, FlangeRelations) {
+  // b = 250, h = 600; every flange box enabled with a valid default, then one value changed.
+  const struct {
+    int index;
+    const char* text;
+    int16_t at;
+    const char* in_message;
+  } cases[] = {
+      {18, "249", 18, "受拉区翼缘宽度bf"},  // bf < b
+      {19, "600", 19, "受拉区翼缘高度hf"},  // hf = h
+      {20, "200", 20, "受压区翼缘宽度bf'"}, {21, "650", 21, "受压区翼缘高度hf'"},
+      {19, "500", 21, "hf + hf'"},  // 500 + 100 = h: the sum is reported at hf'
+  };
+  for (const auto& c : cases) {
+    Form f;
+    for (int i = 18; i <= 21; ++i) f.bText.data[i] = true;
+    f.Text.data[18] = f.Text.data[20] = "250";
+    f.Text.data[19] = f.Text.data[21] = "100";
+    EXPECT_EQ(RunCheck(f).lErr, 0);
+    f.Text.data[c.index] = c.text;
+    const Check r = RunCheck(f);
+    EXPECT_EQ(r.lErr, checkcode::kRelation) << c.in_message;
+    EXPECT_EQ(r.Index, c.at) << c.in_message;
+    EXPECT_NE(r.tErr.find(c.in_message), std::string::npos) << r.tErr;
+  }
+}
+
 TEST(MvtKeyPress, FilterCodesByField) {
   clsMVT m;
   // 5: 35012 digits and point; 8: 35032 signed; 13: 35031 takes "0.3As"; 20: 35025 digits only;

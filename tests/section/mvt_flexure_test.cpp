@@ -2,6 +2,8 @@
 // ft 1.5), fy = fy' = 310, Es = 200000, b*h = 250*600, as = as' = 35, ho = 565, V = T = 0.
 // ξb = 0.8 / (1 + 310 / (0.0033 * 200000)) = 0.8 / 1.469697 = 0.544330; ξb*ho = 307.55.
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "section/mvt_fixture.h"
 
@@ -408,6 +410,74 @@ TEST(MvtFlexure, MinimumRatioAndTheSeismicRatioLimit) {
   // mid-span: no ratio limit
   cap.bBE = false;
   EXPECT_EQ(Mvt(cap).lErr, 0);
+}
+
+}  // namespace
+}  // namespace tk
+
+namespace tk {
+namespace {
+
+// Report lines with their substituted numbers on the branches the design cases above do not
+// print: the steel stress beyond ξb·ho with its warning, and the flanged K iteration that stops
+// on the round limit's line and the radicand of the next round.
+TEST(MvtFlexure, BranchReportLines) {
+  struct Case {
+    const char* name;
+    std::string shape;
+    double M;
+    std::string tAs1;
+    float Bf1, Hf1;
+    int32_t lErr;
+    std::vector<std::string> lines;
+  } cases[] = {
+      // R = 319225 - 2*560e6/4125 = 47709.85, x = 565 - 218.426 = 346.574 > ξb*ho = 307.55;
+      // σs = 310*(0.613406 - 0.8)/(0.544330 - 0.8) = 226.246; As = 250*346.574*16.5/226.246 =
+      // 6318.87; ξ = 0.6134 > 0.544
+      {"single beyond ξb",
+       "矩形截面",
+       560,
+       "",
+       0,
+       0,
+       0,
+       {"        ＝ 346.57 mm ＞ ξb * Ho ＝ 307.55 mm\r\n",
+        "      钢筋应力σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)\r\n"
+        "        ＝ 310*(346.57/565-0.8)/(0.544-0.8) ＝ 226.25 N/mm²\r\n",
+        "      As ＝ b * x * fcm / σs ＝ 250*346.57*16.5/226.25 ＝ 6318.87 mm²\r\n",
+        "      相对受压区高度ξ ＝ x / Ho ＝ 346.57/565 ＝ 0.6134 ＞ ξb ＝ 0.544\r\n",
+        "      警告：相对受压区高度ξ ＞ ξb ＝ 0.544"}},
+      // As' from 0.1*0.3*[(300-250)*80 + 250*600] = 4620. Round 1: Ms = 310*4620*530,
+      // R1 = 319225 - 2*(1200e6 - Ms)/4950 = 141069.85, x1 = 189.41 > hf' = 80; with the web
+      // Mf = 16.5*50*80*525, x = 215.373, As = (4125*215.373 + 310*4620 + 66000)/310 = 7698.76,
+      // As' = 0.3*As = 2309.63. Round 2: R1 = 319225 - 2*(1200e6 - 310*2309.63*530)/4950 =
+      // -12301.56 < 0 stops the rounds at 2 of h/10 = 60, and the design at As' = 2309.63 stops
+      // on the same radicand.
+      {"flanged K rounds stopped by the radicand",
+       "T形截面",
+       1200,
+       "0.3As",
+       300,
+       80,
+       3009,
+       {"      As' 初值 ＝ 0.1 * K * [(bf' - b) * hf' + b * h] ＝ "
+        "0.1*0.3*[(300-250)*80+250*600] ＝ 4620 mm²\r\n",
+        "      迭代 2 次（上限 min(1000, h / 10) ＝ 60 次），取 As' ＝ 2309.63 mm²\r\n",
+        "        ＝ 565-{565^2-2*[1200000000-310*2309.63*(565-35)]/(16.5*300)}^0.5\r\n"
+        "      错误：受压区高度x的根号内数值 ＝ -12301.56 ＜ 0\r\n"}},
+  };
+  for (const auto& c : cases) {
+    In in;
+    in.shape = c.shape;
+    in.M = c.M;
+    in.tAs1 = c.tAs1;
+    in.dAs = 1000;
+    in.Bf1 = c.Bf1;
+    in.Hf1 = c.Hf1;
+    const auto o = Mvt(in);
+    EXPECT_EQ(o.lErr, c.lErr) << c.name << "\n" << o.tText;
+    for (const auto& line : c.lines) EXPECT_TRUE(o.Has(line)) << c.name << ": " << line;
+  }
 }
 
 }  // namespace

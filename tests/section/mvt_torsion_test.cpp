@@ -1,6 +1,8 @@
 // Torsion stage of MVTCommon. Common data: rectangle 250*600, as 35 (c = 25, ho = 565), C30
 // (fc 15, ft 1.5), fy 310, fyv 210, S 100, M 150, mode 0.
 // Wt = 250^2*(3*600 - 250)/6 = 16145833; Acor = 200*550 = 110000; Ucor = 2*(200 + 550) = 1500.
+#include <vector>
+
 #include "section/mvt_fixture.h"
 
 namespace tk {
@@ -208,6 +210,110 @@ TEST(MvtTorsion, SymmetricIDesignsBothFlangesAsOne) {
   EXPECT_TRUE(o.Has("      Wt ＝ Wtw + Wtf + Wtf' ＝ 18645833 mm³\r\n"));
   EXPECT_TRUE(o.Has("      受拉及受压翼缘的受扭承载力应按下列公式计算：\r\n"));
   EXPECT_TRUE(o.Has("      hw ＝ h - hf - hf' ＝ 600-100-100 ＝ 400 mm\r\n"));
+}
+
+TEST(MvtTorsion, FormsAndClampsWithTheirNumbers) {
+  struct Case {
+    const char* name;
+    In in;
+    double Ast1, AstL, Asvt;
+    std::vector<const char*> lines;
+  };
+  In gamma = Base(120, 30);
+  gamma.Rlfo = 1.1f;
+  In seismic_conc = Base(200, 30);
+  seismic_conc.bEA = true;
+  seismic_conc.pos = 2;
+  seismic_conc.bConF = true;
+  seismic_conc.A = 1500;
+  In fyv = Base(120, 30);
+  fyv.Fyv = 340;
+  const Case cases[] = {
+      // γo = 1.1: V·γo = 132000 N, T·γo = 33 kN·m; βt -> 1.0;
+      // Asv = (132000 - 0.07*0.5*15*141250)*100/1.5/210/565 = 32.501;
+      // Ast1 = (33e6 - 8476562.5)*100/27720000 = 88.468, Astl = 210*88.468*1500/31000 = 898.95
+      {"importance factor",
+       gamma,
+       88.468,
+       898.95,
+       32.501 + 2 * 88.468,
+       {"      结构构件的重要性系数γo ＝ 1.1\r\n",
+        "      当 V * γo ≤ 0.035 * fc * b * ho 时，可仅按纯扭构件计算受扭承载力\r\n",
+        "        0.035*15.0*250*565 ＝ 74156 N ＜ V * γo ＝ 132000 N，应考虑剪力的影响\r\n",
+        "      当 T * γo ≤ 0.175 * ft * Wt 时，可不进行受扭承载力计算\r\n",
+        "        0.175*1.50*16145833 ＝ 4.24 kN·m ＜ T * γo ＝ 33.00 "
+        "kN·m，应进行受扭承载力计算\r\n",
+        "      Asv ＝ [V * γo - 0.07 * (1.5 - βt) * fc * b * ho] * S / 1.5 / fyv / ho\r\n",
+        "        ＝ [132000-0.07*(1.5-1.000)*15.0*250*565]*100/1.5/210/565 ＝ 32.5 mm²\r\n"}},
+      // earthquake, grade 2, concentrated load a = 1500: λ = 2.654867;
+      // Vlim = 0.08*15*141250/4.154867/0.85 = 47994.7; βt = 1.5/(1 + 0.17*4.154867*200000*Wt/
+      // (30e6*141250)) = 0.97513 (kept); Asv = (170000 - 0.16*0.52487*15*141250/4.154867)*100/210/
+      // 565 = 107.185; Ast1 = (30e6 - 0.35*0.97513*1.5*Wt)*100/27720000 = 78.406, Astl = 796.71
+      {"earthquake with a concentrated load",
+       seismic_conc,
+       78.406,
+       796.71,
+       107.185 + 2 * 78.406,
+       {"      当 V ≤ 0.08*fc*b*ho/(λ+1.5)/γRE 时，可仅按纯扭构件计算受扭承载力\r\n",
+        "        0.08*15.0*250*565/(2.655+1.5)/0.85 ＝ 47995 N ＜ V ＝ 200000 "
+        "N，应考虑剪力的影响\r\n",
+        "＝ 1.5/[1+0.17*(2.655+1.5)*200000*16145833/(30000000*250*565)] ＝ 0.975\r\n",
+        "      对集中荷载作用下，且考虑地震作用组合的腹板的受扭承载力应按下列公式计算：\r\n",
+        "        V ≤ [0.16 * (1.5 - βt) * fc * b * ho / (λ + 1.5) + fyv * Asv * ho / S] / γRE\r\n",
+        "      Asv ＝ [V * γRE - 0.16 * (1.5 - βt) * fc * b * ho / (λ + 1.5)] * S / fyv / ho\r\n",
+        "        ＝ [200000*0.85-0.16*(1.5-0.975)*15.0*250*565/(2.655+1.5)]*100/210/565 ＝ 107.19 "
+        "mm²\r\n"}},
+      // V 100, T 6: τ = 0.70796 + 0.37161 = 1.0796 > 1.05; βt = 1.5/(1 +
+      // 0.5*100000*Wt/(6e6*141250))
+      // = 0.76822; Asv = (100000 - 0.07*0.73178*15*141250)*100/177975 = -4.79 -> 0;
+      // Ast1 = (6e6 - 0.35*0.76822*1.5*Wt)*100/27720000 = -1.85 -> 0; minimums
+      // (0.07*0.76822 - 0.015)*15/210*25000 = 69.24 and 0.08*0.53645*15/310*150000 = 311.49
+      {"concrete carries both",
+       Base(100, 6),
+       0,
+       311.485,
+       69.242,
+       {"        ＝ [100000-0.07*(1.5-0.768)*15.0*250*565]*100/1.5/210/565 ＝ -4.79 mm² ＜ "
+        "0，仅需按构造配筋\r\n",
+        "＝ (6000000-0.35*0.768*1.50*16145833)*100/1.2/1.0^0.5/210/110000 ＝ -1.85 mm² ＜ "
+        "0，仅需按构造配筋\r\n",
+        "        Asvt ＜ Asvt,min， 取Asvt ＝ 69.24 mm²\r\n",
+        "        Astl ＜ Astl,min， 取Astl ＝ 311.49 mm²\r\n"}},
+      // fyv 340 is counted as 310: Ast1 = 21523437.5*100/1.2/310/110000 = 52.599,
+      // Astl = 310*52.599*1500/310/100 = 788.98 (ζ = 1 keeps fyv·Ast1);
+      // Asv = 45843.75*100/1.5/310/565 = 17.449, Asvt = 17.449 + 2*52.599 = 122.647
+      {"stirrup strength capped",
+       fyv,
+       52.599,
+       788.98,
+       122.647,
+       {"      当 fyv ≥ 310时，取 fyv ＝310 N/mm²\r\n"}},
+  };
+  for (const auto& c : cases) {
+    const auto o = Mvt(c.in);
+    EXPECT_EQ(o.lErr, 0) << c.name << "\n" << o.tText;
+    EXPECT_NEAR(o.Ast1, c.Ast1, 0.001) << c.name;
+    EXPECT_NEAR(o.AstL, c.AstL, 0.01) << c.name;
+    EXPECT_NEAR(o.Asvt, c.Asvt, 0.002) << c.name;
+    for (const char* line : c.lines)
+      EXPECT_TRUE(o.Has(line)) << c.name << ": " << line << "\n" << o.tText;
+  }
+}
+
+TEST(MvtTorsion, ZeroTorsionModulusIsAnArithmeticFault) {
+  // b = 3h: Wt = 750^2*(3*250 - 750)/6 = 0, and T/Wt of the section check cannot be worked
+  In in = Base(20, 5);
+  in.M = 10;
+  in.B = 750;
+  in.H = 250;
+  const auto o = Mvt(in);
+  EXPECT_EQ(o.lErr, 900999) << o.tText;
+  EXPECT_TRUE(o.Has("      Wt ＝ b^2 * (3h - b) / 6 ＝ 750^2*(3*250-750)/6 ＝ 0 mm³\r\n"))
+      << o.tText;
+  EXPECT_FALSE(o.Has("V / (b * ho) + T / Wt ＝"));
+  EXPECT_EQ(o.Ast1, 0);
+  EXPECT_EQ(o.AstL, 0);
+  EXPECT_EQ(o.Asvt, 0);
 }
 
 }  // namespace
