@@ -2,14 +2,28 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "frame/binding.h"
+#include "frame/component.h"
+#include "frame/fault.h"
+#include "frame/host.h"
 #include "frame/input_check.h"
 #include "frame/modkalbex.h"
 #include "frame/numfmt.h"
 #include "frame/persistence.h"
+#include "frame/records.h"
 #include "frame/services.h"
+#include "frame/text.h"
+#include "frame/variant.h"
 #include "materials/material.h"
+#include "section/flexure.h"
+#include "service/crack_width.h"
 
 namespace tk {
 
@@ -91,6 +105,37 @@ void AppendPadded(std::string& out, std::string_view s, size_t width) {
   if (w < width) out.append(width - w, ' ');
 }
 
+// A very wide section makes the search long: the user is asked before it goes on (twice beyond
+// 50 m). False when the user cancels.
+bool ConfirmWideSection(double b) {
+  if (!(b > 5000)) return true;
+  auto& ui = modKalbex::Ui();
+  const int buttons = mb::kOkCancel | mb::kDefaultButton2 | mb::kQuestion;
+  const std::string le = kBoxLineEnd;
+  const std::string prompt = std::string("警告：") + kFieldNames[1] +
+                             "太大，已大大超出常规范围， " + le + le +
+                             "计算可能要花费几分钟到几个小时的时间。" + le + le + "你确定继续吗？";
+  if (ui.MsgBox(prompt, buttons, "警告！") == mb::kCancel) return false;
+  if (!(b > 50000)) return true;
+  const std::string p2 =
+      std::string("如果没有足够的耐心，希望你在重新启动计算机时，不要后悔所作的决定。") + le + le +
+      "你现在还有后悔的权利，还确定继续吗？";
+  return ui.MsgBox(p2, buttons, "警告！") != mb::kCancel;
+}
+
+// The message box of a search that found nothing; its text is also the result text. Both search
+// failures carry the selection's own title; the narrow-section case is the user's to fix, shown
+// with the exclamation icon.
+std::string SearchFailure(int32_t lErr) {
+  const std::string le = kBoxLineEnd;
+  const std::string prompt = lErr == kTooNarrow ? "截面宽度小于箍筋最大肢距所要求的宽度。 " + le +
+                                                      le + "请调整“截面梁宽”或“箍筋最大肢距”。"
+                                                : "找不到符合条件的纵筋。 " + le + le +
+                                                      "可能是相对于截面尺寸，配筋面积太大。";
+  modKalbex::Ui().MsgBox(prompt, mb::kOkOnly | mb::kExclamation, "无法配筋！");
+  return prompt;
+}
+
 }  // namespace
 
 struct clsBeamPjOld::Inputs {
@@ -114,6 +159,32 @@ struct clsBeamPjOld::Inputs {
     if (i >= 10 && i <= 12) return !autoRows && iPai >= i - 8;
     if (i == 16) return lfkd;
     return false;
+  }
+  // The values of the fields the options need, once their texts have passed the checks.
+  void ReadValues(const VBArray<std::string>& Text) {
+    auto num = [&](int i) { return LeadingNumber(Text(i)); };
+    As = num(0) * (mm2 ? 1.0 : 100.0);  // cm² unless the host works in mm²
+    b = num(1);
+    if (!Trim(Text(2)).empty()) {
+      int32_t n = 0;
+      float d = 0;
+      modKalbex::Services().ParseBarText(Text(2), n, d);
+      nThrough = n == 1 ? 2 : n;  // a single through bar is one of a pair, one at each corner
+      dThrough = d;
+    }
+    dMin = num(3);
+    dMax = num(4);
+    c = num(5);
+    kl = num(6);
+    ku = num(7);
+    if (Needs(8)) h = num(8);
+    if (Needs(9)) grade = num(9);
+    if (!autoRows)
+      for (int r = 2; r <= iPai; ++r) k[r] = num(8 + r);
+    fy25 = num(13);
+    fy40 = num(14);
+    sl = num(15);
+    if (lfkd) Ms = num(16);
   }
   SearchInput Search() const {
     SearchInput s;
@@ -154,15 +225,60 @@ void clsBeamPjOld::SubForm(HostRef& frm) {
 //   501: the text fails its check kind (message of the input-check component);
 //   502: the text reads as a number but the value cannot be used (bar text, diameter not in the
 //        list, smallest above largest, upper area factor below the lower, leg spacing <= 8 mm).
+namespace {
+
+// "<field><what it should hold>（当前输入：<text>）".
+std::string ValueMessage(int i, int32_t textId, const std::string& t) {
+  return std::string(kFieldNames[i]) + std::string(modKalbex::Services().tTextById(textId)) +
+         "（当前输入：" + Trim(t) + "）";
+}
+
+// The value check of field i once its text has passed its check kind: 0, or kInputValue with
+// its message.
+int32_t CheckFieldValue(int i, const std::string& t, const VBArray<std::string>& Text,
+                        std::string& message) {
+  auto& check = modKalbex::InputCheck();
+  auto fail = [&](std::string msg) {
+    message = std::move(msg);
+    return kInputValue;
+  };
+  const double v = LeadingNumber(t);
+  switch (i) {
+    case 2: {
+      if (Trim(t).empty()) return 0;  // no through bars
+      int32_t n = 0;
+      float d = 0;
+      if (modKalbex::Services().ParseBarText(t, n, d) != kBarTextOk || n > 9999)
+        return fail(ValueMessage(i, kTextBarText, t));
+      if (!InDiameterList(d)) return fail(ValueMessage(i, kTextDiameter, t));
+      return 0;
+    }
+    case 3:
+    case 4:
+      if (!InDiameterList(v)) return fail(ValueMessage(i, kTextDiameter, t));
+      if (i == 4 && check.CheckRelation(kFieldNames[3], kFieldNames[4], "<=", Text(3), t) != 0)
+        return fail(check.tCodeMessage(checkcode::kRelation, kFieldNames[3], "≤", kFieldNames[4],
+                                       Trim(Text(3)) + " ＞ " + Trim(t)));
+      return 0;
+    case 7:
+      if (check.CheckRelation(kFieldNames[7], kFieldNames[6], ">=", t, Text(6)) != 0)
+        return fail(check.tCodeMessage(checkcode::kRelation, kFieldNames[7], "≥", kFieldNames[6],
+                                       Trim(t) + " ＜ " + Trim(Text(6))));
+      return 0;
+    case 15:
+      if (!(v > 8)) return fail(ValueMessage(i, kTextLegSpacing, t));
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
 int32_t clsBeamPjOld::CheckInputs(const VBArray<std::string>& Text, const VBArray<bool>& bText,
                                   const Inputs& opt, int16_t& Index, std::string& message) {
   auto& check = modKalbex::InputCheck();
   auto& svc = modKalbex::Services();
-  auto fail = [&](int i, int32_t code, std::string msg) {
-    Index = static_cast<int16_t>(i);
-    message = std::move(msg);
-    return code;
-  };
   for (int i = 0; i < kFields; ++i) {
     // (bText is read through its data: an element of a std::vector<bool> is no addressable bool)
     const bool inUse = bText.Has(i) && bText.data[static_cast<size_t>(i - bText.lbound)];
@@ -173,48 +289,15 @@ int32_t clsBeamPjOld::CheckInputs(const VBArray<std::string>& Text, const VBArra
                                               : "S>0";
     int32_t code = 0;
     check.CheckFieldText(kind, kFieldNames[i], t, i == 9 ? -1 : 0, code);
-    if (code != 0) return fail(i, kInputFails, check.tCodeMessage(code, kFieldNames[i], Trim(t)));
-    const double v = LeadingNumber(t);
-    switch (i) {
-      case 2: {
-        if (Trim(t).empty()) break;  // no through bars
-        int32_t n = 0;
-        float d = 0;
-        if (svc.ParseBarText(t, n, d) != kBarTextOk || n > 9999)
-          return fail(i, kInputValue,
-                      std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextBarText)) +
-                          "（当前输入：" + Trim(t) + "）");
-        if (!InDiameterList(d))
-          return fail(i, kInputValue,
-                      std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextDiameter)) +
-                          "（当前输入：" + Trim(t) + "）");
-        break;
-      }
-      case 3:
-      case 4:
-        if (!InDiameterList(v))
-          return fail(i, kInputValue,
-                      std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextDiameter)) +
-                          "（当前输入：" + Trim(t) + "）");
-        if (i == 4 && check.CheckRelation(kFieldNames[3], kFieldNames[4], "<=", Text(3), t) != 0)
-          return fail(i, kInputValue,
-                      check.tCodeMessage(checkcode::kRelation, kFieldNames[3], "≤", kFieldNames[4],
-                                         Trim(Text(3)) + " ＞ " + Trim(t)));
-        break;
-      case 7:
-        if (check.CheckRelation(kFieldNames[7], kFieldNames[6], ">=", t, Text(6)) != 0)
-          return fail(i, kInputValue,
-                      check.tCodeMessage(checkcode::kRelation, kFieldNames[7], "≥", kFieldNames[6],
-                                         Trim(t) + " ＜ " + Trim(Text(6))));
-        break;
-      case 15:
-        if (!(v > 8))
-          return fail(i, kInputValue,
-                      std::string(kFieldNames[i]) + std::string(svc.tTextById(kTextLegSpacing)) +
-                          "（当前输入：" + Trim(t) + "）");
-        break;
-      default:
-        break;
+    if (code != 0) {
+      Index = static_cast<int16_t>(i);
+      message = check.tCodeMessage(code, kFieldNames[i], Trim(t));
+      return kInputFails;
+    }
+    code = CheckFieldValue(i, t, Text, message);
+    if (code != 0) {
+      Index = static_cast<int16_t>(i);
+      return code;
     }
   }
   return 0;
@@ -286,55 +369,12 @@ void clsBeamPjOld::Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>
       tText = message;
       return;
     }
-    auto num = [&](int i) { return LeadingNumber(Text(i)); };
-    in.As = num(0) * (bMM2 ? 1.0 : 100.0);  // cm² unless the host works in mm²
-    in.b = num(1);
-    if (!Trim(Text(2)).empty()) {
-      int32_t n = 0;
-      float d = 0;
-      modKalbex::Services().ParseBarText(Text(2), n, d);
-      in.nThrough = n == 1 ? 2 : n;  // a single through bar is one of a pair, one at each corner
-      in.dThrough = d;
-    }
-    in.dMin = num(3);
-    in.dMax = num(4);
-    in.c = num(5);
-    in.kl = num(6);
-    in.ku = num(7);
-    if (in.Needs(8)) in.h = num(8);
-    if (in.Needs(9)) in.grade = num(9);
-    if (!in.autoRows)
-      for (int r = 2; r <= in.iPai; ++r) in.k[r] = num(8 + r);
-    in.fy25 = num(13);
-    in.fy40 = num(14);
-    in.sl = num(15);
+    in.ReadValues(Text);
     // The form's moment field is the crack-width moment; dMs hands back the value used (kN·m).
-    if (in.lfkd) {
-      in.Ms = num(16);
-      dMs = in.Ms;
-    }
-
-    // A very wide section makes the search long: ask before going on.
-    auto& ui = modKalbex::Ui();
-    const int buttons = mb::kOkCancel | mb::kDefaultButton2 | mb::kQuestion;
-    if (in.b > 5000) {
-      const std::string le = kBoxLineEnd;
-      const std::string prompt =
-          std::string("警告：") + kFieldNames[1] + "太大，已大大超出常规范围， " + le + le +
-          "计算可能要花费几分钟到几个小时的时间。" + le + le + "你确定继续吗？";
-      if (ui.MsgBox(prompt, buttons, "警告！") == mb::kCancel) {
-        lErr = kCancelled;
-        return;
-      }
-      if (in.b > 50000) {
-        const std::string p2 =
-            std::string("如果没有足够的耐心，希望你在重新启动计算机时，不要后悔所作的决定。") + le +
-            le + "你现在还有后悔的权利，还确定继续吗？";
-        if (ui.MsgBox(p2, buttons, "警告！") == mb::kCancel) {
-          lErr = kCancelled;
-          return;
-        }
-      }
+    if (in.lfkd) dMs = in.Ms;
+    if (!ConfirmWideSection(in.b)) {
+      lErr = kCancelled;
+      return;
     }
 
     if (in.autoRows && in.iPai >= 2) {
@@ -348,16 +388,7 @@ void clsBeamPjOld::Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>
     SearchResult res = FindBarArrangements(in.Search());
     if (res.lErr == kTooNarrow || res.lErr == kNothingFound) {
       lErr = res.lErr;
-      const std::string le = kBoxLineEnd;
-      const std::string prompt =
-          res.lErr == kTooNarrow
-              ? "截面宽度小于箍筋最大肢距所要求的宽度。 " + le + le +
-                    "请调整“截面梁宽”或“箍筋最大肢距”。"
-              : "找不到符合条件的纵筋。 " + le + le + "可能是相对于截面尺寸，配筋面积太大。";
-      // Both search failures carry the selection's own title; the narrow-section case is the
-      // user's to fix, shown with the exclamation icon.
-      ui.MsgBox(prompt, mb::kOkOnly | mb::kExclamation, "无法配筋！");
-      tText = prompt;
+      tText = SearchFailure(res.lErr);
       return;
     }
     records_ = std::move(res.records);
@@ -376,131 +407,193 @@ void clsBeamPjOld::Calculate(int32_t& lErr, int16_t& Index, VBArray<std::string>
   }
 }
 
-// The result table. tF, when given, is the width template of the bar column (a VB "@" template
-// or any text: its length in display columns is the column width); empty gives the width of the
-// longest arrangement.
-void clsBeamPjOld::WriteTable(const Inputs& in, std::string& tText) {
-  auto& svc = modKalbex::Services();
-  const std::string_view le = svc.tLineEnd();
-  std::vector<std::string> desc;
-  desc.reserve(records_.size());
-  size_t w1 = DisplayWidth(" 实配纵筋");
-  for (const auto& r : records_) {
-    desc.push_back(" " + Describe(r));
-    w1 = std::max(w1, DisplayWidth(desc.back()));
-  }
-  w1 += 2;
-  if (!in.tF.empty()) {
-    const size_t ats = static_cast<size_t>(std::count(in.tF.begin(), in.tF.end(), '@'));
-    w1 = std::max<size_t>(ats > 0 ? ats : DisplayWidth(in.tF), 1);
+namespace {
+
+// The columns after the bar column, in table order.
+enum Column { kEqArea, kActualArea, kRowFactors, kRatio, kCrackWidth, kColumns };
+constexpr std::string_view kColumnHeads[kColumns] = {
+    "[等效面积]", " | [实际面积]", " | /多排纵筋折减系数", " | (配筋率)", " | {裂缝宽度}"};
+constexpr std::string_view kBarHead = " 实配纵筋";
+
+// What the options put in the result table and the values its columns are worked from.
+struct TableSpec {
+  bool on[kColumns] = {};
+  bool mm2 = false, bxgj = false;
+  double b = 0, c = 0, h = 0, fy25 = 0, fy40 = 0, Ms = 0, Es = 0, ftk = 0;
+  std::string_view tF;
+};
+
+// The result table of the bar selection, one line per arrangement.
+class ResultTable {
+ public:
+  ResultTable(const TableSpec& spec, clsLfKd& lfkd, const std::vector<BeamPjRecord>& records,
+              std::string_view le)
+      : spec_(spec), lfkd_(lfkd), records_(records), le_(le) {
+    for (int j = 0; j < kColumns; ++j) {
+      width_[j] = DisplayWidth(kColumnHeads[j]);
+      if (spec.on[j]) last_ = j;
+    }
   }
 
-  struct Col {
-    const char* head;
-    bool on;
-  };
-  const Col cols[5] = {{"[等效面积]", in.asEq},
-                       {" | [实际面积]", in.asSj},
-                       {" | /多排纵筋折减系数", in.zj},
-                       {" | (配筋率)", in.asPjl},
-                       {" | {裂缝宽度}", in.lfkd}};
-  size_t cw[5];
-  for (int j = 0; j < 5; ++j) cw[j] = DisplayWidth(cols[j].head);
-
-  std::string out;
-  out.reserve(256 + records_.size() * (w1 + 80));
-  out += " 显示内容：";
-  out += le;
-  if (in.lfkd) {
-    out += " （裂缝宽度计算参数：";
-    out += in.bxgj ? "一、变形钢筋； " : "一、光面钢筋； ";
-    out += "二、Es ＝ ";
-    out += FormatNumber(in.Es, "0");
-    out += "(MPa)）";
-    out += le;
+  std::string Text() {
+    DescribeRecords();
+    std::string out;
+    out.reserve(256 + records_.size() * (barWidth_ + 80));
+    WriteHead(out);
+    for (size_t n = 0; n < records_.size(); ++n) WriteRecord(out, n);
+    return out;
   }
-  const size_t head_start = out.size();
-  AppendPadded(out, " 实配纵筋", w1);
-  for (int j = 0; j < 5; ++j)
-    if (cols[j].on) out += cols[j].head;
-  const size_t rule = DisplayWidth(std::string_view(out).substr(head_start));
-  out += le;
-  out.append(rule, '-');
-  out += le;
 
-  const char* areaPattern = in.mm2 ? "0" : "0.00";
-  const double areaScale = in.mm2 ? 1.0 : 0.01;
-  std::string cell;
-  for (size_t n = 0; n < records_.size(); ++n) {
+ private:
+  // The arrangement texts and the bar column width. tF, when given, is the width template of the
+  // bar column (a VB "@" template or any text: its length in display columns is the column
+  // width); empty gives the width of the longest arrangement.
+  void DescribeRecords() {
+    desc_.reserve(records_.size());
+    size_t w = DisplayWidth(kBarHead);
+    for (const auto& r : records_) {
+      desc_.push_back(" " + Describe(r));
+      w = std::max(w, DisplayWidth(desc_.back()));
+    }
+    barWidth_ = w + 2;
+    if (!spec_.tF.empty()) {
+      const auto ats = static_cast<size_t>(std::count(spec_.tF.begin(), spec_.tF.end(), '@'));
+      barWidth_ = std::max<size_t>(ats > 0 ? ats : DisplayWidth(spec_.tF), 1);
+    }
+  }
+
+  // What is shown, the crack-width parameters when they are, the column heads and the rule.
+  void WriteHead(std::string& out) const {
+    out += " 显示内容：";
+    out += le_;
+    if (spec_.on[kCrackWidth]) {
+      out += " （裂缝宽度计算参数：";
+      out += spec_.bxgj ? "一、变形钢筋； " : "一、光面钢筋； ";
+      out += "二、Es ＝ ";
+      out += FormatNumber(spec_.Es, "0");
+      out += "(MPa)）";
+      out += le_;
+    }
+    const size_t head_start = out.size();
+    AppendPadded(out, kBarHead, barWidth_);
+    for (int j = 0; j < kColumns; ++j)
+      if (spec_.on[j]) out += kColumnHeads[j];
+    const size_t rule = DisplayWidth(std::string_view(out).substr(head_start));
+    out += le_;
+    out.append(rule, '-');
+    out += le_;
+  }
+
+  void WriteRecord(std::string& out, size_t n) {
     const BeamPjRecord& r = records_[n];
     const size_t line_start = out.size();
-    AppendPadded(out, desc[n], w1);
+    AppendPadded(out, desc_[n], barWidth_);
     const double actual = ActualArea(r);
     const double d = EquivalentDiameter(r);
-    int last = -1;
-    for (int j = 0; j < 5; ++j)
-      if (cols[j].on) last = j;
-    for (int j = 0; j < 5; ++j) {
-      if (!cols[j].on) continue;
-      cell.clear();
-      if (j > 0) cell += " | ";
-      switch (j) {
-        case 0:
-          cell += "[";
-          AppendFormatted(cell, EquivalentArea(r, in.fy25, in.fy40) * areaScale, areaPattern);
-          cell += "]";
-          break;
-        case 1:
-          cell += "[";
-          AppendFormatted(cell, actual * areaScale, areaPattern);
-          cell += "]";
-          break;
-        case 2: {
-          const float k[3] = {r.k2, r.k3, r.k4};
-          for (int row = 2; row <= r.Rows(); ++row) {
-            cell += "/";
-            AppendFormatted(cell, k[row - 2], "0.00");
-          }
-          break;
-        }
-        case 3: {
-          // Ratio to h - c - d/2. For mixed sizes and rows d is the equivalent diameter
-          // sum(n d²)/sum(n d) of all bars, as the crack-width clause takes it (GBJ 10-89 5.2.2);
-          // the crack width below uses the same d and as = c + d/2.
-          const double ho = in.h - in.c - d / 2;
-          if (in.b > 0 && ho > 0) {
-            cell += "(";
-            AppendFormatted(cell, actual / (in.b * ho) * 100, "0.00");
-            cell += "%)";
-          }
-          break;
-        }
-        case 4: {
-          std::string t, bh = Describe(r), kind = "受弯", shape = "矩形截面";
-          int32_t e = 0;
-          bool byMoment = true, bx = in.bxgj, dpzj = false, cfhz = false, qzdc = false;
-          double c = in.c, D = d, Ms = in.Ms, Ns = 0, As = actual, B = in.b, H = in.h, Bf = 0,
-                 Hf = 0, Bf1 = 0, Hf1 = 0, Lo = 0, Cas = in.c + d / 2, Cas1 = Cas, Ftk = in.ftk,
-                 Es = in.Es, W = 0;
-          m_LfKd->LfKdCommon(t, e, bh, kind, shape, byMoment, bx, dpzj, cfhz, qzdc, c, D, Ms, Ns,
-                             As, B, H, Bf, Hf, Bf1, Hf1, Lo, Cas, Cas1, Ftk, Es, &W);
-          if (e == 900200) {
-            cell += "{";
-            AppendFormatted(cell, W, "0.000");
-            cell += "}";
-          }
-          break;
-        }
-      }
-      if (j == last)
-        out += cell;
+    for (int j = 0; j < kColumns; ++j) {
+      if (!spec_.on[j]) continue;
+      cell_.clear();
+      if (j > 0) cell_ += " | ";
+      AppendCell(static_cast<Column>(j), n, actual, d);
+      if (j == last_)
+        out += cell_;
       else
-        AppendPadded(out, cell, cw[j]);
+        AppendPadded(out, cell_, width_[j]);
     }
     while (out.size() > line_start && out.back() == ' ') out.pop_back();
-    out += le;
+    out += le_;
   }
-  tText = std::move(out);
+
+  void AppendCell(Column j, size_t n, double actual, double d) {
+    const BeamPjRecord& r = records_[n];
+    const char* areaPattern = spec_.mm2 ? "0" : "0.00";
+    const double areaScale = spec_.mm2 ? 1.0 : 0.01;
+    switch (j) {
+      case kEqArea:
+        cell_ += "[";
+        AppendFormatted(cell_, EquivalentArea(r, spec_.fy25, spec_.fy40) * areaScale, areaPattern);
+        cell_ += "]";
+        break;
+      case kActualArea:
+        cell_ += "[";
+        AppendFormatted(cell_, actual * areaScale, areaPattern);
+        cell_ += "]";
+        break;
+      case kRowFactors: {
+        const float k[3] = {r.k2, r.k3, r.k4};
+        for (int row = 2; row <= r.Rows(); ++row) {
+          cell_ += "/";
+          AppendFormatted(cell_, k[row - 2], "0.00");
+        }
+        break;
+      }
+      case kRatio:
+        AppendRatio(actual, d);
+        break;
+      case kCrackWidth:
+        AppendCrackWidth(n, actual, d);
+        break;
+      case kColumns:
+        break;
+    }
+  }
+
+  // Ratio to h - c - d/2. For mixed sizes and rows d is the equivalent diameter sum(n d²)/sum(n d)
+  // of all bars, as the crack-width clause takes it (GBJ 10-89 5.2.2); the crack width uses the
+  // same d and as = c + d/2.
+  void AppendRatio(double actual, double d) {
+    const double ho = spec_.h - spec_.c - d / 2;
+    if (!(spec_.b > 0 && ho > 0)) return;
+    cell_ += "(";
+    AppendFormatted(cell_, actual / (spec_.b * ho) * 100, "0.00");
+    cell_ += "%)";
+  }
+
+  // Crack width of a rectangular flexural member (GBJ 10-89 art. 5.2) with the bars of the
+  // arrangement, worked without a report; shown only when it could be worked.
+  void AppendCrackWidth(size_t n, double actual, double d) {
+    bh_.assign(desc_[n], 1);  // the arrangement text without its leading space
+    int32_t e = 0;
+    bool byMoment = true, bx = spec_.bxgj, dpzj = false, cfhz = false, qzdc = false;
+    double c = spec_.c, D = d, Ms = spec_.Ms, Ns = 0, As = actual, B = spec_.b, H = spec_.h, Bf = 0,
+           Hf = 0, Bf1 = 0, Hf1 = 0, Lo = 0, Cas = spec_.c + d / 2, Cas1 = Cas, Ftk = spec_.ftk,
+           Es = spec_.Es, W = 0;
+    lfkd_.LfKdCommon(text_, e, bh_, kind_, shape_, byMoment, bx, dpzj, cfhz, qzdc, c, D, Ms, Ns, As,
+                     B, H, Bf, Hf, Bf1, Hf1, Lo, Cas, Cas1, Ftk, Es, &W);
+    if (e != 900200) return;
+    cell_ += "{";
+    AppendFormatted(cell_, W, "0.000");
+    cell_ += "}";
+  }
+
+  const TableSpec& spec_;
+  clsLfKd& lfkd_;
+  const std::vector<BeamPjRecord>& records_;
+  const std::string_view le_;
+  size_t width_[kColumns] = {};
+  int last_ = -1;  // the last column shown: no padding after it
+  size_t barWidth_ = 0;
+  std::vector<std::string> desc_;
+  // Reused from record to record: the cell being built and the crack-width call's texts.
+  std::string cell_, text_, bh_, kind_ = "受弯", shape_ = "矩形截面";
+};
+
+}  // namespace
+
+void clsBeamPjOld::WriteTable(const Inputs& in, std::string& tText) {
+  TableSpec spec;
+  spec.on[kEqArea] = in.asEq;
+  spec.on[kActualArea] = in.asSj;
+  spec.on[kRowFactors] = in.zj;
+  spec.on[kRatio] = in.asPjl;
+  spec.on[kCrackWidth] = in.lfkd;
+  spec.mm2 = in.mm2;
+  spec.bxgj = in.bxgj;
+  spec.b = in.b, spec.c = in.c, spec.h = in.h, spec.fy25 = in.fy25, spec.fy40 = in.fy40;
+  spec.Ms = in.Ms, spec.Es = in.Es, spec.ftk = in.ftk;
+  spec.tF = in.tF;
+  ResultTable table(spec, *m_LfKd, records_, modKalbex::Services().tLineEnd());
+  tText = table.Text();
 }
 
 // --- form operations ---------------------------------------------------------------------------
@@ -605,41 +698,27 @@ std::vector<SavedControl> SavedControls() {
 }
 }  // namespace
 
-void clsBeamPjOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName,
-                                  HostRef* frmMain) {
-  auto& svc = modKalbex::Services();
-  if (frmMain && *frmMain) svc.SetMainForm(*frmMain);
-  const HostRef f = sub_form_ ? sub_form_ : (frmMain ? *frmMain : HostRef());
-  const std::string path = tDataSaveName && !Trim(*tDataSaveName).empty() ? Trim(*tDataSaveName)
-                                                                          : std::string(kDataFile);
+namespace {
+
+void SaveControls(const HostRef& f, const std::string& path,
+                  const std::vector<SavedControl>& controls) {
   auto& store = modKalbex::Persistence();
-  const bool load = modKalbex::bTextEq(tMode, svc.tTextById(30021));
-  const bool save = modKalbex::bTextEq(tMode, svc.tTextById(30022));
-  if (!load && !save)
-    throw ComponentFailure("clsBeamPjOld.LoadOrSaveData: unknown mode \"" + tMode + "\"");
-  const auto controls = SavedControls();
-  if (save) {
-    std::vector<std::string> values;
-    values.reserve(controls.size());
-    for (const auto& c : controls) {
-      const HostRef ctl = ControlOf(f, c.name, c.index);
-      values.push_back(ctl ? ctl->Get(c.prop).AsText() : std::string());
-    }
-    std::string error;
-    if (SaveInputs(store, path, kHeader, values, &error) != persistcode::kOk)
-      throw ComponentFailure(error.empty() ? store.tCodeMessage(persistcode::kWriteFailed, path)
-                                           : error);
-    return;
+  std::vector<std::string> values;
+  values.reserve(controls.size());
+  for (const auto& c : controls) {
+    const HostRef ctl = ControlOf(f, c.name, c.index);
+    values.push_back(ctl ? ctl->Get(c.prop).AsText() : std::string());
   }
-  SavedInput data;
   std::string error;
-  const int32_t code = store.Load(path, {kHeader}, data, &error);
-  if (code != persistcode::kOk)
-    throw ComponentFailure(error.empty() ? store.tCodeMessage(code, path) : error);
-  // Every value is checked before any control changes: a check box or option value that is not
-  // True/False or a whole number of the controls' 16-bit Value refuses the whole file.
-  std::vector<std::string> vals;
-  for (std::string v; vals.size() < controls.size() && data.Next(v);) vals.push_back(v);
+  if (SaveInputs(store, path, kHeader, values, &error) != persistcode::kOk)
+    throw ComponentFailure(error.empty() ? store.tCodeMessage(persistcode::kWriteFailed, path)
+                                         : error);
+}
+
+// Every value is checked before any control changes: a check box or option value that is not
+// True/False or a whole number of the controls' 16-bit Value refuses the whole file.
+void CheckSavedValues(const std::string& path, const std::vector<SavedControl>& controls,
+                      const std::vector<std::string>& vals) {
   for (size_t k = 0; k < vals.size(); ++k) {
     const std::string t = Trim(vals[k]);
     if (std::string_view(controls[k].prop) == "Text" || t.empty() || EqualsNoCase(t, "True") ||
@@ -650,6 +729,19 @@ void clsBeamPjOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName
       throw ComponentFailure("数据文件 " + path + " 第 " + std::to_string(k + 2) + " 行的数值“" +
                              t + "”不是有效的选项值，未读取任何数据。");
   }
+}
+
+void LoadControls(const HostRef& f, const std::string& path,
+                  const std::vector<SavedControl>& controls) {
+  auto& store = modKalbex::Persistence();
+  SavedInput data;
+  std::string error;
+  const int32_t code = store.Load(path, {kHeader}, data, &error);
+  if (code != persistcode::kOk)
+    throw ComponentFailure(error.empty() ? store.tCodeMessage(code, path) : error);
+  std::vector<std::string> vals;
+  for (std::string v; vals.size() < controls.size() && data.Next(v);) vals.push_back(v);
+  CheckSavedValues(path, controls, vals);
   for (size_t k = 0; k < vals.size(); ++k) {
     const auto& c = controls[k];
     const std::string& v = vals[k];
@@ -663,6 +755,25 @@ void clsBeamPjOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName
       ctl->Set(c.prop, Variant::Int32(static_cast<int32_t>(LeadingNumber(v))));
     }
   }
+}
+
+}  // namespace
+
+void clsBeamPjOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName,
+                                  HostRef* frmMain) {
+  auto& svc = modKalbex::Services();
+  if (frmMain && *frmMain) svc.SetMainForm(*frmMain);
+  const HostRef f = sub_form_ ? sub_form_ : (frmMain ? *frmMain : HostRef());
+  const std::string path = tDataSaveName && !Trim(*tDataSaveName).empty() ? Trim(*tDataSaveName)
+                                                                          : std::string(kDataFile);
+  const bool load = modKalbex::bTextEq(tMode, svc.tTextById(30021));
+  const bool save = modKalbex::bTextEq(tMode, svc.tTextById(30022));
+  if (!load && !save)
+    throw ComponentFailure("clsBeamPjOld.LoadOrSaveData: unknown mode \"" + tMode + "\"");
+  if (save)
+    SaveControls(f, path, SavedControls());
+  else
+    LoadControls(f, path, SavedControls());
 }
 
 void clsBeamPjOld::RegisterTexts() {

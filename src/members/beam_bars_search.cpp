@@ -18,8 +18,10 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "frame/fault.h"
 #include "members/beam_bars.h"
@@ -86,83 +88,221 @@ struct Ctx {
 
 enum class Outcome { NoFit, Below, Appended, Above };
 
-// Fills row `row` of `rec` in the search order and appends every arrangement in the window.
-// prefix: equivalent area of the rows above; factor: the row's factor; cap: most bars allowed.
-void SearchRow(Ctx& x, int row, const std::vector<double>& bases, int n0, bool throughRange,
-               int nMin, int cap, double prefix, double factor, BeamPjRecord rec) {
-  for (const double db : bases) {
-    // Extra-bar diameters: from two list entries below (with through bars) or from the base
-    // diameter, to two list entries above it; inside the bounds, always with the base diameter.
-    double rlo = db, rhi = db;
-    if (throughRange) {
-      rlo = x.Step(db, -1, 2);
-      if (rlo == 0) rlo = x.Step(db, -1, 1);
-      if (rlo == 0) rlo = db;
-    }
-    rhi = x.Step(db, +1, 2);
-    if (rhi == 0) rhi = x.Step(db, +1, 1);
-    if (rhi == 0) rhi = db;
-    double de[kDiameterCount];
-    int nde = 0;
-    for (const float d : kDiameters)
-      if (d == static_cast<float>(db) || (x.Usable(d) && d >= rlo - kEps && d <= rhi + kEps))
-        de[nde++] = d;
+// Extra-bar diameters of base diameter db: from two list entries below (with through bars) or
+// from the base diameter, to two list entries above it; inside the bounds, always with the base
+// diameter. Returns how many were put in `de`, smallest first.
+int ExtraDiameters(const Ctx& x, double db, bool throughRange, double (&de)[kDiameterCount]) {
+  double rlo = db;
+  if (throughRange) {
+    rlo = x.Step(db, -1, 2);
+    if (rlo == 0) rlo = x.Step(db, -1, 1);
+    if (rlo == 0) rlo = db;
+  }
+  double rhi = x.Step(db, +1, 2);
+  if (rhi == 0) rhi = x.Step(db, +1, 1);
+  if (rhi == 0) rhi = db;
+  int nde = 0;
+  for (const float d : kDiameters)
+    if (d == static_cast<float>(db) || (x.Usable(d) && d >= rlo - kEps && d <= rhi + kEps))
+      de[nde++] = d;
+  return nde;
+}
 
-    int bestSingle = 0;  // most bars of the base diameter alone appended so far
-    auto consider = [&](const BeamPjRow& r, bool duplicate) {
-      ++x.out.tried;
-      if (!x.Fits(r, row)) return Outcome::NoFit;
-      const double a = prefix + factor * x.RowArea(r);
-      if (a < x.lower - kEps) return Outcome::Below;
-      if (a > x.upper + kEps) {
-        if (!duplicate) {
-          rec.row[row - 1] = r;
-          x.OfferFallback(rec);
-        }
-        return Outcome::Above;
+// The enumeration of one row: the rows above stand in `rec`, their equivalent area in `prefix`;
+// `factor` is the row's own factor.
+struct RowSearch {
+  Ctx& x;
+  const int row;
+  const double prefix, factor;
+  BeamPjRecord rec;
+  int bestSingle = 0;  // most bars of the base diameter alone appended so far
+
+  // Places row r and appends the arrangement when it fits and lies in the window; an
+  // arrangement above the window is kept as the fallback unless it repeats one already seen.
+  Outcome Consider(const BeamPjRow& r, bool duplicate) {
+    ++x.out.tried;
+    if (!x.Fits(r, row)) return Outcome::NoFit;
+    const double a = prefix + factor * x.RowArea(r);
+    if (a < x.lower - kEps) return Outcome::Below;
+    if (a > x.upper + kEps) {
+      if (!duplicate) {
+        rec.row[row - 1] = r;
+        x.OfferFallback(rec);
       }
-      if (duplicate) return Outcome::Below;
-      rec.row[row - 1] = r;
-      x.Append(rec);
-      return Outcome::Appended;
-    };
+      return Outcome::Above;
+    }
+    if (duplicate) return Outcome::Below;
+    rec.row[row - 1] = r;
+    x.Append(rec);
+    return Outcome::Appended;
+  }
 
-    // a. The base group alone.
+  // nb bars of db and i extra bars of each extra diameter in turn. True when no larger i can
+  // give anything either: the smallest extra diameter no longer fits or passes the window.
+  bool TryExtraGroup(double db, const double* de, int nde, int nb, int i) {
+    for (int k = 0; k < nde; ++k) {
+      const double d = de[k];
+      const bool single = d == db;
+      const BeamPjRow r =
+          single ? BeamPjRow{static_cast<int16_t>(nb + i), static_cast<float>(db), 0, 0}
+                 : BeamPjRow{static_cast<int16_t>(nb), static_cast<float>(db),
+                             static_cast<int16_t>(i), static_cast<float>(d)};
+      const bool duplicate = single && nb + i <= bestSingle;
+      const Outcome o = Consider(r, duplicate);
+      if (o == Outcome::Appended && single) bestSingle = nb + i;
+      // Width and (normally) area grow with the extra diameter and with i: once the smallest
+      // extra diameter no longer fits, or passes the window with a fallback already held,
+      // nothing further in this row can be appended.
+      if (o == Outcome::NoFit || (o == Outcome::Above && x.haveFallback && x.monotone))
+        return k == 0;
+    }
+    return false;
+  }
+
+  // Every arrangement of this row on base diameter db: the base group of n0 bars alone, then
+  // nb >= n0 base bars with an extra group, at least nMin and at most cap bars in all.
+  void TryBase(double db, bool throughRange, int n0, int nMin, int cap) {
+    double de[kDiameterCount];
+    const int nde = ExtraDiameters(x, db, throughRange, de);
+    bestSingle = 0;
     if (n0 >= nMin && n0 <= cap && n0 >= 1) {
       const BeamPjRow r{static_cast<int16_t>(n0), static_cast<float>(db), 0, 0};
-      if (consider(r, false) == Outcome::Appended) bestSingle = n0;
+      if (Consider(r, false) == Outcome::Appended) bestSingle = n0;
     }
-    // b. Base group plus an extra group.
     int nmax = x.MaxBars(de[0], row);
     nmax = std::min(nmax, cap);
     nmax = std::min(nmax, static_cast<int>(INT16_MAX));
     for (int nb = n0; nb <= nmax; ++nb) {
       for (int i = std::max(1, nMin - nb); i <= nmax - nb; ++i) {
         if ((nb & 1) && (i & 1)) continue;  // two odd groups cannot be placed symmetrically
-        bool stopI = false;
-        for (int k = 0; k < nde; ++k) {
-          const double d = de[k];
-          const bool single = d == db;
-          BeamPjRow r;
-          if (single)
-            r = BeamPjRow{static_cast<int16_t>(nb + i), static_cast<float>(db), 0, 0};
-          else
-            r = BeamPjRow{static_cast<int16_t>(nb), static_cast<float>(db), static_cast<int16_t>(i),
-                          static_cast<float>(d)};
-          const bool duplicate = single && nb + i <= bestSingle;
-          const Outcome o = consider(r, duplicate);
-          if (o == Outcome::Appended && single) bestSingle = nb + i;
-          // Width and (normally) area grow with the extra diameter and with i: once the smallest
-          // extra diameter no longer fits, or passes the window with a fallback already held,
-          // nothing further in this row can be appended.
-          if (o == Outcome::NoFit || (o == Outcome::Above && x.haveFallback && x.monotone)) {
-            if (k == 0) stopI = true;
-            break;
-          }
-        }
-        if (stopI) break;
+        if (TryExtraGroup(db, de, nde, nb, i)) break;
       }
     }
+  }
+};
+
+// Fills row `row` of `rec` in the search order and appends every arrangement in the window.
+// prefix: equivalent area of the rows above; factor: the row's factor; cap: most bars allowed.
+void SearchRow(Ctx& x, int row, const std::vector<double>& bases, int n0, bool throughRange,
+               int nMin, int cap, double prefix, double factor, const BeamPjRecord& rec) {
+  RowSearch search{x, row, prefix, factor, rec};
+  for (const double db : bases) search.TryBase(db, throughRange, n0, nMin, cap);
+}
+
+// Usable diameters: the given bounds, the ends of the list where none is given.
+void SetDiameterBounds(Ctx& x) {
+  x.dLo = x.in.dMin > 0 ? x.in.dMin : kDiameters[0];
+  x.dHi = x.in.dMax > 0 ? x.in.dMax : kDiameters[kDiameterCount - 1];
+}
+
+// The search bounds of an input: the usable diameters, the area window, the spacing key and the
+// equivalent area of every list diameter.
+void SetUpSearch(Ctx& x) {
+  const SearchInput& in = x.in;
+  SetDiameterBounds(x);
+  x.lower = in.kl * in.As;
+  x.upper = in.ku * in.As;
+  x.key = in.top ? "TH" : "BH";
+  for (int k = 0; k < kDiameterCount; ++k) {
+    x.eqArea[k] = EquivalentBarArea(kDiameters[k], in.fy25, in.fy40);
+    if (k > 0 && x.eqArea[k] <= x.eqArea[k - 1]) x.monotone = false;
+  }
+}
+
+// Largest usable diameter (the bound itself when it is in the list); 0 when none is usable.
+double LargestUsableDiameter(const Ctx& x) {
+  double dLargest = 0;
+  for (const float d : kDiameters)
+    if (x.Usable(d)) dLargest = d;
+  return dLargest;
+}
+
+// Row factors k2..k4 carried by every record.
+void StampRowFactors(const SearchInput& in, BeamPjRecord& r) {
+  r.k2 = static_cast<float>(in.k[2]);
+  r.k3 = static_cast<float>(in.k[3]);
+  r.k4 = static_cast<float>(in.k[4]);
+}
+
+// Through bars already at the upper bound are the answer, completed to the first-row minimum
+// with a neighbouring size (one entry smaller first, to add as little as possible).
+BeamPjRecord ThroughBarsRecord(const Ctx& x, int nT, int nMin) {
+  const SearchInput& in = x.in;
+  BeamPjRecord r;
+  StampRowFactors(in, r);
+  r.row[0] = {static_cast<int16_t>(nT), static_cast<float>(in.dThrough), 0, 0};
+  int extra = std::min(std::max(0, nMin - nT), INT16_MAX - 1 - nT);
+  if ((nT & 1) && (extra & 1)) ++extra;
+  if (extra <= 0) return r;
+  const double cands[] = {x.Step(in.dThrough, -1, 1), x.Step(in.dThrough, +1, 1), in.dThrough};
+  for (const double d : cands) {
+    if (d == 0) continue;
+    const BeamPjRow row =
+        d == in.dThrough ? BeamPjRow{static_cast<int16_t>(nT + extra), static_cast<float>(d), 0, 0}
+                         : BeamPjRow{static_cast<int16_t>(nT), static_cast<float>(in.dThrough),
+                                     static_cast<int16_t>(extra), static_cast<float>(d)};
+    if (x.Fits(row, 1)) {
+      r.row[0] = row;
+      break;
+    }
+  }
+  return r;
+}
+
+// Base diameters of row `row`: the usable ones, smallest first, while two bars still fit.
+std::vector<double> BaseDiameters(const Ctx& x, int row) {
+  std::vector<double> bases;
+  for (const float d : kDiameters) {
+    if (!x.Usable(d)) continue;
+    if (!x.Fits(BeamPjRow{2, d, 0, 0}, row)) break;
+    bases.push_back(d);
+  }
+  return bases;
+}
+
+// Stage 1: arrangements of one row (from the through bars when there are any).
+void SearchOneRow(Ctx& x, int nT, int nMin, const BeamPjRecord& base) {
+  const bool through = nT > 0;
+  const std::vector<double> bases =
+      through ? std::vector<double>{x.in.dThrough} : BaseDiameters(x, 1);
+  SearchRow(x, 1, bases, through ? nT : 2, through, nMin, INT_MAX, 0.0, 1.0, base);
+}
+
+// Rows 1..R-1 of an R-row arrangement, full with bars of d_m: row 1 holds n1 bars, each deeper
+// row as many as fit but never more than the row above. Returns false when a row holds fewer
+// than two bars; `prefix` gets their factored equivalent area and `above` the count of row R-1.
+bool FillUpperRows(const Ctx& x, int R, double dm, int n1, BeamPjRecord& rec, double& prefix,
+                   int& above) {
+  const SearchInput& in = x.in;
+  rec.row[0] = {static_cast<int16_t>(n1), static_cast<float>(dm), 0, 0};
+  prefix = n1 * x.EqArea(dm);
+  above = n1;
+  for (int r = 2; r < R; ++r) {
+    const int n = std::min(x.MaxBars(dm, r), above);
+    if (n < 2) return false;
+    rec.row[r - 1] = {static_cast<int16_t>(n), static_cast<float>(dm), 0, 0};
+    prefix += in.k[r] * n * x.EqArea(dm);
+    above = n;
+  }
+  return true;
+}
+
+// Stage 2: arrangements of two to iPai rows, only the last row enumerated.
+void SearchDeeperRows(Ctx& x, int iPai, int nT, int nMin, const BeamPjRecord& base) {
+  const SearchInput& in = x.in;
+  const double dm = MultiRowDiameter(in);
+  const int n1 = x.MaxBars(dm, 1);
+  if (!(n1 >= nMin && n1 >= 2 && n1 >= nT && n1 <= INT16_MAX)) return;
+  for (int R = 2; R <= iPai; ++R) {
+    bool factorsOk = true;
+    for (int r = 2; r <= R; ++r) factorsOk &= in.k[r] > 0;
+    if (!factorsOk) break;  // a factor <= 0 ends the search for deeper rows
+    BeamPjRecord rec = base;
+    double prefix = 0;
+    int above = 0;
+    if (!FillUpperRows(x, R, dm, n1, rec, prefix, above)) break;
+    if (prefix > x.upper + kEps && x.haveFallback && x.monotone) break;
+    SearchRow(x, R, BaseDiameters(x, R), 2, false, 0, above, prefix, in.k[R], rec);
   }
 }
 
@@ -236,11 +376,8 @@ double MultiRowDiameter(const SearchInput& in) {
   if (in.nThrough > 0 && in.dThrough > 0) return in.dThrough;
   SearchResult scratch;
   Ctx x(in, scratch);
-  x.dLo = in.dMin > 0 ? in.dMin : kDiameters[0];
-  x.dHi = in.dMax > 0 ? in.dMax : kDiameters[kDiameterCount - 1];
-  double dLargest = 0;
-  for (const float d : kDiameters)
-    if (x.Usable(d)) dLargest = d;
+  SetDiameterBounds(x);
+  const double dLargest = LargestUsableDiameter(x);
   if (dLargest == 0) return 0;
   double dm = x.Step(dLargest, -1, 2);
   if (dm == 0) dm = x.Step(dLargest, -1, 1);
@@ -251,125 +388,33 @@ double MultiRowDiameter(const SearchInput& in) {
 SearchResult FindBarArrangements(const SearchInput& in) {
   SearchResult out;
   Ctx x(in, out);
-  x.dLo = in.dMin > 0 ? in.dMin : kDiameters[0];
-  x.dHi = in.dMax > 0 ? in.dMax : kDiameters[kDiameterCount - 1];
-  x.lower = in.kl * in.As;
-  x.upper = in.ku * in.As;
-  x.key = in.top ? "TH" : "BH";
-  for (int k = 0; k < kDiameterCount; ++k) {
-    x.eqArea[k] = EquivalentBarArea(kDiameters[k], in.fy25, in.fy40);
-    if (k > 0 && x.eqArea[k] <= x.eqArea[k - 1]) x.monotone = false;
-  }
-  const int iPai = std::clamp(in.iPai, 1, 4);
-  const bool through = in.nThrough > 0 && in.dThrough > 0;
-  const int nT = through ? std::clamp(in.nThrough, 2, 9999) : 0;
-
-  // Largest usable diameter (the bound itself when it is in the list).
-  double dLargest = 0;
-  for (const float d : kDiameters)
-    if (x.Usable(d)) dLargest = d;
+  SetUpSearch(x);
+  const double dLargest = LargestUsableDiameter(x);
   if (dLargest == 0) {
     out.lErr = kNothingFound;
     return out;
   }
   const int nMin = MinBarsFirstRow(in.b, in.c, dLargest, in.sl);
   out.nMin = nMin;
-  {
-    const BeamPjRow r{static_cast<int16_t>(std::min(nMin, 32767)), static_cast<float>(dLargest), 0,
-                      0};
-    if (!x.Fits(r, 1) && 2 * in.c + in.sl - 8 < in.b) {
-      out.lErr = kTooNarrow;
-      return out;
-    }
+  const BeamPjRow widest{static_cast<int16_t>(std::min(nMin, 32767)), static_cast<float>(dLargest),
+                         0, 0};
+  if (!x.Fits(widest, 1) && 2 * in.c + in.sl - 8 < in.b) {
+    out.lErr = kTooNarrow;
+    return out;
   }
 
-  auto stamp = [&](BeamPjRecord& r) {
-    r.k2 = static_cast<float>(in.k[2]);
-    r.k3 = static_cast<float>(in.k[3]);
-    r.k4 = static_cast<float>(in.k[4]);
-  };
-
-  // Through bars already at the upper bound: they are the answer, completed to the first-row
-  // minimum with a neighbouring size (one entry smaller first, to add as little as possible).
+  const bool through = in.nThrough > 0 && in.dThrough > 0;
+  const int nT = through ? std::clamp(in.nThrough, 2, 9999) : 0;
   if (through && nT * x.EqArea(in.dThrough) >= x.upper - kEps) {
-    BeamPjRecord r;
-    stamp(r);
-    r.row[0] = {static_cast<int16_t>(nT), static_cast<float>(in.dThrough), 0, 0};
-    int extra = std::min(std::max(0, nMin - nT), INT16_MAX - 1 - nT);
-    if ((nT & 1) && (extra & 1)) ++extra;
-    if (extra > 0) {
-      const double cands[] = {x.Step(in.dThrough, -1, 1), x.Step(in.dThrough, +1, 1), in.dThrough};
-      for (const double d : cands) {
-        if (d == 0) continue;
-        BeamPjRow row =
-            d == in.dThrough
-                ? BeamPjRow{static_cast<int16_t>(nT + extra), static_cast<float>(d), 0, 0}
-                : BeamPjRow{static_cast<int16_t>(nT), static_cast<float>(in.dThrough),
-                            static_cast<int16_t>(extra), static_cast<float>(d)};
-        if (x.Fits(row, 1)) {
-          r.row[0] = row;
-          break;
-        }
-      }
-    }
-    out.records.push_back(r);
+    out.records.push_back(ThroughBarsRecord(x, nT, nMin));
     return out;
   }
 
   BeamPjRecord base;
-  stamp(base);
-
-  // Stage 1: one row.
-  {
-    std::vector<double> bases;
-    if (through) {
-      bases.push_back(in.dThrough);
-    } else {
-      for (const float d : kDiameters) {
-        if (!x.Usable(d)) continue;
-        if (!x.Fits(BeamPjRow{2, d, 0, 0}, 1)) break;
-        bases.push_back(d);
-      }
-    }
-    SearchRow(x, 1, bases, through ? nT : 2, through, nMin, INT_MAX, 0.0, 1.0, base);
-  }
-
-  // Stage 2: two to iPai rows.
-  if (iPai >= 2) {
-    const double dm = MultiRowDiameter(in);
-    const int n1 = x.MaxBars(dm, 1);
-    if (n1 >= nMin && n1 >= 2 && n1 >= nT && n1 <= INT16_MAX) {
-      for (int R = 2; R <= iPai; ++R) {
-        bool factorsOk = true;
-        for (int r = 2; r <= R; ++r) factorsOk &= in.k[r] > 0;
-        if (!factorsOk) break;  // a factor <= 0 ends the search for deeper rows
-        BeamPjRecord rec = base;
-        rec.row[0] = {static_cast<int16_t>(n1), static_cast<float>(dm), 0, 0};
-        double prefix = n1 * x.EqArea(dm);
-        int above = n1;
-        bool ok = true;
-        for (int r = 2; r < R; ++r) {
-          const int n = std::min(x.MaxBars(dm, r), above);
-          if (n < 2) {
-            ok = false;
-            break;
-          }
-          rec.row[r - 1] = {static_cast<int16_t>(n), static_cast<float>(dm), 0, 0};
-          prefix += in.k[r] * n * x.EqArea(dm);
-          above = n;
-        }
-        if (!ok) break;
-        if (prefix > x.upper + kEps && x.haveFallback && x.monotone) break;
-        std::vector<double> bases;
-        for (const float d : kDiameters) {
-          if (!x.Usable(d)) continue;
-          if (!x.Fits(BeamPjRow{2, d, 0, 0}, R)) break;
-          bases.push_back(d);
-        }
-        SearchRow(x, R, bases, 2, false, 0, above, prefix, in.k[R], rec);
-      }
-    }
-  }
+  StampRowFactors(in, base);
+  SearchOneRow(x, nT, nMin, base);
+  const int iPai = std::clamp(in.iPai, 1, 4);
+  if (iPai >= 2) SearchDeeperRows(x, iPai, nT, nMin, base);
 
   if (out.records.empty()) {
     if (x.haveFallback) {

@@ -28,7 +28,9 @@ constexpr const char* kFactor = "0.0#";
 using gbj10_89::kBeta1;
 using gbj11_89::kGammaReFlexure;
 
-// One flexure case, shared by MuAsCommon (disabled report) and CalMu_As (report in r).
+// One flexure case, shared by MuAsCommon (disabled report) and CalMu_As (report in r). The
+// searches call MuAsCommon in their loops: report lines stand behind r.enabled() so that the
+// report-less path builds no substitution pieces.
 struct FlexureCase {
   explicit FlexureCase(Report& report) : r(report) {}
 
@@ -114,13 +116,15 @@ struct FlexureCase {
       if (!MomentFromArea(dMu)) return;
     }
     sKc = fault::to_float(xi);
-    r.Line(4, "相对受压区高度ξ ＝ x / Ho ＝ $0/$1 ＝ $2",
-           {{x, U::mm}, {ho, U::mm}, {xi, "#0.0000"}});
+    if (r.enabled())
+      r.Line(4, "相对受压区高度ξ ＝ x / Ho ＝ $0/$1 ＝ $2",
+             {{x, U::mm}, {ho, U::mm}, {xi, "#0.0000"}});
     CheckDepthLimit(sKcb);
     rho = fault::div(fault::div(As, b), ho);
     sP = fault::to_float(rho);
-    r.Line(4, "配筋率ρ ＝ As / B / Ho ＝ $0/$1/$2 ＝ $3",
-           {{As, U::mm2}, {b, U::mm}, {ho, U::mm}, {rho, "percent"}});
+    if (r.enabled())
+      r.Line(4, "配筋率ρ ＝ As / B / Ho ＝ $0/$1/$2 ＝ $3",
+             {{As, U::mm2}, {b, U::mm}, {ho, U::mm}, {rho, "percent"}});
   }
 
   // Seismic frame-beam ends of grades 1 to 3 limit x/ho (GBJ 11-89 art. 6.3.1); grade 4 and
@@ -134,13 +138,15 @@ struct FlexureCase {
       limit = xi_b;
     }
     if (!(xi > limit)) return;
-    if (grade_limit > 0) {
+    if (grade_limit > 0)
       code = iSecPos == 1 ? kMuXiOverGrade1 : kMuXiOverGrade23;
-      r.Sp(8).Put("警告：相对受压区高度ξ ＞ $0", {{limit, kFactor}});
-    } else {
+    else
       code = kMuXiOverBalanced;
+    if (!r.enabled()) return;
+    if (grade_limit > 0)
+      r.Sp(8).Put("警告：相对受压区高度ξ ＞ $0", {{limit, kFactor}});
+    else
       r.Sp(8).Put("警告：相对受压区高度ξ ＞ $0", {{xi_b, "#0.000"}});
-    }
     r.Text(kTextCheckAdvice).End();
   }
 
@@ -158,33 +164,47 @@ struct FlexureCase {
     x = ho - fault::sqrt(D);
     xi = fault::div(x, ho);
     yielding = xi <= xi_b;
+    if (r.enabled()) WriteDepthFromMoment();
+    if (yielding) {
+      As = fault::div(b * x * fcm, fy);
+      if (r.enabled())
+        r.Sp(4)
+            .Put("As ＝ B * x * fcm / fy ＝ $0*$1*$2/$3 ＝ $4",
+                 {{b, U::mm}, {x, U::mm}, {fcm, U::nmm2_1}, {fy, U::nmm2}, {As, U::mm2d}})
+            .HeadingEnd();
+    } else {
+      sigma_s = gbj10_89::SteelStressLinear(fy, xi, xi_b);
+      if (r.enabled()) WriteSteelStress();
+      As = fault::div(b * x * fcm, sigma_s);
+      if (r.enabled())
+        r.Sp(4)
+            .Put("As ＝ B * x * fcm / σs ＝ $0*$1*$2/$3 ＝ $4",
+                 {{b, U::mm}, {x, U::mm}, {fcm, U::nmm2_1}, {sigma_s, U::nmm2}, {As, U::mm2d}})
+            .HeadingEnd();
+    }
+    dAs = As;
+    return true;
+  }
+
+  // Depth of the compression zone from the moment equilibrium of GBJ 10-89 art. 4.1.
+  void WriteDepthFromMoment() {
     r.Line(4, seismic ? "受压区高度x ＝ Ho - (Ho ^ 2 - 2 * Mu * γRE / fcm / B) ^ 0.5"
                       : "受压区高度x ＝ Ho - (Ho ^ 2 - 2 * Mu / fcm / B) ^ 0.5");
     r.Line(16, seismic ? "＝ $0-($0^2-2*$1*$4/$2/$3)^0.5" : "＝ $0-($0^2-2*$1/$2/$3)^0.5",
            {{ho, U::mm}, {M, U::mm}, {fcm, U::nmm2_1}, {b, U::mm}, {kGammaReFlexure, kFactor}});
     r.Line(16, yielding ? "＝ $0 ≤ ξb * Ho" : "＝ $0 ＞ ξb * Ho", {{x, U::mmd}});
-    if (yielding) {
-      As = fault::div(b * x * fcm, fy);
-      r.Sp(4).Put("As ＝ B * x * fcm / fy ＝ $0*$1*$2/$3 ＝ $4",
-                  {{b, U::mm}, {x, U::mm}, {fcm, U::nmm2_1}, {fy, U::nmm2}, {As, U::mm2d}});
-      r.HeadingEnd();
-    } else {
-      sigma_s = gbj10_89::SteelStressLinear(fy, xi, xi_b);
-      r.Line(4, "σs ＝ fy * (x / Ho - $0) / (ξb - $0)", {{kBeta1, kFactor}});
-      r.Line(7, "＝ $0*($1/$2-$5)/($3-$5) ＝ $4",
-             {{fy, U::nmm2},
-              {x, U::mm},
-              {ho, U::mm},
-              {xi_b, "#0.000"},
-              {sigma_s, U::nmm2d},
-              {kBeta1, kFactor}});
-      As = fault::div(b * x * fcm, sigma_s);
-      r.Sp(4).Put("As ＝ B * x * fcm / σs ＝ $0*$1*$2/$3 ＝ $4",
-                  {{b, U::mm}, {x, U::mm}, {fcm, U::nmm2_1}, {sigma_s, U::nmm2}, {As, U::mm2d}});
-      r.HeadingEnd();
-    }
-    dAs = As;
-    return true;
+  }
+
+  // Steel stress of an over-reinforced section by the linear rule (GBJ 10-89 eq. 4.1.5-2).
+  void WriteSteelStress() {
+    r.Line(4, "σs ＝ fy * (x / Ho - $0) / (ξb - $0)", {{kBeta1, kFactor}});
+    r.Line(7, "＝ $0*($1/$2-$5)/($3-$5) ＝ $4",
+           {{fy, U::nmm2},
+            {x, U::mm},
+            {ho, U::mm},
+            {xi_b, "#0.000"},
+            {sigma_s, U::nmm2d},
+            {kBeta1, kFactor}});
   }
 
   // Direction 2: x from the force balance; beyond the balanced depth the steel does not yield
@@ -194,24 +214,16 @@ struct FlexureCase {
     x = fault::div(fault::div(As * fy, b), fcm);
     xi = fault::div(x, ho);
     yielding = !(xi > xi_b);
-    r.Line(4, "受压区高度x ＝ As * fy / B / fcm ＝ $0*$1/$2/$3",
-           {{As, U::mm2}, {fy, U::nmm2}, {b, U::mm}, {fcm, U::nmm2_1}});
-    r.Line(16, yielding ? "＝ $0 ≤ ξb * Ho" : "＝ $0 ＞ ξb * Ho，需重新计算受压区高度x",
-           {{x, U::mmd}});
+    if (r.enabled()) {
+      r.Line(4, "受压区高度x ＝ As * fy / B / fcm ＝ $0*$1/$2/$3",
+             {{As, U::mm2}, {fy, U::nmm2}, {b, U::mm}, {fcm, U::nmm2_1}});
+      r.Line(16, yielding ? "＝ $0 ≤ ξb * Ho" : "＝ $0 ＞ ξb * Ho，需重新计算受压区高度x",
+             {{x, U::mmd}});
+    }
     if (!yielding) {
       x = gbj10_89::DepthOverReinforced(fy, As, xi_b, fcm, b, ho);
       xi = fault::div(x, ho);
-      r.Line(4, "x ＝ $0 * fy * As / (ξb - $0) / [fy * As / (ξb - $0) - fcm * B * Ho] * Ho",
-             {{kBeta1, kFactor}});
-      r.Line(4, "  ＝ $6*$0*$1/($2-$6)/[$0*$1/($2-$6)-$3*$4*$5]*$5",
-             {{fy, U::nmm2},
-              {As, U::mm2},
-              {xi_b, "#0.000"},
-              {fcm, U::nmm2_1},
-              {b, U::mm},
-              {ho, U::mm},
-              {kBeta1, kFactor}});
-      r.Line(4, "  ＝ $0", {{x, U::mmd}});
+      if (r.enabled()) WriteDepthOverReinforced();
     }
     // With xi_b below 0.8 the recomputed x stays below 0.8 ho; the guard keeps the moment
     // formula from running past the section depth whatever the steel modulus.
@@ -224,12 +236,29 @@ struct FlexureCase {
     if (seismic) M = M / kGammaReFlexure;
     const double Mu = M / 1e6;
     dMu = Mu;
+    if (!r.enabled()) return true;
     r.Line(4, seismic ? "弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2) / γRE"
                       : "弯矩设计值Mu ＝ fcm * B * x * (Ho - x / 2)");
     r.Line(17, seismic ? "＝ $0*$1*$2*($3-$2/2)/$4" : "＝ $0*$1*$2*($3-$2/2)",
            {{fcm, U::nmm2_1}, {b, U::mm}, {x, U::mm}, {ho, U::mm}, {kGammaReFlexure, kFactor}});
     r.Sp(17).Put("＝ $0", {{Mu, U::knmd}}).HeadingEnd();
     return true;
+  }
+
+  // Depth of an over-reinforced section: the force balance with the linear steel stress of
+  // GBJ 10-89 eq. 4.1.5-2 put in.
+  void WriteDepthOverReinforced() {
+    r.Line(4, "x ＝ $0 * fy * As / (ξb - $0) / [fy * As / (ξb - $0) - fcm * B * Ho] * Ho",
+           {{kBeta1, kFactor}});
+    r.Line(4, "  ＝ $6*$0*$1/($2-$6)/[$0*$1/($2-$6)-$3*$4*$5]*$5",
+           {{fy, U::nmm2},
+            {As, U::mm2},
+            {xi_b, "#0.000"},
+            {fcm, U::nmm2_1},
+            {b, U::mm},
+            {ho, U::mm},
+            {kBeta1, kFactor}});
+    r.Line(4, "  ＝ $0", {{x, U::mmd}});
   }
 };
 

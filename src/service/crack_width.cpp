@@ -185,7 +185,8 @@ double EffectiveTensionArea(AteRule rule, double b, double h, double bf, double 
 }
 
 // One crack-width case (GBJ 10-89 art. 5.2). The bar selection runs it once per candidate
-// arrangement with a disabled report.
+// arrangement with a disabled report, so every group of report lines stands behind
+// r.enabled(): without a report no substitution pieces are built and no line is called.
 struct CrackCase {
   CrackCase(LfArgs& args, const Names& n, Report& report) : a(args), names(n), r(report) {}
   LfArgs& a;
@@ -235,6 +236,7 @@ struct CrackCase {
 
   // Section 1: the member, the section and the loads.
   void WriteData() {
+    if (!r.enabled()) return;
     r.Raw("  1．基本资料：").HeadingEnd();
     r.Line(4, "$0$1构件    构件受力特征系数αcr＝$2",
            {NameOf(names, shape), NameOf(names, kind), {alpha_cr, "0.0"}});
@@ -292,6 +294,7 @@ struct CrackCase {
   void Eccentricity() {
     if (!eccentric) return;
     eo = a.bPxSrFs ? fault::div(Ms, Ns) * 1000 : a.MsEo;
+    if (!r.enabled()) return;
     if (a.bPxSrFs)
       r.Line(4, "轴向力对截面重心的偏心距eo＝Ms / Ns ＝ $0/$1 ＝ $2",
              {{Ms * 1e6, U::nmm}, {Ns * 1000, U::n}, {eo, U::mmd}});
@@ -306,8 +309,9 @@ struct CrackCase {
     const double ratio = fault::div(eo, ho);
     // Decimal inputs that give 0.55 on paper may land a few ulps above it in binary.
     if (!(ratio <= gbj10_89::kNoCrackCheckEoHo + 1e-12)) return false;
-    r.Line(4, "eo / ho ＝$0 ≤ $1，可不验算裂缝宽度。",
-           {{ratio, U::m3}, {gbj10_89::kNoCrackCheckEoHo, "0.00"}});
+    if (r.enabled())
+      r.Line(4, "eo / ho ＝$0 ≤ $1，可不验算裂缝宽度。",
+             {{ratio, U::m3}, {gbj10_89::kNoCrackCheckEoHo, "0.00"}});
     return true;
   }
 
@@ -317,6 +321,7 @@ struct CrackCase {
     const double Ate = EffectiveTensionArea(rule, b, h, bf, hf, bf1, hf1);
     const double rho_te_raw = fault::div(As, Ate);
     rho_te = rho_te_raw < gbj10_89::kRhoTeMin ? gbj10_89::kRhoTeMin : rho_te_raw;
+    if (!r.enabled()) return;
     r.Raw("  2．裂缝宽度验算：").HeadingEnd();
     r.Line(2, "(1) 以有效受拉混凝土截面面积计算的纵向受拉钢筋配筋率ρte，按下列公式计算：");
     r.Line(4, "ρte ＝ As / Ate    （混凝土规范式 5.2.2-3）");
@@ -332,6 +337,7 @@ struct CrackCase {
   }
 
   void SteelStressHeading(std::string_view formula, Subs subs = {}) {
+    if (!r.enabled()) return;
     r.Line(2, "(2) 在荷载的短期效应组合下构件纵向受拉钢筋应力σss，按下列公式计算：");
     r.Sp(4).Put("$0：", {NameOf(names, kind)}).Put(formula, subs).End();
   }
@@ -341,6 +347,7 @@ struct CrackCase {
     switch (kind) {
       case CrackMember::AxialTension:
         sigma_ss = gbj10_89::SteelStressAxialTension(Ns * 1000, As);
+        if (!r.enabled()) break;
         SteelStressHeading("σss ＝ Ns / As    （混凝土规范式 5.2.3-1）");
         r.Line(4, "σss ＝ $0/$1 ＝ $2", {{Ns * 1000, U::n}, {As, U::mm2}, {sigma_ss, U::nmm2d}});
         break;
@@ -349,6 +356,7 @@ struct CrackCase {
         break;
       case CrackMember::Flexure:
         sigma_ss = gbj10_89::SteelStressFlexure(Ms * 1e6, ho, As);
+        if (!r.enabled()) break;
         SteelStressHeading("σss ＝ Ms / ($0 * ho * As)    （混凝土规范式 5.2.3-3）",
                            {{gbj10_89::kLeverArm, "0.00"}});
         r.Line(4, "σss ＝ $0/($4*$1*$2) ＝ $3",
@@ -367,6 +375,7 @@ struct CrackCase {
   // The centroid term of a line: form "$0 ... $C ... $1" where $C stands for the centroid values.
   void CentroidLine(int indent, std::string_view head, std::string_view tail, double a_dist,
                     double result) {
+    if (!r.enabled()) return;
     r.Sp(indent).Put(head, {{h, U::mm}});
     r.Put(CentroidFormOf(shape).values,
           {{b, U::mm}, {h, U::mm}, {bf, U::mm}, {hf, U::mm}, {bf1, U::mm}, {hf1, U::mm}});
@@ -378,13 +387,16 @@ struct CrackCase {
     const double yb = CentroidFromTensionFace(shape, b, h, bf, hf, bf1, hf1);
     const double ys1 = h - yb - as1;
     const double e1 = eo + ys1;
-    SteelStressHeading("σss ＝ Ns * e' / [As * (ho - as')]    （混凝土规范式 5.2.3-2）");
-    r.Line(4, "截面重心到受压区或受拉较小边纵向钢筋合力点的距离：");
-    r.Line(4, "ys' ＝ h - $0 - as'", {CentroidFormOf(shape).symbols});
-    CentroidLine(8, "＝ $0-", "-$0 ＝ $1", as1, ys1);
-    r.Line(4, "轴向拉力作用点至受压区或受拉较小边纵向钢筋合力点的距离：");
-    r.Line(4, "e' ＝ eo + ys' ＝ $0+$1 ＝ $2", {{eo, U::mm}, {ys1, U::mm}, {e1, U::mmd}});
+    if (r.enabled()) {
+      SteelStressHeading("σss ＝ Ns * e' / [As * (ho - as')]    （混凝土规范式 5.2.3-2）");
+      r.Line(4, "截面重心到受压区或受拉较小边纵向钢筋合力点的距离：");
+      r.Line(4, "ys' ＝ h - $0 - as'", {CentroidFormOf(shape).symbols});
+      CentroidLine(8, "＝ $0-", "-$0 ＝ $1", as1, ys1);
+      r.Line(4, "轴向拉力作用点至受压区或受拉较小边纵向钢筋合力点的距离：");
+      r.Line(4, "e' ＝ eo + ys' ＝ $0+$1 ＝ $2", {{eo, U::mm}, {ys1, U::mm}, {e1, U::mmd}});
+    }
     sigma_ss = gbj10_89::SteelStressEccTension(Ns * 1000, e1, As, ho, as1);
+    if (!r.enabled()) return;
     r.Line(4, "σss ＝ $0*$1/[$2*($3-$4)] ＝ $5",
            {{Ns * 1000, U::n},
             {e1, U::mm},
@@ -398,6 +410,25 @@ struct CrackCase {
   void SteelStressEccCompression() {
     const double lo_h = fault::div(a.Lo, h);
     const double eta_s = gbj10_89::EccentricityMagnification(lo_h, eo, ho);
+    if (r.enabled()) WriteMagnification(lo_h, eta_s);
+    const double yb = CentroidFromTensionFace(shape, b, h, bf, hf, bf1, hf1);
+    const double ys = yb - as;
+    const double e = eta_s * eo + ys;
+    if (r.enabled()) WriteForceDistance(eta_s, ys, e);
+    const double gamma_f1 = FlangeRatio();
+    const double ho_e = fault::div(ho, e);
+    const double z_raw = gbj10_89::LeverArmRaw(gamma_f1, ho_e, ho);
+    const double z_cap = gbj10_89::kLeverArm * ho;
+    const double z = z_raw > z_cap ? z_cap : z_raw;
+    if (r.enabled()) WriteLeverArm(gamma_f1, e, z_raw, z);
+    sigma_ss = gbj10_89::SteelStressEccCompression(Ns * 1000, e, z, As);
+    if (!r.enabled()) return;
+    r.Line(4, "σss ＝ $0*($1-$2)/$3/$2 ＝ $4",
+           {{Ns * 1000, U::n}, {e, U::mm}, {z, U::mm}, {As, U::mm2}, {sigma_ss, U::nmm2d}});
+  }
+
+  // The formulas of eq. 5.2.3-4 to -7 and the magnification ηs of this member.
+  void WriteMagnification(double lo_h, double eta_s) {
     SteelStressHeading("σss ＝ Ns * (e -z) / As / z    （混凝土规范式 5.2.3-4）");
     r.Line(4, "z ＝ [$0 - 0.12 * (1 - γf') * (ho / e)^2] * ho    （混凝土规范式 5.2.3-5）",
            {{gbj10_89::kLeverArm, "0.00"}});
@@ -409,9 +440,10 @@ struct CrackCase {
     else
       r.Line(4, "ηs ＝ 1+[1/(4000*$0/$1)]*($2/$3)^2 ＝ $4",
              {{eo, U::mm}, {ho, U::mm}, {a.Lo, U::mm}, {h, U::mm}, {eta_s, U::m3}});
-    const double yb = CentroidFromTensionFace(shape, b, h, bf, hf, bf1, hf1);
-    const double ys = yb - as;
-    const double e = eta_s * eo + ys;
+  }
+
+  // ys and the distance e of the axial force from the tension bars (eq. 5.2.3-6).
+  void WriteForceDistance(double eta_s, double ys, double e) {
     r.Line(4, "截面重心到纵向受拉钢筋合力点的距离：");
     r.Line(4, "ys ＝ $0 - as", {CentroidFormOf(shape).symbols});
     r.Sp(7).Put("＝ ");
@@ -422,11 +454,10 @@ struct CrackCase {
     r.Line(4, "e ＝ ηs * eo + ys ＝ $0*$1+$2 ＝ $3",
            {{eta_s, U::m3}, {eo, U::mm}, {ys, U::mm}, {e, U::mmd}});
     r.Line(4, "受压翼缘面积与腹板有效面积的比值：");
-    const double gamma_f1 = FlangeRatio();
-    const double ho_e = fault::div(ho, e);
-    const double z_raw = gbj10_89::LeverArmRaw(gamma_f1, ho_e, ho);
-    const double z_cap = gbj10_89::kLeverArm * ho;
-    const double z = z_raw > z_cap ? z_cap : z_raw;
+  }
+
+  // The lever arm z of eq. 5.2.3-5 and its cap.
+  void WriteLeverArm(double gamma_f1, double e, double z_raw, double z) {
     r.Line(4, "z ＝ [$5-0.12(1-$0)*($1/$2)^2]*$1 ＝ $3",
            {{gamma_f1, U::m3},
             {ho, U::mm},
@@ -434,18 +465,15 @@ struct CrackCase {
             {z_raw, U::mmd},
             {z, U::mmd},
             {gbj10_89::kLeverArm, "0.00"}});
-    if (z_raw > z_cap)
+    if (z_raw > gbj10_89::kLeverArm * ho)
       r.Line(4, "当z＞$1ho时，取z ＝ $1ho ＝ $0", {{z, U::mmd}, {gbj10_89::kLeverArm, "0.00"}});
-    sigma_ss = gbj10_89::SteelStressEccCompression(Ns * 1000, e, z, As);
-    r.Line(4, "σss ＝ $0*($1-$2)/$3/$2 ＝ $4",
-           {{Ns * 1000, U::n}, {e, U::mm}, {z, U::mm}, {As, U::mm2}, {sigma_ss, U::nmm2d}});
   }
 
   // γf' of the compression flange of T and I sections, its thickness limited to 0.2 ho for this
   // ratio only (art. 5.2.3).
   double FlangeRatio() {
     if (shape != SectionShape::T && !IsI(shape)) {
-      r.Line(4, "对于$0，γf' ＝ 0", {NameOf(names, shape)});
+      if (r.enabled()) r.Line(4, "对于$0，γf' ＝ 0", {NameOf(names, shape)});
       return 0;
     }
     const double k = gbj10_89::kFlangeThicknessRatio;
@@ -453,6 +481,7 @@ struct CrackCase {
     const bool reduced = hf1 > k * ho;
     if (reduced) hf1_used = k * ho;
     const double gamma_f1 = fault::div(fault::div((bf1 - b) * hf1_used, b), ho);
+    if (!r.enabled()) return gamma_f1;
     if (reduced) r.Line(4, "当hf'＞$1ho时，取hf' ＝ $1ho ＝ $0", {{hf1_used, U::mmd}, {k, "0.0"}});
     r.Line(4, "γf' ＝ (bf' - b) * hf' / b /ho ＝ ($0-$1)*$2/$1/$3 ＝ $4",
            {{bf1, U::mm}, {b, U::mm}, {hf1_used, U::mm}, {ho, U::mm}, {gamma_f1, U::m3}});
@@ -469,6 +498,7 @@ struct CrackCase {
       psi_raw = gbj10_89::StrainNonUniformityRaw(ftk, rho_te, sigma_ss);
       psi = gbj10_89::StrainNonUniformity(psi_raw);
     }
+    if (!r.enabled()) return;
     r.Line(2, "(3) 裂缝间纵向受拉钢筋应变不均匀系数ψ，按下列公式计算：");
     r.Line(4, "ψ ＝ 1.1 - 0.65ftk / ρte / σss    （混凝土规范式 5.2.2-2）");
     if (a.bCfHz) {
@@ -487,6 +517,18 @@ struct CrackCase {
   double MaxWidth() {
     const double w_max =
         gbj10_89::MaxCrackWidth(alpha_cr, psi, sigma_ss, c, d, rho_te, upsilon, Es);
+    if (r.enabled()) WriteMaxWidth(w_max);
+    if (kind != CrackMember::Flexure || !a.bQzDc) return w_max;
+    const double k = gbj10_89::kCraneReduction;
+    const double result = k * w_max;
+    if (!r.enabled()) return result;
+    r.Line(4, "对直接承受轻、中级工作制吊车的受弯构件，可将计算求得到ωmax乘以系数$0：",
+           {{k, "0.00"}});
+    r.Line(4, "ωmax' ＝ $0*$1 ＝ $2", {{k, "0.00"}, {w_max, U::mm_3}, {result, U::mmd_3}});
+    return result;
+  }
+
+  void WriteMaxWidth(double w_max) {
     r.Line(2, "(4) 最大裂缝宽度，按下列公式计算：");
     r.Line(
         4,
@@ -501,13 +543,6 @@ struct CrackCase {
             {upsilon, U::m3},
             {Es, U::nmm2}});
     r.Line(4, "ωmax ＝ $0", {{w_max, U::mmd_3}});
-    if (kind != CrackMember::Flexure || !a.bQzDc) return w_max;
-    const double k = gbj10_89::kCraneReduction;
-    const double result = k * w_max;
-    r.Line(4, "对直接承受轻、中级工作制吊车的受弯构件，可将计算求得到ωmax乘以系数$0：",
-           {{k, "0.00"}});
-    r.Line(4, "ωmax' ＝ $0*$1 ＝ $2", {{k, "0.00"}, {w_max, U::mm_3}, {result, U::mmd_3}});
-    return result;
   }
 };
 
@@ -519,7 +554,8 @@ void CrackWidth(LfArgs& a, const Names& names, Report& r, bool ms_always, bool f
   CrackCase k(a, names, r);
   if (!k.Resolve(ms_always)) {
     a.lErrNumber = kLfBadKindShape;
-    r.Error("构件受力特征“" + a.tGjSlTz + "”与截面形式“" + a.tJmXs + "”不能进行裂缝宽度验算。");
+    if (r.enabled())
+      r.Error("构件受力特征“" + a.tGjSlTz + "”与截面形式“" + a.tJmXs + "”不能进行裂缝宽度验算。");
     return;
   }
   k.WriteData();
@@ -528,8 +564,10 @@ void CrackWidth(LfArgs& a, const Names& names, Report& r, bool ms_always, bool f
     if (flag_no_check) a.lErrNumber = kLfNoCheck;
     return;
   }
-  r.Line(4, "设计时执行的规范：");
-  r.Line(4, "《混凝土结构设计规范》GBJ 10－89，以下简称“混凝土规范”");
+  if (r.enabled()) {
+    r.Line(4, "设计时执行的规范：");
+    r.Line(4, "《混凝土结构设计规范》GBJ 10－89，以下简称“混凝土规范”");
+  }
   k.TensionRatio();
   k.SteelStress();
   k.StrainNonUniformity();

@@ -3,7 +3,11 @@
 set -u
 K="${KALBEX:?}"
 fail=0; pass=0
-err="$(mktemp)"; trap 'rm -f "$err"' EXIT
+tmp="$(mktemp -d)"; trap 'rm -rf "$tmp"' EXIT
+err="$tmp/err"
+# The examples save their inputs as /tmp/kalbex-example-*.tav: the demo runs copies that save here.
+cp -rL "${TK_SOURCE_DIR:?}/examples" "$tmp/examples"
+sed -i "s|/tmp/kalbex-example-|$tmp/kalbex-example-|g" "$tmp"/examples/*.json
 check() {  # name, expected exit, expected stdout substring ("" = must be empty), command...
   local name="$1" want_rc="$2" want_out="$3"; shift 3
   local out rc
@@ -73,7 +77,7 @@ check explain_code 0 "over-reinforced" "$K" explain 100112
 check explain_shared 0 "input check (any class)" "$K" explain 1003 clsWind
 check explain_unknown 2 "" "$K" explain 4242
 check explain_not_number 2 "" "$K" explain abc
-check demo_knows_every_code 0 "" bash -c '"$K" demo 2>&1 | { ! grep "unknown code"; }'
+check demo_knows_every_code 0 "" bash -c '"$K" demo --examples "$0/examples" 2>&1 | { ! grep "unknown code"; }' "$tmp"
 # Reports in the platform's line ends; JSON keeps the text as built.
 check report_lf 0 "" bash -c '[ "$("$K" run "$TK_SOURCE_DIR/examples/clsMoment.CalMu_As.json" --report | tr -cd "\r" | wc -c)" = 0 ]'
 check report_grep_mm 0 "mm" bash -c '"$K" run "$TK_SOURCE_DIR/examples/clsMoment.CalMu_As.json" --report | grep "mm$"'
@@ -94,7 +98,7 @@ check list_json_all 0 '"progid": "TavrineKalbex.clsLtBs"' "$K" list --json
 check list_unknown_operation 2 "" "$K" list clsMoment Nothing
 
 # The calculation book: HTML on stdout or in a file (written whole), contract errors exit 2.
-bookdir="$(mktemp -d)"; trap 'rm -f "$err"; rm -rf "$bookdir"' EXIT
+bookdir="$tmp/book"; mkdir "$bookdir"
 check book_stdout 0 '<h2>KL1' "$K" book "$TK_SOURCE_DIR/examples/clsMoment.CalMu_As.json"
 check book_file 0 "" "$K" book "$TK_SOURCE_DIR/examples/clsZhRh.ZhRhCal.bored.json" -o "$bookdir/b.html"
 check book_file_written 0 'data-kind="pile"' cat "$bookdir/b.html"

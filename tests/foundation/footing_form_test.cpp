@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -11,25 +9,15 @@
 #include "foundation/footing.h"
 #include "frame/host.h"
 #include "frame/modkalbex.h"
+#include "support/host_form.h"
+#include "support/temp_dir.h"
 
 namespace tk {
 namespace {
 
-std::shared_ptr<MemoryControlArray> Array(int n) {
-  auto a = std::make_shared<MemoryControlArray>();
-  for (int k = 0; k < n; ++k) a->items.push_back(std::make_shared<MemoryControl>());
-  return a;
-}
-
 HostRef MakeForm() {
-  auto f = std::make_shared<MemoryForm>();
-  f->controls.emplace_back("lblB", Array(32));
-  f->controls.emplace_back("CboB", Array(32));
-  f->controls.emplace_back("optB", Array(5));
-  f->controls.emplace_back("ChkB", Array(5));
-  f->controls.emplace_back("ChkOpt", Array(3));
-  f->controls.emplace_back("rtbBox", std::make_shared<MemoryControl>());
-  return f;
+  return test_support::MakeForm(
+      {{"lblB", 32}, {"CboB", 32}, {"optB", 5}, {"ChkB", 5}, {"ChkOpt", 3}}, {"rtbBox"});
 }
 
 // The inputs of a 3200 × 3200 × 600 flat footing under N = 2000 kN, fk 200.
@@ -64,9 +52,7 @@ TEST(DlJcForm, CaptionsToolTipsAndOptions) {
   EXPECT_EQ(Cap(f, "lblB", 0), "地基承载力标准值fk (kPa)：");
   EXPECT_EQ(Cap(f, "lblB", 0, "ToolTipText"),
             " 地基承载力标准值ftk，按《建筑地基基础设计规范》GBJ 7－89 第3.2.1条至3.2.3条确定。 ");
-  auto* grades = dynamic_cast<MemoryControl*>(ControlOf(f, "CboB", 17).get());
-  ASSERT_NE(grades, nullptr);
-  EXPECT_EQ(grades->list.size(), 12u);
+  EXPECT_EQ(test_support::ListOf(ControlOf(f, "CboB", 17)).size(), 12u);
   EXPECT_EQ(Cap(f, "CboB", 17, "Text"), "20");
 
   // G given directly, and back.
@@ -134,7 +120,7 @@ TEST(DlJcForm, ColumnForceDialogAndCalculation) {
   Fill(f);
   auto d = std::make_shared<Dialog>();
   for (const char* n : {"lblCase", "chkCal", "txtN", "txtMx", "txtMy", "txtVx", "txtVy", "chkNe"})
-    d->controls.emplace_back(n, Array(7));
+    d->controls.emplace_back(n, test_support::ControlArray(7));
   HostRef dr = d;
   o.cmdZ_Click_1(dr);
   EXPECT_TRUE(d->shown);
@@ -174,10 +160,8 @@ TEST(DlJcForm, ColumnForceDialogAndCalculation) {
 }
 
 TEST(DlJcForm, SavedInputsRoundTripAndOlderVersions) {
-  namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("dljc_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  std::string path = (dir / "QvfdDlJc.tav").string();
+  const test_support::TempDir dir;
+  std::string path = dir / "QvfdDlJc.tav";
   std::string save = "保存数据", load = "读取数据";
   clsDlJcOld o;
   HostRef f = MakeForm();
@@ -228,7 +212,6 @@ TEST(DlJcForm, SavedInputsRoundTripAndOlderVersions) {
   { std::ofstream(path, std::ios::trunc) << "Tavrine_DlJc_V1999\nCboB(0)=1\n"; }
   EXPECT_THROW(p.LoadOrSaveData(load, &path, nullptr), ComponentFailure);
   EXPECT_EQ(GetText(ControlOf(g, "CboB", 0)), "180");
-  fs::remove_all(dir);
 }
 
 TEST(DlJcForm, LateBoundWithRecordsArray) {

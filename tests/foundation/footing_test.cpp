@@ -12,6 +12,7 @@
 #include "foundation/footing_calc.h"
 #include "frame/host.h"
 #include "frame/modkalbex.h"
+#include "support/report_lines.h"
 
 namespace tk {
 namespace {
@@ -60,10 +61,9 @@ Result Calc(const std::map<int, std::string>& over, Options o = {},
   return r;
 }
 
-bool Has(const std::string& report, const std::string& line) {
-  return report.find(line + "\r\n") != std::string::npos;
-}
-#define EXPECT_LINE(rep, line) EXPECT_TRUE(Has(rep, line)) << "missing: " << (line) << "\n" << (rep)
+// A report line is looked for whole, its indent included.
+#define EXPECT_LINE(rep, line) \
+  EXPECT_TRUE(test_support::HasLine(rep, line)) << "missing: " << (line) << "\n" << (rep)
 #define EXPECT_NO_LINE(rep, text) \
   EXPECT_EQ((rep).find(text), std::string::npos) << "unexpected: " << (text) << "\n" << (rep)
 
@@ -570,12 +570,6 @@ TEST(DlJcSizing, LongRunWarningAndCancel) {
   EXPECT_TRUE(ui->shown.empty());
   modKalbex::SetUi(nullptr);
 }
-
-}  // namespace
-}  // namespace tk
-
-namespace tk {
-namespace {
 
 // Odd inputs in a few random fields (fixed seed): the calculation never throws and ends with a
 // code of its own.

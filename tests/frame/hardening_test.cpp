@@ -21,6 +21,7 @@
 #include "frame/report.h"
 #include "frame/services.h"
 #include "frame/variant.h"
+#include "support/temp_dir.h"
 
 namespace tk {
 namespace {
@@ -178,12 +179,8 @@ TEST(HostProperties, WholeNumbersOutsideTheirRangeReadAsTheFallback) {
 
 class SavedInputLimits : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = ::testing::TempDir() + "tk_limits_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    MakeDirectories(dir_);
-  }
-  std::string dir_;
+  test_support::TempDir tmp_;
+  const std::string& dir_ = tmp_.path();
   FilePersistence p_;
 };
 

@@ -1,12 +1,12 @@
 #include "frame/persistence.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "frame/filesystem.h"
 #include "frame/input_check.h"
 #include "frame/records.h"
 #include "frame/variant.h"
+#include "support/temp_dir.h"
 
 namespace tk {
 namespace {
@@ -15,13 +15,9 @@ const std::vector<std::string> kMomentHeaders = {"Tavrine_MuV2000.0138", "Tavrin
 
 class SavedInputs : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = ::testing::TempDir() + "tk_persist_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    MakeDirectories(dir_);
-    path_ = dir_ + "/QvfdMu01.tav";
-  }
-  std::string dir_, path_;
+  test_support::TempDir tmp_;
+  const std::string& dir_ = tmp_.path();
+  const std::string path_ = tmp_ / "QvfdMu01.tav";
   FilePersistence p_;
 };
 
@@ -81,8 +77,8 @@ TEST_F(SavedInputs, SaveIntoAMissingFolderFailsCleanly) {
 }
 
 TEST(FileSystem, FindsFilesIgnoringLetterCase) {
-  const std::string dir = ::testing::TempDir() + "tk_fs_" + std::to_string(::getpid());
-  MakeDirectories(dir);
+  const test_support::TempDir tmp;
+  const std::string& dir = tmp.path();
   ASSERT_TRUE(WriteFileAtomic(dir + "/Tbsa4.Out", "x"));
   ASSERT_TRUE(WriteFileAtomic(dir + "/WPJ1.OUT", "x"));
   ASSERT_TRUE(WriteFileAtomic(dir + "/wnl1.out", "x"));

@@ -4,6 +4,8 @@ set -euo pipefail
 build="${1:?build dir}"; src="${2:?source dir}"
 tmp="$(mktemp -d)"; trap 'rm -rf "$tmp"' EXIT
 cmake --install "$build" --prefix "$tmp/prefix" >/dev/null
+# The examples save their inputs as /tmp/kalbex-example-*.tav: the installed copies save here.
+sed -i "s|/tmp/kalbex-example-|$tmp/kalbex-example-|g" "$tmp"/prefix/share/tavrine_kalbex/examples/*.json
 cmake -S "$src/tests/install/consumer" -B "$tmp/build" -G Ninja -DCMAKE_PREFIX_PATH="$tmp/prefix" >/dev/null
 cmake --build "$tmp/build" >/dev/null
 LD_LIBRARY_PATH="$tmp/prefix/lib:$tmp/prefix/lib64:${LD_LIBRARY_PATH:-}" "$tmp/build/consumer"

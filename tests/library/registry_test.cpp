@@ -14,6 +14,7 @@
 #include "frame/modkalbex.h"
 #include "frame/services.h"
 #include "frame/variant.h"
+#include "materials/material.h"
 
 namespace tk {
 namespace {
@@ -84,6 +85,7 @@ TEST(Registry, ManifestIsWrittenAndRemovedIdempotently) {
   EXPECT_FALSE(std::filesystem::exists(ManifestPath()));
   EXPECT_EQ(DllUnregisterServer(), kS_OK);
   unsetenv("TAVRINE_REGISTRY_DIR");
+  std::filesystem::remove_all(dir);
 }
 
 TEST(Registry, DefaultFolderFollowsXdg) {

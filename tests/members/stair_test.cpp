@@ -1,9 +1,7 @@
 #include "members/stair.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <map>
 
@@ -12,6 +10,9 @@
 #include "frame/input_check.h"
 #include "frame/records.h"
 #include "frame/variant.h"
+#include "support/host_form.h"
+#include "support/report_lines.h"
+#include "support/temp_dir.h"
 
 namespace tk {
 namespace {
@@ -27,23 +28,13 @@ std::vector<std::string> TypeA() {
 }
 // Type B, lower end fixed: Lo1 = 2800, Lo2 = 900, h1 = 1/28 of Lo, Hv = 1650, n = 11, B = 1300,
 // Pk = 0.8, qk from "食堂 ", c1 = 30, c2 = 15, C25, fy = 310, d1 = 200, d2 = 0, ψq = 0.5.
+// clang-format off
 std::vector<std::string> TypeB() {
-  return {"B",    "下端固定上端铰支",
-          "",     "2800",
-          "900",  "",
-          "1/28", "1650",
-          "11",   "",
-          "",     "1300",
-          "0.8",  "食堂 ",
-          "30",   "15",
-          "20",   "25",
-          "20",   "25",
-          "310",  "",
-          "200",  "0",
-          "0.5",  "",
-          "",     "",
-          ""};
+  return {"B",   "下端固定上端铰支", "",    "2800",  "900", "",   "1/28", "1650", "11", "",
+          "",    "1300",             "0.8", "食堂 ", "30",  "15", "20",   "25",   "20", "25",
+          "310", "",                 "200", "0",     "0.5", "",   "",     "",     ""};
 }
+// clang-format on
 // Beam-slab type D: Lo1 = 3080, Lo2 = Lo3 = 600, h1 = B/30, Hv = 1800, n = 12, B = 1500, Pk = 1.0,
 // qk from "教室", C25, fy = 310, as = 25, b = 200, h = Lo/12, h2 = B/20.
 std::vector<std::string> BeamSlabD() {
@@ -82,7 +73,7 @@ Outcome Calc(const std::vector<std::string>& fields, const Options& o = {}) {
 }
 
 bool Has(const std::string& text, const std::string& piece) {
-  return text.find(piece) != std::string::npos;
+  return test_support::Contains(text, piece);
 }
 
 // --- input check -----------------------------------------------------------------------------
@@ -324,46 +315,82 @@ TEST(StairCalc, MomentRowsBySupport) {
   }
 }
 
-TEST(StairCalc, ShearFactorAndConcreteCheckBothWays) {
-  auto f = TypeA();
-  f[1] = "下端铰支上端固定";
-  // 0.625·10.4391·3.08·0.88148 = 17.71 kN
-  EXPECT_TRUE(
-      Has(Calc(f).text, "Vmax ＝ 5 / 8 * p * Lo * Cosα ＝ 0.625*10.44*3.08*0.8815 ＝ 17.71 kN"));
-  // h1 = 60 (ho = 40) and qk = 60: 0.07·10·1000·40 = 28 kN below Vmax
-  f = TypeA();
-  f[6] = "60";
-  f[13] = "60";
-  const std::string t = Calc(f).text;
-  EXPECT_TRUE(Has(t, "0.07 * fc * b * ho ＝ 0.07*10*1000*40 ＝ 28.00 kN < Vmax ＝ ")) << t;
-  EXPECT_TRUE(Has(t, "    警告：Vmax ＞ 0.07 * fc * b * ho"));
-}
-
-TEST(StairCalc, CalculationSpanWithoutSupports) {
-  auto f = TypeA();
-  f[22] = "0";
-  f[23] = "0";
-  EXPECT_TRUE(Has(Calc(f).text, "＝ Min{3.08+(0+0)/2, 1.05*3.08} ＝ 3.08 m"));
-}
-
-TEST(StairCalc, MinimumRatioByConcrete) {
-  const struct {
-    const char* grade;
-    const char* rho_min;
-  } cases[] = {{"35", "ρmin ＝ 0.15%"}, {"40", "ρmin ＝ 0.20%"}};
+// Type A with one change each, worked from its numbers (p = 10.4391 kN/m², L = 3.234 m,
+// As = 696.14 mm²).
+TEST(StairCalc, TypeAVariants) {
+  const auto Enabled = [](int field) {
+    Options o;
+    o.enabled = {field};
+    return o;
+  };
+  Options deflection;
+  deflection.nd = true;
+  struct Case {
+    const char* what;
+    std::vector<std::pair<size_t, const char*>> fields;
+    Options o;
+    std::vector<const char*> lines;
+    const char* absent;
+  } cases[] = {
+      // 0.625·10.4391·3.08·0.88148 = 17.71 kN
+      {"upper end fixed",
+       {{1, "下端铰支上端固定"}},
+       {},
+       {"Vmax ＝ 5 / 8 * p * Lo * Cosα ＝ 0.625*10.44*3.08*0.8815 ＝ 17.71 kN"},
+       nullptr},
+      // h1 = 60 (ho = 40) and qk = 60: 0.07·10·1000·40 = 28 kN below Vmax
+      {"concrete shear below Vmax",
+       {{6, "60"}, {13, "60"}},
+       {},
+       {"0.07 * fc * b * ho ＝ 0.07*10*1000*40 ＝ 28.00 kN < Vmax ＝ ",
+        "    警告：Vmax ＞ 0.07 * fc * b * ho"},
+       nullptr},
+      {"no supports",
+       {{22, "0"}, {23, "0"}},
+       {},
+       {"＝ Min{3.08+(0+0)/2, 1.05*3.08} ＝ 3.08 m"},
+       nullptr},
+      {"C35", {{19, "35"}}, {}, {"ρmin ＝ 0.15%"}, nullptr},
+      {"C40", {{19, "40"}}, {}, {"ρmin ＝ 0.20%"}, nullptr},
+      // a user minimum of 0.8 %: 0.008·1000·120 = 960 mm²; grade Ⅰ: 12@125 = 904.8 < 960
+      {"user minimum ratio",
+       {{21, "0.8"}},
+       Enabled(21),
+       {"As ＜ ρmin * b * h ＝ 0.80%*1000*120 ＝ 960 mm²，|取As ＝ 960 mm²", "（12@100）"},
+       nullptr},
+      // 1.2 × 696.14 = 835.37 → grade Ⅰ list: 12@125 (904.8)
+      {"bottom bar factor",
+       {{28, "1.2"}},
+       Enabled(28),
+       {"板底配筋放大系数 1.2：|As ＝ 1.2 * As ＝ 835.37 mm²", "（12@125）"},
+       nullptr},
+      // type A takes η = 1/cos α
+      {"deflection", {}, deflection, {"η ＝ 1 / cosα ＝ 1/cos28.18° ＝ 1.134"}, nullptr},
+      // h1 = 100, fy = 310 (ξb = 0.8/(1 + 310/660) = 0.544): qk = 12 gives p = 23.758,
+      // M = 31.06, x = 80 − √(80² − 2·31.06e6/11/1000) = 52.57, ξ = 0.657;
+      // σs = 310·(0.657 − 0.8)/(0.544 − 0.8) and As = 11·1000·x/σs = 3336.49 mm²
+      {"compression zone above ξb",
+       {{6, "100"}, {13, "12"}, {20, "310"}},
+       {},
+       {"As ＝ 3336.49 mm²", "        警告：相对受压区高度ξ ＝ 0.657>0.544。\r\n"},
+       nullptr},
+      // qk = 14: ξ = 0.883 is past 0.8, where the steel stress would turn negative
+      {"compression zone past 0.8",
+       {{6, "100"}, {13, "14"}, {20, "310"}},
+       {},
+       {"      错误：As相对受压区高度ξ ＝ 0.883 ≥ 0.8，钢筋应力σs ≤ 0，应加大截面。"},
+       "实配钢筋"},
+  };
   for (const auto& c : cases) {
     auto f = TypeA();
-    f[19] = c.grade;
-    EXPECT_TRUE(Has(Calc(f).text, c.rho_min)) << c.grade;
+    for (const auto& [k, v] : c.fields) f[k] = v;
+    const Outcome r = Calc(f, c.o);
+    EXPECT_EQ(r.lErr, 0) << c.what;
+    for (const char* line : c.lines) EXPECT_TRUE(Has(r.text, line)) << c.what << ": " << line;
+    if (c.absent) {
+      EXPECT_FALSE(Has(r.text, c.absent)) << c.what;
+    }
   }
-  // A user minimum of 0.8 % lifts the area: 0.008·1000·120 = 960 mm²
-  auto f = TypeA();
-  f[21] = "0.8";
-  Options o;
-  o.enabled = {21};
-  const std::string t = Calc(f, o).text;
-  EXPECT_TRUE(Has(t, "As ＜ ρmin * b * h ＝ 0.80%*1000*120 ＝ 960 mm²，|取As ＝ 960 mm²")) << t;
-  EXPECT_TRUE(Has(t, "（12@100）")) << t;  // grade Ⅰ: 12@125 = 904.8 < 960, 12@100 = 1131
 }
 
 TEST(StairCalc, TypeBOneEndFixedWithCrackWidthAndDeflection) {
@@ -414,10 +441,6 @@ TEST(StairCalc, DeflectionCoefficientGivenByTheUser) {
   EXPECT_TRUE(Has(t, "跨中挠度f ＝ 4.0 / 384 * η")) << t;
   EXPECT_TRUE(Has(t, "＝ 30.35 mm")) << t;
   EXPECT_TRUE(Has(t, "＞ 1/200，不满足要求。")) << t;
-  // type A uses η = 1/cos α
-  o = {};
-  o.nd = true;
-  EXPECT_TRUE(Has(Calc(TypeA(), o).text, "η ＝ 1 / cosα ＝ 1/cos28.18° ＝ 1.134"));
 }
 
 TEST(StairCalc, BeamSlabTypeD) {
@@ -523,27 +546,6 @@ TEST(StairCalc, MemberErrorsLetTheReportGoOn) {
   EXPECT_TRUE(Has(r.text, "错误：跨中配筋无结果，不能验算挠度。"));
 }
 
-TEST(StairCalc, CompressionZoneAboveTheBalancedDepth) {
-  // h1 = 100, fy = 310 (ξb = 0.8/(1 + 310/660) = 0.544): qk = 12 gives p = 23.758, M = 31.06,
-  // x = 80 − √(80² − 2·31.06e6/11/1000) = 52.57, ξ = 0.657; σs = 310·(0.657 − 0.8)/(0.544 − 0.8)
-  // and As = 11·1000·x/σs = 3336.49 mm²
-  auto f = TypeA();
-  f[6] = "100";
-  f[13] = "12";
-  f[20] = "310";
-  std::string t = Calc(f).text;
-  EXPECT_TRUE(Has(t, "As ＝ 3336.49 mm²")) << t;
-  EXPECT_TRUE(Has(t, "        警告：相对受压区高度ξ ＝ 0.657>0.544。\r\n")) << t;
-  // qk = 14: ξ = 0.883 is past 0.8, where the steel stress would turn negative
-  f[13] = "14";
-  const Outcome r = Calc(f);
-  EXPECT_EQ(r.lErr, 0);
-  EXPECT_TRUE(
-      Has(r.text, "      错误：As相对受压区高度ξ ＝ 0.883 ≥ 0.8，钢筋应力σs ≤ 0，应加大截面。"))
-      << r.text;
-  EXPECT_FALSE(Has(r.text, "实配钢筋"));
-}
-
 // as = 1e39 used to pass the check kind and overflow a 32-bit float in the section calculation
 // (code 299); a number beyond the float range is now the field's own input error.
 TEST(StairCalc, NumberBeyondTheFloatRangeIsTheFieldsInputError) {
@@ -553,17 +555,6 @@ TEST(StairCalc, NumberBeyondTheFloatRangeIsTheFieldsInputError) {
   EXPECT_EQ(r.lErr, checkcode::kTooLarge) << r.text;
   EXPECT_EQ(r.Index, 18);
   EXPECT_EQ(r.text.find("Infinity"), std::string::npos);
-}
-
-TEST(StairCalc, BottomBarFactor) {
-  auto f = TypeA();
-  f[28] = "1.2";
-  Options o;
-  o.enabled = {28};
-  const std::string t = Calc(f, o).text;
-  // 1.2 × 696.14 = 835.37 → grade Ⅰ list: 12@125 (904.8)
-  EXPECT_TRUE(Has(t, "板底配筋放大系数 1.2：|As ＝ 1.2 * As ＝ 835.37 mm²")) << t;
-  EXPECT_TRUE(Has(t, "（12@125）"));
 }
 
 // --- host operations ---------------------------------------------------------------------------
@@ -591,15 +582,7 @@ TEST(StairHost, PictureIdAndLateBoundCall) {
 }
 
 HostRef MakeForm() {
-  auto f = std::make_shared<MemoryForm>();
-  for (auto [name, n] : {std::pair{"CboB", 29}, {"ChkSet", 5}}) {
-    auto a = std::make_shared<MemoryControlArray>();
-    for (int k = 0; k < n; ++k) a->items.push_back(std::make_shared<MemoryControl>());
-    f->controls.emplace_back(name, a);
-  }
-  f->controls.emplace_back("CboZzXs", std::make_shared<MemoryControl>());
-  f->controls.emplace_back("CboNdXs", std::make_shared<MemoryControl>());
-  return f;
+  return test_support::MakeForm({{"CboB", 29}, {"ChkSet", 5}}, {"CboZzXs", "CboNdXs"});
 }
 
 void Fill(const HostRef& f, const std::vector<std::string>& fields) {
@@ -663,10 +646,8 @@ TEST(StairHost, ChoosingABuildingUseSetsPsiQ) {
 }
 
 TEST(StairHost, SavedInputsOfEveryVersion) {
-  namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("ltbs_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  std::string path = (dir / "QvfdLtBs.tav").string();
+  const test_support::TempDir dir;
+  std::string path = dir / "QvfdLtBs.tav";
   std::string save = "保存数据", load = "读取数据";
   clsLtBs s;
   HostRef f = MakeForm();
@@ -723,7 +704,6 @@ TEST(StairHost, SavedInputsOfEveryVersion) {
   EXPECT_THROW(s.LoadOrSaveData(load, &path, nullptr), ComponentFailure);
   std::string bad = "删除";
   EXPECT_THROW(s.LoadOrSaveData(bad, &path, nullptr), ComponentFailure);
-  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 // clsLfKd form operations: the field checks with their names and templates, the lists, captions
 // and enabled fields of each member kind and shape, the form calculation and the saved inputs.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -14,15 +12,11 @@
 #include "frame/host.h"
 #include "frame/variant.h"
 #include "service/crack_width.h"
+#include "support/host_form.h"
+#include "support/temp_dir.h"
 
 namespace tk {
 namespace {
-
-std::shared_ptr<MemoryControlArray> Array(int n) {
-  auto a = std::make_shared<MemoryControlArray>();
-  for (int k = 0; k < n; ++k) a->items.push_back(std::make_shared<MemoryControl>());
-  return a;
-}
 
 // A flexural case: b × h = 250 × 600, as = 40, As = 1256, c = 25, d = 20, Ms = 120, C20, Es 2e5.
 const char* const kFlexure[18] = {"受弯", "矩形截面", "",    "25",  "20", "120",
@@ -31,13 +25,10 @@ const char* const kFlexure[18] = {"受弯", "矩形截面", "",    "25",  "20", 
 
 struct Bound {
   clsLfKd o;
-  std::shared_ptr<MemoryForm> f = std::make_shared<MemoryForm>();
+  std::shared_ptr<MemoryForm> f = test_support::MakeForm(
+      {{"lblB", 18}, {"CboB", 18}, {"optSet", 4}, {"ChkB", 3}, {"ChkOpt", 2}}, {"chkXsTL"});
   std::shared_ptr<MemoryForm> pic = std::make_shared<MemoryForm>();
   Bound() {
-    for (auto [name, n] :
-         {std::pair{"lblB", 18}, {"CboB", 18}, {"optSet", 4}, {"ChkB", 3}, {"ChkOpt", 2}})
-      f->controls.emplace_back(name, Array(n));
-    f->controls.emplace_back("chkXsTL", std::make_shared<MemoryControl>());
     HostRef sub = f, p = pic;
     o.SubForm(sub);
     o.PicForm(p);
@@ -49,9 +40,7 @@ struct Bound {
   std::string Text(int k) { return GetText(C("CboB", k)); }
   std::string Caption(int k, const char* prop = "Caption") { return GetText(C("lblB", k), prop); }
   bool Enabled(int k) { return IsEnabled(C("CboB", k)); }
-  std::vector<std::string> List(int k) {
-    return dynamic_cast<MemoryControl*>(C("CboB", k).get())->list;
-  }
+  std::vector<std::string> List(int k) { return test_support::ListOf(C("CboB", k)); }
   void Option(int16_t k) { o.OptSet_Click(k); }
   void Change(int16_t k) { o.CboChangeAndClick(k); }
   void Tick(const char* name, int k, bool on) { SetProp(C(name, k), "Value", Variant::Bool(on)); }
@@ -261,10 +250,8 @@ TEST(CrackWidthForm, CalculateReadsTheForm) {
 }
 
 TEST(CrackWidthForm, SavedInputsRoundTripAndRefusals) {
-  namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("lfkd_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  std::string path = (dir / "QvfdLfKd.tav").string();
+  const test_support::TempDir dir;
+  std::string path = dir / "QvfdLfKd.tav";
   std::string save = "保存数据", load = "读取数据", err;
   Bound a;
   a.Put(0, "偏心受压");
@@ -307,10 +294,9 @@ TEST(CrackWidthForm, SavedInputsRoundTripAndRefusals) {
     EXPECT_THROW(g.o.LoadOrSaveData(load, &path), ComponentFailure);
   }
   EXPECT_EQ(header, "Tavrine_LfKd_V2026.12");
-  std::string missing = (dir / "none.tav").string();
+  std::string missing = dir / "none.tav";
   EXPECT_FALSE(g.o.bLoadOrSaveData(load, &missing, &err));
   EXPECT_FALSE(err.empty());
-  fs::remove_all(dir);
 }
 
 TEST(CrackWidthForm, LateBound) {

@@ -4,8 +4,6 @@
 
 #include <dirent.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -15,6 +13,7 @@
 #include "frame/component.h"
 #include "service/gbk.h"
 #include "service/result_files_detail.h"
+#include "support/temp_dir.h"
 
 namespace tk {
 namespace {
@@ -28,23 +27,10 @@ std::string Slurp(const std::string& path) {
   return ss.str();
 }
 
-struct TempDir {
-  std::string path;
-  TempDir() {
-    char t[] = "/tmp/msml_test_XXXXXX";
-    path = mkdtemp(t);
-  }
-  ~TempDir() { std::system(("rm -rf '" + path + "'").c_str()); }
+// A folder of the test's own for cut or hand-made result files.
+struct Folder : test_support::TempDir {
   void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path + "/" + name, std::ios::binary) << bytes;
-  }
-  // A copy of a fixture that stops just before the first line holding `cut` (at or after `from`).
-  void WriteCut(const std::string& name, const std::string& src, const std::string& cut,
-                size_t from = 0) const {
-    const std::string all = Slurp(src);
-    size_t p = all.find(cut, from);
-    p = p == std::string::npos ? all.size() : all.rfind('\n', p) + 1;
-    Write(name, all.substr(0, p));
+    std::ofstream(*this / name, std::ios::binary) << bytes;
   }
 };
 
@@ -218,7 +204,7 @@ TEST(MsMlSatwe, TiesGoToTheLowerNumberAndLowerCaseNames) {
   EXPECT_FLOAT_EQ(o.ml(1), 30);  // the span section remembered is 5
 }
 
-TEST(MsMlSatwe, GbkCrlfCopyReadsTheSame) {
+TEST(MsMlFiles, GbkCrlfCopiesReadTheSame) {
   const std::string wnl = Slurp(kData + "satwe_gbk/WNL2.OUT");
   ASSERT_FALSE(gbk::IsValidUtf8(wnl));
   ASSERT_NE(wnl.find("\r\n"), std::string::npos);
@@ -236,11 +222,18 @@ TEST(MsMlSatwe, GbkCrlfCopyReadsTheSame) {
   ASSERT_TRUE(r.Next(line));
   EXPECT_EQ(line, " SATWE 梁内力计算结果  第 2 层");
   EXPECT_EQ(r.encoding(), gbk::LineDecoder::Encoding::Gbk);
+  // the same for a TBSA result
+  ASSERT_FALSE(gbk::IsValidUtf8(Slurp(kData + "tbsa_gbk/Tbsa4.Out")));
+  const Out t = Tbsa(kData + "tbsa", 1, 1), g = Tbsa(kData + "tbsa_gbk", 1, 1);
+  ASSERT_EQ(g.lErr, 0);
+  for (int k = 0; k < 3; ++k)
+    for (int c = 0; c < 2; ++c) EXPECT_EQ(t.ms(k)(c), g.ms(k)(c));
+  EXPECT_EQ(t.sC, g.sC);
 }
 
 TEST(MsMlSatwe, ErrorsAndStops) {
   const std::string src = kData + "satwe/";
-  TempDir d;
+  Folder d;
   const std::string wpj2 = Slurp(src + "WPJ2.OUT");
   const std::string wnl2 = Slurp(src + "WNL2.OUT");
   struct C {
@@ -271,11 +264,11 @@ TEST(MsMlSatwe, ErrorsAndStops) {
   const int fds = OpenFds();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    std::remove((d.path + "/WPJ2.OUT").c_str());
-    std::remove((d.path + "/WNL2.OUT").c_str());
+    std::remove((d / "WPJ2.OUT").c_str());
+    std::remove((d / "WNL2.OUT").c_str());
     if (!c.wpj.empty()) d.Write("WPJ2.OUT", c.wpj);
     if (!c.wnl.empty()) d.Write("WNL2.OUT", c.wnl);
-    const Out o = Satwe(d.path, 2, c.beam);
+    const Out o = Satwe(d.path(), 2, c.beam);
     EXPECT_EQ(o.lErr, c.code);
     EXPECT_EQ(o.tErr, c.tErr);
     EXPECT_TRUE(o.ms.empty());  // the governing table is written only at the end
@@ -378,15 +371,6 @@ TEST(MsMlTbsa, GeneralDataLayouts) {
   }
 }
 
-TEST(MsMlTbsa, GbkCrlfCopyReadsTheSame) {
-  ASSERT_FALSE(gbk::IsValidUtf8(Slurp(kData + "tbsa_gbk/Tbsa4.Out")));
-  const Out a = Tbsa(kData + "tbsa", 1, 1), b = Tbsa(kData + "tbsa_gbk", 1, 1);
-  ASSERT_EQ(b.lErr, 0);
-  for (int r = 0; r < 3; ++r)
-    for (int c = 0; c < 2; ++c) EXPECT_EQ(a.ms(r)(c), b.ms(r)(c));
-  EXPECT_EQ(a.sC, b.sC);
-}
-
 TEST(MsMlTbsa, WindowsVersionTitleAndAdditionalCase) {
   // The title line "1号楼 ..." is skipped for V5.0 (3 lines read: title, blank, switches). Cases:
   // 1 vertical, 2 additional, 3 wind X; two are given to slots, so the rows stop at (2) and the
@@ -437,10 +421,10 @@ TEST(MsMlTbsa, ErrorsAndStops) {
   const int fds = OpenFds();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TempDir d;
+    Folder d;
     if (!c.struc.empty()) d.Write("Struc", c.struc);
     if (!c.out.empty()) d.Write("Tbsa4.OUT", c.out);
-    const Out o = Tbsa(d.path, c.cs, c.beam);
+    const Out o = Tbsa(d.path(), c.cs, c.beam);
     EXPECT_EQ(o.lErr, c.code);
     EXPECT_EQ(o.tErr, c.tErr);
     EXPECT_TRUE(o.ms.empty());
@@ -449,7 +433,7 @@ TEST(MsMlTbsa, ErrorsAndStops) {
 }
 
 TEST(MsMlCheck, FilesPresent) {
-  TempDir only_wnl, only_tbsa4;
+  Folder only_wnl, only_tbsa4;
   only_wnl.Write("WNL5.OUT", "x\n");
   only_tbsa4.Write("TBSA4.OUT", "x\n");
   struct C {
@@ -460,11 +444,11 @@ TEST(MsMlCheck, FilesPresent) {
       {"satwe", "", "1", 3600101, "unchanged"},
       {"satwe", "/nonexistent/msml", "1", 3600102, "/nonexistent/msml"},
       {"satwe", kData + "satwe", "9", 3600103, "WNL9.OUT"},
-      {"satwe", only_wnl.path, "5", 3600104, "WPJ5.OUT"},
-      {"wnl*.out", only_wnl.path, " 5 ", 0, "unchanged"},
+      {"satwe", only_wnl.path(), "5", 3600104, "WPJ5.OUT"},
+      {"wnl*.out", only_wnl.path(), " 5 ", 0, "unchanged"},
       {"satwe", kData + "satwe", " 3 ", 0, "unchanged"},  // wnl3.out, wpj3.out
       {"tbsa", kData + "satwe", "1", 3600105, "Tbsa4.OUT"},
-      {"tbsa", only_tbsa4.path, "1", 3600106, "Struc"},
+      {"tbsa", only_tbsa4.path(), "1", 3600106, "Struc"},
       {"tbsa", kData + "tbsa", "1", 0, "unchanged"},
       {"SATWE", kData + "satwe", "9", 0, "unchanged"},  // compared exactly: no such program
   };
@@ -489,11 +473,11 @@ TEST(MsMlLines, LineEndsBomAndLimits) {
 
   // A CR at the end of one buffer and its LF at the start of the next make one line end; a line
   // longer than the limit is cut and the next line still comes.
-  TempDir d;
+  Folder d;
   std::string big(msml::LineReader::kBuffer - 1, 'a');
   big += "\r\nB\n" + std::string(msml::LineReader::kMaxLine + 5000, 'c') + "\nD";
   d.Write("f", big);
-  ASSERT_TRUE(r.OpenFile(d.path + "/f"));
+  ASSERT_TRUE(r.OpenFile(d / "f"));
   got.clear();
   while (r.Next(line))
     got.emplace_back(line.size() > 10 ? std::to_string(line.size()) : std::string(line));
