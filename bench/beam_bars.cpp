@@ -10,7 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/host.h"
+#include "frame/modkalbex.h"
+#include "frame/records.h"
 
 namespace {
 

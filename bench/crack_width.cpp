@@ -6,8 +6,6 @@
 
 #include <string>
 
-#include "frame/calculator.h"
-
 namespace {
 
 struct Inputs {

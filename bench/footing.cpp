@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/calculator.h"
+#include "frame/records.h"
+#include "frame/text.h"
 
 namespace {
 

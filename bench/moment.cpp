@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "frame/calculator.h"
 #include "section/flexure.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/records.h"
 
 namespace {
 

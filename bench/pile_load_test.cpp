@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/calculator.h"
+#include "frame/host.h"
+#include "frame/records.h"
 
 namespace {
 

@@ -11,7 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "frame/calculator.h"
+#include "frame/host.h"
+#include "frame/records.h"
+#include "frame/text.h"
+#include "frame/variant.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/records.h"
 
 namespace {
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "frame/export.h"
+
 namespace tk {
 
 enum class SectionShape { Rect, InvT, T, InvL, ISym, IUnsym };
@@ -13,7 +15,7 @@ enum class SectionShape { Rect, InvT, T, InvL, ISym, IUnsym };
 // "工形截面（不对称）").
 std::string_view SectionShapeName(SectionShape s);
 // The shape of a name, compared exactly as the host lists give it; nullopt for anything else.
-std::optional<SectionShape> SectionShapeOf(std::string_view name);
+TK_API std::optional<SectionShape> SectionShapeOf(std::string_view name);
 
 // Web height hw (art. 4.2.1): ho for a rectangle, h − hf for a tension flange only, h − hf' for a
 // compression flange only, h − hf − hf' for an I section. hf is the tension-side flange

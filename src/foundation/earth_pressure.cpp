@@ -5,7 +5,9 @@
 
 #include "codes/gbj7_89.h"
 #include "frame/binding.h"
+#include "frame/input_check.h"
 #include "frame/modkalbex.h"
+#include "frame/report.h"
 #include "frame/services.h"
 #include "frame/text.h"
 

@@ -5,7 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
+#include "frame/records.h"
 
 namespace tk {
 
@@ -26,7 +28,7 @@ constexpr int16_t kGamma = 0, kHeight = 1, kLoad = 2, kCohesion = 3, kPhi = 4, k
                   kBeta = 6, kDelta = 7, kName = 8;
 }  // namespace dtqka
 
-class clsDtqKa : public Calculator<clsDtqKa> {
+class TK_API clsDtqKa : public Calculator<clsDtqKa> {
  public:
   clsDtqKa();
   ~clsDtqKa() override;

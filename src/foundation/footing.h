@@ -9,8 +9,12 @@
 #include <vector>
 
 #include "frame/binding.h"
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
 #include "frame/member.h"
+#include "frame/records.h"
+#include "frame/report.h"
+#include "frame/variant.h"
 #include "section/flexure.h"
 
 namespace tk {
@@ -149,7 +153,7 @@ struct SizingState {
 
 }  // namespace dljc
 
-class clsDlJcOld : public Calculator<clsDlJcOld> {
+class TK_API clsDlJcOld : public Calculator<clsDlJcOld> {
  public:
   clsDlJcOld();
   ~clsDlJcOld() override;

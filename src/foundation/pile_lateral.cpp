@@ -7,8 +7,12 @@
 
 #include "codes/jgj94_94.h"
 #include "frame/binding.h"
+#include "frame/input_check.h"
 #include "frame/modkalbex.h"
+#include "frame/numfmt.h"
+#include "frame/report.h"
 #include "frame/services.h"
+#include "materials/material.h"
 
 namespace tk {
 

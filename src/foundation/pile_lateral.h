@@ -5,7 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
+#include "frame/records.h"
 
 namespace tk {
 
@@ -26,7 +28,7 @@ constexpr int32_t kBarNotNumber = 750113;  // bar text: neither a number nor cou
 constexpr int32_t kFault = 750199;         // arithmetic fault
 }  // namespace zhrh
 
-class clsZhRh : public Calculator<clsZhRh> {
+class TK_API clsZhRh : public Calculator<clsZhRh> {
  public:
   clsZhRh();
   ~clsZhRh() override;

@@ -7,7 +7,9 @@
 
 #include "codes/jgj94_94.h"
 #include "frame/binding.h"
+#include "frame/input_check.h"
 #include "frame/modkalbex.h"
+#include "frame/report.h"
 #include "frame/services.h"
 
 namespace tk {

@@ -15,11 +15,14 @@
 #include <string>
 #include <vector>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
+#include "frame/records.h"
+#include "frame/variant.h"
 
 namespace tk {
 
-class clsZtj : public Calculator<clsZtj> {
+class TK_API clsZtj : public Calculator<clsZtj> {
  public:
   clsZtj();
   ~clsZtj() override;

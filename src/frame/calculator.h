@@ -1,7 +1,9 @@
-// Chief header of the calculator library: everything a calculator class needs.
+// Convenience header for host programs: the frame, the registry and the shared components in one
+// include. Nothing inside the library includes it; library code includes the headers it uses.
 #pragma once
 
 #include "frame/component.h"
+#include "frame/export.h"
 #include "frame/fault.h"
 #include "frame/filesystem.h"
 #include "frame/host.h"

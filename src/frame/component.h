@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/export.h"
 #include "frame/variant.h"
 
 namespace tk {
@@ -35,13 +36,13 @@ struct MethodInfo {
   std::function<void(std::vector<Variant*>&)> check;
 };
 
-struct ClassInfo {
+struct TK_API ClassInfo {
   std::string name;  // "clsMoment"
   std::vector<MethodInfo> methods;
   const MethodInfo* Find(std::string_view method) const;
 };
 
-class Component {
+class TK_API Component {
  public:
   Component();
   Component(const Component&) = delete;
@@ -65,7 +66,7 @@ class Component {
 // Base of every calculator class: Info() comes from the class's own static table ClassInfoOf(),
 // and a class without numbered texts of its own needs no RegisterTexts().
 template <class Derived>
-class Calculator : public Component {
+class TK_API Calculator : public Component {
  public:
   const ClassInfo& Info() const override { return Derived::ClassInfoOf(); }
   static void RegisterTexts() {}
@@ -88,10 +89,10 @@ struct Arg {
 // parameter and for a value of the wrong kind; ComponentFailure passes through.
 // An operation whose result would not be a finite number (or whose calculation overflowed without
 // an error code of its own) throws ContractError naming the output; nothing is written back.
-Variant Invoke(Component& obj, std::string_view method, std::vector<Arg>& args);
+TK_API Variant Invoke(Component& obj, std::string_view method, std::vector<Arg>& args);
 
 // Matches and converts `args` exactly as Invoke would, without calling: throws the same
 // ContractError for an unknown parameter or a value of the wrong kind.
-void CheckArgs(const ClassInfo& ci, std::string_view method, const std::vector<Arg>& args);
+TK_API void CheckArgs(const ClassInfo& ci, std::string_view method, const std::vector<Arg>& args);
 
 }  // namespace tk

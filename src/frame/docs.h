@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/export.h"
+
 namespace tk::docs {
 
 // One parameter: direction is "in", "out" or "in/out" (read in one mode, written in another).
@@ -51,7 +53,7 @@ enum class Outcome {
   Fault,      // arithmetic fault trapped inside the calculation; outputs as far as written
   Cancelled,  // the user answered a message box with Cancel
 };
-std::string_view OutcomeName(Outcome o);
+TK_API std::string_view OutcomeName(Outcome o);
 
 // One code. `cls` empty: a code of the shared input-check component, returned by several
 // classes. `operations` (comma-separated) limits a Success/Note entry to those operations.
@@ -111,25 +113,25 @@ Operation LoadOrSaveOp(std::string_view en, std::string_view file, bool main_for
 void AddClass(ClassDoc doc);
 void AddCodes(const std::vector<Code>& codes);
 
-const std::vector<ClassDoc>& Classes();
-const ClassDoc* FindClass(std::string_view cls);
-const Operation* FindOperation(std::string_view cls, std::string_view op);
-const std::vector<Code>& Codes();
+TK_API const std::vector<ClassDoc>& Classes();
+TK_API const ClassDoc* FindClass(std::string_view cls);
+TK_API const Operation* FindOperation(std::string_view cls, std::string_view op);
+TK_API const std::vector<Code>& Codes();
 
 // The entry of `code` as `cls` returns it: the class's own entry first, then a shared one, then
 // another class's (a code passed on from a calculator called inside). nullptr when the table does
 // not know the code (a defect the tests look for).
-const Code* FindCode(std::string_view cls, int32_t code);
+TK_API const Code* FindCode(std::string_view cls, int32_t code);
 
 // Outcome of `code` returned by `cls`.`op`: 0 is success for every operation; an entry whose
 // `operations` does not name `op` counts as a stop there. An unknown code is a Stop.
-Outcome Classify(std::string_view cls, std::string_view op, int32_t code);
+TK_API Outcome Classify(std::string_view cls, std::string_view op, int32_t code);
 
 // The English and Chinese message of a code as one line ("unknown code" when not in the table).
-std::string Message(std::string_view cls, int32_t code);
+TK_API std::string Message(std::string_view cls, int32_t code);
 
 // Every gap between the registered classes' method tables and the documentation: one line per
 // missing or stale entry, naming the class, operation and parameter (empty when complete).
-std::vector<std::string> Gaps();
+TK_API std::vector<std::string> Gaps();
 
 }  // namespace tk::docs

@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <exception>
 
+#include "frame/export.h"
+
 namespace tk {
 
-struct ArithmeticFault : std::exception {
+struct TK_API ArithmeticFault : std::exception {
   const char* what() const noexcept override { return "arithmetic fault"; }
 };
 

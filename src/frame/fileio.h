@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "frame/export.h"
+
 namespace tk {
 
 class AtomicFile {
@@ -26,7 +28,8 @@ class AtomicFile {
   bool failed_ = false, committed_ = false;
 };
 
-bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+TK_API bool WriteFileAtomic(const std::string& path, std::string_view bytes,
+                            std::string* error = nullptr);
 bool ReadWholeFile(const std::string& path, std::string& out);
 
 enum class ReadStatus { kOk, kCannotRead, kNotRegular, kTooLarge };

@@ -10,13 +10,14 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/export.h"
 #include "frame/variant.h"
 
 namespace tk {
 
 // A control, a control array or a form. Properties used by the calculators: "Caption", "Text",
 // "Enabled", "Value", "ListIndex", "ToolTipText"; methods "AddItem" and "Clear".
-class HostObject {
+class TK_API HostObject {
  public:
   virtual ~HostObject() = default;
   virtual Variant Get(std::string_view property) = 0;
@@ -30,19 +31,19 @@ class HostObject {
 };
 
 // Convenience accessors that tolerate an absent object (nothing happens, empty values read).
-std::string GetText(const HostRef& c, std::string_view property = "Text");
-void SetProp(const HostRef& c, std::string_view property, const Variant& v);
-void SetText(const HostRef& c, std::string_view property, std::string_view text);
-HostRef ControlOf(const HostRef& form, std::string_view name, int index = -1);
-HostRef ItemOf(const HostRef& array, int index);
+TK_API std::string GetText(const HostRef& c, std::string_view property = "Text");
+TK_API void SetProp(const HostRef& c, std::string_view property, const Variant& v);
+TK_API void SetText(const HostRef& c, std::string_view property, std::string_view text);
+TK_API HostRef ControlOf(const HostRef& form, std::string_view name, int index = -1);
+TK_API HostRef ItemOf(const HostRef& array, int index);
 // A whole-number property (ListIndex, ListCount, Value) as a 32-bit integer; `fallback` when the
 // object is absent or the value is not a whole number within [lo, hi].
-int32_t GetWhole(const HostRef& c, std::string_view property, int32_t lo, int32_t hi,
-                 int32_t fallback);
+TK_API int32_t GetWhole(const HostRef& c, std::string_view property, int32_t lo, int32_t hi,
+                        int32_t fallback);
 
 // A control held in memory: any property can be set and read back; "List" holds the items that
 // "AddItem" appends, "Clear" empties it and resets "ListIndex" to -1.
-class MemoryControl : public HostObject {
+class TK_API MemoryControl : public HostObject {
  public:
   MemoryControl();
   Variant Get(std::string_view property) override;
@@ -53,7 +54,7 @@ class MemoryControl : public HostObject {
   std::vector<std::string> list;
 };
 
-class MemoryControlArray : public HostObject {
+class TK_API MemoryControlArray : public HostObject {
  public:
   Variant Get(std::string_view property) override;
   void Set(std::string_view property, const Variant& value) override {}
@@ -63,7 +64,7 @@ class MemoryControlArray : public HostObject {
   std::vector<HostRef> items;
 };
 
-class MemoryForm : public HostObject {
+class TK_API MemoryForm : public HostObject {
  public:
   Variant Get(std::string_view property) override;
   void Set(std::string_view property, const Variant& value) override;
@@ -82,11 +83,11 @@ constexpr int kCritical = 16, kQuestion = 32, kExclamation = 48, kInformation = 
 constexpr int kDefaultButton2 = 256, kDefaultButton3 = 512;
 constexpr int kOk = 1, kCancel = 2, kAbort = 3, kRetry = 4, kIgnore = 5, kYes = 6, kNo = 7;
 // The answer a box gives when the user just presses Enter.
-int DefaultAnswer(int buttons);
+TK_API int DefaultAnswer(int buttons);
 }  // namespace mb
 
 // Host callbacks for what the library shows: message boxes and the progress of long searches.
-class HostUi {
+class TK_API HostUi {
  public:
   virtual ~HostUi() = default;
   // Returns the answer (mb::kOk, mb::kCancel, ...).
@@ -94,7 +95,7 @@ class HostUi {
 };
 
 // Answers every box with its default button and records what was shown.
-class SilentHostUi : public HostUi {
+class TK_API SilentHostUi : public HostUi {
  public:
   int MsgBox(std::string_view prompt, int buttons, std::string_view title) override;
   struct Box {

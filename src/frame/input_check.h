@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame/export.h"
 #include "frame/records.h"
 
 namespace tk {
@@ -26,7 +27,7 @@ constexpr int32_t kRelation = 1101;     // CheckRelation failed
 constexpr int32_t kUnknownKind = 1199;  // a check kind this component does not know
 }  // namespace checkcode
 
-class IInputCheck {
+class TK_API IInputCheck {
  public:
   virtual ~IInputCheck() = default;
   // Kinds "S>0", "S>=0", "I>0", "S<>0", "UnCheckNum", and also "S" (any number) and "a~b" (a
@@ -47,7 +48,7 @@ class IInputCheck {
                          std::string_view condition, std::string_view report) = 0;
 };
 
-class DefaultInputCheck : public IInputCheck {
+class TK_API DefaultInputCheck : public IInputCheck {
  public:
   int32_t CheckFieldText(std::string_view kind, std::string_view name, std::string_view text,
                          int32_t flag, int32_t& code) override;

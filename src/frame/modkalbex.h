@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame/export.h"
 #include "frame/host.h"
 #include "frame/variant.h"
 
@@ -19,22 +20,22 @@ class clsMaterial;
 namespace tk::modKalbex {
 
 // Per-thread shared objects, created on first use in each thread that calls the library.
-ISharedServices& Services();
-clsMaterial& Material();
-IPersistence& Persistence();
-IInputCheck& InputCheck();
+TK_API ISharedServices& Services();
+TK_API clsMaterial& Material();
+TK_API IPersistence& Persistence();
+TK_API IInputCheck& InputCheck();
 // Host callbacks (message boxes). Default: answers every box with its default button.
-HostUi& Ui();
+TK_API HostUi& Ui();
 
 // A host replaces a shared object by installing a factory before the object's first use in a
 // thread (an object already created in a thread stays). Installing nullptr restores ours.
 // Factories are process-wide and meant to be set up before threads start using the library.
-void SetServicesFactory(std::function<std::unique_ptr<ISharedServices>()> f);
-void SetMaterialFactory(std::function<std::unique_ptr<clsMaterial>()> f);
-void SetPersistenceFactory(std::function<std::unique_ptr<IPersistence>()> f);
-void SetInputCheckFactory(std::function<std::unique_ptr<IInputCheck>()> f);
+TK_API void SetServicesFactory(std::function<std::unique_ptr<ISharedServices>()> f);
+TK_API void SetMaterialFactory(std::function<std::unique_ptr<clsMaterial>()> f);
+TK_API void SetPersistenceFactory(std::function<std::unique_ptr<IPersistence>()> f);
+TK_API void SetInputCheckFactory(std::function<std::unique_ptr<IInputCheck>()> f);
 // Host callbacks of the calling thread.
-void SetUi(std::shared_ptr<HostUi> ui);
+TK_API void SetUi(std::shared_ptr<HostUi> ui);
 
 // Number-format pattern of a unit token (through the shared services component).
 std::string tUnitText(std::string_view token);

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/export.h"
 #include "frame/fileio.h"
 
 namespace tk {
@@ -51,7 +52,7 @@ struct SavedInput {
   }
 };
 
-class IPersistence {
+class TK_API IPersistence {
  public:
   virtual ~IPersistence() = default;
   virtual std::unique_ptr<SavedInputWriter> BeginSave(const std::string& path,
@@ -62,7 +63,7 @@ class IPersistence {
   virtual std::string tCodeMessage(int32_t code, std::string_view path) = 0;
 };
 
-class FilePersistence : public IPersistence {
+class TK_API FilePersistence : public IPersistence {
  public:
   std::unique_ptr<SavedInputWriter> BeginSave(const std::string& path,
                                               std::string_view header) override;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame/component.h"
+#include "frame/export.h"
 
 namespace tk {
 
@@ -24,7 +25,7 @@ struct ClassEntry {
   std::string InterfaceName() const { return "_" + name; }
 };
 
-class Registry {
+class TK_API Registry {
  public:
   // Adds a class (called once per class by the subsystem registration functions).
   static void Add(ClassEntry e);
@@ -49,7 +50,7 @@ void RegisterClass() {
 // the subsystems it links).
 void RegisterAllClasses();
 // Makes sure the registration has run.
-void EnsureRegistered();
+TK_API void EnsureRegistered();
 
 void RegisterFrameTexts();
 void RegisterMaterialsClasses();
@@ -61,9 +62,9 @@ void RegisterLoadsClasses();
 
 // Registration manifest: the folder is $TAVRINE_REGISTRY_DIR, else $XDG_DATA_HOME/TavrineKalbex,
 // else ~/.local/share/TavrineKalbex. The manifest file is "TavrineKalbex.manifest".
-std::string RegistryDir();
-std::string ManifestPath();
-std::string ManifestText();
+TK_API std::string RegistryDir();
+TK_API std::string ManifestPath();
+TK_API std::string ManifestText();
 
 }  // namespace tk
 
@@ -77,10 +78,10 @@ typedef struct TkClassFactory {
   void (*destroy_instance)(void* object);
 } TkClassFactory;
 
-int32_t DllGetClassObject(const char* prog_id, const TkClassFactory** factory);
-int32_t DllCanUnloadNow(void);
-int32_t DllRegisterServer(void);
-int32_t DllUnregisterServer(void);
+TK_API int32_t DllGetClassObject(const char* prog_id, const TkClassFactory** factory);
+TK_API int32_t DllCanUnloadNow(void);
+TK_API int32_t DllRegisterServer(void);
+TK_API int32_t DllUnregisterServer(void);
 }
 
 namespace tk {

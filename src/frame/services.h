@@ -9,11 +9,12 @@
 #include <string_view>
 #include <utility>
 
+#include "frame/export.h"
 #include "frame/host.h"
 
 namespace tk {
 
-class ISharedServices {
+class TK_API ISharedServices {
  public:
   virtual ~ISharedServices() = default;
 
@@ -79,7 +80,7 @@ constexpr int32_t kSignedNumber = 35032;  // digits, point, sign and exponent
 constexpr int32_t kText = 35897;          // any text
 }  // namespace keyclass
 
-class DefaultServices : public ISharedServices {
+class TK_API DefaultServices : public ISharedServices {
  public:
   void SetMainForm(const HostRef& form) override { main_form_ = form; }
   void SetIndexedValue(int32_t index, std::string_view text) override;

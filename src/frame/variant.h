@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "frame/export.h"
+
 namespace tk {
 
 class HostObject;
@@ -25,7 +27,7 @@ struct VArray {
 };
 
 // A record argument (useRecordSection, BgjRecordOld): fields in declaration order.
-struct VRecord {
+struct TK_API VRecord {
   std::string type;
   std::vector<std::pair<std::string, Variant>> fields;
   Variant* Find(std::string_view name);
@@ -33,17 +35,17 @@ struct VRecord {
 
 // A call through late binding that the callee cannot accept: unknown class, operation or
 // parameter, or a value of the wrong kind. The host gets a failed call naming it.
-struct ContractError : std::runtime_error {
+struct TK_API ContractError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
 // An outside component (shared services, persistence, input check, file system...) returned an
 // error status; the calculator passes it on to the host as a failed call.
-struct ComponentFailure : std::runtime_error {
+struct TK_API ComponentFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-struct Variant {
+struct TK_API Variant {
   enum class Type : uint8_t {
     Empty,
     Missing,

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "frame/binding.h"
+#include "frame/input_check.h"
 #include "frame/modkalbex.h"
 #include "frame/numfmt.h"
+#include "frame/report.h"
 #include "frame/services.h"
 
 namespace tk {

@@ -5,7 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
+#include "frame/records.h"
 
 namespace tk {
 
@@ -22,7 +24,7 @@ constexpr int32_t kBadPeriod = 600107;    // a given period T1 not > 0 (high-ris
 constexpr int32_t kFault = 600199;        // arithmetic fault
 }  // namespace wind
 
-class clsWind : public Calculator<clsWind> {
+class TK_API clsWind : public Calculator<clsWind> {
  public:
   clsWind();
   ~clsWind() override;

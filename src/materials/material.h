@@ -7,11 +7,12 @@
 #include <string_view>
 
 #include "frame/component.h"
+#include "frame/export.h"
 #include "frame/host.h"
 
 namespace tk {
 
-class clsMaterial : public Calculator<clsMaterial> {
+class TK_API clsMaterial : public Calculator<clsMaterial> {
  public:
   clsMaterial() = default;
   // The per-thread shared instance is library-internal.
@@ -39,6 +40,6 @@ class clsMaterial : public Calculator<clsMaterial> {
 
 // Empty when dGanJinFy reads `text` as a strength; otherwise a message (Chinese / English) that
 // names the text and says what to give instead.
-std::string SteelGradeProblem(std::string_view text);
+TK_API std::string SteelGradeProblem(std::string_view text);
 
 }  // namespace tk

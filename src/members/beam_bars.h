@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
+#include "frame/records.h"
+#include "frame/variant.h"
 #include "section/flexure.h"
 #include "service/crack_width.h"
 
@@ -99,7 +102,7 @@ double EquivalentDiameter(const BeamPjRecord& r);
 
 }  // namespace beampj
 
-class clsBeamPjOld : public Calculator<clsBeamPjOld> {
+class TK_API clsBeamPjOld : public Calculator<clsBeamPjOld> {
  public:
   clsBeamPjOld();
   ~clsBeamPjOld() override;

@@ -5,6 +5,7 @@
 #include "frame/binding.h"
 #include "frame/modkalbex.h"
 #include "frame/services.h"
+#include "materials/material.h"
 #include "members/slab_detail.h"
 #include "members/slab_equations.h"
 #include "section/flexure.h"

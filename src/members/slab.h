@@ -9,8 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
 #include "frame/filesystem.h"
+#include "frame/records.h"
+#include "frame/report.h"
+#include "frame/variant.h"
 #include "members/slab_coefficients.h"
 
 namespace tk {
@@ -38,7 +42,7 @@ inline constexpr const char* kBpjTemp = "BPJUSER1.TEMP";
 std::string CurrentUserName();
 }  // namespace slab
 
-class clsBanOld : public Calculator<clsBanOld> {
+class TK_API clsBanOld : public Calculator<clsBanOld> {
  public:
   clsBanOld();
   ~clsBanOld() override;

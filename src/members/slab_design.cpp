@@ -2,9 +2,11 @@
 // deflection and the report, in the order of the report.
 #include <cmath>
 
+#include "frame/fault.h"
 #include "frame/modkalbex.h"
 #include "frame/numfmt.h"
 #include "frame/services.h"
+#include "materials/material.h"
 #include "members/slab.h"
 #include "members/slab_detail.h"
 #include "members/slab_equations.h"

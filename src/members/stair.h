@@ -8,8 +8,12 @@
 #include <memory>
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
 #include "frame/member.h"
+#include "frame/records.h"
+#include "frame/report.h"
+#include "frame/variant.h"
 #include "members/stair_equations.h"
 #include "section/flexure.h"
 #include "service/crack_width.h"
@@ -70,7 +74,7 @@ struct Inputs {
 
 }  // namespace ltbs
 
-class clsLtBs : public Calculator<clsLtBs> {
+class TK_API clsLtBs : public Calculator<clsLtBs> {
  public:
   clsLtBs();
   ~clsLtBs() override;

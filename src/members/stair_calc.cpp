@@ -5,6 +5,7 @@
 #include <string>
 
 #include "codes/gbj10_89.h"
+#include "frame/fault.h"
 #include "frame/modkalbex.h"
 #include "frame/numfmt.h"
 #include "materials/material.h"

@@ -6,6 +6,7 @@
 // CboNdXs (the user's deflection coefficient).
 #include "frame/binding.h"
 #include "frame/modkalbex.h"
+#include "frame/persistence.h"
 #include "frame/services.h"
 #include "members/stair.h"
 

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "frame/binding.h"
+#include "frame/input_check.h"
 #include "frame/modkalbex.h"
 #include "frame/services.h"
 #include "frame/text.h"

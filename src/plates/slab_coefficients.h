@@ -73,6 +73,7 @@
 
 #include <string>
 
+#include "frame/export.h"
 #include "plates/plate.h"
 
 namespace tk::plates {
@@ -96,11 +97,11 @@ int EdgeGroup(const Edges& edges);
 bool RatioAccepted(const Edges& edges, double lx, double ly);
 // The coefficients of a panel. Thread-safe: each thread keeps its own cache of solved panels
 // (keyed by edges, Lx/Ly and ν), so asking for the same panel again costs microseconds.
-Coefficients PanelCoefficients(const Panel& panel);
+TK_API Coefficients PanelCoefficients(const Panel& panel);
 // The same without the cache, on a chosen mesh (n_short elements across the shorter span).
 Coefficients ComputeCoefficients(const Panel& panel, int n_short, int order = 3);
 
 // Parses "LBRT" letters C/S/F (upper or lower case) into edges; false on anything else.
-bool ParseEdges(const std::string& text, Edges& edges);
+TK_API bool ParseEdges(const std::string& text, Edges& edges);
 
 }  // namespace tk::plates

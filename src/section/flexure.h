@@ -5,11 +5,13 @@
 #include <memory>
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
+#include "frame/variant.h"
 
 namespace tk {
 
-class clsMoment : public Calculator<clsMoment> {
+class TK_API clsMoment : public Calculator<clsMoment> {
  public:
   clsMoment();
   ~clsMoment() override;

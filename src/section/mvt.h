@@ -6,11 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
+#include "frame/records.h"
 
 namespace tk {
 
-class clsMVT : public Calculator<clsMVT> {
+class TK_API clsMVT : public Calculator<clsMVT> {
  public:
   clsMVT();
   ~clsMVT() override;

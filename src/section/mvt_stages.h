@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/calculator.h"
+#include "frame/records.h"
+#include "frame/report.h"
 
 namespace tk::mvt {
 

@@ -5,12 +5,14 @@
 #include <memory>
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
 #include "frame/member.h"
+#include "frame/variant.h"
 
 namespace tk {
 
-class clsLfKd : public Calculator<clsLfKd> {
+class TK_API clsLfKd : public Calculator<clsLfKd> {
  public:
   clsLfKd();
   ~clsLfKd() override;

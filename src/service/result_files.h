@@ -6,15 +6,17 @@
 #include <optional>
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
 #include "frame/filesystem.h"
+#include "frame/records.h"
 
 namespace tk {
 
 // The governing-moment tables (sMsReturn, iLoadCaseReturn, sAsPjReturn) are 3 × 2 arrays with
 // both indices from 0: rows left end, span, right end; columns most negative / most positive
 // moment (reinforcement: top / bottom). Late-bound callers pass them as arrays of rows.
-class clsMsMl : public Calculator<clsMsMl> {
+class TK_API clsMsMl : public Calculator<clsMsMl> {
  public:
   clsMsMl();
   ~clsMsMl() override;

@@ -9,6 +9,7 @@
 #include "frame/binding.h"
 #include "frame/fault.h"
 #include "frame/modkalbex.h"
+#include "frame/numfmt.h"
 #include "frame/report.h"
 #include "frame/services.h"
 

@@ -5,8 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/export.h"
 #include "frame/records.h"
+#include "frame/variant.h"
 
 namespace tk {
 
@@ -19,7 +21,7 @@ constexpr int32_t kBadSteel = 9903;     // As or As' negative
 constexpr int32_t kBadMaterial = 9904;  // ftk, Es or Ec negative
 }  // namespace stiffness
 
-class clsBendComponentBl : public Calculator<clsBendComponentBl> {
+class TK_API clsBendComponentBl : public Calculator<clsBendComponentBl> {
  public:
   clsBendComponentBl();
   ~clsBendComponentBl() override;

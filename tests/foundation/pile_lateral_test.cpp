@@ -9,7 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/input_check.h"
+#include "frame/records.h"
+#include "frame/registry.h"
+#include "frame/variant.h"
 #include "support/report_lines.h"
 
 namespace tk {

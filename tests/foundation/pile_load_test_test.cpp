@@ -8,7 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/host.h"
+#include "frame/records.h"
+#include "frame/registry.h"
+#include "frame/variant.h"
 #include "support/report_lines.h"
 
 namespace tk {

@@ -3,7 +3,15 @@
 #include <thread>
 
 #include "frame/binding.h"
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/input_check.h"
+#include "frame/modkalbex.h"
+#include "frame/persistence.h"
+#include "frame/records.h"
+#include "frame/report.h"
+#include "frame/services.h"
+#include "frame/variant.h"
+#include "materials/material.h"
 
 namespace tk {
 namespace {

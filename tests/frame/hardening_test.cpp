@@ -10,7 +10,17 @@
 #include <limits>
 
 #include "frame/binding.h"
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/fault.h"
+#include "frame/host.h"
+#include "frame/input_check.h"
+#include "frame/modkalbex.h"
+#include "frame/numfmt.h"
+#include "frame/persistence.h"
+#include "frame/records.h"
+#include "frame/report.h"
+#include "frame/services.h"
+#include "frame/variant.h"
 #include "support/temp_dir.h"
 
 namespace tk {

@@ -1,6 +1,11 @@
+#include "frame/persistence.h"
+
 #include <gtest/gtest.h>
 
-#include "frame/calculator.h"
+#include "frame/filesystem.h"
+#include "frame/input_check.h"
+#include "frame/records.h"
+#include "frame/variant.h"
 #include "support/temp_dir.h"
 
 namespace tk {

@@ -1,8 +1,14 @@
+#include "frame/text.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "frame/calculator.h"
+#include "frame/modkalbex.h"
+#include "frame/numfmt.h"
+#include "frame/report.h"
+#include "frame/services.h"
+#include "frame/variant.h"
 
 namespace tk {
 namespace {

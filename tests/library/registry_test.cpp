@@ -1,10 +1,20 @@
+#include "frame/registry.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "frame/binding.h"
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/host.h"
+#include "frame/modkalbex.h"
+#include "frame/services.h"
+#include "frame/variant.h"
+#include "materials/material.h"
 
 namespace tk {
 namespace {
@@ -64,14 +74,15 @@ TEST(Registry, ManifestIsWrittenAndRemovedIdempotently) {
   EXPECT_EQ(DllUnregisterServer(), kS_OK);  // nothing registered yet
   ASSERT_EQ(DllRegisterServer(), kS_OK);
   ASSERT_EQ(DllRegisterServer(), kS_OK);
-  std::string text;
-  ASSERT_TRUE(ReadWholeFile(ManifestPath(), text));
+  std::ifstream in(ManifestPath(), std::ios::binary);
+  ASSERT_TRUE(in);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_NE(text.find("Name=TavrineKalbex\nVersion=28.0\nLocale=0x0409\n"), std::string::npos);
   EXPECT_NE(text.find("[Class clsLtBs]\nProgID=TavrineKalbex.clsLtBs\nInterface=_clsLtBs\n"),
             std::string::npos);
   EXPECT_EQ(text, ManifestText());
   EXPECT_EQ(DllUnregisterServer(), kS_OK);
-  EXPECT_FALSE(FileExists(ManifestPath()));
+  EXPECT_FALSE(std::filesystem::exists(ManifestPath()));
   EXPECT_EQ(DllUnregisterServer(), kS_OK);
   unsetenv("TAVRINE_REGISTRY_DIR");
   std::filesystem::remove_all(dir);

@@ -1,6 +1,8 @@
+#include "materials/material.h"
+
 #include <gtest/gtest.h>
 
-#include "frame/calculator.h"
+#include "frame/host.h"
 
 namespace tk {
 namespace {

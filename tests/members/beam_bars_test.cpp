@@ -8,7 +8,11 @@
 #include <map>
 #include <memory>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/host.h"
+#include "frame/modkalbex.h"
+#include "frame/records.h"
+#include "frame/variant.h"
 
 namespace tk {
 namespace {

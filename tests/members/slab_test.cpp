@@ -8,7 +8,11 @@
 #include <map>
 #include <memory>
 
-#include "frame/calculator.h"
+#include "frame/fault.h"
+#include "frame/host.h"
+#include "frame/modkalbex.h"
+#include "frame/records.h"
+#include "frame/variant.h"
 #include "members/slab_equations.h"
 #include "support/host_form.h"
 #include "support/report_lines.h"

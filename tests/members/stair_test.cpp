@@ -5,7 +5,11 @@
 #include <fstream>
 #include <map>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/host.h"
+#include "frame/input_check.h"
+#include "frame/records.h"
+#include "frame/variant.h"
 #include "support/host_form.h"
 #include "support/report_lines.h"
 #include "support/temp_dir.h"

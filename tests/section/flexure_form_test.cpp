@@ -8,8 +8,11 @@
 #include <string>
 
 #include "frame/binding.h"
-#include "frame/calculator.h"
+#include "frame/component.h"
 #include "frame/form_inputs.h"
+#include "frame/host.h"
+#include "frame/modkalbex.h"
+#include "frame/variant.h"
 #include "section/flexure.h"
 
 namespace tk {

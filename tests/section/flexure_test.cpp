@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/variant.h"
 #include "support/report_lines.h"
 
 namespace tk {

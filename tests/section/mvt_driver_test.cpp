@@ -1,5 +1,6 @@
 #include <sstream>
 
+#include "frame/input_check.h"
 #include "section/mvt_fixture.h"
 
 namespace tk {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/records.h"
 #include "section/mvt.h"
 
 namespace tk::mvt_test {

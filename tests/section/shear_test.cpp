@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "frame/calculator.h"
 #include "section/flexure.h"
 #include "support/report_lines.h"
 

@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "frame/binding.h"
-#include "frame/calculator.h"
+#include "frame/component.h"
 #include "frame/form_inputs.h"
+#include "frame/host.h"
+#include "frame/variant.h"
 #include "service/crack_width.h"
 #include "support/host_form.h"
 #include "support/temp_dir.h"

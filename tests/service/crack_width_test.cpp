@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "frame/calculator.h"
 #include "support/report_lines.h"
 
 namespace tk {

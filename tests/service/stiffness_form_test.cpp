@@ -24,8 +24,12 @@
 #include <vector>
 
 #include "frame/binding.h"
-#include "frame/calculator.h"
+#include "frame/component.h"
+#include "frame/fault.h"
 #include "frame/form_inputs.h"
+#include "frame/host.h"
+#include "frame/report.h"
+#include "frame/variant.h"
 #include "service/deflection_conversion.h"
 #include "service/stiffness.h"
 #include "support/host_form.h"

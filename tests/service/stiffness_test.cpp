@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "frame/calculator.h"
+#include "frame/records.h"
 #include "support/report_lines.h"
 
 namespace tk {
