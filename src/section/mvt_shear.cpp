@@ -38,17 +38,6 @@ struct ShearCase {
   std::string fcbho{};  // "fc*b*ho" with the numbers, as every form repeats it
 };
 
-static_assert(static_cast<int>(Shape::Rect) == static_cast<int>(SectionShape::Rect) &&
-                  static_cast<int>(Shape::InvT) == static_cast<int>(SectionShape::InvT) &&
-                  static_cast<int>(Shape::T) == static_cast<int>(SectionShape::T) &&
-                  static_cast<int>(Shape::InvL) == static_cast<int>(SectionShape::InvL) &&
-                  static_cast<int>(Shape::ISym) == static_cast<int>(SectionShape::ISym) &&
-                  static_cast<int>(Shape::IUnsym) == static_cast<int>(SectionShape::IUnsym),
-              "the shapes of clsMVT are the shared section shapes in the same order");
-SectionShape SharedShape(Shape s) {
-  return static_cast<SectionShape>(static_cast<int>(s));
-}
-
 // Shear span ratio of a concentrated load, GBJ 10-89 4.2.3: 1.4 ≤ λ ≤ 3.
 double ShearSpanRatio(Call& k, double ho) {
   const double worked = gbj10_89::ShearSpanRatio(k.a, ho);
@@ -385,20 +374,20 @@ bool SeismicSectionCheck(Call& k, const ShearCase& c, double Vd) {
 
 // The web height hw of GBJ 10-89 art. 4.2.1 with its numbers.
 double WebHeightLine(Call& k, double ho) {
-  const double hw = WebHeight(SharedShape(k.shape), k.h, ho, k.hf, k.hf1);
+  const double hw = WebHeight(k.shape, k.h, ho, k.hf, k.hf1);
   std::string_view form = "      hw ＝ ho ＝ $3";
   switch (k.shape) {
-    case Shape::Rect:
+    case SectionShape::Rect:
       break;
-    case Shape::InvT:
+    case SectionShape::InvT:
       form = "      hw ＝ h - hf ＝ $0-$1 ＝ $3";
       break;
-    case Shape::T:
-    case Shape::InvL:
+    case SectionShape::T:
+    case SectionShape::InvL:
       form = "      hw ＝ h - hf' ＝ $0-$2 ＝ $3";
       break;
-    case Shape::ISym:
-    case Shape::IUnsym:
+    case SectionShape::ISym:
+    case SectionShape::IUnsym:
       form = "      hw ＝ h - hf - hf' ＝ $0-$1-$2 ＝ $3";
       break;
   }
@@ -411,7 +400,7 @@ bool OrdinarySectionCheck(Call& k, const ShearCase& c, double Vd) {
   using namespace gbj10_89;
   Report& r = k.r;
   const double hw = WebHeightLine(k, c.ho);
-  r.Line(6, "$0受弯构件，其受剪截面应符合下式条件：", {ShapeName(k.shape)});
+  r.Line(6, "$0受弯构件，其受剪截面应符合下式条件：", {SectionShapeName(k.shape)});
   const double ratio_hw = fault::div(hw, c.b);
   const double beta = ShearSectionFactor(ratio_hw);
   if (ratio_hw <= kShearSectionStockyRatio || ratio_hw >= kShearSectionSlenderRatio) {

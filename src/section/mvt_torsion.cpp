@@ -33,21 +33,15 @@ constexpr const char* kFactorPattern = "0.###";
 
 // The stirrup core starts 10 mm inside the centroid of the longitudinal bars: c = as − 10.
 constexpr double kStirrupInset = 10;
-// Shear span ratio of a concentrated load held within 1.4 … 3 (GBJ 10-89 art. 4.2.3).
-constexpr double kLambdaMin = 1.4, kLambdaMax = 3.0;
 // Strength ratio ζ of the longitudinal to the stirrup torsion steel (GBJ 10-89 art. 4.4.3): the
 // design takes 1.0, within the range 0.6 … 1.7 the code allows.
 constexpr double kZeta = 1.0;
 // A flange stirrup leg is held to half of the flange minimum, which counts both legs.
 constexpr double kLegOfMinimum = 0.5;
 
-static_assert(static_cast<int>(Shape::IUnsym) == static_cast<int>(SectionShape::IUnsym) &&
-                  static_cast<int>(Shape::InvL) == static_cast<int>(SectionShape::InvL),
-              "clsMVT shapes follow the order of the section shapes");
-
 // The numbers every step of the torsion stage uses.
 struct TorsionCase {
-  Shape shape = Shape::Rect;
+  SectionShape shape = SectionShape::Rect;
   bool seismic = false, concentrated = false;  // earthquake action, concentrated load
   double b = 0, h = 0, ho = 0, fc = 0, ft = 0, fy = 0, S = 0;
   double gamma_o = 1;
@@ -73,9 +67,10 @@ TorsionCase StageCase(const Call& k) {
   if (!t.seismic && t.gamma_o != 1) t.gtext = " * γo";
   t.Vd = t.gamma_o * k.V * 1000;
   t.Td = t.gamma_o * k.T * 1e6;
-  const Shape sh = t.shape;
-  t.tens_flange = sh == Shape::InvT || sh == Shape::IUnsym || sh == Shape::ISym;
-  t.comp_flange = sh == Shape::T || sh == Shape::InvL || sh == Shape::IUnsym;
+  const SectionShape sh = t.shape;
+  t.tens_flange =
+      sh == SectionShape::InvT || sh == SectionShape::IUnsym || sh == SectionShape::ISym;
+  t.comp_flange = sh == SectionShape::T || sh == SectionShape::InvL || sh == SectionShape::IUnsym;
   return t;
 }
 
@@ -97,7 +92,7 @@ void ReportStageInputs(Report& r, const TorsionCase& t, double as, double c_raw)
   }
   if (t.concentrated)
     r.Line(6, "λ ＝ a / ho ＝ $0（$1 ≤ λ ≤ $2）",
-           {{t.lambda, kRatio}, {kLambdaMin, kCoef}, {kLambdaMax, kCoef}});
+           {{t.lambda, kRatio}, {g::kShearSpanMin, kCoef}, {g::kShearSpanMax, kCoef}});
   if (t.fyv == g::kFyvMax)
     r.Line(6, "当 fyv ≥ $0时，取 fyv ＝$1", {{g::kFyvMax, U::nmm2}, {g::kFyvMax, U::nmm2d}});
 }
@@ -119,7 +114,7 @@ Moduli TorsionModuli(const Call& k, const TorsionCase& t) {
     if (m.bf_capped) m.bf = g::TorsionFlangeWidthMax(b, m.hf);
     m.Wtf = g::TorsionModulusFlange(m.hf, m.bf, b);
     // A symmetric I section: the compression flange is the tension flange mirrored.
-    if (t.shape == Shape::ISym) {
+    if (t.shape == SectionShape::ISym) {
       m.bf1 = m.bf;
       m.hf1 = m.hf;
       m.Wtf1 = m.Wtf;
@@ -138,7 +133,7 @@ void ReportModuli(Report& r, const TorsionCase& t, const Moduli& m) {
   const double b = t.b;
   const U mm = U::mm;
   r.Line(6, "受扭塑性抵抗矩Wt：");
-  if (t.shape == Shape::Rect) {
+  if (t.shape == SectionShape::Rect) {
     r.Line(6, "Wt ＝ b^2 * (3h - b) / 6 ＝ $0^2*(3*$1-$0)/6 ＝ $2",
            {{b, mm}, {t.h, mm}, {m.Wtw, U::mm3d}});
     return;
@@ -149,7 +144,7 @@ void ReportModuli(Report& r, const TorsionCase& t, const Moduli& m) {
   if (t.tens_flange) {
     if (m.bf_capped) r.Line(8, "bf ＞ b + $0 * hf ＝ $1，取 bf ＝ $1", {six, {m.bf, U::mmd}});
     r.Line(6,
-           t.shape == Shape::ISym
+           t.shape == SectionShape::ISym
                ? "受拉及受压翼缘的受扭塑性抵抗矩Wtf ＝ Wtf' ＝ hf ^ 2 * (bf - b) / 2 ＝ "
                  "$0^2*($1-$2)/2 ＝ $3"
                : "受拉翼缘的受扭塑性抵抗矩Wtf ＝ hf ^ 2 * (bf - b) / 2 ＝ $0^2*($1-$2)/2 ＝ $3",
@@ -162,7 +157,7 @@ void ReportModuli(Report& r, const TorsionCase& t, const Moduli& m) {
   }
   r.Line(6, "Wt ＝ Wtw$0$1 ＝ $2",
          {t.tens_flange ? " + Wtf" : "",
-          t.comp_flange || t.shape == Shape::ISym ? " + Wtf'" : "",
+          t.comp_flange || t.shape == SectionShape::ISym ? " + Wtf'" : "",
           {m.Wt, U::mm3d}});
 }
 
@@ -172,13 +167,13 @@ struct Shares {
 };
 
 Shares TorqueShares(const TorsionCase& t, const Moduli& m) {
-  if (t.shape == Shape::Rect) return {t.Td, 0, 0};
+  if (t.shape == SectionShape::Rect) return {t.Td, 0, 0};
   return {g::TorqueShare(m.Wtw, t.Td, m.Wt), g::TorqueShare(m.Wtf, t.Td, m.Wt),
           g::TorqueShare(m.Wtf1, t.Td, m.Wt)};
 }
 
 void ReportShares(Report& r, const TorsionCase& t, const Moduli& m, const Shares& s) {
-  if (t.shape == Shape::Rect) return;
+  if (t.shape == SectionShape::Rect) return;
   const auto share = [&](std::string_view form, double W, double T) {
     r.Line(6, form,
            {t.gtext, {W, U::mm3}, {m.Wt, U::mm3}, {t.Td / 1e6, U::knm}, {T / 1e6, U::knmd}});
@@ -186,7 +181,7 @@ void ReportShares(Report& r, const TorsionCase& t, const Moduli& m, const Shares
   r.Line(6, "腹板和翼缘扭矩的分配：");
   share("Tw ＝ Wtw / Wt * T$0 ＝ $1/$2*$3 ＝ $4", m.Wtw, s.Tw);
   if (t.tens_flange) share("Tf ＝ Wtf / Wt * T$0 ＝ $1/$2*$3 ＝ $4", m.Wtf, s.Tf);
-  if (t.comp_flange || t.shape == Shape::ISym)
+  if (t.comp_flange || t.shape == SectionShape::ISym)
     share("Tf' ＝ Wtf' / Wt * T$0 ＝ $1/$2*$3 ＝ $4", m.Wtf1, s.Tf1);
 }
 
@@ -205,7 +200,7 @@ BetaT TorsionBeta(const TorsionCase& t, double Wt) {
 }
 
 void ReportBeta(Report& r, const TorsionCase& t, double Wt, const BetaT& bt) {
-  const Sub num{g::kBetaTNumerator, kCoef}, shift{g::kTorsionSpanShift, kCoef};
+  const Sub num{g::kBetaTNumerator, kCoef}, shift{g::kShearSpanShift, kCoef};
   const Subs vwt_subs = {num,
                          {t.lambda, kRatio},
                          shift,
@@ -237,18 +232,18 @@ void ReportBeta(Report& r, const TorsionCase& t, double Wt, const BetaT& bt) {
 void ReportWebHeight(Report& r, const TorsionCase& t, double hf, double hf1, double hw) {
   const double h = t.h;
   switch (t.shape) {
-    case Shape::Rect:
+    case SectionShape::Rect:
       r.Line(6, "hw ＝ ho ＝ $0", {{hw, U::mmd}});
       break;
-    case Shape::InvT:
+    case SectionShape::InvT:
       r.Line(6, "hw ＝ h - hf ＝ $0-$1 ＝ $2", {{h, U::mm}, {hf, U::mm}, {hw, U::mmd}});
       break;
-    case Shape::T:
-    case Shape::InvL:
+    case SectionShape::T:
+    case SectionShape::InvL:
       r.Line(6, "hw ＝ h - hf' ＝ $0-$1 ＝ $2", {{h, U::mm}, {hf1, U::mm}, {hw, U::mmd}});
       break;
-    case Shape::ISym:
-    case Shape::IUnsym:
+    case SectionShape::ISym:
+    case SectionShape::IUnsym:
       r.Line(6, "hw ＝ h - hf - hf' ＝ $0-$1-$2 ＝ $3",
              {{h, U::mm}, {hf, U::mm}, {hf1, U::mm}, {hw, U::mmd}});
       break;
@@ -259,7 +254,7 @@ void ReportWebHeight(Report& r, const TorsionCase& t, double hf, double hf1, dou
 // and the stage goes on, so that the report is complete.
 void CheckWebRatio(Call& k, const TorsionCase& t) {
   Report& r = k.r;
-  const double hw = WebHeight(static_cast<SectionShape>(t.shape), t.h, t.ho, k.hf, k.hf1);
+  const double hw = WebHeight(t.shape, t.h, t.ho, k.hf, k.hf1);
   r.Line(6, "验算截面适用条件：");
   ReportWebHeight(r, t, k.hf, k.hf1, hw);
   const double hw_b = fault::div(hw, t.b);
@@ -357,7 +352,7 @@ void ReportNeglect(Report& r, const TorsionCase& t, double Wt, const Neglect& n)
                      {t.b, U::mm},
                      {t.ho, U::mm},
                      {t.lambda, kRatio},
-                     {g::kTorsionSpanShift, kCoef},
+                     {g::kShearSpanShift, kCoef},
                      {gbj11_89::kGammaReShear, kCoef}};
   const bool vc = n.shear_counted, tc = n.torsion_counted;
   r.Line(6, "验算是否要考虑剪力、扭矩的影响：");
@@ -407,16 +402,16 @@ void ReportShearStirrups(Report& r, const TorsionCase& t, double beta_t, double 
        "V$1 ≤ $2 * ($3 - βt) * fc * b * ho + ${11} * fyv * Asv * ho / S",
        "Asv ＝ [V$1 - $2 * ($3 - βt) * fc * b * ho] * S / ${11} / fyv / ho",
        "＝ [$0-$2*($3-$4)*$5*$6*$7]*${10}/${11}/${12}/$7"},
-      {g::kTorsionShearConcentrated, g::kTorsionShearStirrupsConcentrated, "对集中荷载作用下的",
+      {g::kShearConcreteConcentrated, g::kShearStirrupsConcentrated, "对集中荷载作用下的",
        "V$1 ≤ $2 * ($3 - βt) * fc * b * ho / (λ + $9) + ${11} * fyv * Asv * ho / S",
        "Asv ＝ [V$1 - $2 * ($3 - βt) * fc * b * ho / (λ + $9)] * S / ${11} / fyv / ho",
        "＝ [$0-$2*($3-$4)*$5*$6*$7/($8+$9)]*${10}/${11}/${12}/$7"},
-      {g::kTorsionShearSeismic, g::kTorsionShearStirrupsSeismic,
+      {gbj11_89::kShearConcrete, gbj11_89::kShearStirrups,
        "在剪力和扭矩共同作用下，且考虑地震作用组合的",
        "V ≤ [$2 * ($3 - βt) * fc * b * ho + ${11} * fyv * Asv * ho / S] / γRE",
        "Asv ＝ [V * γRE - $2 * ($3 - βt) * fc * b * ho] * S / ${11} / fyv / ho",
        "＝ [$0*${13}-$2*($3-$4)*$5*$6*$7]*${10}/${11}/${12}/$7"},
-      {g::kTorsionShearSeismicConcentrated, 1.0, "对集中荷载作用下，且考虑地震作用组合的",
+      {gbj11_89::kShearConcreteConcentrated, 1.0, "对集中荷载作用下，且考虑地震作用组合的",
        "V ≤ [$2 * ($3 - βt) * fc * b * ho / (λ + $9) + fyv * Asv * ho / S] / γRE",
        "Asv ＝ [V * γRE - $2 * ($3 - βt) * fc * b * ho / (λ + $9)] * S / fyv / ho",
        "＝ [$0*${13}-$2*($3-$4)*$5*$6*$7/($8+$9)]*${10}/${12}/$7"}};
@@ -425,7 +420,7 @@ void ReportShearStirrups(Report& r, const TorsionCase& t, double beta_t, double 
                      {x.concrete, kCoef}, {g::kBetaTNumerator, kCoef},
                      {beta_t, kRatio},    {t.fc, U::nmm2_1},
                      {t.b, U::mm},        {t.ho, U::mm},
-                     {t.lambda, kRatio},  {g::kTorsionSpanShift, kCoef},
+                     {t.lambda, kRatio},  {g::kShearSpanShift, kCoef},
                      {t.S, U::mm},        {x.stirrups, kCoef},
                      {t.fyv, U::nmm2},    {gbj11_89::kGammaReShear, kCoef}};
   r.Sp(6).Put(x.head).Line(0, "腹板的受扭承载力应按下列公式计算：");
@@ -546,7 +541,7 @@ Design DesignForTorsion(Call& k, const TorsionCase& t, const Moduli& m, const Sh
   Design d;
   const Neglect n = NeglectLimits(t, m.Wt);
   ReportNeglect(r, t, m.Wt, n);
-  const bool rect = t.shape == Shape::Rect;
+  const bool rect = t.shape == SectionShape::Rect;
   PartSpec web{"", rect ? "T" : "Tw", rect ? "Wt" : "Wtw", s.Tw, m.Wtw, -1, t.b, 0, t.h};
   if (!n.torsion_counted) {
     // Shear alone governs the web stirrups: the shear stage's design.
@@ -565,8 +560,8 @@ Design DesignForTorsion(Call& k, const TorsionCase& t, const Moduli& m, const Sh
   }
   d.web = DesignPart(k, t, web);
   if (t.tens_flange && m.bf > t.b) {
-    r.Line(6, t.shape == Shape::ISym ? "受拉及受压翼缘的受扭承载力应按下列公式计算："
-                                     : "受拉翼缘的受扭承载力应按下列公式计算：");
+    r.Line(6, t.shape == SectionShape::ISym ? "受拉及受压翼缘的受扭承载力应按下列公式计算："
+                                            : "受拉翼缘的受扭承载力应按下列公式计算：");
     d.flange_t = DesignPart(k, t, {"f", "Tf", "Wtf", s.Tf, m.Wtf, -1, m.bf, t.b, m.hf});
   }
   if (t.comp_flange && m.bf1 > t.b) {
@@ -589,7 +584,7 @@ void ReportMinimumRatios(Report& r, const TorsionCase& t, double beta_t, const M
                      {t.fy, U::nmm2},
                      {mn.rho_sv, U::percent},
                      {mn.rho_tl, U::percent},
-                     {g::kMinStirrupsTorsionBase, kCoef},
+                     {g::kMinStirrupRatio, kCoef},
                      {g::kMinStirrupsTorsionSlope, kCoef},
                      {g::kMinStirrupsTorsionOffset, kCoef},
                      {g::kMinLongitudinalTorsion, kCoef}};
@@ -604,7 +599,7 @@ void ReportMinimumRatios(Report& r, const TorsionCase& t, double beta_t, const M
 void FlangeMinimums(Report& r, const TorsionCase& t, const Minimums& mn, bool tension, Part& p,
                     double w, double hh) {
   const std::string_view who =
-      tension ? (t.shape == Shape::ISym ? "受拉及受压翼缘" : "受拉翼缘") : "受压翼缘";
+      tension ? (t.shape == SectionShape::ISym ? "受拉及受压翼缘" : "受拉翼缘") : "受压翼缘";
   const std::string_view s1 = tension ? "Ast1f" : "Ast1f'", sl = tension ? "Astlf" : "Astlf'";
   const double a_min = mn.rho_sv * (w - t.b) * t.S, l_min = mn.rho_tl * hh * (w - t.b);
   const Subs subs = {who,
@@ -692,7 +687,7 @@ void CalTAst(Call& k) {
   TorsionCase t = StageCase(k);
   const double c_raw = k.as - kStirrupInset;
   t.c = std::max(c_raw, 0.0);
-  if (t.concentrated) t.lambda = std::clamp(fault::div(k.a, t.ho), kLambdaMin, kLambdaMax);
+  if (t.concentrated) t.lambda = g::ShearSpanRatioBounded(g::ShearSpanRatio(k.a, t.ho));
   // Stirrup strength above 310 N/mm² is not counted (GBJ 10-89 art. 4.2.3).
   t.fyv = std::min(k.Fyv, g::kFyvMax);
   ReportStageInputs(k.r, t, k.as, c_raw);
