@@ -224,22 +224,14 @@ struct ShearCase {
     Asv = gbj10_89::StirrupsForShear(V, Vc, s, fyv, ho);
     r.Line(4, "Asv ＝ (V - $0 * fc * B * Ho) * S / ($1 * Fyv * Ho)",
            {{gbj10_89::kShearConcrete, kFactor}, {gbj10_89::kShearStirrups, kFactor}});
-    r.Line(8, "＝ ($0-$7*$1*$2*$3)*$4/($8*$5*$3) ＝ $6",
-           {{V, U::n},
-            {fc, U::nmm2},
-            {b, U::mm},
-            {ho, U::mm},
-            {s, U::mm},
-            {fyv, U::nmm2},
-            {Asv, U::mm2d},
-            {gbj10_89::kShearConcrete, kFactor},
-            {gbj10_89::kShearStirrups, kFactor}});
+    StirrupValues("＝ ($0-$7*$1*$2*$3)*$4/($8*$5*$3) ＝ $6", gbj10_89::kShearConcrete,
+                  gbj10_89::kShearStirrups);
   }
 
   // GBJ 10-89 eq. 8.3.4-1: the concrete part of a seismic frame beam is 0.056 fc b ho.
   void DesignSeismic() {
     const double c056 = gbj11_89::kShearConcrete, c12 = gbj11_89::kShearStirrups;
-    const double Vcs = fault::check(c056 * fc * b * ho / kGammaReShear);
+    const double Vcs = gbj11_89::ShearConcreteSeismic(fc, b, ho);
     detailing = !(V > Vcs);
     r.Line(4, "$0 * fc * B * Ho / γRE ＝ $0*$1*$2*$3/$4 ＝ $5",
            {{c056, kFactor},
@@ -260,7 +252,13 @@ struct ShearCase {
            {{c056, kFactor}, {c12, kFactor}});
     r.Line(4, "Asv ＝ (V * γRE - $0 * fc * B * Ho) * S / ($1 * fyv * Ho)",
            {{c056, kFactor}, {c12, kFactor}});
-    r.Line(8, "＝ ($0*$9-$7*$1*$2*$3)*$4/($8*$5*$3) ＝ $6",
+    StirrupValues("＝ ($0*$9-$7*$1*$2*$3)*$4/($8*$5*$3) ＝ $6", c056, c12);
+  }
+
+  // The stirrup line with its values: (V [* γRE] - concrete factor * fc*B*Ho) * S / (steel
+  // factor * fyv*Ho).
+  void StirrupValues(std::string_view form, double concrete, double stirrups) {
+    r.Line(8, form,
            {{V, U::n},
             {fc, U::nmm2},
             {b, U::mm},
@@ -268,8 +266,8 @@ struct ShearCase {
             {s, U::mm},
             {fyv, U::nmm2},
             {Asv, U::mm2d},
-            {c056, kFactor},
-            {c12, kFactor},
+            {concrete, kFactor},
+            {stirrups, kFactor},
             {kGammaReShear, kFactor}});
   }
 
