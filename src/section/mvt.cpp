@@ -68,7 +68,7 @@ std::string_view GammaText(bool bEA, double gamma_o) {
 }
 
 std::string Factor(double x) {
-  return FormatNumber(x, "0.###");
+  return FormatNumber(x, kWorkedFactor);
 }
 
 namespace {

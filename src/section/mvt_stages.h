@@ -12,6 +12,11 @@
 
 namespace tk::mvt {
 
+// Number patterns of the stages' report lines: a code factor as the code prints it (0.07, 1.25,
+// 0.035), and a worked factor such as γo or β as Factor() prints it.
+inline constexpr const char* kCodeFactor = "0.0##";
+inline constexpr const char* kWorkedFactor = "0.###";
+
 // Codes of clsMVT. 3001-3003 are ours: inputs that the formulas cannot take at all.
 namespace code {
 constexpr int32_t kBadMode = 3001;   // iCalMode other than 0 and 1

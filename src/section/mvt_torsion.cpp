@@ -22,14 +22,12 @@ namespace {
 
 namespace g = gbj10_89;
 
-// Number patterns of the report: code factors as the code prints them (0.35, 1.2, 1.0, 0.175),
-// whole-number bounds, βt and λ, the minimum ratios as worked, and ζ.
-constexpr const char* kCoef = "0.0##";
+// Number patterns of the report besides the shared factor patterns: whole-number bounds, βt and
+// λ, the minimum ratios as worked, and ζ.
 constexpr const char* kWhole = "0";
 constexpr const char* kRatio = "#0.000";
 constexpr const char* kMinRatio = "0.000000";
 constexpr const char* kZetaPattern = "0.0";
-constexpr const char* kFactorPattern = "0.###";
 
 // The stirrup core starts 10 mm inside the centroid of the longitudinal bars: c = as − 10.
 constexpr double kStirrupInset = 10;
@@ -78,9 +76,9 @@ TorsionCase StageCase(const Call& k) {
 void ReportStageInputs(Report& r, const TorsionCase& t, double as, double c_raw) {
   r.Sp(4).Put("扭曲截面承载力计算：").HeadingEnd();
   if (t.seismic)
-    r.Line(6, "承载力抗震调整系数γRE ＝ $0", {{gbj11_89::kGammaReShear, kCoef}});
+    r.Line(6, "承载力抗震调整系数γRE ＝ $0", {{gbj11_89::kGammaReShear, kCodeFactor}});
   else if (t.gamma_o != 1)
-    r.Line(6, "结构构件的重要性系数γo ＝ $0", {{t.gamma_o, kFactorPattern}});
+    r.Line(6, "结构构件的重要性系数γo ＝ $0", {{t.gamma_o, kWorkedFactor}});
   r.Sp(6).Put("c ＝ as - $0 ＝ $1-$0 ＝ $2",
               {{kStirrupInset, kWhole}, {as, U::mm}, {c_raw, U::mmd}});
   if (c_raw < 0) {
@@ -92,7 +90,7 @@ void ReportStageInputs(Report& r, const TorsionCase& t, double as, double c_raw)
   }
   if (t.concentrated)
     r.Line(6, "λ ＝ a / ho ＝ $0（$1 ≤ λ ≤ $2）",
-           {{t.lambda, kRatio}, {g::kShearSpanMin, kCoef}, {g::kShearSpanMax, kCoef}});
+           {{t.lambda, kRatio}, {g::kShearSpanMin, kCodeFactor}, {g::kShearSpanMax, kCodeFactor}});
   if (t.fyv == g::kFyvMax)
     r.Line(6, "当 fyv ≥ $0时，取 fyv ＝$1", {{g::kFyvMax, U::nmm2}, {g::kFyvMax, U::nmm2d}});
 }
@@ -200,7 +198,7 @@ BetaT TorsionBeta(const TorsionCase& t, double Wt) {
 }
 
 void ReportBeta(Report& r, const TorsionCase& t, double Wt, const BetaT& bt) {
-  const Sub num{g::kBetaTNumerator, kCoef}, shift{g::kShearSpanShift, kCoef};
+  const Sub num{g::kBetaTNumerator, kCodeFactor}, shift{g::kShearSpanShift, kCodeFactor};
   const Subs vwt_subs = {num,
                          {t.lambda, kRatio},
                          shift,
@@ -209,8 +207,8 @@ void ReportBeta(Report& r, const TorsionCase& t, double Wt, const BetaT& bt) {
                          {t.Td, U::nmm},
                          {t.b, U::mm},
                          {t.ho, U::mm},
-                         {g::kBetaTShearConcentrated, kCoef},
-                         {g::kBetaTShear, kCoef}};
+                         {g::kBetaTShearConcentrated, kCodeFactor},
+                         {g::kBetaTShear, kCodeFactor}};
   if (t.concentrated) {
     r.Line(6, "对集中荷载作用下的剪扭构件混凝土受扭承载力降低系数 βt 按下式计算：");
     r.Line(6, "βt ＝ $0 / [1 + $8 * (λ + $2) * V * Wt / (T * b * ho)]", vwt_subs);
@@ -222,9 +220,9 @@ void ReportBeta(Report& r, const TorsionCase& t, double Wt, const BetaT& bt) {
   }
   r.Put("$0", {{bt.raw, kRatio}});
   if (bt.raw < g::kBetaTMin)
-    r.Put(" ＜ $0，取 βt ＝ $0", {{g::kBetaTMin, kCoef}});
+    r.Put(" ＜ $0，取 βt ＝ $0", {{g::kBetaTMin, kCodeFactor}});
   else if (bt.raw > g::kBetaTMax)
-    r.Put(" ＞ $0，取 βt ＝ $0", {{g::kBetaTMax, kCoef}});
+    r.Put(" ＞ $0，取 βt ＝ $0", {{g::kBetaTMax, kCodeFactor}});
   r.End();
 }
 
@@ -280,17 +278,17 @@ bool CheckCombinedStress(Call& k, const TorsionCase& t, double Wt) {
   if (tau > tau_max) {
     Fail(k, code::kTorsionSection,
          "V / (b * ho) + T / Wt ＝ " + Fmt(k, tau, "n/mm2d_3") + " ＞ " +
-             FormatNumber(g::kTorsionSectionLimit, kCoef) + "*fc ＝ " +
+             FormatNumber(g::kTorsionSectionLimit, kCodeFactor) + "*fc ＝ " +
              Fmt(k, tau_max, "n/mm2d_3") + "，不满足截面尺寸要求");
     return false;
   }
   r.Line(8, "$0 ≤ $1*fc ＝ $2，满足截面尺寸要求",
-         {{tau, U::nmm2d_3}, {g::kTorsionSectionLimit, kCoef}, {tau_max, U::nmm2d_3}});
+         {{tau, U::nmm2d_3}, {g::kTorsionSectionLimit, kCodeFactor}, {tau_max, U::nmm2d_3}});
   const bool detailing_only = tau <= g::kTorsionDetailingLimit * t.ft;
   r.Line(8,
          detailing_only ? "$0 ≤ $1*ft ＝ $2，仅需按构造配筋" : "$0 ＞ $1*ft ＝ $2，需进行剪扭计算",
          {{tau, U::nmm2d_3},
-          {g::kTorsionDetailingLimit, kCoef},
+          {g::kTorsionDetailingLimit, kCodeFactor},
           {g::kTorsionDetailingLimit * t.ft, U::nmm2d_3}});
   return detailing_only;
 }
@@ -346,14 +344,14 @@ void ReportNeglect(Report& r, const TorsionCase& t, double Wt, const Neglect& n)
       {g::kShearNeglectSeismicConcentrated,
        "当 V ≤ $0*fc*b*ho/(λ+$6)/γRE 时，可仅按纯扭构件计算受扭承载力", "$0*$2*$3*$4/($5+$6)/$7"}};
   const Text& x = kText[static_cast<int>(FormOf(t))];
-  const Subs subs = {{x.factor, kCoef},
+  const Subs subs = {{x.factor, kCodeFactor},
                      t.gtext,
                      {t.fc, U::nmm2_1},
                      {t.b, U::mm},
                      {t.ho, U::mm},
                      {t.lambda, kRatio},
-                     {g::kShearSpanShift, kCoef},
-                     {gbj11_89::kGammaReShear, kCoef}};
+                     {g::kShearSpanShift, kCodeFactor},
+                     {gbj11_89::kGammaReShear, kCodeFactor}};
   const bool vc = n.shear_counted, tc = n.torsion_counted;
   r.Line(6, "验算是否要考虑剪力、扭矩的影响：");
   r.Line(6, x.sym, subs);
@@ -361,12 +359,12 @@ void ReportNeglect(Report& r, const TorsionCase& t, double Wt, const Neglect& n)
   r.Line(0, vc ? " ＝ $0 ＜ V$1 ＝ $2，应考虑剪力的影响" : " ＝ $0 ≥ V$1 ＝ $2，可不考虑剪力的影响",
          {{n.Vlim, U::nd}, t.gtext, {t.Vd, U::nd}});
   r.Line(6, "当 T$0 ≤ $1 * ft * Wt 时，可不进行受扭承载力计算",
-         {t.gtext, {g::kTorsionNeglect, kCoef}});
+         {t.gtext, {g::kTorsionNeglect, kCodeFactor}});
   r.Line(8,
          tc ? "$1*$2*$3 ＝ $4 ＜ T$0 ＝ $5，应进行受扭承载力计算"
             : "$1*$2*$3 ＝ $4 ≥ T$0 ＝ $5，可不进行受扭承载力计算",
          {t.gtext,
-          {g::kTorsionNeglect, kCoef},
+          {g::kTorsionNeglect, kCodeFactor},
           {t.ft, U::nmm2_2},
           {Wt, U::mm3},
           {n.Tlim / 1e6, U::knmd},
@@ -416,13 +414,20 @@ void ReportShearStirrups(Report& r, const TorsionCase& t, double beta_t, double 
        "Asv ＝ [V * γRE - $2 * ($3 - βt) * fc * b * ho / (λ + $9)] * S / fyv / ho",
        "＝ [$0*${13}-$2*($3-$4)*$5*$6*$7/($8+$9)]*${10}/${12}/$7"}};
   const Text& x = kText[static_cast<int>(FormOf(t))];
-  const Subs subs = {{t.Vd, U::n},        t.gtext,
-                     {x.concrete, kCoef}, {g::kBetaTNumerator, kCoef},
-                     {beta_t, kRatio},    {t.fc, U::nmm2_1},
-                     {t.b, U::mm},        {t.ho, U::mm},
-                     {t.lambda, kRatio},  {g::kShearSpanShift, kCoef},
-                     {t.S, U::mm},        {x.stirrups, kCoef},
-                     {t.fyv, U::nmm2},    {gbj11_89::kGammaReShear, kCoef}};
+  const Subs subs = {{t.Vd, U::n},
+                     t.gtext,
+                     {x.concrete, kCodeFactor},
+                     {g::kBetaTNumerator, kCodeFactor},
+                     {beta_t, kRatio},
+                     {t.fc, U::nmm2_1},
+                     {t.b, U::mm},
+                     {t.ho, U::mm},
+                     {t.lambda, kRatio},
+                     {g::kShearSpanShift, kCodeFactor},
+                     {t.S, U::mm},
+                     {x.stirrups, kCodeFactor},
+                     {t.fyv, U::nmm2},
+                     {gbj11_89::kGammaReShear, kCodeFactor}};
   r.Sp(6).Put(x.head).Line(0, "腹板的受扭承载力应按下列公式计算：");
   r.Line(6, "剪扭构件的受剪承载力：");
   r.Line(8, x.capacity, subs);
@@ -453,9 +458,9 @@ void ReportPartForm(Report& r, const TorsionCase& t, const PartSpec& p, const Pa
          {p.Tname,
           p.Wname,
           "Ast1" + std::string(p.sfx),
-          {g::kTorsionConcrete, kCoef},
+          {g::kTorsionConcrete, kCodeFactor},
           with_beta ? "βt * " : "",
-          {g::kTorsionStirrups, kCoef}});
+          {g::kTorsionStirrups, kCodeFactor}});
   r.Line(6,
          p.web > 0 ? "Acor ＝ bcor * hcor ＝ ($0-$3-2*$1)*($2-2*$1) ＝ $4"
                    : "Acor ＝ bcor * hcor ＝ ($0-2*$1)*($2-2*$1) ＝ $4",
@@ -470,18 +475,18 @@ void ReportPartSteel(Report& r, const TorsionCase& t, const PartSpec& p, const P
          {Ast1,
           p.Tname,
           p.Wname,
-          {g::kTorsionConcrete, kCoef},
+          {g::kTorsionConcrete, kCodeFactor},
           with_beta ? "βt * " : "",
-          {g::kTorsionStirrups, kCoef}});
+          {g::kTorsionStirrups, kCodeFactor}});
   r.Sp(8).Put(with_beta ? "＝ ($0-$1*$2*$3*$4)*$5/$6/$7^0.5/$8/$9 ＝ ${10}"
                         : "＝ ($0-$1*$3*$4)*$5/$6/$7^0.5/$8/$9 ＝ ${10}",
               {{p.T, U::nmm},
-               {g::kTorsionConcrete, kCoef},
+               {g::kTorsionConcrete, kCodeFactor},
                {p.beta_t, kRatio},
                {t.ft, U::nmm2_2},
                {p.W, U::mm3},
                {t.S, U::mm},
-               {g::kTorsionStirrups, kCoef},
+               {g::kTorsionStirrups, kCodeFactor},
                zeta,
                {t.fyv, U::nmm2},
                {o.Acor, U::mm2},
@@ -584,10 +589,10 @@ void ReportMinimumRatios(Report& r, const TorsionCase& t, double beta_t, const M
                      {t.fy, U::nmm2},
                      {mn.rho_sv, U::percent},
                      {mn.rho_tl, U::percent},
-                     {g::kMinStirrupRatio, kCoef},
-                     {g::kMinStirrupsTorsionSlope, kCoef},
-                     {g::kMinStirrupsTorsionOffset, kCoef},
-                     {g::kMinLongitudinalTorsion, kCoef}};
+                     {g::kMinStirrupRatio, kCodeFactor},
+                     {g::kMinStirrupsTorsionSlope, kCodeFactor},
+                     {g::kMinStirrupsTorsionOffset, kCodeFactor},
+                     {g::kMinLongitudinalTorsion, kCodeFactor}};
   r.Line(6, "剪扭构件中箍筋和纵筋的最小配筋面积：");
   r.Line(6, "箍筋最小配筋率 ρsv,min ＝ $6α * fc / fyv ＝ ($7βt - $8) * fc / fyv", subs);
   r.Line(8, "＝ ($7*$0-$8)*$1/$2 ＝ $4", subs);
@@ -613,14 +618,15 @@ void FlangeMinimums(Report& r, const TorsionCase& t, const Minimums& mn, bool te
                      {hh, U::mm},
                      {a_min, U::mm2d},
                      {l_min, U::mm2d},
-                     {kLegOfMinimum, kCoef}};
+                     {kLegOfMinimum, kCodeFactor}};
   r.Line(6,
          tension ? "$0箍筋最小配筋面积$1,min ＝ ρsv,min * (bf - b) * S ＝ $3*($5-$6)*$7 ＝ $9"
                  : "$0箍筋最小配筋面积$1,min ＝ ρsv,min * (bf' - b) * S ＝ $3*($5-$6)*$7 ＝ $9",
          subs);
   if (p.Ast1 < kLegOfMinimum * a_min) {
     p.Ast1 = kLegOfMinimum * a_min;
-    r.Line(8, "$0 ＜ $2 * $0,min， 取$0 ＝ $1", {s1, {p.Ast1, U::mm2d}, {kLegOfMinimum, kCoef}});
+    r.Line(8, "$0 ＜ $2 * $0,min， 取$0 ＝ $1",
+           {s1, {p.Ast1, U::mm2d}, {kLegOfMinimum, kCodeFactor}});
   }
   r.Line(6,
          tension ? "$0受扭纵筋最小配筋面积Astlf,min ＝ ρtl,min * hf * (bf - b) ＝ $4*$8*($5-$6) ＝ "
