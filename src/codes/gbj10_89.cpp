@@ -333,16 +333,4 @@ double ClampedLookup(const TablePoint* table, std::size_t n, double x) {
   return a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
 }
 
-double ClampedLookup(const TablePoint* table, std::size_t n, double x) {
-  if (n == 0) return 0;
-  // A value that is not a number reads the first row rather than spreading into the result.
-  if (!(x > table[0].x)) return table[0].y;
-  if (x >= table[n - 1].x) return table[n - 1].y;
-  std::size_t k = 1;
-  while (table[k].x < x) ++k;
-  const TablePoint& a = table[k - 1];
-  const TablePoint& b = table[k];
-  return a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
-}
-
 }  // namespace tk::gbj10_89
