@@ -265,8 +265,8 @@ double StrainNonUniformityRaw(double ftk, double rho_te, double sigma_ss) {
   return 1.1 - fault::div(fault::div(0.65 * ftk, rho_te), sigma_ss);
 }
 
-double StrainNonUniformity(double psi_raw) {
-  return psi_raw < kPsiMin ? kPsiMin : psi_raw > kPsiMax ? kPsiMax : psi_raw;
+double StrainNonUniformity(double psi_raw, double psi_min) {
+  return psi_raw < psi_min ? psi_min : psi_raw > kPsiMax ? kPsiMax : psi_raw;
 }
 
 double MaxCrackWidth(double alpha_cr, double psi, double sigma_ss, double c, double d,

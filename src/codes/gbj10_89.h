@@ -256,8 +256,8 @@ double EccentricityMagnification(double lo_over_h, double eo, double ho);
 double LeverArmRaw(double gamma_f1, double ho_over_e, double ho);
 // Strain non-uniformity before its bounds (eq. 5.2.2-2): ψ = 1.1 − 0.65·ftk / ρte / σss.
 double StrainNonUniformityRaw(double ftk, double rho_te, double sigma_ss);
-// ψ held within 0.4 … 1.0.
-double StrainNonUniformity(double psi_raw);
+// ψ held within 0.4 … 1.0; a later code that lowers the bound passes its own psi_min.
+double StrainNonUniformity(double psi_raw, double psi_min = kPsiMin);
 // Maximum crack width, mm (eq. 5.2.2-1):
 // ωmax = αcr·ψ·σss·(2.7·c + 0.1·d/ρte)·υ / Es.
 double MaxCrackWidth(double alpha_cr, double psi, double sigma_ss, double c, double d,

@@ -98,7 +98,7 @@ struct StiffnessCase {
     const double rho_te = fault::div(As, Ate);
     const double psi_min = v02 ? 0.2 : gbj10_89::kPsiMin;
     const double psi_raw = gbj10_89::StrainNonUniformityRaw(ftk, rho_te, sigma);
-    psi = psi_raw < psi_min ? psi_min : psi_raw > gbj10_89::kPsiMax ? gbj10_89::kPsiMax : psi_raw;
+    psi = gbj10_89::StrainNonUniformity(psi_raw, psi_min);
     Sub(1, "裂缝间纵向受拉钢筋应变不均匀系数ψ，按下列公式计算：",
         "①、裂缝间纵向受拉钢筋应变不均匀系数ψ，按下列公式计算：")
         .End();

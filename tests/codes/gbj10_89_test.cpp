@@ -174,6 +174,9 @@ TEST(Gbj10_89, CrackWidthEquations) {
       {"ψ below 0.4", gbj10_89::StrainNonUniformity(0.3), 0.4},
       {"ψ above 1.0", gbj10_89::StrainNonUniformity(1.2), 1.0},
       {"ψ inside", gbj10_89::StrainNonUniformity(0.8725), 0.8725},
+      // a lower bound of 0.2 keeps 0.3 and lifts 0.1
+      {"ψ 0.3 over 0.2", gbj10_89::StrainNonUniformity(0.3, 0.2), 0.3},
+      {"ψ 0.1 under 0.2", gbj10_89::StrainNonUniformity(0.1, 0.2), 0.2},
       // 2.1·0.8725·250·(67.5 + 100)·0.7 / 2e5 = 0.26854 mm
       {"ωmax", gbj10_89::MaxCrackWidth(2.1, 0.8725, 250, 25, 20, 0.02, 0.7, 2e5), 0.268539},
   };
