@@ -21,8 +21,10 @@ inline constexpr double kGammaReShear = 0.85;
 inline constexpr double kShearConcrete = 0.056;
 inline constexpr double kShearStirrups = 1.2;
 // Concrete factor under a concentrated load with shear span ratio λ (eq. 6.2.9-2):
-// 0.16·fc·b·ho / (λ + 1.5); the stirrup factor there is 1.
+// 0.16·fc·b·ho / (λ + 1.5); the stirrup factor there is 1, so the forms of eq. 6.2.9-2 below
+// print and multiply none.
 inline constexpr double kShearConcreteConcentrated = 0.16;
+inline constexpr double kShearStirrupsConcentrated = 1.0;
 // Limit factor of the shear section check of a seismic frame beam (eq. 6.2.9-3, GBJ 10-89
 // eq. 8.3.3): V ≤ 0.2·fc·b·ho / γRE.
 inline constexpr double kShearSection = 0.2;

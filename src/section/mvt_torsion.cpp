@@ -409,7 +409,8 @@ void ReportShearStirrups(Report& r, const TorsionCase& t, double beta_t, double 
        "V ≤ [$2 * ($3 - βt) * fc * b * ho + ${11} * fyv * Asv * ho / S] / γRE",
        "Asv ＝ [V * γRE - $2 * ($3 - βt) * fc * b * ho] * S / ${11} / fyv / ho",
        "＝ [$0*${13}-$2*($3-$4)*$5*$6*$7]*${10}/${11}/${12}/$7"},
-      {gbj11_89::kShearConcreteConcentrated, 1.0, "对集中荷载作用下，且考虑地震作用组合的",
+      {gbj11_89::kShearConcreteConcentrated, gbj11_89::kShearStirrupsConcentrated,
+       "对集中荷载作用下，且考虑地震作用组合的",
        "V ≤ [$2 * ($3 - βt) * fc * b * ho / (λ + $9) + fyv * Asv * ho / S] / γRE",
        "Asv ＝ [V * γRE - $2 * ($3 - βt) * fc * b * ho / (λ + $9)] * S / fyv / ho",
        "＝ [$0*${13}-$2*($3-$4)*$5*$6*$7/($8+$9)]*${10}/${12}/$7"}};
