@@ -37,26 +37,9 @@ std::string GradeText(int16_t iSecPos) {
   return t;
 }
 
-std::string_view ShapeName(Shape s) {
-  switch (s) {
-    case Shape::Rect:
-      return "矩形截面";
-    case Shape::InvT:
-      return "倒T形截面";
-    case Shape::T:
-      return "T形截面";
-    case Shape::InvL:
-      return "倒L形截面";
-    case Shape::ISym:
-      return "工形截面（对称）";
-    case Shape::IUnsym:
-      return "工形截面（不对称）";
-  }
-  return {};
-}
-
-bool Flanged(Shape s) {
-  return s == Shape::T || s == Shape::InvL || s == Shape::ISym || s == Shape::IUnsym;
+bool Flanged(SectionShape s) {
+  return s == SectionShape::T || s == SectionShape::InvL || s == SectionShape::ISym ||
+         s == SectionShape::IUnsym;
 }
 
 void Fail(Call& k, int32_t code, std::string_view text, std::string_view condition) {
@@ -85,17 +68,10 @@ std::string_view GammaText(bool bEA, double gamma_o) {
 }
 
 std::string Factor(double x) {
-  return FormatNumber(x, "0.###");
+  return FormatNumber(x, kWorkedFactor);
 }
 
 namespace {
-
-std::optional<Shape> ShapeOf(std::string_view name) {
-  // Compared exactly, as the host's shape list gives the names.
-  for (Shape s : {Shape::Rect, Shape::InvT, Shape::T, Shape::InvL, Shape::ISym, Shape::IUnsym})
-    if (name == ShapeName(s)) return s;
-  return std::nullopt;
-}
 
 bool MentionsAs(std::string_view t) {
   for (size_t i = 0; i + 1 < t.size(); ++i)
@@ -132,7 +108,7 @@ As1Entry ReadAs1(ISharedServices& svc, std::string_view text) {
 // The numbers of MVTCommon that no host form has checked: a value no section can have gives its
 // code and message before any stage runs. Returns 0 when every value can be calculated with.
 struct SectionInputs {
-  Shape shape;
+  SectionShape shape;
   int mode;
   bool bQdSjz, bEA, bConF, torsion;
   float c, Fcm, Ft;
@@ -170,10 +146,11 @@ int32_t CheckSectionInputs(const SectionInputs& in, std::string& text) {
     return fail(code::kBadCover, "受压纵筋合力点至近边距离as'", in.Cas1,
                 "应不小于0且小于截面高度h");
   // The tension flange enters only the torsion moduli; the compression flange every formula.
-  const bool tension = in.torsion && (in.shape == Shape::InvT || in.shape == Shape::ISym ||
-                                      in.shape == Shape::IUnsym);
-  const bool compression = in.shape == Shape::T || in.shape == Shape::InvL ||
-                           in.shape == Shape::ISym || in.shape == Shape::IUnsym;
+  const bool tension =
+      in.torsion && (in.shape == SectionShape::InvT || in.shape == SectionShape::ISym ||
+                     in.shape == SectionShape::IUnsym);
+  const bool compression = in.shape == SectionShape::T || in.shape == SectionShape::InvL ||
+                           in.shape == SectionShape::ISym || in.shape == SectionShape::IUnsym;
   if (tension) {
     if (!(in.Bf >= in.B) || !std::isfinite(in.Bf))
       return fail(code::kBadFlange, "受拉区翼缘宽度bf", in.Bf, "应不小于截面宽度b");
@@ -206,22 +183,22 @@ int32_t CheckSectionInputs(const SectionInputs& in, std::string& text) {
 // The flange sizes the shape has, one pair a line.
 void ReportFlanges(Report& r, const Call& k) {
   switch (k.shape) {
-    case Shape::ISym:
+    case SectionShape::ISym:
       r.Line(4, "翼缘宽度bf,bf'＝ $0    翼缘高度hf,hf'＝ $1", {{k.bf, U::mmd}, {k.hf, U::mmd}});
       break;
-    case Shape::InvT:
+    case SectionShape::InvT:
       r.Line(4, "受拉区翼缘宽度bf＝ $0    受拉区翼缘高度hf＝ $1", {{k.bf, U::mmd}, {k.hf, U::mmd}});
       break;
-    case Shape::IUnsym:
+    case SectionShape::IUnsym:
       r.Line(4, "受拉区翼缘宽度bf ＝ $0    受拉区翼缘高度hf ＝ $1",
              {{k.bf, U::mmd}, {k.hf, U::mmd}});
       [[fallthrough]];
-    case Shape::T:
-    case Shape::InvL:
+    case SectionShape::T:
+    case SectionShape::InvL:
       r.Line(4, "受压区翼缘宽度bf'＝ $0    受压区翼缘高度hf'＝ $1",
              {{k.bf1, U::mmd}, {k.hf1, U::mmd}});
       break;
-    case Shape::Rect:
+    case SectionShape::Rect:
       break;
   }
 }
@@ -371,9 +348,9 @@ void RecordError(Report& r, VBArray<int32_t>& lErrCon, VBArray<std::string>& tEr
 
 // An input that no stage can take: its code and message, or 0. The error lists of different
 // bounds are emptied before their own error goes in.
-int32_t RefusedCall(int16_t iCalMode, const std::optional<Shape>& shape, const std::string& tJmXs,
-                    ISharedServices& svc, const std::string& tAs1, As1Entry& as1_entry,
-                    VBArray<int32_t>& lErrCon, VBArray<std::string>& tErrCon,
+int32_t RefusedCall(int16_t iCalMode, const std::optional<SectionShape>& shape,
+                    const std::string& tJmXs, ISharedServices& svc, const std::string& tAs1,
+                    As1Entry& as1_entry, VBArray<int32_t>& lErrCon, VBArray<std::string>& tErrCon,
                     const SectionInputs& in, std::string& text) {
   if (iCalMode != 0 && iCalMode != 1) {
     text = "计算类型iCalMode ＝ " + std::to_string(iCalMode) +
@@ -624,16 +601,17 @@ void clsMVT::MVTCommon(int32_t& lErr, std::string& tErr, VBArray<int32_t>& lErrC
     if (bTextOut_ && tText) r.MoveTo(*tText);
   };
 
-  const std::optional<Shape> shape = ShapeOf(tJmXs);
+  const std::optional<SectionShape> shape = SectionShapeOf(tJmXs);
   // A symmetric I has equal flanges; only the tension-side pair is entered.
-  if (shape == Shape::ISym) {
+  if (shape == SectionShape::ISym) {
     Bf1 = Bf;
     Hf1 = Hf;
   }
 
   ReportHeading(r, tBh, tText, tEng);
 
-  const Shape taken = shape.value_or(Shape::Rect);  // checked before any stage reads it
+  const SectionShape taken =
+      shape.value_or(SectionShape::Rect);  // checked before any stage reads it
   SectionInputs in{taken, iCalMode, bQdSjz, bEA,  bConF, T != 0, c,  Fcm, Ft,
                    Fy,    Fy1,      Fyv,    Rlfo, B,     H,      Bf, Hf,  Bf1,
                    Hf1,   Cas,      Cas1,   Pmin, S,     A,      Es, dAs, Asv};

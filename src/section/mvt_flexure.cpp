@@ -22,9 +22,8 @@ namespace {
 
 using gbj10_89::kBeta1;
 
-constexpr int kFormula = 6;                      // indent of a formula line
-constexpr int kValues = 8;                       // indent of its continuation, "＝ …"
-constexpr const char* kFactorPattern = "0.###";  // a factor as Factor() prints it
+constexpr int kFormula = 6;  // indent of a formula line
+constexpr int kValues = 8;   // indent of its continuation, "＝ …"
 constexpr const char* kXiPattern = "#0.000";
 // House choices of the K iteration on flanged sections (IterateK).
 constexpr double kInitialAs1Share = 0.1;  // As' to start from, × K × concrete area
@@ -150,14 +149,14 @@ Outcome Found(Flex& f, double As, double x) {
 
 // GBJ 10-89 eq. 4.1.5-3: σs of steel that does not yield.
 void SigmaLines(Flex& f, double x, double sigma_s) {
-  f.r.Line(kFormula, "钢筋应力σs ＝ fy * (x / Ho - $0) / (ξb - $0)", {{kBeta1, kFactorPattern}});
+  f.r.Line(kFormula, "钢筋应力σs ＝ fy * (x / Ho - $0) / (ξb - $0)", {{kBeta1, kWorkedFactor}});
   f.r.Line(kValues, "＝ $0*($1/$2-$5)/($3-$5) ＝ $4",
            {{f.k.fy, U::nmm2},
             {x, U::mm},
             {f.ho, U::mm},
             {f.xi_b, kXiPattern},
             {sigma_s, U::nmm2d},
-            {kBeta1, kFactorPattern}});
+            {kBeta1, kWorkedFactor}});
 }
 
 // x with As' known over a rectangle of width b or bf' (GBJ 10-89 art. 4.1.6, 4.1.7-1).
@@ -215,7 +214,7 @@ void OverReinforcedDepthLine(Flex& f, std::string_view flange_text, bool with_As
                              std::string_view wname) {
   f.r.Line(kFormula,
            "x ＝ [$0$1$3 * fy * As / (ξb - $3)] * ho / [fy * As / (ξb - $3) - fcm * $2 * ho]",
-           {flange_text, with_As1 ? "fy' * As' + " : "", wname, {kBeta1, kFactorPattern}});
+           {flange_text, with_As1 ? "fy' * As' + " : "", wname, {kBeta1, kWorkedFactor}});
 }
 
 // "Mu ＝ fcm * b * x * (ho - x / 2) + fy' * As' * (ho - as')" with its numbers, without the line
@@ -328,7 +327,7 @@ void OverReinforcedDepthValuesPut(Flex& f, double As, double As1) {
                        {f.ho, U::mm},
                        {k.fcm, U::nmm2_1},
                        {k.b, U::mm},
-                       {kBeta1, kFactorPattern}});
+                       {kBeta1, kWorkedFactor}});
 }
 
 // More steel in the fixed ratio K until the capacity with σs reaches the moment. Mu grows without
@@ -382,7 +381,7 @@ Outcome DesignK(Flex& f, double K) {
   f.r.Line(kFormula, "已知 K ＝ As' / As ＝ $0，可推导出下列公式：", {{K, kXiPattern}});
   const double t = k.fy - k.fy1 * K;
   f.r.Line(kFormula, "t ＝ fy - fy' * K ＝ $0-$1*$2 ＝ $3",
-           {{k.fy, U::nmm2}, {k.fy1, U::nmm2}, {K, kFactorPattern}, {t, U::nmm2d}});
+           {{k.fy, U::nmm2}, {k.fy1, U::nmm2}, {K, kWorkedFactor}, {t, U::nmm2d}});
   if (t <= 0) {
     Fail(k, code::kKRatio, "fy - fy' * K ＝ " + Fmt(k, t, "n/mm2d") + " ≤ 0");
     return Failed(code::kKRatio);
@@ -393,7 +392,7 @@ Outcome DesignK(Flex& f, double K) {
             {k.fy, U::nmm2},
             {as1, U::mm},
             {k.fy1, U::nmm2},
-            {K, kFactorPattern},
+            {K, kWorkedFactor},
             {p, "0.##"}});
   f.r.Line(kFormula, "As ＝ {p - [p ^ 2 - 2 * t ^ 2 * M$0 / (fcm * b)] ^ 0.5} * fcm * b / t ^ 2",
            {f.gtext});
@@ -409,7 +408,7 @@ Outcome DesignK(Flex& f, double K) {
   f.r.Line(kValues, "＝ {$0-[$0^2-2*$1^2*$2/($3*$4)]^0.5}*$3*$4/$1^2 ＝ $5",
            {{p, "0.##"}, {t, U::nmm2}, MText(f), {k.fcm, U::nmm2_1}, {b, U::mm}, {As, U::mm2d}});
   f.r.Line(kFormula, "As' ＝ K * As ＝ $0*$1 ＝ $2",
-           {{K, kFactorPattern}, {As, U::mm2}, {As1, U::mm2d}});
+           {{K, kWorkedFactor}, {As, U::mm2}, {As1, U::mm2d}});
   double x = fault::div(k.fy * As - k.fy1 * As1, k.fcm * b);
   DepthFromForcesPut(f, b, "b", As, As1, x);
   XbCompare(f, x);
@@ -565,13 +564,13 @@ Outcome IterateK(Flex& f, double K) {
   f.r.Line(kFormula, "已知 K ＝ As' / As ＝ $0，取 As' ＝ K * As 迭代计算：", {{K, kXiPattern}});
   f.r.Line(kFormula,
            "As' 初值 ＝ $6 * K * [(bf' - b) * hf' + b * h] ＝ $6*$0*[($1-$2)*$3+$2*$4] ＝ $5",
-           {{K, kFactorPattern},
+           {{K, kWorkedFactor},
             {k.bf1, U::mm},
             {k.b, U::mm},
             {k.hf1, U::mm},
             {k.h, U::mm},
             {As1, U::mm2d},
-            {kInitialAs1Share, kFactorPattern}});
+            {kInitialAs1Share, kWorkedFactor}});
   int rounds = 0;
   bool converged = false;
   while (rounds < rounds_max) {
@@ -610,7 +609,7 @@ void CapacityLines(Flex& f, double M, std::string_view formula, std::string_view
   f.r.Line(kFormula, factored ? "Mu ＝ [$0]$1" : "Mu ＝ $0",
            {formula, f.gtext == " * γRE" ? " / γRE" : " / γo"});
   f.r.Sp(kValues).Put(factored ? "＝ [" : "＝ ").Put(values, subs);
-  f.r.Put(factored ? "]/$0 ＝ $1" : " ＝ $1", {{f.gamma, kFactorPattern}, {M, U::knmd}}).End();
+  f.r.Put(factored ? "]/$0 ＝ $1" : " ＝ $1", {{f.gamma, kWorkedFactor}, {M, U::knmd}}).End();
 }
 
 // The over-reinforced depth recomputed for the capacity (GBJ 10-89 eq. 4.1.5-3). False when no
@@ -811,18 +810,17 @@ As1Input ReadAs1(Call& k) {
 void BasicsLines(Flex& f) {
   const Call& k = f.k;
   if (k.bEA)
-    f.r.Line(kFormula, "承载力抗震调整系数γRE ＝ $0",
-             {{gbj11_89::kGammaReFlexure, kFactorPattern}});
+    f.r.Line(kFormula, "承载力抗震调整系数γRE ＝ $0", {{gbj11_89::kGammaReFlexure, kWorkedFactor}});
   else if (k.Rlfo != 1)
-    f.r.Line(kFormula, "结构构件的重要性系数γo ＝ $0", {{k.Rlfo, kFactorPattern}});
+    f.r.Line(kFormula, "结构构件的重要性系数γo ＝ $0", {{k.Rlfo, kWorkedFactor}});
   f.r.Line(kFormula, "ξb ＝ $3 / (1 + fy / ($4 * Es)) ＝ $3/(1+$0/($4*$1)) ＝ $2",
            {{k.fy, U::nmm2},
             {k.Es, U::nmm2},
             {f.xi_b, kXiPattern},
-            {kBeta1, kFactorPattern},
+            {kBeta1, kWorkedFactor},
             {gbj10_89::kEpsilonCu, "0.####"}});
   if (f.seismic_limit)
-    f.r.Line(kFormula, "$0级框架梁端：ξ ≤ $1", {GradeText(k.iSecPos), {f.limit, kFactorPattern}});
+    f.r.Line(kFormula, "$0级框架梁端：ξ ≤ $1", {GradeText(k.iSecPos), {f.limit, kWorkedFactor}});
 }
 
 void KeepXi(Call& k, const Outcome& o) {

@@ -20,11 +20,6 @@ namespace {
 using gbj10_89::kShearSpanShift;
 using gbj11_89::kGammaReShear;
 
-// Number pattern of the code factors a report line shows (0.07, 1.5, 0.16, 0.85, 0.035).
-constexpr const char* kFactor = "0.0##";
-// The factor of a worked quantity as the report shows it (γo, β).
-constexpr const char* kWorkedFactor = "0.###";
-
 enum class Form { SeismicConcentrated, Seismic, Concentrated, Ordinary };
 
 // The numbers every step of the shear stage uses.
@@ -37,17 +32,6 @@ struct ShearCase {
   double lambda = 0;
   std::string fcbho{};  // "fc*b*ho" with the numbers, as every form repeats it
 };
-
-static_assert(static_cast<int>(Shape::Rect) == static_cast<int>(SectionShape::Rect) &&
-                  static_cast<int>(Shape::InvT) == static_cast<int>(SectionShape::InvT) &&
-                  static_cast<int>(Shape::T) == static_cast<int>(SectionShape::T) &&
-                  static_cast<int>(Shape::InvL) == static_cast<int>(SectionShape::InvL) &&
-                  static_cast<int>(Shape::ISym) == static_cast<int>(SectionShape::ISym) &&
-                  static_cast<int>(Shape::IUnsym) == static_cast<int>(SectionShape::IUnsym),
-              "the shapes of clsMVT are the shared section shapes in the same order");
-SectionShape SharedShape(Shape s) {
-  return static_cast<SectionShape>(static_cast<int>(s));
-}
 
 // Shear span ratio of a concentrated load, GBJ 10-89 4.2.3: 1.4 ≤ λ ≤ 3.
 double ShearSpanRatio(Call& k, double ho) {
@@ -69,9 +53,9 @@ struct Detailing {
 
 // The minimum stirrup area by ratio, symbolic and with its numbers.
 void MinStirrupAreaLines(Report& r, double coef, const ShearCase& c, double AsvMin) {
-  r.Line(8, "最小配箍面积Asvmin＝ ($0 * Fc / Fyv) * b * S", {{coef, kFactor}});
+  r.Line(8, "最小配箍面积Asvmin＝ ($0 * Fc / Fyv) * b * S", {{coef, kCodeFactor}});
   r.Line(10, "＝ ($0*$1/$2)*$3*$4 ＝ $5",
-         {{coef, kFactor},
+         {{coef, kCodeFactor},
           {c.fc, U::nmm2_1},
           {c.fyv, U::nmm2},
           {c.b, U::mm},
@@ -118,7 +102,7 @@ Detailing BeamDetailing(Call& k, const ShearCase& c, double Vd, double V0) {
   const double demand = Vd * c.gamma_re;
   const bool low = demand <= V0;
   r.Line(6, "$0 * fc * b * ho ＝ $0*$1*$2*$3 ＝ $4 $5 V$6 ＝ $7",
-         {{gbj10_89::kShearConcrete, kFactor},
+         {{gbj10_89::kShearConcrete, kCodeFactor},
           {c.fc, U::nmm2_1},
           {c.b, U::mm},
           {c.ho, U::mm},
@@ -133,7 +117,7 @@ Detailing BeamDetailing(Call& k, const ShearCase& c, double Vd, double V0) {
   d.Dmin = row.Dmin;
   d.Smax = low ? row.smax_low : row.smax_high;
   r.Put("      当 V$0 $1 $2 * fc * b * ho",
-        {c.gtext, low ? "≤" : "＞", {gbj10_89::kShearConcrete, kFactor}});
+        {c.gtext, low ? "≤" : "＞", {gbj10_89::kShearConcrete, kCodeFactor}});
   r.Line(0, BandForm(band, low), {{lower, "0"}, {row.h_max, "0"}});
   r.Line(8, "箍筋最小直径Dmin＝$0，箍筋最大间距Smax＝$1", {{d.Dmin, U::mmd}, {d.Smax, U::mmd}});
   if (!low) {
@@ -181,22 +165,24 @@ void FormLines(Report& r, const ShearCase& c) {
   switch (c.form) {
     case Form::SeismicConcentrated:
       r.Line(6, "V ≤ [$0 * fc * b * ho / (λ + $1) + fyv * Asv / S * ho] / γRE",
-             {{gbj11_89::kShearConcreteConcentrated, kFactor}, {kShearSpanShift, kFactor}});
+             {{gbj11_89::kShearConcreteConcentrated, kCodeFactor}, {kShearSpanShift, kCodeFactor}});
       break;
     case Form::Seismic:
       r.Line(6, "V ≤ ($0 * fc * b * ho + $1 * fyv * Asv / S * ho) / γRE",
-             {{gbj11_89::kShearConcrete, kFactor}, {gbj11_89::kShearStirrups, kFactor}});
+             {{gbj11_89::kShearConcrete, kCodeFactor}, {gbj11_89::kShearStirrups, kCodeFactor}});
       break;
     case Form::Concentrated:
       r.Line(6, "V$0 ≤ $1fc * b * ho / (λ + $2) + $3fyv * Asv / S * ho",
              {c.gtext,
-              {gbj10_89::kShearConcreteConcentrated, kFactor},
-              {kShearSpanShift, kFactor},
-              {gbj10_89::kShearStirrupsConcentrated, kFactor}});
+              {gbj10_89::kShearConcreteConcentrated, kCodeFactor},
+              {kShearSpanShift, kCodeFactor},
+              {gbj10_89::kShearStirrupsConcentrated, kCodeFactor}});
       break;
     case Form::Ordinary:
       r.Line(6, "V$0 ≤ $1 * fc * b * ho + $2 * fyv * Asv / S * ho",
-             {c.gtext, {gbj10_89::kShearConcrete, kFactor}, {gbj10_89::kShearStirrups, kFactor}});
+             {c.gtext,
+              {gbj10_89::kShearConcrete, kCodeFactor},
+              {gbj10_89::kShearStirrups, kCodeFactor}});
       break;
   }
 }
@@ -209,30 +195,33 @@ double ConcreteShear(Report& r, const ShearCase& c, double V0) {
     case Form::SeismicConcentrated:
       Vc = gbj11_89::ShearConcreteSeismicConcentrated(fc, b, ho, lambda);
       r.Put("      $0 * fc * b * ho / (λ + $1) / γRE ＝ $0*$2/($3+$1)/$4 ＝ $5",
-            {{gbj11_89::kShearConcreteConcentrated, kFactor},
-             {kShearSpanShift, kFactor},
+            {{gbj11_89::kShearConcreteConcentrated, kCodeFactor},
+             {kShearSpanShift, kCodeFactor},
              c.fcbho,
              {lambda, "#0.000"},
-             {kGammaReShear, kFactor},
+             {kGammaReShear, kCodeFactor},
              {Vc, U::nd}});
       break;
     case Form::Seismic:
       Vc = gbj11_89::ShearConcreteSeismic(fc, b, ho);
       r.Put("      $0 * fc * b * ho / γRE ＝ $0*$1/$2 ＝ $3",
-            {{gbj11_89::kShearConcrete, kFactor}, c.fcbho, {kGammaReShear, kFactor}, {Vc, U::nd}});
+            {{gbj11_89::kShearConcrete, kCodeFactor},
+             c.fcbho,
+             {kGammaReShear, kCodeFactor},
+             {Vc, U::nd}});
       break;
     case Form::Concentrated:
       Vc = gbj10_89::ShearConcreteConcentrated(fc, b, ho, lambda);
       r.Put("      $0fc * b * ho / (λ + $1) ＝ $0*$2/($3+$1) ＝ $4",
-            {{gbj10_89::kShearConcreteConcentrated, kFactor},
-             {kShearSpanShift, kFactor},
+            {{gbj10_89::kShearConcreteConcentrated, kCodeFactor},
+             {kShearSpanShift, kCodeFactor},
              c.fcbho,
              {lambda, "#0.000"},
              {Vc, U::nd}});
       break;
     case Form::Ordinary:
       r.Put("      $0 * fc * b * ho ＝ $0*$1 ＝ $2",
-            {{gbj10_89::kShearConcrete, kFactor}, c.fcbho, {Vc, U::nd}});
+            {{gbj10_89::kShearConcrete, kCodeFactor}, c.fcbho, {Vc, U::nd}});
       break;
   }
   return Vc;
@@ -248,14 +237,14 @@ double StirrupsForDemand(Call& k, const ShearCase& c, double Vd, double V0) {
   switch (c.form) {
     case Form::SeismicConcentrated:
       r.Line(6, "Asv ＝ [V * γRE - $0 * fc * b * ho / (λ + $1)] * S / fyv / ho",
-             {{gbj11_89::kShearConcreteConcentrated, kFactor}, {kShearSpanShift, kFactor}});
+             {{gbj11_89::kShearConcreteConcentrated, kCodeFactor}, {kShearSpanShift, kCodeFactor}});
       r.Put("        ＝ [$0*$1-$2*$3/($4+$5)]*$6/$7/$8",
             {{Vd, U::n},
-             {kGammaReShear, kFactor},
-             {gbj11_89::kShearConcreteConcentrated, kFactor},
+             {kGammaReShear, kCodeFactor},
+             {gbj11_89::kShearConcreteConcentrated, kCodeFactor},
              c.fcbho,
              {lambda, "#0.000"},
-             {kShearSpanShift, kFactor},
+             {kShearSpanShift, kCodeFactor},
              {S, U::mm},
              {fyv, U::nmm2},
              {ho, U::mm}});
@@ -263,13 +252,13 @@ double StirrupsForDemand(Call& k, const ShearCase& c, double Vd, double V0) {
       break;
     case Form::Seismic:
       r.Line(6, "Asv ＝ (V * γRE - $0 * fc * b * ho) * S / ($1 * fyv * ho)",
-             {{gbj11_89::kShearConcrete, kFactor}, {gbj11_89::kShearStirrups, kFactor}});
+             {{gbj11_89::kShearConcrete, kCodeFactor}, {gbj11_89::kShearStirrups, kCodeFactor}});
       r.Put("        ＝ ($0*$1-$2*$3)*$4/($5*$6*$7)", {{Vd, U::n},
-                                                       {kGammaReShear, kFactor},
-                                                       {gbj11_89::kShearConcrete, kFactor},
+                                                       {kGammaReShear, kCodeFactor},
+                                                       {gbj11_89::kShearConcrete, kCodeFactor},
                                                        c.fcbho,
                                                        {S, U::mm},
-                                                       {gbj11_89::kShearStirrups, kFactor},
+                                                       {gbj11_89::kShearStirrups, kCodeFactor},
                                                        {fyv, U::nmm2},
                                                        {ho, U::mm}});
       Asv = gbj11_89::StirrupsForShearSeismic(Vd, fc, b, ho, S, fyv);
@@ -277,29 +266,31 @@ double StirrupsForDemand(Call& k, const ShearCase& c, double Vd, double V0) {
     case Form::Concentrated:
       r.Line(6, "Asv ＝ [V$0 - $1fc * b * ho / (λ + $2)] * S / ($3fyv * ho)",
              {c.gtext,
-              {gbj10_89::kShearConcreteConcentrated, kFactor},
-              {kShearSpanShift, kFactor},
-              {gbj10_89::kShearStirrupsConcentrated, kFactor}});
+              {gbj10_89::kShearConcreteConcentrated, kCodeFactor},
+              {kShearSpanShift, kCodeFactor},
+              {gbj10_89::kShearStirrupsConcentrated, kCodeFactor}});
       r.Put("        ＝ [$0-$1*$2/($3+$4)]*$5/($6*$7*$8)",
             {{demand, U::n},
-             {gbj10_89::kShearConcreteConcentrated, kFactor},
+             {gbj10_89::kShearConcreteConcentrated, kCodeFactor},
              c.fcbho,
              {lambda, "#0.000"},
-             {kShearSpanShift, kFactor},
+             {kShearSpanShift, kCodeFactor},
              {S, U::mm},
-             {gbj10_89::kShearStirrupsConcentrated, kFactor},
+             {gbj10_89::kShearStirrupsConcentrated, kCodeFactor},
              {fyv, U::nmm2},
              {ho, U::mm}});
       Asv = gbj10_89::StirrupsForShearConcentrated(demand, fc, b, ho, lambda, S, fyv);
       break;
     case Form::Ordinary:
       r.Line(6, "Asv ＝ (V$0 - $1 * fc * b * ho) * S / ($2 * fyv * ho)",
-             {c.gtext, {gbj10_89::kShearConcrete, kFactor}, {gbj10_89::kShearStirrups, kFactor}});
+             {c.gtext,
+              {gbj10_89::kShearConcrete, kCodeFactor},
+              {gbj10_89::kShearStirrups, kCodeFactor}});
       r.Put("        ＝ ($0-$1*$2)*$3/($4*$5*$6)", {{demand, U::n},
-                                                    {gbj10_89::kShearConcrete, kFactor},
+                                                    {gbj10_89::kShearConcrete, kCodeFactor},
                                                     c.fcbho,
                                                     {S, U::mm},
-                                                    {gbj10_89::kShearStirrups, kFactor},
+                                                    {gbj10_89::kShearStirrups, kCodeFactor},
                                                     {fyv, U::nmm2},
                                                     {ho, U::mm}});
       Asv = gbj10_89::StirrupsForShear(demand, V0, S, fyv, ho);
@@ -321,37 +312,37 @@ double ShearCapacity(Call& k, const ShearCase& c, double V0) {
   double Vcap = 0;
   switch (c.form) {
     case Form::SeismicConcentrated:
-      r.Put("[$0*$1/($2+$3)+$4]/$5", {{gbj11_89::kShearConcreteConcentrated, kFactor},
+      r.Put("[$0*$1/($2+$3)+$4]/$5", {{gbj11_89::kShearConcreteConcentrated, kCodeFactor},
                                       c.fcbho,
                                       {lambda, "#0.000"},
-                                      {kShearSpanShift, kFactor},
+                                      {kShearSpanShift, kCodeFactor},
                                       fyv_ho,
-                                      {kGammaReShear, kFactor}});
+                                      {kGammaReShear, kCodeFactor}});
       Vcap = gbj11_89::ShearCapacitySeismicConcentrated(fc, b, ho, lambda, fyv, asv_s);
       break;
     case Form::Seismic:
-      r.Put("($0*$1+$2*$3)/$4", {{gbj11_89::kShearConcrete, kFactor},
+      r.Put("($0*$1+$2*$3)/$4", {{gbj11_89::kShearConcrete, kCodeFactor},
                                  c.fcbho,
-                                 {gbj11_89::kShearStirrups, kFactor},
+                                 {gbj11_89::kShearStirrups, kCodeFactor},
                                  fyv_ho,
-                                 {kGammaReShear, kFactor}});
+                                 {kGammaReShear, kCodeFactor}});
       Vcap = gbj11_89::ShearCapacitySeismicAsvFirst(fc, b, ho, fyv, asv_s);
       break;
     case Form::Concentrated:
       // Ordinary forms: the capacity over γo (1 with earthquake action).
-      r.Put("($0*$1/($2+$3)+$4*$5)", {{gbj10_89::kShearConcreteConcentrated, kFactor},
+      r.Put("($0*$1/($2+$3)+$4*$5)", {{gbj10_89::kShearConcreteConcentrated, kCodeFactor},
                                       c.fcbho,
                                       {lambda, "#0.000"},
-                                      {kShearSpanShift, kFactor},
-                                      {gbj10_89::kShearStirrupsConcentrated, kFactor},
+                                      {kShearSpanShift, kCodeFactor},
+                                      {gbj10_89::kShearStirrupsConcentrated, kCodeFactor},
                                       fyv_ho});
       if (c.gamma_o != 1) r.Put("/$0", {{c.gamma_o, kWorkedFactor}});
       Vcap = gbj10_89::ShearCapacityConcentrated(fc, b, ho, lambda, fyv, asv_s, c.gamma_o);
       break;
     case Form::Ordinary:
-      r.Put("($0*$1+$2*$3)", {{gbj10_89::kShearConcrete, kFactor},
+      r.Put("($0*$1+$2*$3)", {{gbj10_89::kShearConcrete, kCodeFactor},
                               c.fcbho,
-                              {gbj10_89::kShearStirrups, kFactor},
+                              {gbj10_89::kShearStirrups, kCodeFactor},
                               fyv_ho});
       if (c.gamma_o != 1) r.Put("/$0", {{c.gamma_o, kWorkedFactor}});
       Vcap = gbj10_89::ShearCapacityOrdinary(V0, fyv, asv_s, ho, c.gamma_o);
@@ -365,11 +356,11 @@ double ShearCapacity(Call& k, const ShearCase& c, double V0) {
 bool SeismicSectionCheck(Call& k, const ShearCase& c, double Vd) {
   Report& r = k.r;
   const double limit = gbj11_89::ShearSectionLimitSeismic(c.fc, c.b, c.ho);
-  const std::string factor = FormatNumber(gbj11_89::kShearSection, kFactor);
+  const std::string factor = FormatNumber(gbj11_89::kShearSection, kCodeFactor);
   r.Line(6, "考虑地震作用组合的框架梁，其受剪截面应符合混凝土规范公式（8.3.3）的规定：");
   r.Line(6, "V ≤ $0 * fc * b * ho / γRE", {factor});
   r.Put("      $0 * fc * b * ho / γRE ＝ $0*$1/$2 ＝ $3",
-        {factor, c.fcbho, {kGammaReShear, kFactor}, {limit, U::nd}});
+        {factor, c.fcbho, {kGammaReShear, kCodeFactor}, {limit, U::nd}});
   if (limit < Vd) {
     r.End();
     const double ratio = gbj10_89::ShearSectionRatio(Vd * kGammaReShear, c.fc, c.b, c.ho);
@@ -385,20 +376,20 @@ bool SeismicSectionCheck(Call& k, const ShearCase& c, double Vd) {
 
 // The web height hw of GBJ 10-89 art. 4.2.1 with its numbers.
 double WebHeightLine(Call& k, double ho) {
-  const double hw = WebHeight(SharedShape(k.shape), k.h, ho, k.hf, k.hf1);
+  const double hw = WebHeight(k.shape, k.h, ho, k.hf, k.hf1);
   std::string_view form = "      hw ＝ ho ＝ $3";
   switch (k.shape) {
-    case Shape::Rect:
+    case SectionShape::Rect:
       break;
-    case Shape::InvT:
+    case SectionShape::InvT:
       form = "      hw ＝ h - hf ＝ $0-$1 ＝ $3";
       break;
-    case Shape::T:
-    case Shape::InvL:
+    case SectionShape::T:
+    case SectionShape::InvL:
       form = "      hw ＝ h - hf' ＝ $0-$2 ＝ $3";
       break;
-    case Shape::ISym:
-    case Shape::IUnsym:
+    case SectionShape::ISym:
+    case SectionShape::IUnsym:
       form = "      hw ＝ h - hf - hf' ＝ $0-$1-$2 ＝ $3";
       break;
   }
@@ -411,7 +402,7 @@ bool OrdinarySectionCheck(Call& k, const ShearCase& c, double Vd) {
   using namespace gbj10_89;
   Report& r = k.r;
   const double hw = WebHeightLine(k, c.ho);
-  r.Line(6, "$0受弯构件，其受剪截面应符合下式条件：", {ShapeName(k.shape)});
+  r.Line(6, "$0受弯构件，其受剪截面应符合下式条件：", {SectionShapeName(k.shape)});
   const double ratio_hw = fault::div(hw, c.b);
   const double beta = ShearSectionFactor(ratio_hw);
   if (ratio_hw <= kShearSectionStockyRatio || ratio_hw >= kShearSectionSlenderRatio) {
@@ -420,14 +411,14 @@ bool OrdinarySectionCheck(Call& k, const ShearCase& c, double Vd) {
            {stocky ? "≤" : "≥",
             {stocky ? kShearSectionStockyRatio : kShearSectionSlenderRatio, "0"},
             c.gtext,
-            {stocky ? kShearSectionStocky : kShearSectionSlender, kFactor},
+            {stocky ? kShearSectionStocky : kShearSectionSlender, kCodeFactor},
             {ratio_hw, "#0.00"}});
   } else {
     r.Line(6, "当 $0 ＜hw / b ＜ $1 时，β＝ $2 - $3 * hw / b ＝ $2-$3*$4/$5 ＝ $6",
            {{kShearSectionStockyRatio, "0"},
             {kShearSectionSlenderRatio, "0"},
-            {kShearSectionIntercept, kFactor},
-            {kShearSectionSlope, kFactor},
+            {kShearSectionIntercept, kCodeFactor},
+            {kShearSectionSlope, kCodeFactor},
             {hw, U::mm},
             {c.b, U::mm},
             {beta, "#0.000"}});
@@ -480,7 +471,7 @@ void CalVAsv(Call& k) {
   ShearCase c = CaseOf(k);
   r.Put("    斜截面承载力计算：").HeadingEnd();
   if (k.bEA)
-    r.Line(6, "承载力抗震调整系数γRE ＝ $0", {{kGammaReShear, kFactor}});
+    r.Line(6, "承载力抗震调整系数γRE ＝ $0", {{kGammaReShear, kCodeFactor}});
   else if (c.gamma_o != 1)
     r.Line(6, "结构构件的重要性系数γo ＝ $0", {{c.gamma_o, kWorkedFactor}});
 

@@ -7,12 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include "codes/section_shape.h"
 #include "frame/records.h"
 #include "frame/report.h"
 
 namespace tk::mvt {
 
-enum class Shape { Rect, InvT, T, InvL, ISym, IUnsym };
+// Number patterns of the stages' report lines: a code factor as the code prints it (0.07, 1.25,
+// 0.035), and a worked factor such as γo or β as Factor() prints it.
+inline constexpr const char* kCodeFactor = "0.0##";
+inline constexpr const char* kWorkedFactor = "0.###";
 
 // Codes of clsMVT. 3001-3003 are ours: inputs that the formulas cannot take at all.
 namespace code {
@@ -79,7 +83,7 @@ struct Call {
   std::vector<int32_t> all_errors;  // every error code of the call, in order
 
   int16_t mode = 0, iSecPos = 0;
-  Shape shape = Shape::Rect;
+  SectionShape shape = SectionShape::Rect;
   bool bBE = false, bEA = false, bConF = false;
   double fc = 0, fcm = 0, ft = 0, fy = 0, fy1 = 0, Es = 0;
   double M = 0, V = 0, T = 0;  // magnitudes, kN·m and kN
@@ -118,8 +122,7 @@ void CalTAst(Call& k);
 // Helpers shared by the stages (mvt.cpp).
 bool IsFrame(int16_t iSecPos);           // seismic frame grades 1 to 4
 std::string GradeText(int16_t iSecPos);  // "一" ... "四"
-std::string_view ShapeName(Shape s);
-bool Flanged(Shape s);  // T, inverted L, both I shapes
+bool Flanged(SectionShape s);            // T, inverted L, both I shapes
 // Appends "      错误：" + text, records the error (code, condition or text) in the list and
 // keeps it as the stage's error when it is the stage's first.
 void Fail(Call& k, int32_t code, std::string_view text, std::string_view condition = {});

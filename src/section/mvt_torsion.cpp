@@ -22,32 +22,24 @@ namespace {
 
 namespace g = gbj10_89;
 
-// Number patterns of the report: code factors as the code prints them (0.35, 1.2, 1.0, 0.175),
-// whole-number bounds, βt and λ, the minimum ratios as worked, and ζ.
-constexpr const char* kCoef = "0.0##";
+// Number patterns of the report besides the shared factor patterns: whole-number bounds, βt and
+// λ, the minimum ratios as worked, and ζ.
 constexpr const char* kWhole = "0";
 constexpr const char* kRatio = "#0.000";
 constexpr const char* kMinRatio = "0.000000";
 constexpr const char* kZetaPattern = "0.0";
-constexpr const char* kFactorPattern = "0.###";
 
 // The stirrup core starts 10 mm inside the centroid of the longitudinal bars: c = as − 10.
 constexpr double kStirrupInset = 10;
-// Shear span ratio of a concentrated load held within 1.4 … 3 (GBJ 10-89 art. 4.2.3).
-constexpr double kLambdaMin = 1.4, kLambdaMax = 3.0;
 // Strength ratio ζ of the longitudinal to the stirrup torsion steel (GBJ 10-89 art. 4.4.3): the
 // design takes 1.0, within the range 0.6 … 1.7 the code allows.
 constexpr double kZeta = 1.0;
 // A flange stirrup leg is held to half of the flange minimum, which counts both legs.
 constexpr double kLegOfMinimum = 0.5;
 
-static_assert(static_cast<int>(Shape::IUnsym) == static_cast<int>(SectionShape::IUnsym) &&
-                  static_cast<int>(Shape::InvL) == static_cast<int>(SectionShape::InvL),
-              "clsMVT shapes follow the order of the section shapes");
-
 // The numbers every step of the torsion stage uses.
 struct TorsionCase {
-  Shape shape = Shape::Rect;
+  SectionShape shape = SectionShape::Rect;
   bool seismic = false, concentrated = false;  // earthquake action, concentrated load
   double b = 0, h = 0, ho = 0, fc = 0, ft = 0, fy = 0, S = 0;
   double gamma_o = 1;
@@ -73,9 +65,10 @@ TorsionCase StageCase(const Call& k) {
   if (!t.seismic && t.gamma_o != 1) t.gtext = " * γo";
   t.Vd = t.gamma_o * k.V * 1000;
   t.Td = t.gamma_o * k.T * 1e6;
-  const Shape sh = t.shape;
-  t.tens_flange = sh == Shape::InvT || sh == Shape::IUnsym || sh == Shape::ISym;
-  t.comp_flange = sh == Shape::T || sh == Shape::InvL || sh == Shape::IUnsym;
+  const SectionShape sh = t.shape;
+  t.tens_flange =
+      sh == SectionShape::InvT || sh == SectionShape::IUnsym || sh == SectionShape::ISym;
+  t.comp_flange = sh == SectionShape::T || sh == SectionShape::InvL || sh == SectionShape::IUnsym;
   return t;
 }
 
@@ -83,9 +76,9 @@ TorsionCase StageCase(const Call& k) {
 void ReportStageInputs(Report& r, const TorsionCase& t, double as, double c_raw) {
   r.Sp(4).Put("扭曲截面承载力计算：").HeadingEnd();
   if (t.seismic)
-    r.Line(6, "承载力抗震调整系数γRE ＝ $0", {{gbj11_89::kGammaReShear, kCoef}});
+    r.Line(6, "承载力抗震调整系数γRE ＝ $0", {{gbj11_89::kGammaReShear, kCodeFactor}});
   else if (t.gamma_o != 1)
-    r.Line(6, "结构构件的重要性系数γo ＝ $0", {{t.gamma_o, kFactorPattern}});
+    r.Line(6, "结构构件的重要性系数γo ＝ $0", {{t.gamma_o, kWorkedFactor}});
   r.Sp(6).Put("c ＝ as - $0 ＝ $1-$0 ＝ $2",
               {{kStirrupInset, kWhole}, {as, U::mm}, {c_raw, U::mmd}});
   if (c_raw < 0) {
@@ -97,7 +90,7 @@ void ReportStageInputs(Report& r, const TorsionCase& t, double as, double c_raw)
   }
   if (t.concentrated)
     r.Line(6, "λ ＝ a / ho ＝ $0（$1 ≤ λ ≤ $2）",
-           {{t.lambda, kRatio}, {kLambdaMin, kCoef}, {kLambdaMax, kCoef}});
+           {{t.lambda, kRatio}, {g::kShearSpanMin, kCodeFactor}, {g::kShearSpanMax, kCodeFactor}});
   if (t.fyv == g::kFyvMax)
     r.Line(6, "当 fyv ≥ $0时，取 fyv ＝$1", {{g::kFyvMax, U::nmm2}, {g::kFyvMax, U::nmm2d}});
 }
@@ -119,7 +112,7 @@ Moduli TorsionModuli(const Call& k, const TorsionCase& t) {
     if (m.bf_capped) m.bf = g::TorsionFlangeWidthMax(b, m.hf);
     m.Wtf = g::TorsionModulusFlange(m.hf, m.bf, b);
     // A symmetric I section: the compression flange is the tension flange mirrored.
-    if (t.shape == Shape::ISym) {
+    if (t.shape == SectionShape::ISym) {
       m.bf1 = m.bf;
       m.hf1 = m.hf;
       m.Wtf1 = m.Wtf;
@@ -138,7 +131,7 @@ void ReportModuli(Report& r, const TorsionCase& t, const Moduli& m) {
   const double b = t.b;
   const U mm = U::mm;
   r.Line(6, "受扭塑性抵抗矩Wt：");
-  if (t.shape == Shape::Rect) {
+  if (t.shape == SectionShape::Rect) {
     r.Line(6, "Wt ＝ b^2 * (3h - b) / 6 ＝ $0^2*(3*$1-$0)/6 ＝ $2",
            {{b, mm}, {t.h, mm}, {m.Wtw, U::mm3d}});
     return;
@@ -149,7 +142,7 @@ void ReportModuli(Report& r, const TorsionCase& t, const Moduli& m) {
   if (t.tens_flange) {
     if (m.bf_capped) r.Line(8, "bf ＞ b + $0 * hf ＝ $1，取 bf ＝ $1", {six, {m.bf, U::mmd}});
     r.Line(6,
-           t.shape == Shape::ISym
+           t.shape == SectionShape::ISym
                ? "受拉及受压翼缘的受扭塑性抵抗矩Wtf ＝ Wtf' ＝ hf ^ 2 * (bf - b) / 2 ＝ "
                  "$0^2*($1-$2)/2 ＝ $3"
                : "受拉翼缘的受扭塑性抵抗矩Wtf ＝ hf ^ 2 * (bf - b) / 2 ＝ $0^2*($1-$2)/2 ＝ $3",
@@ -162,7 +155,7 @@ void ReportModuli(Report& r, const TorsionCase& t, const Moduli& m) {
   }
   r.Line(6, "Wt ＝ Wtw$0$1 ＝ $2",
          {t.tens_flange ? " + Wtf" : "",
-          t.comp_flange || t.shape == Shape::ISym ? " + Wtf'" : "",
+          t.comp_flange || t.shape == SectionShape::ISym ? " + Wtf'" : "",
           {m.Wt, U::mm3d}});
 }
 
@@ -172,13 +165,13 @@ struct Shares {
 };
 
 Shares TorqueShares(const TorsionCase& t, const Moduli& m) {
-  if (t.shape == Shape::Rect) return {t.Td, 0, 0};
+  if (t.shape == SectionShape::Rect) return {t.Td, 0, 0};
   return {g::TorqueShare(m.Wtw, t.Td, m.Wt), g::TorqueShare(m.Wtf, t.Td, m.Wt),
           g::TorqueShare(m.Wtf1, t.Td, m.Wt)};
 }
 
 void ReportShares(Report& r, const TorsionCase& t, const Moduli& m, const Shares& s) {
-  if (t.shape == Shape::Rect) return;
+  if (t.shape == SectionShape::Rect) return;
   const auto share = [&](std::string_view form, double W, double T) {
     r.Line(6, form,
            {t.gtext, {W, U::mm3}, {m.Wt, U::mm3}, {t.Td / 1e6, U::knm}, {T / 1e6, U::knmd}});
@@ -186,7 +179,7 @@ void ReportShares(Report& r, const TorsionCase& t, const Moduli& m, const Shares
   r.Line(6, "腹板和翼缘扭矩的分配：");
   share("Tw ＝ Wtw / Wt * T$0 ＝ $1/$2*$3 ＝ $4", m.Wtw, s.Tw);
   if (t.tens_flange) share("Tf ＝ Wtf / Wt * T$0 ＝ $1/$2*$3 ＝ $4", m.Wtf, s.Tf);
-  if (t.comp_flange || t.shape == Shape::ISym)
+  if (t.comp_flange || t.shape == SectionShape::ISym)
     share("Tf' ＝ Wtf' / Wt * T$0 ＝ $1/$2*$3 ＝ $4", m.Wtf1, s.Tf1);
 }
 
@@ -205,7 +198,7 @@ BetaT TorsionBeta(const TorsionCase& t, double Wt) {
 }
 
 void ReportBeta(Report& r, const TorsionCase& t, double Wt, const BetaT& bt) {
-  const Sub num{g::kBetaTNumerator, kCoef}, shift{g::kTorsionSpanShift, kCoef};
+  const Sub num{g::kBetaTNumerator, kCodeFactor}, shift{g::kShearSpanShift, kCodeFactor};
   const Subs vwt_subs = {num,
                          {t.lambda, kRatio},
                          shift,
@@ -214,8 +207,8 @@ void ReportBeta(Report& r, const TorsionCase& t, double Wt, const BetaT& bt) {
                          {t.Td, U::nmm},
                          {t.b, U::mm},
                          {t.ho, U::mm},
-                         {g::kBetaTShearConcentrated, kCoef},
-                         {g::kBetaTShear, kCoef}};
+                         {g::kBetaTShearConcentrated, kCodeFactor},
+                         {g::kBetaTShear, kCodeFactor}};
   if (t.concentrated) {
     r.Line(6, "对集中荷载作用下的剪扭构件混凝土受扭承载力降低系数 βt 按下式计算：");
     r.Line(6, "βt ＝ $0 / [1 + $8 * (λ + $2) * V * Wt / (T * b * ho)]", vwt_subs);
@@ -227,9 +220,9 @@ void ReportBeta(Report& r, const TorsionCase& t, double Wt, const BetaT& bt) {
   }
   r.Put("$0", {{bt.raw, kRatio}});
   if (bt.raw < g::kBetaTMin)
-    r.Put(" ＜ $0，取 βt ＝ $0", {{g::kBetaTMin, kCoef}});
+    r.Put(" ＜ $0，取 βt ＝ $0", {{g::kBetaTMin, kCodeFactor}});
   else if (bt.raw > g::kBetaTMax)
-    r.Put(" ＞ $0，取 βt ＝ $0", {{g::kBetaTMax, kCoef}});
+    r.Put(" ＞ $0，取 βt ＝ $0", {{g::kBetaTMax, kCodeFactor}});
   r.End();
 }
 
@@ -237,18 +230,18 @@ void ReportBeta(Report& r, const TorsionCase& t, double Wt, const BetaT& bt) {
 void ReportWebHeight(Report& r, const TorsionCase& t, double hf, double hf1, double hw) {
   const double h = t.h;
   switch (t.shape) {
-    case Shape::Rect:
+    case SectionShape::Rect:
       r.Line(6, "hw ＝ ho ＝ $0", {{hw, U::mmd}});
       break;
-    case Shape::InvT:
+    case SectionShape::InvT:
       r.Line(6, "hw ＝ h - hf ＝ $0-$1 ＝ $2", {{h, U::mm}, {hf, U::mm}, {hw, U::mmd}});
       break;
-    case Shape::T:
-    case Shape::InvL:
+    case SectionShape::T:
+    case SectionShape::InvL:
       r.Line(6, "hw ＝ h - hf' ＝ $0-$1 ＝ $2", {{h, U::mm}, {hf1, U::mm}, {hw, U::mmd}});
       break;
-    case Shape::ISym:
-    case Shape::IUnsym:
+    case SectionShape::ISym:
+    case SectionShape::IUnsym:
       r.Line(6, "hw ＝ h - hf - hf' ＝ $0-$1-$2 ＝ $3",
              {{h, U::mm}, {hf, U::mm}, {hf1, U::mm}, {hw, U::mmd}});
       break;
@@ -259,7 +252,7 @@ void ReportWebHeight(Report& r, const TorsionCase& t, double hf, double hf1, dou
 // and the stage goes on, so that the report is complete.
 void CheckWebRatio(Call& k, const TorsionCase& t) {
   Report& r = k.r;
-  const double hw = WebHeight(static_cast<SectionShape>(t.shape), t.h, t.ho, k.hf, k.hf1);
+  const double hw = WebHeight(t.shape, t.h, t.ho, k.hf, k.hf1);
   r.Line(6, "验算截面适用条件：");
   ReportWebHeight(r, t, k.hf, k.hf1, hw);
   const double hw_b = fault::div(hw, t.b);
@@ -285,17 +278,17 @@ bool CheckCombinedStress(Call& k, const TorsionCase& t, double Wt) {
   if (tau > tau_max) {
     Fail(k, code::kTorsionSection,
          "V / (b * ho) + T / Wt ＝ " + Fmt(k, tau, "n/mm2d_3") + " ＞ " +
-             FormatNumber(g::kTorsionSectionLimit, kCoef) + "*fc ＝ " +
+             FormatNumber(g::kTorsionSectionLimit, kCodeFactor) + "*fc ＝ " +
              Fmt(k, tau_max, "n/mm2d_3") + "，不满足截面尺寸要求");
     return false;
   }
   r.Line(8, "$0 ≤ $1*fc ＝ $2，满足截面尺寸要求",
-         {{tau, U::nmm2d_3}, {g::kTorsionSectionLimit, kCoef}, {tau_max, U::nmm2d_3}});
+         {{tau, U::nmm2d_3}, {g::kTorsionSectionLimit, kCodeFactor}, {tau_max, U::nmm2d_3}});
   const bool detailing_only = tau <= g::kTorsionDetailingLimit * t.ft;
   r.Line(8,
          detailing_only ? "$0 ≤ $1*ft ＝ $2，仅需按构造配筋" : "$0 ＞ $1*ft ＝ $2，需进行剪扭计算",
          {{tau, U::nmm2d_3},
-          {g::kTorsionDetailingLimit, kCoef},
+          {g::kTorsionDetailingLimit, kCodeFactor},
           {g::kTorsionDetailingLimit * t.ft, U::nmm2d_3}});
   return detailing_only;
 }
@@ -351,14 +344,14 @@ void ReportNeglect(Report& r, const TorsionCase& t, double Wt, const Neglect& n)
       {g::kShearNeglectSeismicConcentrated,
        "当 V ≤ $0*fc*b*ho/(λ+$6)/γRE 时，可仅按纯扭构件计算受扭承载力", "$0*$2*$3*$4/($5+$6)/$7"}};
   const Text& x = kText[static_cast<int>(FormOf(t))];
-  const Subs subs = {{x.factor, kCoef},
+  const Subs subs = {{x.factor, kCodeFactor},
                      t.gtext,
                      {t.fc, U::nmm2_1},
                      {t.b, U::mm},
                      {t.ho, U::mm},
                      {t.lambda, kRatio},
-                     {g::kTorsionSpanShift, kCoef},
-                     {gbj11_89::kGammaReShear, kCoef}};
+                     {g::kShearSpanShift, kCodeFactor},
+                     {gbj11_89::kGammaReShear, kCodeFactor}};
   const bool vc = n.shear_counted, tc = n.torsion_counted;
   r.Line(6, "验算是否要考虑剪力、扭矩的影响：");
   r.Line(6, x.sym, subs);
@@ -366,12 +359,12 @@ void ReportNeglect(Report& r, const TorsionCase& t, double Wt, const Neglect& n)
   r.Line(0, vc ? " ＝ $0 ＜ V$1 ＝ $2，应考虑剪力的影响" : " ＝ $0 ≥ V$1 ＝ $2，可不考虑剪力的影响",
          {{n.Vlim, U::nd}, t.gtext, {t.Vd, U::nd}});
   r.Line(6, "当 T$0 ≤ $1 * ft * Wt 时，可不进行受扭承载力计算",
-         {t.gtext, {g::kTorsionNeglect, kCoef}});
+         {t.gtext, {g::kTorsionNeglect, kCodeFactor}});
   r.Line(8,
          tc ? "$1*$2*$3 ＝ $4 ＜ T$0 ＝ $5，应进行受扭承载力计算"
             : "$1*$2*$3 ＝ $4 ≥ T$0 ＝ $5，可不进行受扭承载力计算",
          {t.gtext,
-          {g::kTorsionNeglect, kCoef},
+          {g::kTorsionNeglect, kCodeFactor},
           {t.ft, U::nmm2_2},
           {Wt, U::mm3},
           {n.Tlim / 1e6, U::knmd},
@@ -407,27 +400,35 @@ void ReportShearStirrups(Report& r, const TorsionCase& t, double beta_t, double 
        "V$1 ≤ $2 * ($3 - βt) * fc * b * ho + ${11} * fyv * Asv * ho / S",
        "Asv ＝ [V$1 - $2 * ($3 - βt) * fc * b * ho] * S / ${11} / fyv / ho",
        "＝ [$0-$2*($3-$4)*$5*$6*$7]*${10}/${11}/${12}/$7"},
-      {g::kTorsionShearConcentrated, g::kTorsionShearStirrupsConcentrated, "对集中荷载作用下的",
+      {g::kShearConcreteConcentrated, g::kShearStirrupsConcentrated, "对集中荷载作用下的",
        "V$1 ≤ $2 * ($3 - βt) * fc * b * ho / (λ + $9) + ${11} * fyv * Asv * ho / S",
        "Asv ＝ [V$1 - $2 * ($3 - βt) * fc * b * ho / (λ + $9)] * S / ${11} / fyv / ho",
        "＝ [$0-$2*($3-$4)*$5*$6*$7/($8+$9)]*${10}/${11}/${12}/$7"},
-      {g::kTorsionShearSeismic, g::kTorsionShearStirrupsSeismic,
+      {gbj11_89::kShearConcrete, gbj11_89::kShearStirrups,
        "在剪力和扭矩共同作用下，且考虑地震作用组合的",
        "V ≤ [$2 * ($3 - βt) * fc * b * ho + ${11} * fyv * Asv * ho / S] / γRE",
        "Asv ＝ [V * γRE - $2 * ($3 - βt) * fc * b * ho] * S / ${11} / fyv / ho",
        "＝ [$0*${13}-$2*($3-$4)*$5*$6*$7]*${10}/${11}/${12}/$7"},
-      {g::kTorsionShearSeismicConcentrated, 1.0, "对集中荷载作用下，且考虑地震作用组合的",
+      {gbj11_89::kShearConcreteConcentrated, gbj11_89::kShearStirrupsConcentrated,
+       "对集中荷载作用下，且考虑地震作用组合的",
        "V ≤ [$2 * ($3 - βt) * fc * b * ho / (λ + $9) + fyv * Asv * ho / S] / γRE",
        "Asv ＝ [V * γRE - $2 * ($3 - βt) * fc * b * ho / (λ + $9)] * S / fyv / ho",
        "＝ [$0*${13}-$2*($3-$4)*$5*$6*$7/($8+$9)]*${10}/${12}/$7"}};
   const Text& x = kText[static_cast<int>(FormOf(t))];
-  const Subs subs = {{t.Vd, U::n},        t.gtext,
-                     {x.concrete, kCoef}, {g::kBetaTNumerator, kCoef},
-                     {beta_t, kRatio},    {t.fc, U::nmm2_1},
-                     {t.b, U::mm},        {t.ho, U::mm},
-                     {t.lambda, kRatio},  {g::kTorsionSpanShift, kCoef},
-                     {t.S, U::mm},        {x.stirrups, kCoef},
-                     {t.fyv, U::nmm2},    {gbj11_89::kGammaReShear, kCoef}};
+  const Subs subs = {{t.Vd, U::n},
+                     t.gtext,
+                     {x.concrete, kCodeFactor},
+                     {g::kBetaTNumerator, kCodeFactor},
+                     {beta_t, kRatio},
+                     {t.fc, U::nmm2_1},
+                     {t.b, U::mm},
+                     {t.ho, U::mm},
+                     {t.lambda, kRatio},
+                     {g::kShearSpanShift, kCodeFactor},
+                     {t.S, U::mm},
+                     {x.stirrups, kCodeFactor},
+                     {t.fyv, U::nmm2},
+                     {gbj11_89::kGammaReShear, kCodeFactor}};
   r.Sp(6).Put(x.head).Line(0, "腹板的受扭承载力应按下列公式计算：");
   r.Line(6, "剪扭构件的受剪承载力：");
   r.Line(8, x.capacity, subs);
@@ -458,9 +459,9 @@ void ReportPartForm(Report& r, const TorsionCase& t, const PartSpec& p, const Pa
          {p.Tname,
           p.Wname,
           "Ast1" + std::string(p.sfx),
-          {g::kTorsionConcrete, kCoef},
+          {g::kTorsionConcrete, kCodeFactor},
           with_beta ? "βt * " : "",
-          {g::kTorsionStirrups, kCoef}});
+          {g::kTorsionStirrups, kCodeFactor}});
   r.Line(6,
          p.web > 0 ? "Acor ＝ bcor * hcor ＝ ($0-$3-2*$1)*($2-2*$1) ＝ $4"
                    : "Acor ＝ bcor * hcor ＝ ($0-2*$1)*($2-2*$1) ＝ $4",
@@ -475,18 +476,18 @@ void ReportPartSteel(Report& r, const TorsionCase& t, const PartSpec& p, const P
          {Ast1,
           p.Tname,
           p.Wname,
-          {g::kTorsionConcrete, kCoef},
+          {g::kTorsionConcrete, kCodeFactor},
           with_beta ? "βt * " : "",
-          {g::kTorsionStirrups, kCoef}});
+          {g::kTorsionStirrups, kCodeFactor}});
   r.Sp(8).Put(with_beta ? "＝ ($0-$1*$2*$3*$4)*$5/$6/$7^0.5/$8/$9 ＝ ${10}"
                         : "＝ ($0-$1*$3*$4)*$5/$6/$7^0.5/$8/$9 ＝ ${10}",
               {{p.T, U::nmm},
-               {g::kTorsionConcrete, kCoef},
+               {g::kTorsionConcrete, kCodeFactor},
                {p.beta_t, kRatio},
                {t.ft, U::nmm2_2},
                {p.W, U::mm3},
                {t.S, U::mm},
-               {g::kTorsionStirrups, kCoef},
+               {g::kTorsionStirrups, kCodeFactor},
                zeta,
                {t.fyv, U::nmm2},
                {o.Acor, U::mm2},
@@ -546,7 +547,7 @@ Design DesignForTorsion(Call& k, const TorsionCase& t, const Moduli& m, const Sh
   Design d;
   const Neglect n = NeglectLimits(t, m.Wt);
   ReportNeglect(r, t, m.Wt, n);
-  const bool rect = t.shape == Shape::Rect;
+  const bool rect = t.shape == SectionShape::Rect;
   PartSpec web{"", rect ? "T" : "Tw", rect ? "Wt" : "Wtw", s.Tw, m.Wtw, -1, t.b, 0, t.h};
   if (!n.torsion_counted) {
     // Shear alone governs the web stirrups: the shear stage's design.
@@ -565,8 +566,8 @@ Design DesignForTorsion(Call& k, const TorsionCase& t, const Moduli& m, const Sh
   }
   d.web = DesignPart(k, t, web);
   if (t.tens_flange && m.bf > t.b) {
-    r.Line(6, t.shape == Shape::ISym ? "受拉及受压翼缘的受扭承载力应按下列公式计算："
-                                     : "受拉翼缘的受扭承载力应按下列公式计算：");
+    r.Line(6, t.shape == SectionShape::ISym ? "受拉及受压翼缘的受扭承载力应按下列公式计算："
+                                            : "受拉翼缘的受扭承载力应按下列公式计算：");
     d.flange_t = DesignPart(k, t, {"f", "Tf", "Wtf", s.Tf, m.Wtf, -1, m.bf, t.b, m.hf});
   }
   if (t.comp_flange && m.bf1 > t.b) {
@@ -589,10 +590,10 @@ void ReportMinimumRatios(Report& r, const TorsionCase& t, double beta_t, const M
                      {t.fy, U::nmm2},
                      {mn.rho_sv, U::percent},
                      {mn.rho_tl, U::percent},
-                     {g::kMinStirrupsTorsionBase, kCoef},
-                     {g::kMinStirrupsTorsionSlope, kCoef},
-                     {g::kMinStirrupsTorsionOffset, kCoef},
-                     {g::kMinLongitudinalTorsion, kCoef}};
+                     {g::kMinStirrupRatio, kCodeFactor},
+                     {g::kMinStirrupsTorsionSlope, kCodeFactor},
+                     {g::kMinStirrupsTorsionOffset, kCodeFactor},
+                     {g::kMinLongitudinalTorsion, kCodeFactor}};
   r.Line(6, "剪扭构件中箍筋和纵筋的最小配筋面积：");
   r.Line(6, "箍筋最小配筋率 ρsv,min ＝ $6α * fc / fyv ＝ ($7βt - $8) * fc / fyv", subs);
   r.Line(8, "＝ ($7*$0-$8)*$1/$2 ＝ $4", subs);
@@ -604,7 +605,7 @@ void ReportMinimumRatios(Report& r, const TorsionCase& t, double beta_t, const M
 void FlangeMinimums(Report& r, const TorsionCase& t, const Minimums& mn, bool tension, Part& p,
                     double w, double hh) {
   const std::string_view who =
-      tension ? (t.shape == Shape::ISym ? "受拉及受压翼缘" : "受拉翼缘") : "受压翼缘";
+      tension ? (t.shape == SectionShape::ISym ? "受拉及受压翼缘" : "受拉翼缘") : "受压翼缘";
   const std::string_view s1 = tension ? "Ast1f" : "Ast1f'", sl = tension ? "Astlf" : "Astlf'";
   const double a_min = mn.rho_sv * (w - t.b) * t.S, l_min = mn.rho_tl * hh * (w - t.b);
   const Subs subs = {who,
@@ -618,14 +619,15 @@ void FlangeMinimums(Report& r, const TorsionCase& t, const Minimums& mn, bool te
                      {hh, U::mm},
                      {a_min, U::mm2d},
                      {l_min, U::mm2d},
-                     {kLegOfMinimum, kCoef}};
+                     {kLegOfMinimum, kCodeFactor}};
   r.Line(6,
          tension ? "$0箍筋最小配筋面积$1,min ＝ ρsv,min * (bf - b) * S ＝ $3*($5-$6)*$7 ＝ $9"
                  : "$0箍筋最小配筋面积$1,min ＝ ρsv,min * (bf' - b) * S ＝ $3*($5-$6)*$7 ＝ $9",
          subs);
   if (p.Ast1 < kLegOfMinimum * a_min) {
     p.Ast1 = kLegOfMinimum * a_min;
-    r.Line(8, "$0 ＜ $2 * $0,min， 取$0 ＝ $1", {s1, {p.Ast1, U::mm2d}, {kLegOfMinimum, kCoef}});
+    r.Line(8, "$0 ＜ $2 * $0,min， 取$0 ＝ $1",
+           {s1, {p.Ast1, U::mm2d}, {kLegOfMinimum, kCodeFactor}});
   }
   r.Line(6,
          tension ? "$0受扭纵筋最小配筋面积Astlf,min ＝ ρtl,min * hf * (bf - b) ＝ $4*$8*($5-$6) ＝ "
@@ -692,7 +694,7 @@ void CalTAst(Call& k) {
   TorsionCase t = StageCase(k);
   const double c_raw = k.as - kStirrupInset;
   t.c = std::max(c_raw, 0.0);
-  if (t.concentrated) t.lambda = std::clamp(fault::div(k.a, t.ho), kLambdaMin, kLambdaMax);
+  if (t.concentrated) t.lambda = g::ShearSpanRatioBounded(g::ShearSpanRatio(k.a, t.ho));
   // Stirrup strength above 310 N/mm² is not counted (GBJ 10-89 art. 4.2.3).
   t.fyv = std::min(k.Fyv, g::kFyvMax);
   ReportStageInputs(k.r, t, k.as, c_raw);

@@ -1,5 +1,6 @@
 // clsMoment, shear half: stirrups of rectangular sections (GBJ 10-89 art. 4.2 for ordinary
 // sections, art. 8.3 with the detailing of GBJ 11-89 for the ends of seismic frame beams).
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -24,48 +25,21 @@ using namespace moment_codes;
 using gbj10_89::kFyvMax;
 using gbj11_89::kGammaReShear;
 
-// The stirrup area of Dmin at Smax is worked with the single-precision pi of the material tables.
-constexpr double kPi = static_cast<double>(3.1415927f);
-// Minimum stirrup ratio of ordinary beams carrying more than the concrete part (GBJ 10-89
-// art. 4.2.9): Asv/(b·s) ≥ 0.02·fc/fyv.
-constexpr double kMinStirrupRatio = 0.02;
 // Number pattern of the code factors a report line shows (0.07, 1.5, 0.035, 0.85).
 constexpr const char* kFactor = "0.0##";
 
 const char* const kOverflowText = "溢出，或不可知的错误";
 
-// Detailing of the ends of seismic frame beams by grade (GBJ 11-89): minimum stirrup
-// diameter, the cap on the confined-zone spacing, and the minimum stirrup ratio factor.
-struct SeismicDetailing {
-  double Dmin, sj_cap, coef;
-  const char* heading;
-};
-constexpr SeismicDetailing kSeismic[4] = {
-    {10, 100, 0.035, "一级框架梁构造要求："},
-    {8, 100, 0.03, "二级框架梁构造要求："},
-    {8, 150, 0.025, "三级框架梁构造要求："},
-    {6, 150, 0.025, "四级框架梁构造要求："},
-};
-
-// Stirrup detailing of ordinary beams by height (GBJ 10-89): each band includes its
-// upper bound, so h = 250 is in the first band and 250 < h <= 300 in the second.
-struct HeightBand {
-  double h_max;                      // upper bound of the band (the last band has none)
-  double Dmin, smax_low, smax_high;  // Smax for V <= 0.07 fc b ho and for V above it
-  const char* text;                  // band as the report names it
-};
-constexpr HeightBand kBands[5] = {
-    {250, 4, 200, 150, "H≤250（mm）构造要求："},
-    {300, 6, 200, 150, "250＜H≤300（mm）构造要求："},
-    {500, 6, 300, 200, "300＜H≤500（mm）构造要求："},
-    {800, 6, 350, 250, "500＜H≤800（mm）构造要求："},
-    {0, 8, 500, 300, "H＞800（mm）构造要求："},
-};
-const HeightBand& BandOf(double h) {
-  for (int k = 0; k < 4; ++k)
-    if (h <= kBands[k].h_max) return kBands[k];
-  return kBands[4];
-}
+// Headings of the detailing of seismic frame-beam ends by grade 1 … 4; the numbers are those of
+// gbj11_89::kFrameStirrups.
+constexpr const char* kSeismicHeading[] = {"一级框架梁构造要求：", "二级框架梁构造要求：",
+                                           "三级框架梁构造要求：", "四级框架梁构造要求："};
+// The height bands of gbj10_89::kStirrupBands as the report names them.
+constexpr const char* kBandText[] = {"H≤250（mm）构造要求：", "250＜H≤300（mm）构造要求：",
+                                     "300＜H≤500（mm）构造要求：", "500＜H≤800（mm）构造要求：",
+                                     "H＞800（mm）构造要求："};
+static_assert(std::size(kBandText) == std::size(gbj10_89::kStirrupBands) &&
+              std::size(kSeismicHeading) == std::size(gbj11_89::kFrameStirrups));
 
 struct ShearCase {
   explicit ShearCase(Report& report) : r(report) {}
@@ -107,15 +81,16 @@ struct ShearCase {
 
   // Detailing of a seismic frame-beam end by its grade (GBJ 11-89 art. 6.3.3).
   void SeismicDetailingLines() {
-    const SeismicDetailing& d = kSeismic[iSecPos - 1];
+    const gbj11_89::FrameStirrups& d = gbj11_89::FrameStirrupsOfGrade(iSecPos);
     Dmin = d.Dmin;
-    Sjmmax = modKalbex::vMinVal(d.sj_cap, h / 4);
-    Smax = 2 * Sjmmax;  // the same as min(200 or 300, h/2)
-    ratio = fault::check(d.coef * fault::div(fc, fyv) * b * s);
-    r.Line(4, d.heading);
+    // The confined zone takes half the spacing outside it: min(cap/2, h/4).
+    Sjmmax = gbj11_89::FrameStirrupSpacing(iSecPos, h) / 2;
+    Smax = 2 * Sjmmax;
+    ratio = gbj10_89::MinStirrupArea(d.coef, fc, fyv, b, s);
+    r.Line(4, kSeismicHeading[iSecPos - 1]);
     r.Line(6, "箍筋最小直径Dmin＝$0", {{Dmin, U::mmd}});
     r.Line(6, "加密区箍筋最大间距Sjmmax＝ Min{$0, H / 4} ＝ $1",
-           {{d.sj_cap, "0"}, {Sjmmax, U::mmd}});
+           {{d.smax_cap / 2, "0"}, {Sjmmax, U::mmd}});
     r.Line(6, "非加密区箍筋最大间距Smax＝ 2 * Sjmmax ＝ $0", {{Smax, U::mmd}});
     RatioLine(d.coef);
   }
@@ -126,19 +101,20 @@ struct ShearCase {
     const double V0 = Vc / 1000;
     detailing = iK == 1 && V_in <= V0;
     if (detailing) code = kVDetailingOrdinary;
-    const HeightBand& band = BandOf(h);
+    const int band_index = gbj10_89::StirrupBandOf(h);
+    const gbj10_89::StirrupBand& band = gbj10_89::kStirrupBands[band_index];
     Dmin = band.Dmin;
     Smax = detailing ? band.smax_low : band.smax_high;
-    ratio = detailing ? 0.0 : fault::check(kMinStirrupRatio * fault::div(fc, fyv) * b * s);
+    ratio = detailing ? 0.0 : gbj10_89::MinStirrupArea(gbj10_89::kMinStirrupRatio, fc, fyv, b, s);
     const double c07 = gbj10_89::kShearConcrete;
     r.Line(4, "$0 * fc * B * Ho ＝ $0*$1*$2*$3 ＝ $4",
            {{c07, kFactor}, {fc, U::nmm2}, {b, U::mm}, {ho, U::mm}, {Vc, U::nd}});
     // The capacity direction has no design shear yet to compare with.
     if (iK == 1) r.Line(8, detailing ? "≥ V ＝ $0" : "＜ V ＝ $0", {{V_in * 1000, U::nd}});
     r.Line(4, detailing ? "当V≤$0 * fc * B * Ho、$1" : "当V＞$0 * fc * B * Ho、$1",
-           {{c07, kFactor}, band.text});
+           {{c07, kFactor}, kBandText[band_index]});
     r.Line(6, "箍筋最小直径Dmin＝$0，箍筋最大间距Smax＝$1", {{Dmin, U::mmd}, {Smax, U::mmd}});
-    if (!detailing) RatioLine(kMinStirrupRatio);
+    if (!detailing) RatioLine(gbj10_89::kMinStirrupRatio);
   }
 
   void Detailing(float& sAsMin, float& sDmin, float& sAtMax) {
@@ -148,7 +124,7 @@ struct ShearCase {
       SeismicDetailingLines();
     else
       OrdinaryDetailingLines();
-    Asvgz = fault::check(Dmin * Dmin * kPi / 4 * s / Smax);
+    Asvgz = gbj10_89::DetailingStirrupAreaInOrder(Dmin, s, Smax);
     Asvmin = modKalbex::vMaxVal(ratio, Asvgz);
     sDmin = fault::to_float(Dmin);
     sAtMax = fault::to_float(Smax);
@@ -175,14 +151,21 @@ struct ShearCase {
               {limit, U::nd}});
       return;
     }
-    if (ratio_hb <= 4) {
-      r.Line(4, "当 Ho / B ≤ 4 时，V ≤ $0 * fc * b * ho    （混凝土规范式 4.2.1-1）",
-             {{beta, kFactor}});
-    } else if (ratio_hb >= 6) {
-      r.Line(4, "当 Ho / B ≥ 6 时，V ≤ $0 * fc * b * ho    （混凝土规范式 4.2.1-1）",
-             {{beta, kFactor}});
+    const Sub stocky{gbj10_89::kShearSectionStockyRatio, "0"};
+    const Sub slender{gbj10_89::kShearSectionSlenderRatio, "0"};
+    if (ratio_hb <= gbj10_89::kShearSectionStockyRatio) {
+      r.Line(4, "当 Ho / B ≤ $1 时，V ≤ $0 * fc * b * ho    （混凝土规范式 4.2.1-1）",
+             {{beta, kFactor}, stocky});
+    } else if (ratio_hb >= gbj10_89::kShearSectionSlenderRatio) {
+      r.Line(4, "当 Ho / B ≥ $1 时，V ≤ $0 * fc * b * ho    （混凝土规范式 4.2.1-1）",
+             {{beta, kFactor}, slender});
     } else {
-      r.Line(4, "当 4 ＜Ho / B ＜ 6 时，β＝ 0.35 - 0.025 * Ho / B ＝ $0", {{beta, U::d3}});
+      r.Line(4, "当 $1 ＜Ho / B ＜ $2 时，β＝ $3 - $4 * Ho / B ＝ $0",
+             {{beta, U::d3},
+              stocky,
+              slender,
+              {gbj10_89::kShearSectionIntercept, kFactor},
+              {gbj10_89::kShearSectionSlope, kFactor}});
       r.Line(4, "V ≤ $0 * fc * b * ho    （混凝土规范式 4.2.1）", {{beta, U::d2}});
     }
     // The substituted limit shows beta to three places so that its product can be checked.
@@ -241,22 +224,14 @@ struct ShearCase {
     Asv = gbj10_89::StirrupsForShear(V, Vc, s, fyv, ho);
     r.Line(4, "Asv ＝ (V - $0 * fc * B * Ho) * S / ($1 * Fyv * Ho)",
            {{gbj10_89::kShearConcrete, kFactor}, {gbj10_89::kShearStirrups, kFactor}});
-    r.Line(8, "＝ ($0-$7*$1*$2*$3)*$4/($8*$5*$3) ＝ $6",
-           {{V, U::n},
-            {fc, U::nmm2},
-            {b, U::mm},
-            {ho, U::mm},
-            {s, U::mm},
-            {fyv, U::nmm2},
-            {Asv, U::mm2d},
-            {gbj10_89::kShearConcrete, kFactor},
-            {gbj10_89::kShearStirrups, kFactor}});
+    StirrupValues("＝ ($0-$7*$1*$2*$3)*$4/($8*$5*$3) ＝ $6", gbj10_89::kShearConcrete,
+                  gbj10_89::kShearStirrups);
   }
 
   // GBJ 10-89 eq. 8.3.4-1: the concrete part of a seismic frame beam is 0.056 fc b ho.
   void DesignSeismic() {
     const double c056 = gbj11_89::kShearConcrete, c12 = gbj11_89::kShearStirrups;
-    const double Vcs = fault::check(c056 * fc * b * ho / kGammaReShear);
+    const double Vcs = gbj11_89::ShearConcreteSeismic(fc, b, ho);
     detailing = !(V > Vcs);
     r.Line(4, "$0 * fc * B * Ho / γRE ＝ $0*$1*$2*$3/$4 ＝ $5",
            {{c056, kFactor},
@@ -277,7 +252,13 @@ struct ShearCase {
            {{c056, kFactor}, {c12, kFactor}});
     r.Line(4, "Asv ＝ (V * γRE - $0 * fc * B * Ho) * S / ($1 * fyv * Ho)",
            {{c056, kFactor}, {c12, kFactor}});
-    r.Line(8, "＝ ($0*$9-$7*$1*$2*$3)*$4/($8*$5*$3) ＝ $6",
+    StirrupValues("＝ ($0*$9-$7*$1*$2*$3)*$4/($8*$5*$3) ＝ $6", c056, c12);
+  }
+
+  // The stirrup line with its values: (V [* γRE] - concrete factor * fc*B*Ho) * S / (steel
+  // factor * fyv*Ho).
+  void StirrupValues(std::string_view form, double concrete, double stirrups) {
+    r.Line(8, form,
            {{V, U::n},
             {fc, U::nmm2},
             {b, U::mm},
@@ -285,8 +266,8 @@ struct ShearCase {
             {s, U::mm},
             {fyv, U::nmm2},
             {Asv, U::mm2d},
-            {c056, kFactor},
-            {c12, kFactor},
+            {concrete, kFactor},
+            {stirrups, kFactor},
             {kGammaReShear, kFactor}});
   }
 

@@ -90,7 +90,7 @@ struct StiffnessCase {
   void StrainNonUniformity() {
     ho = h - in.as;
     rho = fault::div(As, b * ho);
-    sigma = fault::div(fault::div(fault::div(M * 1e6, 0.87), ho), As);
+    sigma = fault::div(fault::div(fault::div(M * 1e6, gbj10_89::kLeverArm), ho), As);
     // Effective tension area: the flange on the tension side, which the sign of M chooses.
     const bool ate_flange = positive ? (type == 2 || type == 4 || type == 5)
                                      : (type == 3 || type == 4 || type == 5 || type == 6);
@@ -99,19 +99,23 @@ struct StiffnessCase {
     const double rho_te = fault::div(As, Ate);
     const double psi_min = v02 ? 0.2 : gbj10_89::kPsiMin;
     const double psi_raw = gbj10_89::StrainNonUniformityRaw(ftk, rho_te, sigma);
-    psi = psi_raw < psi_min ? psi_min : psi_raw > gbj10_89::kPsiMax ? gbj10_89::kPsiMax : psi_raw;
+    psi = gbj10_89::StrainNonUniformity(psi_raw, psi_min);
     Sub(1, "裂缝间纵向受拉钢筋应变不均匀系数ψ，按下列公式计算：",
         "①、裂缝间纵向受拉钢筋应变不均匀系数ψ，按下列公式计算：")
         .End();
-    const Subs stress = {{M * 1e6, U::n}, {ho, U::mm}, {As, U::mm2}, {sigma, U::nmm2d}};
+    const Subs stress = {{M * 1e6, U::n},
+                         {ho, U::mm},
+                         {As, U::mm2},
+                         {sigma, U::nmm2d},
+                         {gbj10_89::kLeverArm, "0.00"}};
     if (v02) {
       r.Line(8, "ψ ＝ 1.1 - 0.65 * ftk / ρte / σsk    （混凝土规范式 8.1.2-2）");
-      r.Line(8, "σsk ＝ Mk / 0.87 / ho / As    （混凝土规范式 8.1.3-3）");
-      r.Line(8, "σsk ＝ $0/0.87/$1/$2 ＝ $3", stress);
+      r.Line(8, "σsk ＝ Mk / $4 / ho / As    （混凝土规范式 8.1.3-3）", stress);
+      r.Line(8, "σsk ＝ $0/$4/$1/$2 ＝ $3", stress);
     } else {
       r.Line(8, "ψ ＝ 1.1 - 0.65ftk / ρte / σss    （混凝土规范式 5.2.2-2）");
-      r.Line(8, "σss ＝ Ms / (0.87 * ho * As)    （混凝土规范式 5.2.3-3）");
-      r.Line(8, "σss ＝ $0/(0.87*$1*$2) ＝ $3", stress);
+      r.Line(8, "σss ＝ Ms / ($4 * ho * As)    （混凝土规范式 5.2.3-3）", stress);
+      r.Line(8, "σss ＝ $0/($4*$1*$2) ＝ $3", stress);
     }
     const std::string_view name = SectionShapeName(shape);
     if (ate_flange) {
