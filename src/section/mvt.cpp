@@ -117,66 +117,80 @@ struct SectionInputs {
   double dAs, Asv;
 };
 
-int32_t CheckSectionInputs(const SectionInputs& in, std::string& text) {
-  auto pos = [](double x) { return x > 0 && std::isfinite(x); };
-  auto shown = [](double x) {
-    if (!std::isfinite(x)) return std::string("（溢出）");
-    return std::fabs(x) <= FLT_MAX ? ShortestText(static_cast<float>(x)) : ShortestText(x);
-  };
-  auto fail = [&](int32_t code, const std::string& name, double x, const std::string& rule) {
-    text = name + " ＝ " + shown(x) + "，" + rule;
-    return code;
-  };
-  if (!pos(in.B)) return fail(code::kBadSize, "截面宽度b", in.B, "应大于0");
-  if (!pos(in.H)) return fail(code::kBadSize, "截面高度h", in.H, "应大于0");
-  if (in.bQdSjz) {
-    if (!pos(in.c)) return fail(code::kBadStrength, "轴心抗压强度fc", in.c, "应大于0");
-    if (!pos(in.Fcm)) return fail(code::kBadStrength, "弯曲抗压强度fcm", in.Fcm, "应大于0");
-    if (!pos(in.Ft)) return fail(code::kBadStrength, "抗拉强度ft", in.Ft, "应大于0");
-  } else if (!pos(in.c)) {
-    return fail(code::kBadStrength, "混凝土强度等级C", in.c, "应大于0");
-  }
-  if (!pos(in.Fy)) return fail(code::kBadStrength, "钢筋抗拉强度设计值fy", in.Fy, "应大于0");
-  if (!pos(in.Fy1)) return fail(code::kBadStrength, "钢筋抗压强度设计值fy'", in.Fy1, "应大于0");
-  if (!pos(in.Fyv)) return fail(code::kBadStrength, "箍筋抗拉强度设计值fyv", in.Fyv, "应大于0");
-  if (!pos(in.Es)) return fail(code::kBadStrength, "钢筋弹性模量Es", in.Es, "应大于0");
-  if (!pos(in.Cas) || in.Cas >= in.H)
-    return fail(code::kBadCover, "纵筋合力点至近边距离as", in.Cas, "应大于0且小于截面高度h");
-  if (!(in.Cas1 >= 0) || in.Cas1 >= in.H)
-    return fail(code::kBadCover, "受压纵筋合力点至近边距离as'", in.Cas1,
-                "应不小于0且小于截面高度h");
+bool Positive(double x) {
+  return x > 0 && std::isfinite(x);
+}
+bool NotNegative(double x) {
+  return x >= 0 && std::isfinite(x);
+}
+
+// One rule of the check: where it applies and its value does not pass, its code and message
+// stop the call. The rules are listed in the order the host form shows their boxes.
+struct InputRule {
+  bool applies;
+  bool passes;
+  int32_t code;
+  const char* name;
+  double value;
+  const char* rule;
+};
+
+std::vector<InputRule> SectionRules(const SectionInputs& in) {
+  using S = SectionShape;
   // The tension flange enters only the torsion moduli; the compression flange every formula.
   const bool tension =
-      in.torsion && (in.shape == SectionShape::InvT || in.shape == SectionShape::ISym ||
-                     in.shape == SectionShape::IUnsym);
-  const bool compression = in.shape == SectionShape::T || in.shape == SectionShape::InvL ||
-                           in.shape == SectionShape::ISym || in.shape == SectionShape::IUnsym;
-  if (tension) {
-    if (!(in.Bf >= in.B) || !std::isfinite(in.Bf))
-      return fail(code::kBadFlange, "受拉区翼缘宽度bf", in.Bf, "应不小于截面宽度b");
-    if (!pos(in.Hf) || in.Hf >= in.H)
-      return fail(code::kBadFlange, "受拉区翼缘高度hf", in.Hf, "应大于0且小于截面高度h");
+      in.torsion && (in.shape == S::InvT || in.shape == S::ISym || in.shape == S::IUnsym);
+  const bool compression =
+      in.shape == S::T || in.shape == S::InvL || in.shape == S::ISym || in.shape == S::IUnsym;
+  const double flanges = double{in.Hf} + double{in.Hf1};
+  const bool given = in.bQdSjz;
+  constexpr const char* kAbove0 = "应大于0";
+  constexpr const char* kInHeight = "应大于0且小于截面高度h";
+  return {
+      {true, Positive(in.B), code::kBadSize, "截面宽度b", in.B, kAbove0},
+      {true, Positive(in.H), code::kBadSize, "截面高度h", in.H, kAbove0},
+      {given, Positive(in.c), code::kBadStrength, "轴心抗压强度fc", in.c, kAbove0},
+      {given, Positive(in.Fcm), code::kBadStrength, "弯曲抗压强度fcm", in.Fcm, kAbove0},
+      {given, Positive(in.Ft), code::kBadStrength, "抗拉强度ft", in.Ft, kAbove0},
+      {!given, Positive(in.c), code::kBadStrength, "混凝土强度等级C", in.c, kAbove0},
+      {true, Positive(in.Fy), code::kBadStrength, "钢筋抗拉强度设计值fy", in.Fy, kAbove0},
+      {true, Positive(in.Fy1), code::kBadStrength, "钢筋抗压强度设计值fy'", in.Fy1, kAbove0},
+      {true, Positive(in.Fyv), code::kBadStrength, "箍筋抗拉强度设计值fyv", in.Fyv, kAbove0},
+      {true, Positive(in.Es), code::kBadStrength, "钢筋弹性模量Es", in.Es, kAbove0},
+      {true, Positive(in.Cas) && in.Cas < in.H, code::kBadCover, "纵筋合力点至近边距离as", in.Cas,
+       kInHeight},
+      {true, in.Cas1 >= 0 && in.Cas1 < in.H, code::kBadCover, "受压纵筋合力点至近边距离as'",
+       in.Cas1, "应不小于0且小于截面高度h"},
+      {tension, in.Bf >= in.B && std::isfinite(in.Bf), code::kBadFlange, "受拉区翼缘宽度bf", in.Bf,
+       "应不小于截面宽度b"},
+      {tension, Positive(in.Hf) && in.Hf < in.H, code::kBadFlange, "受拉区翼缘高度hf", in.Hf,
+       kInHeight},
+      {compression, in.Bf1 >= in.B && std::isfinite(in.Bf1), code::kBadFlange, "受压区翼缘宽度bf'",
+       in.Bf1, "应不小于截面宽度b"},
+      {compression, Positive(in.Hf1) && in.Hf1 < in.H, code::kBadFlange, "受压区翼缘高度hf'",
+       in.Hf1, kInHeight},
+      {tension && compression, flanges < in.H, code::kBadFlange, "翼缘高度之和hf + hf'", flanges,
+       "应小于截面高度h"},
+      {!in.bEA, Positive(in.Rlfo), code::kBadOther, "构件的重要性系数γo", in.Rlfo, kAbove0},
+      {true, Positive(in.S), code::kBadOther, "箍筋间距S", in.S, kAbove0},
+      {in.bConF, Positive(in.A), code::kBadOther, "计算截面至支座的距离a", in.A, kAbove0},
+      {true, NotNegative(in.Pmin), code::kBadOther, "最小配筋率ρmin", in.Pmin, "应不小于0"},
+      {in.mode == 1, NotNegative(in.dAs), code::kBadOther, "受拉钢筋面积As", in.dAs, "应不小于0"},
+      {in.mode == 1, NotNegative(in.Asv), code::kBadOther, "箍筋面积Asv", in.Asv, "应不小于0"},
+  };
+}
+
+std::string ShownValue(double x) {
+  if (!std::isfinite(x)) return "（溢出）";
+  return std::fabs(x) <= FLT_MAX ? ShortestText(static_cast<float>(x)) : ShortestText(x);
+}
+
+int32_t CheckSectionInputs(const SectionInputs& in, std::string& text) {
+  for (const InputRule& rule : SectionRules(in)) {
+    if (!rule.applies || rule.passes) continue;
+    text = std::string(rule.name) + " ＝ " + ShownValue(rule.value) + "，" + rule.rule;
+    return rule.code;
   }
-  if (compression) {
-    if (!(in.Bf1 >= in.B) || !std::isfinite(in.Bf1))
-      return fail(code::kBadFlange, "受压区翼缘宽度bf'", in.Bf1, "应不小于截面宽度b");
-    if (!pos(in.Hf1) || in.Hf1 >= in.H)
-      return fail(code::kBadFlange, "受压区翼缘高度hf'", in.Hf1, "应大于0且小于截面高度h");
-  }
-  if (tension && compression && !(double{in.Hf} + double{in.Hf1} < in.H))
-    return fail(code::kBadFlange, "翼缘高度之和hf + hf'", double{in.Hf} + double{in.Hf1},
-                "应小于截面高度h");
-  if (!in.bEA && !pos(in.Rlfo))
-    return fail(code::kBadOther, "构件的重要性系数γo", in.Rlfo, "应大于0");
-  if (!pos(in.S)) return fail(code::kBadOther, "箍筋间距S", in.S, "应大于0");
-  if (in.bConF && !pos(in.A))
-    return fail(code::kBadOther, "计算截面至支座的距离a", in.A, "应大于0");
-  if (!(in.Pmin >= 0) || !std::isfinite(in.Pmin))
-    return fail(code::kBadOther, "最小配筋率ρmin", in.Pmin, "应不小于0");
-  if (in.mode == 1 && (!(in.dAs >= 0) || !std::isfinite(in.dAs)))
-    return fail(code::kBadOther, "受拉钢筋面积As", in.dAs, "应不小于0");
-  if (in.mode == 1 && (!(in.Asv >= 0) || !std::isfinite(in.Asv)))
-    return fail(code::kBadOther, "箍筋面积Asv", in.Asv, "应不小于0");
   return 0;
 }
 
