@@ -276,99 +276,148 @@ void clsDlJcOld::ChkOpt_Click(int16_t& Index) {
 // "bCal,N,Mx,My,Vx,Vy,bNe", then dtmfReadTime (time of the save), ifZhuBianHao (the column
 // number) and tfUpdataFileName (the file written). Files of 0138 have no fields 29..31 and no
 // seismic flag, files of 0239 no field 31: what a file lacks keeps its current value.
-void clsDlJcOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName, HostRef* frmMain) {
-  auto& svc = modKalbex::Services();
-  if (frmMain && *frmMain) svc.SetMainForm(*frmMain);
-  const HostRef f = sub_form_ ? sub_form_ : (frmMain ? *frmMain : HostRef());
-  const std::string path = tDataSaveName && !Trim(*tDataSaveName).empty() ? Trim(*tDataSaveName)
-                                                                          : std::string(kDataFile);
-  auto& store = modKalbex::Persistence();
-  const bool load = modKalbex::bTextEq(tMode, svc.tTextById(30021));
-  const bool save = modKalbex::bTextEq(tMode, svc.tTextById(30022));
-  if (!load && !save)
-    throw ComponentFailure("clsDlJcOld.LoadOrSaveData: unknown mode \"" + tMode + "\"");
-  auto key = [](const char* name, int i) {
-    return std::string(name) + "(" + std::to_string(i) + ")";
-  };
-  if (save) {
-    std::vector<std::string> v;
-    for (int i = 0; i < kOptions; ++i)
-      v.push_back(key("optB", i) + "=" + (ValueOf(ControlOf(f, "optB", i)) ? "True" : "False"));
-    for (int i = 0; i < kChecks; ++i)
-      v.push_back(key("chkB", i) + "=" + (ValueOf(ControlOf(f, "ChkB", i)) ? "True" : "False"));
-    if (const HostRef lists = ControlOf(f, "LstB"))
-      for (int i = 0; i < std::max(lists->Count(), 1); ++i)
-        if (const HostRef l = ControlOf(f, "LstB", i))
-          v.push_back(key("ListBox", i) + "=" + l->Get("ListIndex").AsText());
-    for (int i = 0; i < kFieldCount; ++i)
-      v.push_back(key("CboB", i) + "=" + GetText(ControlOf(f, "CboB", i)));
-    for (int i = 1; i <= kRecords; ++i) {
-      const ColComForceRecord& r = col_force_(i);
-      v.push_back(key("ColComForceRecord", i) + "=" + (r.bCal ? "True" : "False") + "," +
-                  ShortestText(r.N) + "," + ShortestText(r.Mx) + "," + ShortestText(r.My) + "," +
-                  ShortestText(r.Vx) + "," + ShortestText(r.Vy) + "," + (r.bNe ? "True" : "False"));
-    }
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    char stamp[32] = {};
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", std::gmtime(&now));
-    v.push_back(std::string("dtmfReadTime=") + stamp);
-    v.push_back("ifZhuBianHao=" +
-                ShortestText(LeadingNumber(GetText(ControlOf(f, "CboB", kColumn)))));
-    v.push_back("tfUpdataFileName=" + path);
-    std::string error;
-    if (SaveInputs(store, path, Headers().back(), v, &error) != persistcode::kOk)
-      throw ComponentFailure(error.empty() ? store.tCodeMessage(persistcode::kWriteFailed, path)
-                                           : error);
-    return;
+namespace {
+
+std::string ItemKey(const char* name, int i) {
+  return std::string(name) + "(" + std::to_string(i) + ")";
+}
+
+std::string BoolText(bool b) {
+  return b ? "True" : "False";
+}
+
+std::string ForceRecordText(const ColComForceRecord& r) {
+  return BoolText(r.bCal) + "," + ShortestText(r.N) + "," + ShortestText(r.Mx) + "," +
+         ShortestText(r.My) + "," + ShortestText(r.Vx) + "," + ShortestText(r.Vy) + "," +
+         BoolText(r.bNe);
+}
+
+// The form's controls, in the order they are saved.
+void AppendControlItems(const HostRef& f, std::vector<std::string>& v) {
+  for (int i = 0; i < kOptions; ++i)
+    v.push_back(ItemKey("optB", i) + "=" + BoolText(ValueOf(ControlOf(f, "optB", i))));
+  for (int i = 0; i < kChecks; ++i)
+    v.push_back(ItemKey("chkB", i) + "=" + BoolText(ValueOf(ControlOf(f, "ChkB", i))));
+  if (const HostRef lists = ControlOf(f, "LstB"))
+    for (int i = 0; i < std::max(lists->Count(), 1); ++i)
+      if (const HostRef l = ControlOf(f, "LstB", i))
+        v.push_back(ItemKey("ListBox", i) + "=" + l->Get("ListIndex").AsText());
+  for (int i = 0; i < kFieldCount; ++i)
+    v.push_back(ItemKey("CboB", i) + "=" + GetText(ControlOf(f, "CboB", i)));
+}
+
+std::string SaveStamp() {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  char stamp[32] = {};
+  std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", std::gmtime(&now));
+  return stamp;
+}
+
+std::vector<std::string> SplitAtCommas(const std::string& value) {
+  std::vector<std::string> parts;
+  size_t s = 0;
+  while (true) {
+    const size_t c = value.find(',', s);
+    parts.push_back(value.substr(s, c == std::string::npos ? std::string::npos : c - s));
+    if (c == std::string::npos) break;
+    s = c + 1;
   }
+  return parts;
+}
+
+// "bCal,N,Mx,My,Vx,Vy,bNe"; a record without the seismic flag keeps `bNe`.
+ColComForceRecord ParseForceRecord(const std::string& value, bool bNe) {
+  const std::vector<std::string> parts = SplitAtCommas(value);
+  auto part = [&](size_t k) { return k < parts.size() ? Trim(parts[k]) : std::string(); };
+  ColComForceRecord r;
+  r.bCal = EqualsNoCase(part(0), "True");
+  r.N = LeadingNumber(part(1));
+  r.Mx = LeadingNumber(part(2));
+  r.My = LeadingNumber(part(3));
+  r.Vx = LeadingNumber(part(4));
+  r.Vy = LeadingNumber(part(5));
+  r.bNe = parts.size() > 6 ? EqualsNoCase(part(6), "True") : bNe;
+  return r;
+}
+
+// Puts one control item back on the form; false when the item is not a control item.
+bool ApplyControlItem(const HostRef& f, const std::string& base, int i, const std::string& value) {
+  if (base == "optB" && i >= 0 && i < kOptions) {
+    SetProp(ControlOf(f, "optB", i), "Value", Variant::Bool(EqualsNoCase(Trim(value), "True")));
+  } else if (base == "chkB" && i >= 0 && i < kChecks) {
+    SetProp(ControlOf(f, "ChkB", i), "Value",
+            Variant::Int32(EqualsNoCase(Trim(value), "True") ? 1 : 0));
+  } else if (base == "ListBox" && i >= 0) {
+    SetProp(ControlOf(f, "LstB", i), "ListIndex",
+            Variant::Int32(static_cast<int32_t>(LeadingNumber(value))));
+  } else if (base == "CboB" && i >= 0 && i < kFieldCount) {
+    SetText(ControlOf(f, "CboB", i), "Text", value);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void ApplySavedItem(const HostRef& f, VBArray<ColComForceRecord>& forces, const std::string& item) {
+  const size_t eq = item.find('=');
+  if (eq == std::string::npos) return;
+  const std::string name = item.substr(0, eq), value = item.substr(eq + 1);
+  const size_t open = name.find('(');
+  const std::string base = name.substr(0, open);
+  const int i =
+      open == std::string::npos ? -1 : static_cast<int>(LeadingNumber(name.substr(open + 1)));
+  if (ApplyControlItem(f, base, i, value)) return;
+  if (base == "ColComForceRecord" && i >= 1 && i <= kRecords) {
+    forces(i) = ParseForceRecord(value, forces(i).bNe);
+  } else if (base == "ifZhuBianHao") {
+    if (Trim(GetText(ControlOf(f, "CboB", kColumn))).empty())
+      SetText(ControlOf(f, "CboB", kColumn), "Text", Trim(value));
+  }
+}
+
+void SaveData(const HostRef& f, const std::string& path, VBArray<ColComForceRecord>& forces) {
+  std::vector<std::string> v;
+  AppendControlItems(f, v);
+  for (int i = 1; i <= kRecords; ++i)
+    v.push_back(ItemKey("ColComForceRecord", i) + "=" + ForceRecordText(forces(i)));
+  v.push_back("dtmfReadTime=" + SaveStamp());
+  v.push_back("ifZhuBianHao=" +
+              ShortestText(LeadingNumber(GetText(ControlOf(f, "CboB", kColumn)))));
+  v.push_back("tfUpdataFileName=" + path);
+  auto& store = modKalbex::Persistence();
+  std::string error;
+  if (SaveInputs(store, path, Headers().back(), v, &error) != persistcode::kOk)
+    throw ComponentFailure(error.empty() ? store.tCodeMessage(persistcode::kWriteFailed, path)
+                                         : error);
+}
+
+void LoadData(const HostRef& f, const std::string& path, VBArray<ColComForceRecord>& forces) {
+  auto& store = modKalbex::Persistence();
   SavedInput data;
   std::string error;
   const int32_t code = store.Load(path, Headers(), data, &error);
   if (code != persistcode::kOk)
     throw ComponentFailure(error.empty() ? store.tCodeMessage(code, path) : error);
   std::string item;
-  while (data.Next(item)) {
-    const size_t eq = item.find('=');
-    if (eq == std::string::npos) continue;
-    const std::string name = item.substr(0, eq), value = item.substr(eq + 1);
-    const size_t open = name.find('(');
-    const std::string base = name.substr(0, open);
-    const int i =
-        open == std::string::npos ? -1 : static_cast<int>(LeadingNumber(name.substr(open + 1)));
-    if (base == "optB" && i >= 0 && i < kOptions) {
-      SetProp(ControlOf(f, "optB", i), "Value", Variant::Bool(EqualsNoCase(Trim(value), "True")));
-    } else if (base == "chkB" && i >= 0 && i < kChecks) {
-      SetProp(ControlOf(f, "ChkB", i), "Value",
-              Variant::Int32(EqualsNoCase(Trim(value), "True") ? 1 : 0));
-    } else if (base == "ListBox" && i >= 0) {
-      SetProp(ControlOf(f, "LstB", i), "ListIndex",
-              Variant::Int32(static_cast<int32_t>(LeadingNumber(value))));
-    } else if (base == "CboB" && i >= 0 && i < kFieldCount) {
-      SetText(ControlOf(f, "CboB", i), "Text", value);
-    } else if (base == "ColComForceRecord" && i >= 1 && i <= kRecords) {
-      ColComForceRecord r;
-      std::vector<std::string> parts;
-      size_t s = 0;
-      while (true) {
-        const size_t c = value.find(',', s);
-        parts.push_back(value.substr(s, c == std::string::npos ? std::string::npos : c - s));
-        if (c == std::string::npos) break;
-        s = c + 1;
-      }
-      auto part = [&](size_t k) { return k < parts.size() ? Trim(parts[k]) : std::string(); };
-      r.bCal = EqualsNoCase(part(0), "True");
-      r.N = LeadingNumber(part(1));
-      r.Mx = LeadingNumber(part(2));
-      r.My = LeadingNumber(part(3));
-      r.Vx = LeadingNumber(part(4));
-      r.Vy = LeadingNumber(part(5));
-      r.bNe = parts.size() > 6 ? EqualsNoCase(part(6), "True") : col_force_(i).bNe;
-      col_force_(i) = r;
-    } else if (base == "ifZhuBianHao") {
-      if (Trim(GetText(ControlOf(f, "CboB", kColumn))).empty())
-        SetText(ControlOf(f, "CboB", kColumn), "Text", Trim(value));
-    }
-  }
+  while (data.Next(item)) ApplySavedItem(f, forces, item);
+}
+
+}  // namespace
+
+void clsDlJcOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName, HostRef* frmMain) {
+  auto& svc = modKalbex::Services();
+  if (frmMain && *frmMain) svc.SetMainForm(*frmMain);
+  const HostRef f = sub_form_ ? sub_form_ : (frmMain ? *frmMain : HostRef());
+  const std::string path = tDataSaveName && !Trim(*tDataSaveName).empty() ? Trim(*tDataSaveName)
+                                                                          : std::string(kDataFile);
+  const bool load = modKalbex::bTextEq(tMode, svc.tTextById(30021));
+  const bool save = modKalbex::bTextEq(tMode, svc.tTextById(30022));
+  if (!load && !save)
+    throw ComponentFailure("clsDlJcOld.LoadOrSaveData: unknown mode \"" + tMode + "\"");
+  if (save)
+    SaveData(f, path, col_force_);
+  else
+    LoadData(f, path, col_force_);
 }
 
 }  // namespace tk

@@ -249,6 +249,48 @@ std::string clsDlJcOld::tDlJcLoadCaseName(int16_t Index) {
   return Index >= 0 && Index <= 7 ? kNames[Index] : "";
 }
 
+namespace {
+
+bool SkippedInCheck(int16_t i, const VBArray<bool>& bText, bool automatic) {
+  if (bText.Has(i) && !bText(i)) return true;
+  if (i == 19 || i == kKind || i == kFolder) return true;
+  return automatic && (i == kWidthF || i == kA || i == kB || i == kH);
+}
+
+int32_t SteelCode(std::string_view t) {
+  bool known = false;
+  const double fy = SteelOf(std::string(t), known);
+  if (!known) return kNotNumber;
+  return fy > 0 ? 0 : kNotPositive;
+}
+
+// The bounds of a numeric field holding v.
+int32_t NumberCode(int16_t i, double v, const VBArray<std::string>& Text, bool automatic) {
+  if (MustBePositive(i) && !(v > 0)) return kNotPositive;
+  if (MustNotBeNegative(i) && v < 0) return kNegative;
+  if (i == kRhoMin && v >= 100) return kRatioTooLarge;
+  if (i == kColumn && v >= 32767) return kNumberTooLarge;
+  if (i == kAlpha && v < -180) return kAngleBelow;
+  if (i == kAlpha && v > 180) return kAngleAbove;
+  if (i == kEdgeH && !automatic && IsNumericText(TrimView(Text(kH))) && v > LeadingNumber(Text(kH)))
+    return kEdgeAboveRoot;
+  return 0;
+}
+
+int32_t FieldCode(int16_t i, const VBArray<std::string>& Text, bool automatic) {
+  const std::string_view t = TrimView(Text(i));
+  if (i == kAddLoad) {
+    AddLoad add;
+    return ParseAddLoad(t, add) ? 0 : kNotNumber;
+  }
+  if (i == kGrade) return IsListedGrade(t) ? 0 : kGradeNotListed;
+  if (i == kFy) return SteelCode(t);
+  if (!IsNumericText(t)) return kNotNumber;
+  return NumberCode(i, LeadingNumber(t), Text, automatic);
+}
+
+}  // namespace
+
 // Fields in ascending order; the first failure stops. Fields switched off in bText() (an index
 // beyond the array counts as on), fields 19, 27 and 28, and in automatic sizing the sizes a, b,
 // H and the width of the bearing formula (which the sizing sets) and the relation h ≤ H (h is
@@ -256,44 +298,8 @@ std::string clsDlJcOld::tDlJcLoadCaseName(int16_t Index) {
 int32_t clsDlJcOld::CheckDlJcErr(const VBArray<std::string>& Text, const VBArray<bool>& bText,
                                  bool automatic, int16_t& Index) {
   for (int16_t i = 0; i < kFieldCount; ++i) {
-    if (bText.Has(i) && !bText(i)) continue;
-    if (i == 19 || i == kKind || i == kFolder) continue;
-    if (automatic && (i == kWidthF || i == kA || i == kB || i == kH)) continue;
-    const std::string_view t = TrimView(Text(i));
-    int32_t code = 0;
-    if (i == kAddLoad) {
-      AddLoad add;
-      if (!ParseAddLoad(t, add)) code = kNotNumber;
-    } else if (i == kGrade) {
-      if (!IsListedGrade(t)) code = kGradeNotListed;
-    } else if (i == kFy) {
-      bool known = false;
-      const double fy = SteelOf(std::string(t), known);
-      if (!known)
-        code = kNotNumber;
-      else if (!(fy > 0))
-        code = kNotPositive;
-    } else if (!IsNumericText(t)) {
-      code = kNotNumber;
-    } else {
-      const double v = LeadingNumber(t);
-      if (MustBePositive(i) && !(v > 0))
-        code = kNotPositive;
-      else if (MustNotBeNegative(i) && v < 0)
-        code = kNegative;
-      else if (i == kRhoMin && v >= 100)
-        code = kRatioTooLarge;
-      else if (i == kColumn && v >= 32767)
-        code = kNumberTooLarge;
-      else if (i == kAlpha && v < -180)
-        code = kAngleBelow;
-      else if (i == kAlpha && v > 180)
-        code = kAngleAbove;
-      else if (i == kEdgeH && !automatic && IsNumericText(TrimView(Text(kH))) &&
-               v > LeadingNumber(Text(kH)))
-        code = kEdgeAboveRoot;
-    }
-    if (code != 0) {
+    if (SkippedInCheck(i, bText, automatic)) continue;
+    if (const int32_t code = FieldCode(i, Text, automatic); code != 0) {
       Index = i;
       return code;
     }

@@ -259,52 +259,66 @@ std::string Message(std::string_view cls, int32_t code) {
   return s;
 }
 
+namespace {
+
+// Parameters of the method missing from its entry, and the return value.
+void UndocumentedParams(const std::string& where, const MethodInfo& m, const Operation& o,
+                        std::vector<std::string>& gaps) {
+  for (const auto& p : m.params) {
+    const bool found = std::any_of(o.params.begin(), o.params.end(),
+                                   [&](const Param& d) { return d.name == p.name; });
+    if (!found) gaps.push_back(where + ": parameter " + p.name + " undocumented");
+  }
+  if (!m.return_type.empty() && std::none_of(o.params.begin(), o.params.end(),
+                                             [](const Param& d) { return d.name == "return"; }))
+    gaps.push_back(where + ": return value undocumented");
+}
+
+// Parameters and field lists of the entry the method does not have, and bad directions.
+void StaleParams(const std::string& where, const MethodInfo& m, const Operation& o,
+                 std::vector<std::string>& gaps) {
+  auto exists = [&](std::string_view name) {
+    return std::any_of(m.params.begin(), m.params.end(),
+                       [&](const ParamInfo& p) { return p.name == name; });
+  };
+  for (const auto& d : o.params) {
+    if (d.name == "return") continue;
+    if (!exists(d.name))
+      gaps.push_back(where + ": documented parameter " + std::string(d.name) + " does not exist");
+    if (d.dir != "in" && d.dir != "out" && d.dir != "in/out")
+      gaps.push_back(where + ": parameter " + std::string(d.name) + " has direction \"" +
+                     std::string(d.dir) + "\"");
+  }
+  for (const auto& a : o.arrays)
+    if (!exists(a.param))
+      gaps.push_back(where + ": field list of " + std::string(a.param) + ", which does not exist");
+}
+
+void ClassGaps(const ClassEntry& e, const ClassDoc& c, std::vector<std::string>& gaps) {
+  for (const auto& m : e.info().methods) {
+    const std::string where = e.name + "." + m.name;
+    const Operation* o = FindOperation(e.name, m.name);
+    if (!o) {
+      gaps.push_back(where + ": operation has no documentation entry");
+      continue;
+    }
+    UndocumentedParams(where, m, *o, gaps);
+    StaleParams(where, m, *o, gaps);
+  }
+  for (const auto& o : c.operations)
+    if (!e.info().Find(o.name))
+      gaps.push_back(e.name + ": documented operation " + std::string(o.name) + " does not exist");
+}
+
+}  // namespace
+
 std::vector<std::string> Gaps() {
   std::vector<std::string> gaps;
   for (const auto& e : Registry::Classes()) {
-    const ClassDoc* c = FindClass(e.name);
-    if (!c) {
+    if (const ClassDoc* c = FindClass(e.name))
+      ClassGaps(e, *c, gaps);
+    else
       gaps.push_back(e.name + ": class has no documentation entry");
-      continue;
-    }
-    for (const auto& m : e.info().methods) {
-      const Operation* o = FindOperation(e.name, m.name);
-      if (!o) {
-        gaps.push_back(e.name + "." + m.name + ": operation has no documentation entry");
-        continue;
-      }
-      for (const auto& p : m.params) {
-        const bool found = std::any_of(o->params.begin(), o->params.end(),
-                                       [&](const Param& d) { return d.name == p.name; });
-        if (!found)
-          gaps.push_back(e.name + "." + m.name + ": parameter " + p.name + " undocumented");
-      }
-      if (!m.return_type.empty() && std::none_of(o->params.begin(), o->params.end(),
-                                                 [](const Param& d) { return d.name == "return"; }))
-        gaps.push_back(e.name + "." + m.name + ": return value undocumented");
-      for (const auto& d : o->params) {
-        if (d.name == "return") continue;
-        const bool exists = std::any_of(m.params.begin(), m.params.end(),
-                                        [&](const ParamInfo& p) { return p.name == d.name; });
-        if (!exists)
-          gaps.push_back(e.name + "." + m.name + ": documented parameter " + std::string(d.name) +
-                         " does not exist");
-        if (d.dir != "in" && d.dir != "out" && d.dir != "in/out")
-          gaps.push_back(e.name + "." + m.name + ": parameter " + std::string(d.name) +
-                         " has direction \"" + std::string(d.dir) + "\"");
-      }
-      for (const auto& a : o->arrays) {
-        const bool exists = std::any_of(m.params.begin(), m.params.end(),
-                                        [&](const ParamInfo& p) { return p.name == a.param; });
-        if (!exists)
-          gaps.push_back(e.name + "." + m.name + ": field list of " + std::string(a.param) +
-                         ", which does not exist");
-      }
-    }
-    for (const auto& o : c->operations)
-      if (!e.info().Find(o.name))
-        gaps.push_back(e.name + ": documented operation " + std::string(o.name) +
-                       " does not exist");
   }
   return gaps;
 }

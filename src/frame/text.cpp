@@ -11,40 +11,40 @@ namespace {
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
-}  // namespace
 
-double LeadingNumber(std::string_view t) {
-  size_t p = 0;
-  auto skip = [&] {
-    while (p < t.size() && IsBlank(t[p])) ++p;
-  };
-  skip();
-  if (p + 1 < t.size() && t[p] == '&') {
-    const char kind = static_cast<char>(t[p + 1] | 0x20);
-    const int base = kind == 'h' ? 16 : kind == 'o' ? 8 : 0;
-    if (base != 0) {
-      p += 2;
-      double v = 0;
-      for (; p < t.size(); ++p) {
-        const char c = static_cast<char>(t[p] | 0x20);
-        int dgt = -1;
-        if (c >= '0' && c <= '9')
-          dgt = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f')
-          dgt = c - 'a' + 10;
-        if (dgt < 0 || dgt >= base) break;
-        v = v * base + dgt;
-      }
-      return v;
-    }
+size_t SkipBlanks(std::string_view t, size_t p) {
+  while (p < t.size() && IsBlank(t[p])) ++p;
+  return p;
+}
+
+// Base of a "&H" / "&O" prefix at p, 0 when there is none.
+int RadixAt(std::string_view t, size_t p) {
+  if (p + 1 >= t.size() || t[p] != '&') return 0;
+  const char kind = static_cast<char>(t[p + 1] | 0x20);
+  return kind == 'h' ? 16 : kind == 'o' ? 8 : 0;
+}
+
+int DigitValue(char c, int base) {
+  c = static_cast<char>(c | 0x20);
+  if (c >= '0' && c <= '9') return c - '0';
+  if (base == 16 && c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// The digits after a radix prefix, up to the first character that is not one.
+double RadixValue(std::string_view t, size_t p, int base) {
+  double v = 0;
+  for (; p < t.size(); ++p) {
+    const int dgt = DigitValue(t[p], base);
+    if (dgt < 0 || dgt >= base) break;
+    v = v * base + dgt;
   }
-  // Collect the number's characters, dropping blanks, then convert once.
-  std::string n;
-  n.reserve(32);
-  if (p < t.size() && (t[p] == '+' || t[p] == '-')) {
-    n.push_back(t[p++]);
-    skip();
-  }
+  return v;
+}
+
+// Appends the mantissa's digits and point from p on (blanks dropped); p ends on the first
+// character that is not part of it. Returns whether a digit was seen.
+bool CollectMantissa(std::string_view t, size_t& p, std::string& n) {
   bool digits = false, point = false;
   for (; p < t.size(); ++p) {
     const char c = t[p];
@@ -58,23 +58,40 @@ double LeadingNumber(std::string_view t) {
       break;
     }
   }
-  if (!digits) return 0.0;
-  if (p < t.size() && (t[p] == 'e' || t[p] == 'E' || t[p] == 'd' || t[p] == 'D')) {
-    std::string e = "e";
-    size_t q = p + 1;
-    while (q < t.size() && IsBlank(t[q])) ++q;
-    if (q < t.size() && (t[q] == '+' || t[q] == '-')) e.push_back(t[q++]);
-    bool ed = false;
-    for (; q < t.size(); ++q) {
-      if (t[q] >= '0' && t[q] <= '9') {
-        e.push_back(t[q]);
-        ed = true;
-      } else if (!IsBlank(t[q])) {
-        break;
-      }
+  return digits;
+}
+
+// The exponent "e±ddd" of a mark e/E/d/D at p, empty when there is none or it has no digit.
+std::string ExponentText(std::string_view t, size_t p) {
+  if (p >= t.size() || (t[p] != 'e' && t[p] != 'E' && t[p] != 'd' && t[p] != 'D')) return {};
+  std::string e = "e";
+  size_t q = SkipBlanks(t, p + 1);
+  if (q < t.size() && (t[q] == '+' || t[q] == '-')) e.push_back(t[q++]);
+  bool ed = false;
+  for (; q < t.size(); ++q) {
+    if (t[q] >= '0' && t[q] <= '9') {
+      e.push_back(t[q]);
+      ed = true;
+    } else if (!IsBlank(t[q])) {
+      break;
     }
-    if (ed) n += e;
   }
+  return ed ? e : std::string();
+}
+}  // namespace
+
+double LeadingNumber(std::string_view t) {
+  size_t p = SkipBlanks(t, 0);
+  if (const int base = RadixAt(t, p)) return RadixValue(t, p + 2, base);
+  // Collect the number's characters, dropping blanks, then convert once.
+  std::string n;
+  n.reserve(32);
+  if (p < t.size() && (t[p] == '+' || t[p] == '-')) {
+    n.push_back(t[p++]);
+    p = SkipBlanks(t, p);
+  }
+  if (!CollectMantissa(t, p, n)) return 0.0;
+  n += ExponentText(t, p);
   return std::strtod(n.c_str(), nullptr);
 }
 

@@ -59,74 +59,90 @@ constexpr const char* kEdgeNames[4] = {"左端", "下端", "右端", "上端"};
 
 }  // namespace
 
+namespace {
+
+// The support of each edge, from its three options; a message when an edge has none on.
+std::string ReadEdges(const HostRef& optB, clsBanOld::Inputs& in) {
+  for (int e = 0; e < 4; ++e) {
+    int chosen = -1;
+    for (int k = 0; k < 3 && chosen < 0; ++k)
+      if (ItemOn(optB, e * 3 + k)) chosen = k;
+    if (chosen < 0) return std::string(kEdgeNames[e]) + "支承条件应选取：固端、铰支或自由";
+    in.edges[static_cast<size_t>(e)] = static_cast<Support>(chosen);
+  }
+  return {};
+}
+
+// The sixteen fields as numbers (Poisson's ratio may be "1/6"); a message at the first that is
+// not one.
+std::string ReadNumbers(const HostRef& CboB, clsBanOld::Inputs& in, std::string (&t)[16]) {
+  double v[16] = {};
+  for (int i = 0; i < 16; ++i) t[i] = Trim(ItemText(CboB, i));
+  for (int i = 0; i < 15; ++i) {
+    if (!IsNumericText(t[i]))
+      return std::string(i == 0 && in.loadKind == 0 ? "设计值为：“" : kNotNumber[i]) + t[i] + "”";
+    v[i] = LeadingNumber(t[i]);
+  }
+  if (t[15] == "1/6")
+    v[15] = 1.0 / 6.0;
+  else if (!IsNumericText(t[15]))
+    return std::string(kNotNumber[15]) + t[15] + "”";
+  else
+    v[15] = LeadingNumber(t[15]);
+  in.load = v[0], in.pk = v[1], in.h = v[2], in.as = v[3], in.grade = v[4], in.fcm = v[5];
+  in.fy = v[6], in.lx = v[7], in.ly = v[8], in.rhoMin = v[9], in.psiq = v[10];
+  in.factor[0] = v[11], in.factor[1] = v[12], in.factor[2] = v[13], in.factor[3] = v[14];
+  in.nu = v[15];
+  in.nuText = t[15];
+  return {};
+}
+
+// The first bound the numbers break, empty when none; t holds the texts entered.
+std::string BoundsMessage(const clsBanOld::Inputs& in, const std::string (&t)[16]) {
+  if (!(in.lx > 0)) return "Lx ＝ " + t[7] + " ≤ 0";
+  if (!(in.ly > 0)) return "Ly ＝ " + t[8] + " ≤ 0";
+  if (std::string m = SpanRatioMessage(in.edges, in.lx, in.ly); !m.empty()) return m;
+  if (in.load < 0) return "荷载值 ＜0（" + t[0] + "）";
+  if (in.pk < 0) return "荷载值 ＜0（" + t[1] + "）";
+  if (!(in.h > 0)) return "板厚h ＝ " + t[2] + " ≤0";
+  if (!(in.grade > 0 && in.grade <= 100) ||
+      modKalbex::Material().CtoFcm(static_cast<float>(in.grade)) == 0)
+    return "砼强度等级应从列表框中选取";
+  if (in.rhoMin >= 100) return "最小配筋率ρmin ＝ " + t[9] + "% ≥100%";
+  if (!(in.rhoMin > 0)) return "最小配筋率ρmin ＝ " + t[9] + "% ≤0";
+  if (in.psiq < 0) return "准永久值系数ψq ＝ " + t[10] + " ＜0";
+  for (int k = 0; k < 4; ++k)
+    if (in.factor[k] < 1.0) return kFactorNames[k] + t[11 + k] + " ＜1.0";
+  if (!(in.as > 0)) return "纵筋合力点至近边距离as ＝ " + t[3] + " ≤0";
+  if (in.as >= in.h) return "纵筋合力点至近边距离as ＝ " + t[3] + " ≥板厚h";
+  if (!(in.fcm > 0)) return "砼弯曲抗压强度设计值fcm ＝ " + t[5] + " ≤0";
+  if (!(in.fy > 0)) return "钢筋强度设计值fy ＝ " + t[6] + " ≤0";
+  if (!(in.nu >= 0 && in.nu < 0.5)) return "泊松比ν ＝ " + t[15] + " 应在0～0.5之间";
+  return {};
+}
+
+}  // namespace
+
 // The inputs in the order of the checks. The messages are those the status bar shows; the few
 // of our own (no edge option chosen, as, fcm, fy and Poisson's ratio out of range) follow the
 // same pattern: name, the text entered, the bound.
 int32_t clsBanOld::ReadInputs(const HostRef& CboB, const HostRef& optB, const HostRef& ChkB,
                               Inputs& in, std::string& message) {
-  for (int e = 0; e < 4; ++e) {
-    int chosen = -1;
-    for (int k = 0; k < 3 && chosen < 0; ++k)
-      if (ItemOn(optB, e * 3 + k)) chosen = k;
-    if (chosen < 0) {
-      message = std::string(kEdgeNames[e]) + "支承条件应选取：固端、铰支或自由";
-      return kInputError;
-    }
-    in.edges[static_cast<size_t>(e)] = static_cast<Support>(chosen);
+  if (std::string m = ReadEdges(optB, in); !m.empty()) {
+    message = std::move(m);
+    return kInputError;
   }
   // No load option on: the characteristic total dead load.
   in.loadKind = ItemOn(optB, 12) ? 0 : ItemOn(optB, 14) ? 2 : 1;
   in.arrangement = ItemOn(ChkB, 0);
 
   std::string t[16];
-  double v[16] = {};
-  for (int i = 0; i < 16; ++i) t[i] = Trim(ItemText(CboB, i));
-  for (int i = 0; i < 15; ++i) {
-    if (!IsNumericText(t[i])) {
-      message =
-          std::string(i == 0 && in.loadKind == 0 ? "设计值为：“" : kNotNumber[i]) + t[i] + "”";
-      return kInputError;
-    }
-    v[i] = LeadingNumber(t[i]);
-  }
-  if (t[15] == "1/6") {
-    v[15] = 1.0 / 6.0;
-  } else if (!IsNumericText(t[15])) {
-    message = std::string(kNotNumber[15]) + t[15] + "”";
-    return kInputError;
-  } else {
-    v[15] = LeadingNumber(t[15]);
-  }
-  in.load = v[0], in.pk = v[1], in.h = v[2], in.as = v[3], in.grade = v[4], in.fcm = v[5];
-  in.fy = v[6], in.lx = v[7], in.ly = v[8], in.rhoMin = v[9], in.psiq = v[10];
-  in.factor[0] = v[11], in.factor[1] = v[12], in.factor[2] = v[13], in.factor[3] = v[14];
-  in.nu = v[15];
-  in.nuText = t[15];
-
-  auto fail = [&](std::string m) {
+  std::string m = ReadNumbers(CboB, in, t);
+  if (m.empty()) m = BoundsMessage(in, t);
+  if (!m.empty()) {
     message = std::move(m);
     return kInputError;
-  };
-  if (!(in.lx > 0)) return fail("Lx ＝ " + t[7] + " ≤ 0");
-  if (!(in.ly > 0)) return fail("Ly ＝ " + t[8] + " ≤ 0");
-  if (std::string m = SpanRatioMessage(in.edges, in.lx, in.ly); !m.empty()) return fail(m);
-  if (in.load < 0) return fail("荷载值 ＜0（" + t[0] + "）");
-  if (in.pk < 0) return fail("荷载值 ＜0（" + t[1] + "）");
-  if (!(in.h > 0)) return fail("板厚h ＝ " + t[2] + " ≤0");
-  if (!(in.grade > 0 && in.grade <= 100) ||
-      modKalbex::Material().CtoFcm(static_cast<float>(in.grade)) == 0)
-    return fail("砼强度等级应从列表框中选取");
-  if (in.rhoMin >= 100) return fail("最小配筋率ρmin ＝ " + t[9] + "% ≥100%");
-  if (!(in.rhoMin > 0)) return fail("最小配筋率ρmin ＝ " + t[9] + "% ≤0");
-  if (in.psiq < 0) return fail("准永久值系数ψq ＝ " + t[10] + " ＜0");
-  for (int k = 0; k < 4; ++k)
-    if (in.factor[k] < 1.0) return fail(kFactorNames[k] + t[11 + k] + " ＜1.0");
-  if (!(in.as > 0)) return fail("纵筋合力点至近边距离as ＝ " + t[3] + " ≤0");
-  if (in.as >= in.h) return fail("纵筋合力点至近边距离as ＝ " + t[3] + " ≥板厚h");
-  if (!(in.fcm > 0)) return fail("砼弯曲抗压强度设计值fcm ＝ " + t[5] + " ≤0");
-  if (!(in.fy > 0)) return fail("钢筋强度设计值fy ＝ " + t[6] + " ≤0");
-  if (!(in.nu >= 0 && in.nu < 0.5)) return fail("泊松比ν ＝ " + t[15] + " 应在0～0.5之间");
-
+  }
   Panel panel{in.edges, in.lx, in.ly, in.nu};
   if (!m_SlabCoefficients->Computable(panel)) {
     message = "程序无法计算此类支承条件的板";

@@ -145,93 +145,130 @@ double clsLtBs::dLtBsQk(const std::string& tText, int16_t& iFlag) {
   return 0;
 }
 
-// Fields in ascending order (the three choices first), stopping at the first failure.
-int32_t clsLtBs::CheckInputs(const VBArray<std::string>& Text, const VBArray<bool>& bEnable,
-                             bool autoZz, Inputs& in, int16_t& Index, std::string& message) {
-  auto& svc = modKalbex::Services();
-  auto& check = modKalbex::InputCheck();
-  auto fail = [&](int i, int32_t code, std::string msg) {
-    Index = static_cast<int16_t>(i);
-    message = std::move(msg);
-    return code;
-  };
-  auto shown = [&](int i) { return "（当前输入：" + Trim(Text(i)) + "）"; };
+namespace {
 
-  const auto type = stair::FlightOf(Text(kType));
-  if (!type)
-    return fail(kType, kBadChoice, "梯段类型应为 A 型～D 型之一（或字母 A～D）。" + shown(kType));
-  in.type = *type;
+// The first failing field of the check.
+struct Failure {
+  int i = 0;
+  int32_t code = 0;
+  std::string message;
+};
+
+std::string Shown(const std::string& t) {
+  return "（当前输入：" + Trim(t) + "）";
+}
+
+std::optional<Failure> ReadSupport(const VBArray<std::string>& Text, bool autoZz, Inputs& in) {
   if (autoZz) {
     in.support = stair::Support::Restrained;
-  } else {
-    bool found = false;
-    for (int k = 0; k < 4 && !found; ++k)
-      if (TrimView(Text(kSupport)) == svc.tTextById(kSupportTexts[k])) {
-        in.support = static_cast<stair::Support>(k);
-        found = true;
-      }
-    if (!found)
-      return fail(kSupport, kBadChoice,
-                  "支座条件应为 两端铰支、两端固端、下端固定上端铰支、下端铰支上端固定 之一。" +
-                      shown(kSupport));
+    return std::nullopt;
   }
+  auto& svc = modKalbex::Services();
+  for (int k = 0; k < 4; ++k)
+    if (TrimView(Text(kSupport)) == svc.tTextById(kSupportTexts[k])) {
+      in.support = static_cast<stair::Support>(k);
+      return std::nullopt;
+    }
+  return Failure{kSupport, kBadChoice,
+                 "支座条件应为 两端铰支、两端固端、下端固定上端铰支、下端铰支上端固定 之一。" +
+                     Shown(Text(kSupport))};
+}
+
+// The three choices: flight type, support condition and stair system.
+std::optional<Failure> ReadChoices(const VBArray<std::string>& Text, bool autoZz, Inputs& in) {
+  const auto type = stair::FlightOf(Text(kType));
+  if (!type)
+    return Failure{kType, kBadChoice,
+                   "梯段类型应为 A 型～D 型之一（或字母 A～D）。" + Shown(Text(kType))};
+  in.type = *type;
+  if (auto f = ReadSupport(Text, autoZz, in)) return f;
   const std::string_view system = TrimView(Text(kSystem));
   if (system.empty() || system == kSlabSystem)
     in.beamSlab = false;
   else if (system == kBeamSlabSystem)
     in.beamSlab = true;
   else
-    return fail(kSystem, kBadChoice, "楼梯体系应为 板式 或 梁板式。" + shown(kSystem));
+    return Failure{kSystem, kBadChoice, "楼梯体系应为 板式 或 梁板式。" + Shown(Text(kSystem))};
+  return std::nullopt;
+}
 
+// A thickness field may hold a span rule "1/30"; `taken` when it did.
+std::optional<Failure> ReadThicknessRule(int i, const std::string& t, const std::string& name,
+                                         Inputs& in, bool& taken) {
+  if (i != kH1 && i != kBeamH && i != kH2) return std::nullopt;
+  double divisor = 0;
+  const RuleKind rule = ParseRule(t, divisor);
+  if (rule == RuleKind::Bad)
+    return Failure{i, kBadRule,
+                   name +
+                       "一栏应输入数值，或“/”两边均为大于0的数值的厚度规则（如 1/30，即跨度的 "
+                       "1/30）。" +
+                       Shown(t)};
+  if (rule == RuleKind::Rule) {
+    (i == kH1 ? in.h1Div : i == kBeamH ? in.hDiv : in.h2Div) = divisor;
+    taken = true;
+  }
+  return std::nullopt;
+}
+
+// The live load may name a building use instead of a number; `taken` when it did.
+std::optional<Failure> ReadLiveLoadUse(int i, const std::string& t, const std::string& name,
+                                       Inputs& in, bool& taken) {
+  if (i != kQk || Trim(t).empty() || IsNumericText(TrimView(t))) return std::nullopt;
+  int16_t flag = 0;
+  in.qk = clsLtBs::dLtBsQk(t, flag);
+  if (flag == 2)
+    return Failure{i, kUnknownUse,
+                   name +
+                       "一栏应输入数值或下列建筑用途之一：住宅、托儿所、幼儿园、宿舍、旅馆、医院、"
+                       "办公楼、教室、食堂、礼堂、剧场、电影院、看台、展览馆。" +
+                       Shown(t)};
+  in.qkUse = Trim(t);
+  taken = true;
+  return std::nullopt;
+}
+
+std::optional<Failure> CheckNumberField(int i, const std::string& t, const std::string& name) {
+  auto& check = modKalbex::InputCheck();
+  int32_t code = 0;
+  check.CheckFieldText(clsLtBs::tLtBsCheckKind(i), name, t, i == kGrade ? -1 : 0, code);
+  if (code != 0) return Failure{i, code, check.tCodeMessage(code, name, Trim(t))};
+  if (i == kN && LeadingNumber(t) == 1)
+    return Failure{i, kOneRiser,
+                   name + "一栏应输入大于1的整数（踏步宽度 w ＝ Lo1 / (n - 1)）。" + Shown(t)};
+  // No flight has thousands of risers; the bound also keeps n a safe whole number.
+  if (i == kN && !(LeadingNumber(t) <= kMaxRisers))
+    return Failure{i, kOneRiser,
+                   name + "一栏应输入不大于" + std::to_string(kMaxRisers) + "的整数。" + Shown(t)};
+  return std::nullopt;
+}
+
+// Fields in ascending order, stopping at the first failure.
+std::optional<Failure> CheckFields(const VBArray<std::string>& Text, const VBArray<bool>& bEnable,
+                                   Inputs& in) {
   for (int i = kFirstField; i <= kLastField; ++i) {
     if (!EnabledIn(bEnable, i) && !Needs(i, in.type, in.beamSlab, in.deflection)) continue;
     const std::string& t = Text(i);
-    const std::string name = tLtBsInputName(i);
-    if (i == kH1 || i == kBeamH || i == kH2) {
-      double divisor = 0;
-      const RuleKind rule = ParseRule(t, divisor);
-      if (rule == RuleKind::Bad)
-        return fail(i, kBadRule,
-                    name +
-                        "一栏应输入数值，或“/”两边均为大于0的数值的厚度规则（如 1/30，即跨度的 "
-                        "1/30）。" +
-                        shown(i));
-      if (rule == RuleKind::Rule) {
-        (i == kH1 ? in.h1Div : i == kBeamH ? in.hDiv : in.h2Div) = divisor;
-        continue;
-      }
-    }
-    if (i == kQk && !Trim(t).empty() && !IsNumericText(TrimView(t))) {
-      int16_t flag = 0;
-      in.qk = dLtBsQk(t, flag);
-      if (flag == 2)
-        return fail(i, kUnknownUse,
-                    name +
-                        "一栏应输入数值或下列建筑用途之一：住宅、托儿所、幼儿园、宿舍、旅馆、医院、"
-                        "办公楼、教室、食堂、礼堂、剧场、电影院、看台、展览馆。" +
-                        shown(i));
-      in.qkUse = Trim(t);
-      continue;
-    }
-    int32_t code = 0;
-    check.CheckFieldText(tLtBsCheckKind(i), name, t, i == kGrade ? -1 : 0, code);
-    if (code != 0) return fail(i, code, check.tCodeMessage(code, name, Trim(t)));
-    if (i == kN && LeadingNumber(t) == 1)
-      return fail(i, kOneRiser,
-                  name + "一栏应输入大于1的整数（踏步宽度 w ＝ Lo1 / (n - 1)）。" + shown(i));
-    // No flight has thousands of risers; the bound also keeps n a safe whole number.
-    if (i == kN && !(LeadingNumber(t) <= kMaxRisers))
-      return fail(i, kOneRiser,
-                  name + "一栏应输入不大于" + std::to_string(kMaxRisers) + "的整数。" + shown(i));
+    const std::string name = clsLtBs::tLtBsInputName(i);
+    bool taken = false;
+    if (auto f = ReadThicknessRule(i, t, name, in, taken)) return f;
+    if (taken) continue;
+    if (auto f = ReadLiveLoadUse(i, t, name, in, taken)) return f;
+    if (taken) continue;
+    if (auto f = CheckNumberField(i, t, name)) return f;
   }
+  return std::nullopt;
+}
 
+// The checked numbers; a field given as a rule or a use keeps what the check read.
+void ReadNumbers(const VBArray<std::string>& Text, const VBArray<bool>& bEnable, Inputs& in) {
   auto num = [&](int i) { return LeadingNumber(Text(i)); };
   in.Lo1 = num(kLo1);
   if (stair::HasLowerLanding(in.type)) in.Lo2 = num(kLo2);
   if (stair::HasUpperLanding(in.type)) in.Lo3 = num(kLo3);
   if (in.h1Div == 0) in.h1 = num(kH1);
   in.Hv = num(kHv);
-  in.n = static_cast<int>(num(kN));  // 2..kMaxRisers after the check above
+  in.n = static_cast<int>(num(kN));  // 2..kMaxRisers after the check
   in.B = num(kB);
   in.Pk = num(kPk);
   if (in.qkUse.empty()) in.qk = num(kQk);
@@ -253,6 +290,21 @@ int32_t clsLtBs::CheckInputs(const VBArray<std::string>& Text, const VBArray<boo
   }
   in.hasFactor = EnabledIn(bEnable, kFactor);
   if (in.hasFactor) in.factor = num(kFactor);
+}
+
+}  // namespace
+
+// Fields in ascending order (the three choices first), stopping at the first failure.
+int32_t clsLtBs::CheckInputs(const VBArray<std::string>& Text, const VBArray<bool>& bEnable,
+                             bool autoZz, Inputs& in, int16_t& Index, std::string& message) {
+  std::optional<Failure> f = ReadChoices(Text, autoZz, in);
+  if (!f) f = CheckFields(Text, bEnable, in);
+  if (f) {
+    Index = static_cast<int16_t>(f->i);
+    message = std::move(f->message);
+    return f->code;
+  }
+  ReadNumbers(Text, bEnable, in);
   return 0;
 }
 

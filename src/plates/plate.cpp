@@ -215,12 +215,13 @@ Mesh MeshFor(double lx, double ly, int n_short, int order, double stretch) {
   return m;
 }
 
-PlateField::PlateField(const Panel& given, const Mesh& mesh) : given_mesh_(mesh), mesh_(mesh) {
-  const Panel& panel0 = given;
-  if (!(panel0.lx > 0.0) || !(panel0.ly > 0.0) || !std::isfinite(panel0.lx) ||
-      !std::isfinite(panel0.ly))
+namespace {
+
+void CheckPlateInputs(const Panel& panel, const Mesh& mesh) {
+  if (!(panel.lx > 0.0) || !(panel.ly > 0.0) || !std::isfinite(panel.lx) ||
+      !std::isfinite(panel.ly))
     throw std::invalid_argument("plate spans must be positive");
-  if (!(panel0.nu >= 0.0 && panel0.nu < 0.5))
+  if (!(panel.nu >= 0.0 && panel.nu < 0.5))
     throw std::invalid_argument("Poisson's ratio must lie in [0, 0.5)");
   if (mesh.order < 2 || mesh.order > kMaxOrder || mesh.Nx() < 1 || mesh.Ny() < 1 ||
       mesh.Nx() > 400 || mesh.Ny() > 400)
@@ -228,7 +229,86 @@ PlateField::PlateField(const Panel& given, const Mesh& mesh) : given_mesh_(mesh)
   for (const auto* v : {&mesh.x, &mesh.y})
     for (size_t i = 1; i < v->size(); ++i)
       if (!((*v)[i] > (*v)[i - 1])) throw std::invalid_argument("plate mesh nodes not ascending");
-  if (IsMechanism(panel0.edges)) throw std::invalid_argument("the supports form a mechanism");
+  if (IsMechanism(panel.edges)) throw std::invalid_argument("the supports form a mechanism");
+}
+
+// Lower triangle of the plate stiffness in compressed columns.
+struct LowerColumns {
+  std::vector<int> outer, inner;
+  std::vector<double> values;
+};
+
+// Column (i, j) of the lower triangle: unknown (i, j) couples only with dofs of the same or a
+// neighbouring node in each direction.
+void AppendColumn(const Matrices1D& X, const Matrices1D& Y, int i, int j, double nu, int k,
+                  LowerColumns& K) {
+  const int nxf = static_cast<int>(X.free.size()), nyf = static_cast<int>(Y.free.size());
+  const double twist = 2.0 * (1.0 - nu);
+  const int band = 2 * k;  // global dof distance that can still share an element
+  const int I = X.free[static_cast<size_t>(i)];
+  const int J = Y.free[static_cast<size_t>(j)];
+  for (int i2 = i; i2 < nxf && X.free[static_cast<size_t>(i2)] - I < band; ++i2) {
+    const int I2 = X.free[static_cast<size_t>(i2)];
+    const double m0x = X.m0(I2, I), k1x = X.k1(I2, I), k2x = X.k2(I2, I);
+    const double cxa = X.c(I2, I), cxb = X.c(I, I2);
+    for (int j2 = (i2 == i ? j : 0); j2 < nyf; ++j2) {
+      const int J2 = Y.free[static_cast<size_t>(j2)];
+      if (std::abs(J2 - J) >= band) {
+        if (J2 > J) break;
+        continue;
+      }
+      const double v = k2x * Y.m0(J2, J) + m0x * Y.k2(J2, J) +
+                       nu * (cxa * Y.c(J, J2) + cxb * Y.c(J2, J)) + twist * k1x * Y.k1(J2, J);
+      if (v == 0.0) continue;
+      K.inner.push_back(i2 * nyf + j2);
+      K.values.push_back(v);
+    }
+  }
+}
+
+// Unknown (i, j) is column i·nyf + j.
+LowerColumns AssembleStiffness(const Matrices1D& X, const Matrices1D& Y, double nu, int k) {
+  const int nxf = static_cast<int>(X.free.size()), nyf = static_cast<int>(Y.free.size());
+  const int n = nxf * nyf;
+  LowerColumns K;
+  K.outer.assign(static_cast<size_t>(n) + 1, 0);
+  K.inner.reserve(static_cast<size_t>(n * 4 * k * k));
+  K.values.reserve(K.inner.capacity());
+  for (int i = 0; i < nxf; ++i)
+    for (int j = 0; j < nyf; ++j) {
+      AppendColumn(X, Y, i, j, nu, k, K);
+      K.outer[static_cast<size_t>(i * nyf + j + 1)] = static_cast<int>(K.inner.size());
+    }
+  return K;
+}
+
+Eigen::VectorXd SolvePlate(LowerColumns& columns, const Matrices1D& X, const Matrices1D& Y) {
+  const int nxf = static_cast<int>(X.free.size()), nyf = static_cast<int>(Y.free.size());
+  const int n = nxf * nyf;
+  Eigen::Map<const Eigen::SparseMatrix<double>> K(n, n, static_cast<int>(columns.inner.size()),
+                                                  columns.outer.data(), columns.inner.data(),
+                                                  columns.values.data());
+  Eigen::VectorXd f(n);
+  for (int i = 0; i < nxf; ++i)
+    for (int j = 0; j < nyf; ++j)
+      f(i * nyf + j) = X.f(X.free[static_cast<size_t>(i)]) * Y.f(Y.free[static_cast<size_t>(j)]);
+
+  // Natural order: unknowns run across the short span first, so the factor stays in the band.
+  Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower, Eigen::NaturalOrdering<int>>
+      solver;
+  solver.compute(K);
+  if (solver.info() != Eigen::Success) throw std::runtime_error("plate stiffness not positive");
+  Eigen::VectorXd u = solver.solve(f);
+  if (solver.info() != Eigen::Success || !u.allFinite())
+    throw std::runtime_error("plate system could not be solved");
+  return u;
+}
+
+}  // namespace
+
+PlateField::PlateField(const Panel& given, const Mesh& mesh) : given_mesh_(mesh), mesh_(mesh) {
+  const Panel& panel0 = given;
+  CheckPlateInputs(panel0, mesh);
   Panel panel = panel0;
   transposed_ = panel0.ly > panel0.lx;
   if (transposed_) {
@@ -256,56 +336,9 @@ PlateField::PlateField(const Panel& given, const Mesh& mesh) : given_mesh_(mesh)
   const Matrices1D X = Assemble1D(k, mesh_.x, panel.edges[kLeft], panel.edges[kRight]);
   const Matrices1D Y = Assemble1D(k, mesh_.y, panel.edges[kBottom], panel.edges[kTop]);
   const int nxf = static_cast<int>(X.free.size()), nyf = static_cast<int>(Y.free.size());
-  const int n = nxf * nyf;
-  unknowns_ = n;
-
-  // Lower triangle in compressed columns, built directly: unknown (i, j) is column i·nyf + j and
-  // couples only with dofs of the same or a neighbouring node in each direction.
-  std::vector<int> outer(static_cast<size_t>(n) + 1, 0), inner;
-  std::vector<double> values;
-  inner.reserve(static_cast<size_t>(n * 4 * k * k));
-  values.reserve(inner.capacity());
-  const double nu = nu_, twist = 2.0 * (1.0 - nu_);
-  const int band = 2 * k;  // global dof distance that can still share an element
-  for (int i = 0; i < nxf; ++i) {
-    const int I = X.free[static_cast<size_t>(i)];
-    for (int j = 0; j < nyf; ++j) {
-      const int J = Y.free[static_cast<size_t>(j)];
-      for (int i2 = i; i2 < nxf && X.free[static_cast<size_t>(i2)] - I < band; ++i2) {
-        const int I2 = X.free[static_cast<size_t>(i2)];
-        const double m0x = X.m0(I2, I), k1x = X.k1(I2, I), k2x = X.k2(I2, I);
-        const double cxa = X.c(I2, I), cxb = X.c(I, I2);
-        for (int j2 = (i2 == i ? j : 0); j2 < nyf; ++j2) {
-          const int J2 = Y.free[static_cast<size_t>(j2)];
-          if (std::abs(J2 - J) >= band) {
-            if (J2 > J) break;
-            continue;
-          }
-          const double v = k2x * Y.m0(J2, J) + m0x * Y.k2(J2, J) +
-                           nu * (cxa * Y.c(J, J2) + cxb * Y.c(J2, J)) + twist * k1x * Y.k1(J2, J);
-          if (v == 0.0) continue;
-          inner.push_back(i2 * nyf + j2);
-          values.push_back(v);
-        }
-      }
-      outer[static_cast<size_t>(i * nyf + j + 1)] = static_cast<int>(inner.size());
-    }
-  }
-  Eigen::Map<const Eigen::SparseMatrix<double>> K(n, n, static_cast<int>(inner.size()),
-                                                  outer.data(), inner.data(), values.data());
-  Eigen::VectorXd f(n);
-  for (int i = 0; i < nxf; ++i)
-    for (int j = 0; j < nyf; ++j)
-      f(i * nyf + j) = X.f(X.free[static_cast<size_t>(i)]) * Y.f(Y.free[static_cast<size_t>(j)]);
-
-  // Natural order: unknowns run across the short span first, so the factor stays in the band.
-  Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower, Eigen::NaturalOrdering<int>>
-      solver;
-  solver.compute(K);
-  if (solver.info() != Eigen::Success) throw std::runtime_error("plate stiffness not positive");
-  const Eigen::VectorXd u = solver.solve(f);
-  if (solver.info() != Eigen::Success || !u.allFinite())
-    throw std::runtime_error("plate system could not be solved");
+  unknowns_ = nxf * nyf;
+  LowerColumns K = AssembleStiffness(X, Y, nu_, k);
+  const Eigen::VectorXd u = SolvePlate(K, X, Y);
 
   coef_.assign(static_cast<size_t>(kx_total_ * ky_total_), 0.0);
   for (int i = 0; i < nxf; ++i)

@@ -68,6 +68,9 @@ class LineReader {
  private:
   bool Fill();
   std::string_view Finish(std::string_view raw);
+  // The bytes of the buffer up to the next line end; `ended` when the end was in the buffer (the
+  // end and the LF after a CR are then consumed).
+  std::string_view TakeSegment(bool& ended);
 
   int fd_ = -1;
   bool memory_ = false, eof_ = false, skip_lf_ = false, first_ = true;

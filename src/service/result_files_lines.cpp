@@ -66,6 +66,38 @@ std::string_view LineReader::Finish(std::string_view raw) {
   return decoder_.Decode(raw);
 }
 
+std::string_view LineReader::TakeSegment(bool& ended) {
+  const char* p = data_ + beg_;
+  const size_t avail = end_ - beg_;
+  const char* nl = static_cast<const char*>(std::memchr(p, '\n', avail));
+  const size_t seg = nl ? static_cast<size_t>(nl - p) : avail;
+  const char* cr = static_cast<const char*>(std::memchr(p, '\r', seg));
+  const size_t len = cr ? static_cast<size_t>(cr - p) : seg;
+  ended = cr || nl;
+  if (!ended) {
+    beg_ = end_;
+    return {p, len};
+  }
+  beg_ += len + 1;
+  if (cr) {
+    if (beg_ >= end_)
+      skip_lf_ = true;
+    else if (data_[beg_] == '\n')
+      ++beg_;
+  }
+  return {p, len};
+}
+
+namespace {
+
+// Lines are kept up to their first kMaxLine bytes.
+void AppendCapped(std::string& carry, std::string_view part) {
+  if (carry.size() < LineReader::kMaxLine)
+    carry.append(part.data(), std::min(part.size(), LineReader::kMaxLine - carry.size()));
+}
+
+}  // namespace
+
 bool LineReader::Next(std::string_view& line) {
   if (!is_open()) return false;
   carry_.clear();
@@ -83,34 +115,19 @@ bool LineReader::Next(std::string_view& line) {
         continue;
       }
     }
-    const char* p = data_ + beg_;
-    const size_t avail = end_ - beg_;
-    const char* nl = static_cast<const char*>(std::memchr(p, '\n', avail));
-    const size_t seg = nl ? static_cast<size_t>(nl - p) : avail;
-    const char* cr = static_cast<const char*>(std::memchr(p, '\r', seg));
-    const size_t len = cr ? static_cast<size_t>(cr - p) : seg;
-    const bool ended = cr || nl;
+    bool ended = false;
+    const std::string_view part = TakeSegment(ended);
+    if (ended && !have_any) {
+      line = Finish(part.substr(0, kMaxLine));
+      return true;
+    }
+    // A line that goes on past the buffer keeps its start (up to the limit) and reads on.
+    AppendCapped(carry_, part);
     if (ended) {
-      beg_ += len + 1;
-      if (cr) {
-        if (beg_ < end_) {
-          if (data_[beg_] == '\n') ++beg_;
-        } else {
-          skip_lf_ = true;
-        }
-      }
-      if (!have_any) {
-        line = Finish(std::string_view(p, len < kMaxLine ? len : kMaxLine));
-        return true;
-      }
-      if (carry_.size() < kMaxLine) carry_.append(p, std::min(len, kMaxLine - carry_.size()));
       line = Finish(carry_);
       return true;
     }
-    // The line goes on past the buffer: keep its start (up to the limit) and read on.
-    if (carry_.size() < kMaxLine) carry_.append(p, std::min(len, kMaxLine - carry_.size()));
     have_any = true;
-    beg_ = end_;
   }
 }
 

@@ -124,25 +124,43 @@ void ReadTbsaForceLine(std::string_view line, size_t pos, int slot, double BL, M
   }
 }
 
-}  // namespace
+// Whether line holds the header of floor iCs at p.
+bool IsFloorHeader(std::string_view line, size_t p, int iCs) {
+  bool ok = false;
+  return WholeNumber(UpTo(line, SkipChars(line, p, 14), "|"), ok) == iCs && ok;
+}
 
-int32_t ReadTbsaBeam(LineReader& r, const TbsaHead& head, int iCs, int iBeam, TbsaBeam& out) {
+bool FindFloor(LineReader& r, int iCs) {
   std::string_view line;
-  bool floor = false;
-  while (!floor && r.Next(line)) {
+  while (r.Next(line)) {
     const size_t p = line.find(kFloor);
-    if (p == std::string_view::npos) continue;
-    bool ok = false;
-    floor = WholeNumber(UpTo(line, SkipChars(line, p, 14), "|"), ok) == iCs && ok;
+    if (p != std::string_view::npos && IsFloorHeader(line, p, iCs)) return true;
   }
-  if (!floor) return kErrTbsaFloorNotFound;
+  return false;
+}
 
+// The beam's line: size, span and concrete grade.
+void ReadBeamLine(std::string_view line, TbsaBeam& out) {
+  // "B*H=0.25*0.60": metres; the height is the five characters after the "*".
+  if (const size_t bh = line.find(kSize); bh != std::string_view::npos) {
+    const size_t w = SkipChars(line, bh, 4);
+    out.sB = fault::to_float(fault::check(LeadingNumber(UpTo(line, w, "*")) * 1000.0));
+    if (const size_t star = line.find('*', w); star != std::string_view::npos)
+      out.sH = fault::to_float(fault::check(LeadingNumber(MidChars(line, star + 1, 5)) * 1000.0));
+  }
+  if (const size_t s = line.find(kSpan); s != std::string_view::npos)
+    out.BL = LeadingNumber(line.substr(SkipChars(line, s, 3)));
+  if (const size_t s = line.find(kFc); s != std::string_view::npos)
+    out.fc = LeadingNumber(line.substr(SkipChars(line, s, 3)));
+}
+
+void FindBeam(LineReader& r, int iCs, int iBeam, TbsaBeam& out) {
+  std::string_view line;
   while (!out.found && r.Next(line)) {
     // The beam is looked for on its own floor only: the header of another floor ends the search
     // (the same floor's header repeated on a new page does not).
     if (const size_t f = line.find(kFloor); f != std::string_view::npos) {
-      bool ok = false;
-      if (WholeNumber(UpTo(line, SkipChars(line, f, 14), "|"), ok) != iCs || !ok) break;
+      if (!IsFloorHeader(line, f, iCs)) break;
       continue;
     }
     const size_t p = line.find(kBeam);
@@ -150,26 +168,21 @@ int32_t ReadTbsaBeam(LineReader& r, const TbsaHead& head, int iCs, int iBeam, Tb
     bool ok = false;
     if (WholeNumber(UpTo(line, SkipChars(line, p, 3), kSize), ok) != iBeam || !ok) continue;
     out.found = true;
-    // "B*H=0.25*0.60": metres; the height is the five characters after the "*".
-    if (const size_t bh = line.find(kSize); bh != std::string_view::npos) {
-      const size_t w = SkipChars(line, bh, 4);
-      out.sB = fault::to_float(fault::check(LeadingNumber(UpTo(line, w, "*")) * 1000.0));
-      if (const size_t star = line.find('*', w); star != std::string_view::npos)
-        out.sH = fault::to_float(fault::check(LeadingNumber(MidChars(line, star + 1, 5)) * 1000.0));
-    }
-    if (const size_t s = line.find(kSpan); s != std::string_view::npos)
-      out.BL = LeadingNumber(line.substr(SkipChars(line, s, 3)));
-    if (const size_t s = line.find(kFc); s != std::string_view::npos)
-      out.fc = LeadingNumber(line.substr(SkipChars(line, s, 3)));
+    ReadBeamLine(line, out);
   }
-  if (!out.found || out.sB == 0) return kErrTbsaBeamNotFound;
+}
 
-  bool header = false;
-  while (!header && r.Next(line)) header = line.find(kForceHeader) != std::string_view::npos;
-  if (!header) return kErrTbsaNoForceHeader;
+bool FindForceHeader(LineReader& r) {
+  std::string_view line;
+  while (r.Next(line))
+    if (line.find(kForceHeader) != std::string_view::npos) return true;
+  return false;
+}
 
-  bool complete = false;
-  while (!complete && r.Next(line)) {
+// The force lines of the cases, up to the last recognised one; false when the file ends first.
+bool ReadForces(LineReader& r, const TbsaHead& head, TbsaBeam& out) {
+  std::string_view line;
+  while (r.Next(line)) {
     int32_t n = 0;
     size_t after = 0;
     if (!BracketedCaseNumber(line, n, after)) continue;
@@ -180,15 +193,16 @@ int32_t ReadTbsaBeam(LineReader& r, const TbsaHead& head, int iCs, int iBeam, Tb
     }
     // The stop counts the cases given to slots, as the general data number them; see the note
     // on the additional case in the class header.
-    complete = n == head.recognised;
+    if (n == head.recognised) return true;
   }
-  if (!complete) return kErrTbsaIncomplete;
+  return false;
+}
 
-  bool as_line = false;
-  while (!as_line && r.Next(line)) {
+bool ReadAsLine(LineReader& r, TbsaBeam& out) {
+  std::string_view line;
+  while (r.Next(line)) {
     const size_t p = line.find(kAs);
     if (p == std::string_view::npos) continue;
-    as_line = true;
     // Ten values in cm², two decimals each, one separating character skipped after each value.
     double v[10];
     ReadDotValues(line, SkipChars(line, p, 3), 2, 1, v, 10);
@@ -196,8 +210,20 @@ int32_t ReadTbsaBeam(LineReader& r, const TbsaHead& head, int iCs, int iBeam, Tb
       out.as[k][1] = fault::check(v[k - 1] * 100.0);
       out.as[k][0] = fault::check(v[k + 4] * 100.0);
     }
+    return true;
   }
-  if (!as_line) return kErrTbsaIncomplete;
+  return false;
+}
+
+}  // namespace
+
+int32_t ReadTbsaBeam(LineReader& r, const TbsaHead& head, int iCs, int iBeam, TbsaBeam& out) {
+  if (!FindFloor(r, iCs)) return kErrTbsaFloorNotFound;
+  FindBeam(r, iCs, iBeam, out);
+  if (!out.found || out.sB == 0) return kErrTbsaBeamNotFound;
+  if (!FindForceHeader(r)) return kErrTbsaNoForceHeader;
+  if (!ReadForces(r, head, out)) return kErrTbsaIncomplete;
+  if (!ReadAsLine(r, out)) return kErrTbsaIncomplete;
   if (out.as[3][0] == 0 && out.as[3][1] == 0) return kErrTbsaIncomplete;
   return 0;
 }
