@@ -1,7 +1,7 @@
 # Thin wrapper over CMake presets: `make demo`, `make test`, `make bench`, `make python`.
 SHELL := /bin/bash
 DEB_PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                nlohmann-json3-dev libcli11-dev libeigen3-dev clang libclang-rt-14-dev clang-format \
+                nlohmann-json3-dev libcli11-dev libeigen3-dev clang libclang-rt-14-dev clang-format clang-tidy \
                 pybind11-dev python3-dev python3-pytest
 # The browser the book test renders in, and a CJK font for the reports; the test skips without them.
 BOOK_PACKAGES := chromium fonts-wqy-zenhei
@@ -10,7 +10,7 @@ JOBS ?= 2
 WERROR ?= $(if $(CI),ON,OFF)
 CMAKE_FLAGS := -DTK_WERROR=$(WERROR)
 
-.PHONY: all deps deps-book build python demo test test-fast test-asan test-fuzz fuzz bench format format-check clean
+.PHONY: all deps deps-book build python demo test test-fast test-asan test-fuzz fuzz bench format format-check lint clean
 
 all: build
 
@@ -74,7 +74,7 @@ fuzz: deps
 FUZZ_RUNS ?= 20000
 FUZZ_SECONDS ?= 600
 
-test: format-check test-fuzz test-fast test-asan
+test: lint test-fuzz test-fast test-asan
 
 bench: deps
 	cmake --preset bench >/dev/null
@@ -87,6 +87,11 @@ format:
 # Fails on any difference from the house clang-format style.
 format-check: deps
 	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h') && echo "format: clean"
+
+# House limits on the library's functions: at most 120 lines, cognitive complexity at most 40.
+lint: format-check build
+	@python3 tools/function_lengths.py --top 3
+	@JOBS=$(JOBS) bash tools/complexity.sh build
 
 clean:
 	rm -rf build build-asan build-bench build-fuzz
