@@ -416,7 +416,7 @@ constexpr std::string_view kColumnHeads[kColumns] = {
 constexpr std::string_view kBarHead = " 实配纵筋";
 
 // What the options put in the result table and the values its columns are worked from.
-struct TableSpec {
+struct TableLayout {
   bool on[kColumns] = {};
   bool mm2 = false, bxgj = false;
   double b = 0, c = 0, h = 0, fy25 = 0, fy40 = 0, Ms = 0, Es = 0, ftk = 0;
@@ -426,12 +426,12 @@ struct TableSpec {
 // The result table of the bar selection, one line per arrangement.
 class ResultTable {
  public:
-  ResultTable(const TableSpec& spec, clsLfKd& lfkd, const std::vector<BeamPjRecord>& records,
+  ResultTable(const TableLayout& layout, clsLfKd& lfkd, const std::vector<BeamPjRecord>& records,
               std::string_view le)
-      : spec_(spec), lfkd_(lfkd), records_(records), le_(le) {
+      : layout_(layout), lfkd_(lfkd), records_(records), le_(le) {
     for (int j = 0; j < kColumns; ++j) {
       width_[j] = DisplayWidth(kColumnHeads[j]);
-      if (spec.on[j]) last_ = j;
+      if (layout.on[j]) last_ = j;
     }
   }
 
@@ -456,9 +456,9 @@ class ResultTable {
       w = std::max(w, DisplayWidth(desc_.back()));
     }
     barWidth_ = w + 2;
-    if (!spec_.tF.empty()) {
-      const auto ats = static_cast<size_t>(std::count(spec_.tF.begin(), spec_.tF.end(), '@'));
-      barWidth_ = std::max<size_t>(ats > 0 ? ats : DisplayWidth(spec_.tF), 1);
+    if (!layout_.tF.empty()) {
+      const auto ats = static_cast<size_t>(std::count(layout_.tF.begin(), layout_.tF.end(), '@'));
+      barWidth_ = std::max<size_t>(ats > 0 ? ats : DisplayWidth(layout_.tF), 1);
     }
   }
 
@@ -466,18 +466,18 @@ class ResultTable {
   void WriteHead(std::string& out) const {
     out += " 显示内容：";
     out += le_;
-    if (spec_.on[kCrackWidth]) {
+    if (layout_.on[kCrackWidth]) {
       out += " （裂缝宽度计算参数：";
-      out += spec_.bxgj ? "一、变形钢筋； " : "一、光面钢筋； ";
+      out += layout_.bxgj ? "一、变形钢筋； " : "一、光面钢筋； ";
       out += "二、Es ＝ ";
-      out += FormatNumber(spec_.Es, "0");
+      out += FormatNumber(layout_.Es, "0");
       out += "(MPa)）";
       out += le_;
     }
     const size_t head_start = out.size();
     AppendPadded(out, kBarHead, barWidth_);
     for (int j = 0; j < kColumns; ++j)
-      if (spec_.on[j]) out += kColumnHeads[j];
+      if (layout_.on[j]) out += kColumnHeads[j];
     const size_t rule = DisplayWidth(std::string_view(out).substr(head_start));
     out += le_;
     out.append(rule, '-');
@@ -491,7 +491,7 @@ class ResultTable {
     const double actual = ActualArea(r);
     const double d = EquivalentDiameter(r);
     for (int j = 0; j < kColumns; ++j) {
-      if (!spec_.on[j]) continue;
+      if (!layout_.on[j]) continue;
       cell_.clear();
       if (j > 0) cell_ += " | ";
       AppendCell(static_cast<Column>(j), n, actual, d);
@@ -506,12 +506,13 @@ class ResultTable {
 
   void AppendCell(Column j, size_t n, double actual, double d) {
     const BeamPjRecord& r = records_[n];
-    const char* areaPattern = spec_.mm2 ? "0" : "0.00";
-    const double areaScale = spec_.mm2 ? 1.0 : 0.01;
+    const char* areaPattern = layout_.mm2 ? "0" : "0.00";
+    const double areaScale = layout_.mm2 ? 1.0 : 0.01;
     switch (j) {
       case kEqArea:
         cell_ += "[";
-        AppendFormatted(cell_, EquivalentArea(r, spec_.fy25, spec_.fy40) * areaScale, areaPattern);
+        AppendFormatted(cell_, EquivalentArea(r, layout_.fy25, layout_.fy40) * areaScale,
+                        areaPattern);
         cell_ += "]";
         break;
       case kActualArea:
@@ -542,10 +543,10 @@ class ResultTable {
   // of all bars, as the crack-width clause takes it (GBJ 10-89 5.2.2); the crack width uses the
   // same d and as = c + d/2.
   void AppendRatio(double actual, double d) {
-    const double ho = spec_.h - spec_.c - d / 2;
-    if (!(spec_.b > 0 && ho > 0)) return;
+    const double ho = layout_.h - layout_.c - d / 2;
+    if (!(layout_.b > 0 && ho > 0)) return;
     cell_ += "(";
-    AppendFormatted(cell_, actual / (spec_.b * ho) * 100, "0.00");
+    AppendFormatted(cell_, actual / (layout_.b * ho) * 100, "0.00");
     cell_ += "%)";
   }
 
@@ -554,10 +555,10 @@ class ResultTable {
   void AppendCrackWidth(size_t n, double actual, double d) {
     bh_.assign(desc_[n], 1);  // the arrangement text without its leading space
     int32_t e = 0;
-    bool byMoment = true, bx = spec_.bxgj, dpzj = false, cfhz = false, qzdc = false;
-    double c = spec_.c, D = d, Ms = spec_.Ms, Ns = 0, As = actual, B = spec_.b, H = spec_.h, Bf = 0,
-           Hf = 0, Bf1 = 0, Hf1 = 0, Lo = 0, Cas = spec_.c + d / 2, Cas1 = Cas, Ftk = spec_.ftk,
-           Es = spec_.Es, W = 0;
+    bool byMoment = true, bx = layout_.bxgj, dpzj = false, cfhz = false, qzdc = false;
+    double c = layout_.c, D = d, Ms = layout_.Ms, Ns = 0, As = actual, B = layout_.b, H = layout_.h,
+           Bf = 0, Hf = 0, Bf1 = 0, Hf1 = 0, Lo = 0, Cas = layout_.c + d / 2, Cas1 = Cas,
+           Ftk = layout_.ftk, Es = layout_.Es, W = 0;
     lfkd_.LfKdCommon(text_, e, bh_, kind_, shape_, byMoment, bx, dpzj, cfhz, qzdc, c, D, Ms, Ns, As,
                      B, H, Bf, Hf, Bf1, Hf1, Lo, Cas, Cas1, Ftk, Es, &W);
     if (e != 900200) return;
@@ -566,7 +567,7 @@ class ResultTable {
     cell_ += "}";
   }
 
-  const TableSpec& spec_;
+  const TableLayout& layout_;
   clsLfKd& lfkd_;
   const std::vector<BeamPjRecord>& records_;
   const std::string_view le_;
@@ -581,18 +582,18 @@ class ResultTable {
 }  // namespace
 
 void clsBeamPjOld::WriteTable(const Inputs& in, std::string& tText) {
-  TableSpec spec;
-  spec.on[kEqArea] = in.asEq;
-  spec.on[kActualArea] = in.asSj;
-  spec.on[kRowFactors] = in.zj;
-  spec.on[kRatio] = in.asPjl;
-  spec.on[kCrackWidth] = in.lfkd;
-  spec.mm2 = in.mm2;
-  spec.bxgj = in.bxgj;
-  spec.b = in.b, spec.c = in.c, spec.h = in.h, spec.fy25 = in.fy25, spec.fy40 = in.fy40;
-  spec.Ms = in.Ms, spec.Es = in.Es, spec.ftk = in.ftk;
-  spec.tF = in.tF;
-  ResultTable table(spec, *m_LfKd, records_, modKalbex::Services().tLineEnd());
+  TableLayout layout;
+  layout.on[kEqArea] = in.asEq;
+  layout.on[kActualArea] = in.asSj;
+  layout.on[kRowFactors] = in.zj;
+  layout.on[kRatio] = in.asPjl;
+  layout.on[kCrackWidth] = in.lfkd;
+  layout.mm2 = in.mm2;
+  layout.bxgj = in.bxgj;
+  layout.b = in.b, layout.c = in.c, layout.h = in.h, layout.fy25 = in.fy25, layout.fy40 = in.fy40;
+  layout.Ms = in.Ms, layout.Es = in.Es, layout.ftk = in.ftk;
+  layout.tF = in.tF;
+  ResultTable table(layout, *m_LfKd, records_, modKalbex::Services().tLineEnd());
   tText = table.Text();
 }
 
