@@ -11,6 +11,7 @@
 #include <ctime>
 
 #include "foundation/footing.h"
+#include "frame/form_inputs.h"
 #include "frame/modkalbex.h"
 #include "frame/persistence.h"
 #include "frame/services.h"
@@ -31,19 +32,6 @@ const std::vector<std::string>& Headers() {
   return h;
 }
 constexpr int kOptions = 5, kChecks = 5, kRecords = 7;
-
-bool IsOn(const Variant& v) {
-  switch (v.type) {
-    case Variant::Type::Bool:
-      return v.b;
-    case Variant::Type::String: {
-      const std::string t = Trim(v.s);
-      return EqualsNoCase(t, "True") || (IsNumericText(t) && LeadingNumber(t) != 0);
-    }
-    default:
-      return v.AsDouble() != 0;
-  }
-}
 
 bool ValueOf(const HostRef& c) {
   return c && IsOn(c->Get("Value"));

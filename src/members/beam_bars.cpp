@@ -12,6 +12,7 @@
 #include "frame/binding.h"
 #include "frame/component.h"
 #include "frame/fault.h"
+#include "frame/form_inputs.h"
 #include "frame/host.h"
 #include "frame/input_check.h"
 #include "frame/modkalbex.h"
@@ -60,19 +61,6 @@ constexpr int32_t kTextBarText = 3002001, kTextDiameter = 3002002, kTextLegSpaci
 // Message boxes are the host's own windows: their lines break with CR LF whatever the report's
 // line end is.
 constexpr const char* kBoxLineEnd = "\r\n";
-
-bool IsOn(const Variant& v) {
-  switch (v.type) {
-    case Variant::Type::Bool:
-      return v.b;
-    case Variant::Type::String: {
-      const std::string t = Trim(v.s);
-      return EqualsNoCase(t, "True") || (IsNumericText(t) && LeadingNumber(t) != 0);
-    }
-    default:
-      return v.AsDouble() != 0;
-  }
-}
 
 // Display columns of a text: full-width characters take two.
 size_t DisplayWidth(std::string_view s) {

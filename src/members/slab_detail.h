@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "frame/form_inputs.h"
 #include "frame/host.h"
 #include "frame/text.h"
 #include "members/slab.h"
@@ -25,19 +26,6 @@ struct clsBanOld::Inputs {
 
 namespace slab {
 
-// A check box or option button is on when its Value is True or a non-zero number.
-inline bool IsOn(const Variant& v) {
-  switch (v.type) {
-    case Variant::Type::Bool:
-      return v.b;
-    case Variant::Type::String: {
-      const std::string t = Trim(v.s);
-      return EqualsNoCase(t, "True") || (IsNumericText(t) && LeadingNumber(t) != 0);
-    }
-    default:
-      return v.AsDouble() != 0;
-  }
-}
 inline bool ItemOn(const HostRef& array, int i) {
   const HostRef c = ItemOf(array, i);
   return c && IsOn(c->Get("Value"));
