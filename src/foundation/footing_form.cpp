@@ -396,12 +396,8 @@ void clsDlJcOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName, 
   auto& svc = modKalbex::Services();
   if (frmMain && *frmMain) svc.SetMainForm(*frmMain);
   const HostRef f = sub_form_ ? sub_form_ : (frmMain ? *frmMain : HostRef());
-  const std::string path = tDataSaveName && !Trim(*tDataSaveName).empty() ? Trim(*tDataSaveName)
-                                                                          : std::string(kDataFile);
-  const bool load = modKalbex::bTextEq(tMode, svc.tTextById(30021));
-  const bool save = modKalbex::bTextEq(tMode, svc.tTextById(30022));
-  if (!load && !save)
-    throw ComponentFailure("clsDlJcOld.LoadOrSaveData: unknown mode \"" + tMode + "\"");
+  const std::string path = SavedInputPath(tDataSaveName, kDataFile);
+  const bool save = SavedInputMode(tMode, "clsDlJcOld") == SaveMode::kSave;
   if (save)
     SaveData(f, path, col_force_);
   else

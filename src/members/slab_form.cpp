@@ -3,6 +3,7 @@
 // edge and load options, ChkB(0) the live-load arrangement, ChkOpt(0..1) Poisson's ratio 0.2 or
 // 1/6, CboD, CboA, ChkPj, LblAs the bar option rows (diameter, spacing, grade Ⅱ, area label),
 // ToolBar1 and sbBar.
+#include "frame/form_inputs.h"
 #include "frame/modkalbex.h"
 #include "frame/persistence.h"
 #include "frame/services.h"
@@ -133,12 +134,8 @@ void clsBanOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName, H
   auto& svc = modKalbex::Services();
   if (frmMain && *frmMain) svc.SetMainForm(*frmMain);
   const HostRef f = sub_form_ ? sub_form_ : (frmMain ? *frmMain : HostRef());
-  const std::string path = tDataSaveName && !Trim(*tDataSaveName).empty() ? Trim(*tDataSaveName)
-                                                                          : std::string(kDataFile);
-  const bool load = modKalbex::bTextEq(tMode, svc.tTextById(30021));
-  const bool save = modKalbex::bTextEq(tMode, svc.tTextById(30022));
-  if (!load && !save)
-    throw ComponentFailure("clsBanOld.LoadOrSaveData: unknown mode \"" + tMode + "\"");
+  const std::string path = SavedInputPath(tDataSaveName, kDataFile);
+  const bool save = SavedInputMode(tMode, "clsBanOld") == SaveMode::kSave;
   struct Saved {
     const char* name;
     int index;
