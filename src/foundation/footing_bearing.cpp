@@ -294,6 +294,15 @@ bool FootingPass::CalDlJcPressureQuiet(const LoadCase& c, int k, double& pmax, d
   return false;
 }
 
+void FootingPass::EdgePressureCheck(double pmax, double lim, const char* lim_name) {
+  r_.Put("$0$1$2*$3 ＝ $4", {{pmax, U::kpad},
+                             pmax <= lim ? " ≤ " : " ＞ ",
+                             {gbj7_89::kEdgeFactor, "0.0"},
+                             lim_name,
+                             {lim, U::kpad}})
+      .End();
+}
+
 // The eccentric check of one case in one direction with its report lines (GBJ 7-89 art. 5.1.5):
 // the trapezoid inside the kern, the triangle beyond it, and a resultant outside the base.
 // Returns true when the case passes in this direction.
@@ -310,22 +319,13 @@ bool FootingPass::CalDlJcPressure(const LoadCase& c, int k) {
   r_.Line(4, "偏心距e$0 ＝ M$0 / (F + G) ＝ $1/($2+$3) ＝ $4",
           {d.low, {M, U::knm}, {c.F, U::kn}, {G_, U::kn}, {e, U::md}});
   const char* lim_name = c.seismic ? "fsE" : "f";
-  const char* cmp = pmax <= lim ? " ≤ " : " ＞ ";
   if (e <= L / 6) {
     const double W = gbj7_89::BaseModulus(B, L);
     r_.Line(4, "e$0 ≤ $1 / 6，基础底面抵抗矩W$0 ＝ $2 * $1 ^ 2 / 6 ＝ $3*$4^2/6 ＝ $5",
             {d.low, d.Ln, d.Bn, {B, U::m}, {L, U::m}, {W, U::m3d}});
-    r_.Line(4, "pmax ＝ ($0+$1)/$2+$3/$4 ＝ $5$6$7*$8 ＝ $9",
-            {{c.F, U::kn},
-             {G_, U::kn},
-             {A_, U::m2},
-             {M, U::knm},
-             {W, U::m3},
-             {pmax, U::kpad},
-             cmp,
-             {gbj7_89::kEdgeFactor, "0.0"},
-             lim_name,
-             {lim, U::kpad}});
+    r_.Sp(4).Put("pmax ＝ ($0+$1)/$2+$3/$4 ＝ ",
+                 {{c.F, U::kn}, {G_, U::kn}, {A_, U::m2}, {M, U::knm}, {W, U::m3}});
+    EdgePressureCheck(pmax, lim, lim_name);
     r_.Line(4, "pmin ＝ ($0+$1)/$2-$3/$4 ＝ $5 ≥ 0",
             {{c.F, U::kn}, {G_, U::kn}, {A_, U::m2}, {M, U::knm}, {W, U::m3}, {pmin, U::kpad}});
   } else if (e < L / 2) {
@@ -335,16 +335,8 @@ bool FootingPass::CalDlJcPressure(const LoadCase& c, int k) {
         "e$0 ＞ $1 / 6，合力作用点至基础底面最大压力边缘的距离a ＝ $1 / 2 - e$0 ＝ $2/2-$3 ＝ $4",
         {d.low, d.Ln, {L, U::m}, {e, U::m}, {a, U::md}});
     r_.Line(4, "pmax ＝ 2 * (F + G) / (3 * $0 * a)       （基础规范式 5.1.5-4）", {d.Bn});
-    r_.Line(9, "＝ 2*($0+$1)/(3*$2*$3) ＝ $4$5$6*$7 ＝ $8",
-            {{c.F, U::kn},
-             {G_, U::kn},
-             {B, U::m},
-             {a, U::m},
-             {pmax, U::kpad},
-             cmp,
-             {gbj7_89::kEdgeFactor, "0.0"},
-             lim_name,
-             {lim, U::kpad}});
+    r_.Sp(9).Put("＝ 2*($0+$1)/(3*$2*$3) ＝ ", {{c.F, U::kn}, {G_, U::kn}, {B, U::m}, {a, U::m}});
+    EdgePressureCheck(pmax, lim, lim_name);
   } else {
     r_.Line(4, "e$0 ≥ $1 / 2 ＝ $2，", {d.low, d.Ln, {L / 2, U::md}});
     r_.Line(4, "即：合力作用点在基础底面以外，不满足要求。");

@@ -104,6 +104,9 @@ class FootingPass {
   // Edge pressure of a case in one direction (kPa); false when the resultant lies outside.
   bool CalDlJcPressureQuiet(const LoadCase& c, int k, double& pmax, double& pmin) const;
   bool CalDlJcPressure(const LoadCase& c, int k);
+  // The end of a pmax line: the comparison with 1.2 times the bearing capacity (GBJ 7-89
+  // eq. 5.1.1-2), written once for the trapezoid and the triangle.
+  void EdgePressureCheck(double pmax, double lim, const char* lim_name);
   bool CheckDlJcPunch(int k);
   bool CheckDlJcShear(int k);
   void CalDlJcMoment(int k, double& MI, double& MII);
