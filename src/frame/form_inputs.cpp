@@ -92,6 +92,17 @@ bool IsBooleanText(std::string_view v) {
 }
 }  // namespace
 
+void RestoreSavedValue(const HostRef& control, std::string_view prop, const std::string& v) {
+  if (!control) return;
+  const std::string t = Trim(v);
+  if (prop == "Text")
+    control->Set("Text", Variant::String(v));
+  else if (EqualsNoCase(t, "True") || EqualsNoCase(t, "False"))
+    control->Set(prop, Variant::Bool(EqualsNoCase(t, "True")));
+  else if (!t.empty())
+    control->Set(prop, Variant::Int32(static_cast<int32_t>(LeadingNumber(v))));
+}
+
 int32_t LoadFormInputs(const HostRef& form, const std::string& path,
                        const std::vector<SavedFormVersion>& versions, std::string& error,
                        size_t* version) {

@@ -43,6 +43,10 @@ SaveMode SavedInputMode(std::string_view tMode, std::string_view who);
 // tDataSaveName trimmed, or the default name when it is absent or empty.
 std::string SavedInputPath(const std::string* tDataSaveName, std::string_view default_name);
 
+// A saved value back into its control: a Text as written, "True"/"False" as a Boolean, a number
+// (a list index) as a whole number; an empty value leaves the control as it is.
+void RestoreSavedValue(const HostRef& control, std::string_view prop, const std::string& v);
+
 // Saves the controls of the newest version (the last one) under its header, atomically.
 // Returns a persistence code; `error` says what went wrong.
 int32_t SaveFormInputs(const HostRef& form, const std::string& path,

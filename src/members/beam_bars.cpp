@@ -734,15 +734,7 @@ void LoadControls(const HostRef& f, const std::string& path,
   for (size_t k = 0; k < vals.size(); ++k) {
     const auto& c = controls[k];
     const std::string& v = vals[k];
-    const HostRef ctl = ControlOf(f, c.name, c.index);
-    if (!ctl) continue;
-    if (std::string_view(c.prop) == "Text") {
-      ctl->Set("Text", Variant::String(v));
-    } else if (EqualsNoCase(Trim(v), "True") || EqualsNoCase(Trim(v), "False")) {
-      ctl->Set(c.prop, Variant::Bool(EqualsNoCase(Trim(v), "True")));
-    } else if (!Trim(v).empty()) {
-      ctl->Set(c.prop, Variant::Int32(static_cast<int32_t>(LeadingNumber(v))));
-    }
+    RestoreSavedValue(ControlOf(f, c.name, c.index), c.prop, v);
   }
 }
 

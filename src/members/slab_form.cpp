@@ -165,14 +165,7 @@ void clsBanOld::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName, H
   for (const auto& c : controls) {
     std::string v;
     if (!data.Next(v)) break;
-    const HostRef ctl = ControlOf(f, c.name, c.index);
-    if (!ctl) continue;
-    if (std::string_view(c.prop) == "Text")
-      ctl->Set("Text", Variant::String(v));
-    else if (EqualsNoCase(Trim(v), "True") || EqualsNoCase(Trim(v), "False"))
-      ctl->Set(c.prop, Variant::Bool(EqualsNoCase(Trim(v), "True")));
-    else if (!Trim(v).empty())
-      ctl->Set(c.prop, Variant::Int32(static_cast<int32_t>(LeadingNumber(v))));
+    RestoreSavedValue(ControlOf(f, c.name, c.index), c.prop, v);
   }
 }
 

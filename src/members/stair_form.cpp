@@ -5,6 +5,7 @@
 // rule, deflection, user's deflection coefficient), CboZzXs (the support-moment rule) and
 // CboNdXs (the user's deflection coefficient).
 #include "frame/binding.h"
+#include "frame/form_inputs.h"
 #include "frame/modkalbex.h"
 #include "frame/persistence.h"
 #include "frame/services.h"
@@ -19,31 +20,12 @@ namespace {
 constexpr const char* kDataFile = "QvfdLtBs.tav";
 constexpr int kOptions = 5;
 
-bool IsOn(const Variant& v) {
-  switch (v.type) {
-    case Variant::Type::Bool:
-      return v.b;
-    case Variant::Type::String: {
-      const std::string t = Trim(v.s);
-      return EqualsNoCase(t, "True") || (IsNumericText(t) && LeadingNumber(t) != 0);
-    }
-    default:
-      return v.AsDouble() != 0;
-  }
-}
-
 // A control that does not say otherwise is enabled, as host controls are by default.
-bool IsEnabled(const HostRef& c) {
+bool EnabledUnlessSaid(const HostRef& c) {
   if (!c) return false;
   const Variant v = c->Get("Enabled");
   return v.IsEmpty() || v.IsMissing() || IsOn(v);
 }
-
-struct SavedControl {
-  const char* name;
-  int index;
-  const char* prop;
-};
 
 // Version headers, oldest first, and the controls each version saved, in file order. Every
 // version saved its predecessor's list and appended to it:
@@ -93,7 +75,7 @@ void clsLtBs::Calculate(std::string& tText, bool& bDataCheck) {
   for (int i = 0; i <= kLastField; ++i) {
     const HostRef c = ControlOf(f, "CboB", i);
     Text(i) = GetText(c);
-    bEnable(i) = IsEnabled(c);
+    bEnable(i) = EnabledUnlessSaid(c);
   }
   bool opt[kOptions];
   for (int k = 0; k < kOptions; ++k) {
@@ -159,15 +141,7 @@ void clsLtBs::LoadOrSaveData(std::string& tMode, std::string* tDataSaveName, Hos
     const SavedControl& c = list.controls[k];
     std::string v;
     if (!data.Next(v)) break;
-    const HostRef ctl = control(c);
-    if (!ctl) continue;
-    if (std::string_view(c.prop) == "Text") {
-      ctl->Set("Text", Variant::String(v));
-    } else if (EqualsNoCase(Trim(v), "True") || EqualsNoCase(Trim(v), "False")) {
-      ctl->Set(c.prop, Variant::Bool(EqualsNoCase(Trim(v), "True")));
-    } else if (!Trim(v).empty()) {
-      ctl->Set(c.prop, Variant::Int32(static_cast<int32_t>(LeadingNumber(v))));
-    }
+    RestoreSavedValue(control(c), c.prop, v);
   }
 }
 
