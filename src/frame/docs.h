@@ -67,22 +67,22 @@ struct Code {
 
 // Entries that the tables of several classes share word for word, written once here. The texts
 // are literals, so the views the entries hold stay valid.
-inline constexpr Param kHostForm("frm", "in", "", "宿主窗体", "host form object",
-                                 "{\"$form\": ...}");
-inline constexpr Param kHostMainForm("frmMain", "in", "", "宿主主窗体", "host main form",
-                                     "{\"$form\": ...}");
-inline constexpr Param kErrorMessage("tErr", "out", "", "错误信息",
-                                     "message of the error or warning");
+inline constexpr Param kHostForm{
+    "frm", "in", "", "宿主窗体", "host form object", "{\"$form\": ...}"};
+inline constexpr Param kHostMainForm{"frmMain",         "in", "", "宿主主窗体", "host main form",
+                                     "{\"$form\": ...}"};
+inline constexpr Param kErrorMessage{"tErr", "out", "", "错误信息",
+                                     "message of the error or warning"};
 // tText: the member label in, the report out.
-inline constexpr Param kReportWithLabel(
+inline constexpr Param kReportWithLabel{
     "tText", "in/out", "", "计算书（入口为构件编号）",
-    "report text; on entry the member label for the title, replaced by the report");
-inline constexpr Param kDataChecked("bDataCheck", "out", "", "输入正确",
-                                    "False when an input was rejected");
-inline constexpr Param kComboIndex("Index", "in", "", "组合框序号", "combo-box index");
-inline constexpr Param kSteelModulus("Es", "in", "N/mm²", "钢筋弹性模量Es", "steel modulus Es");
-inline constexpr Param kConcreteFtk("Ftk", "in", "N/mm²", "混凝土抗拉强度标准值ftk",
-                                    "ftk of the concrete");
+    "report text; on entry the member label for the title, replaced by the report"};
+inline constexpr Param kDataChecked{"bDataCheck", "out", "", "输入正确",
+                                    "False when an input was rejected"};
+inline constexpr Param kComboIndex{"Index", "in", "", "组合框序号", "combo-box index"};
+inline constexpr Param kSteelModulus{"Es", "in", "N/mm²", "钢筋弹性模量Es", "steel modulus Es"};
+inline constexpr Param kConcreteFtk{"Ftk", "in", "N/mm²", "混凝土抗拉强度标准值ftk",
+                                    "ftk of the concrete"};
 Param ErrorCode(std::string_view name);           // lErr / lErrNumber: 0 or a code of the class
 Param ReportOut(std::string_view en = "report");  // tText written by the operation
 Param SectionWidth(std::string_view name);        // b of a rectangular section

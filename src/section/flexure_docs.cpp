@@ -8,17 +8,25 @@ using docs::Outcome;
 namespace {
 
 // Parameters the flexure entries share: the direction, the section position and the section.
-constexpr docs::Param kFlexureDirection("iK", "in", "", "计算方向", "direction",
-                                        "1 = As from Mu, 2 = Mu from As");
-constexpr docs::Param kFlexureSectionPosition(
-    "iSecPos", "in", "", "截面位置", "section position",
+constexpr docs::Param kFlexureDirection{"iK",       "in",        "",
+                                        "计算方向", "direction", "1 = As from Mu, 2 = Mu from As"};
+constexpr docs::Param kFlexureSectionPosition{
+    "iSecPos",
+    "in",
+    "",
+    "截面位置",
+    "section position",
     "1 = grade-1 seismic frame-beam end, 2/3 = grade-2/3 end, 4 = grade-4 end, 5 = "
-    "ordinary section");
-constexpr docs::Param kFlexureArea("dAs", "in/out", "mm²", "受拉钢筋面积As",
-                                   "tension steel As: output for iK = 1, input for iK = 2", "");
-constexpr docs::Param kFlexureCover("sCas", "in", "mm", "as", "steel centroid to the near face as",
-                                    "");
-constexpr docs::Param kRelativeDepth("sKc", "out", "", "相对受压区高度ξ", "ξ = x/ho", "");
+    "ordinary section"};
+constexpr docs::Param kFlexureArea{"dAs",
+                                   "in/out",
+                                   "mm²",
+                                   "受拉钢筋面积As",
+                                   "tension steel As: output for iK = 1, input for iK = 2",
+                                   ""};
+constexpr docs::Param kFlexureCover{"sCas", "in", "mm", "as", "steel centroid to the near face as",
+                                    ""};
+constexpr docs::Param kRelativeDepth{"sKc", "out", "", "相对受压区高度ξ", "ξ = x/ho", ""};
 
 // The code, the direction and position, Mu and As of both flexure entries. After iK = 1 both
 // leave Mu in N·mm, the unit their equations work in.
@@ -78,21 +86,29 @@ docs::Operation CalMuAsDoc() {
 }
 
 // The shear entries: direction, position, the shear V in and out, and the detailing results.
-constexpr docs::Param kShearDirection("iK", "in", "", "计算方向", "direction",
-                                      "1 = Asv from V, 2 = V from Asv");
-constexpr docs::Param kShearSectionPosition(
-    "iSecPos", "in", "", "截面位置", "section position",
-    "1-4 = seismic frame-beam end of that grade, 5 = ordinary");
+constexpr docs::Param kShearDirection{"iK",       "in",        "",
+                                      "计算方向", "direction", "1 = Asv from V, 2 = V from Asv"};
+constexpr docs::Param kShearSectionPosition{
+    "iSecPos",
+    "in",
+    "",
+    "截面位置",
+    "section position",
+    "1-4 = seismic frame-beam end of that grade, 5 = ordinary"};
 // V is read in kN and, after iK = 1, left in N, the unit the shear equations work in; a caller
 // that reuses it converts it back.
-constexpr docs::Param kShearForce(
-    "dV", "in/out", "kN", "剪力设计值V",
-    "design shear V: input for iK = 1 (returned in N), output for iK = 2", "");
-constexpr docs::Param kShearCover("sCas", "in", "mm", "as", "as", "");
-constexpr docs::Param kSectionLimitFactor("sK", "out", "", "截面限制系数β",
-                                          "section-limit coefficient β", "");
-constexpr docs::Param kMinStirrupDiameter("sDmin", "out", "mm", "箍筋最小直径Dmin",
-                                          "minimum stirrup diameter", "");
+constexpr docs::Param kShearForce{
+    "dV",
+    "in/out",
+    "kN",
+    "剪力设计值V",
+    "design shear V: input for iK = 1 (returned in N), output for iK = 2",
+    ""};
+constexpr docs::Param kShearCover{"sCas", "in", "mm", "as", "as", ""};
+constexpr docs::Param kSectionLimitFactor{
+    "sK", "out", "", "截面限制系数β", "section-limit coefficient β", ""};
+constexpr docs::Param kMinStirrupDiameter{
+    "sDmin", "out", "mm", "箍筋最小直径Dmin", "minimum stirrup diameter", ""};
 docs::Param MaxStirrupSpacing(std::string_view name) {
   return {name, "out", "mm", "箍筋最大间距Smax", "maximum stirrup spacing", ""};
 }
