@@ -94,7 +94,6 @@ TEST(MvtFlexure, SingleReportLines) {
   In in;
   in.M = 150;
   const auto o = Mvt(in);
-  EXPECT_TRUE(o.Has("    正截面受弯配筋计算：\r\n"));
   EXPECT_TRUE(o.Has(
       "      ξb ＝ 0.8 / (1 + fy / (0.0033 * Es)) ＝ 0.8/(1+310/(0.0033*200000)) ＝ 0.544\r\n"));
   EXPECT_TRUE(
@@ -116,7 +115,6 @@ TEST(MvtFlexure, ImportanceFactorAndEarthquakeFactor) {
   auto o = Mvt(in);
   EXPECT_NEAR(o.in.dAs, 1009.88, 0.05);
   EXPECT_TRUE(o.Has("      结构构件的重要性系数γo ＝ 1.1\r\n"));
-  EXPECT_TRUE(o.Has("      x ＝ ho - (ho ^ 2 - 2 * M * γo / fcm / b) ^ 0.5\r\n"));
   EXPECT_TRUE(o.Has("        ＝ 565-(565^2-2*150000000*1.1/16.5/250)^0.5\r\n"));
   // with earthquake action M is multiplied by γRE = 0.75 whatever γo holds: 0.75*200 = 150 ->
   // 911.69
@@ -274,7 +272,6 @@ TEST(MvtFlexure, KIterationConvergesWithinTheRoundLimit) {
       o.Has("      As' 初值 ＝ 0.1 * K * [(bf' - b) * hf' + b * h] ＝ "
             "0.1*0.3*[(300-250)*80+250*600] ＝ 4620 mm²\r\n"));
   EXPECT_TRUE(o.Has("      迭代 4 次，As' 的变化小于 1 mm²，取 As' ＝ 750.87 mm²\r\n")) << o.tText;
-  EXPECT_TRUE(o.Has("      当 x ＞ hf' 时，应考虑腹板的受压作用，重新计算受压区高度x：\r\n"));
   // h = 60 mm allows min(1000, 6) = 6 rounds
   in.H = 60;
   in.Hf1 = 20;
