@@ -213,15 +213,12 @@ TEST(MvtTorsion, FormsAndClampsWithTheirNumbers) {
   seismic_conc.A = 1500;
   In fyv = Base(120, 30);
   fyv.Fyv = 340;
+  // clang-format off
   const Case cases[] = {
       // γo = 1.1: V·γo = 132000 N, T·γo = 33 kN·m; βt -> 1.0;
       // Asv = (132000 - 0.07*0.5*15*141250)*100/1.5/210/565 = 32.501;
       // Ast1 = (33e6 - 8476562.5)*100/27720000 = 88.468, Astl = 210*88.468*1500/31000 = 898.95
-      {"importance factor",
-       gamma,
-       88.468,
-       898.95,
-       32.501 + 2 * 88.468,
+      {"importance factor", gamma, 88.468, 898.95, 32.501 + 2 * 88.468,
        {"      结构构件的重要性系数γo ＝ 1.1\r\n",
         "        0.035*15.0*250*565 ＝ 74156 N ＜ V * γo ＝ 132000 N，应考虑剪力的影响\r\n",
         "        0.175*1.50*16145833 ＝ 4.24 kN·m ＜ T * γo ＝ 33.00 "
@@ -231,11 +228,7 @@ TEST(MvtTorsion, FormsAndClampsWithTheirNumbers) {
       // Vlim = 0.08*15*141250/4.154867/0.85 = 47994.7; βt = 1.5/(1 + 0.17*4.154867*200000*Wt/
       // (30e6*141250)) = 0.97513 (kept); Asv = (170000 - 0.16*0.52487*15*141250/4.154867)*100/210/
       // 565 = 107.185; Ast1 = (30e6 - 0.35*0.97513*1.5*Wt)*100/27720000 = 78.406, Astl = 796.71
-      {"earthquake with a concentrated load",
-       seismic_conc,
-       78.406,
-       796.71,
-       107.185 + 2 * 78.406,
+      {"earthquake with a concentrated load", seismic_conc, 78.406, 796.71, 107.185 + 2 * 78.406,
        {"        0.08*15.0*250*565/(2.655+1.5)/0.85 ＝ 47995 N ＜ V ＝ 200000 "
         "N，应考虑剪力的影响\r\n",
         "＝ 1.5/[1+0.17*(2.655+1.5)*200000*16145833/(30000000*250*565)] ＝ 0.975\r\n",
@@ -246,11 +239,7 @@ TEST(MvtTorsion, FormsAndClampsWithTheirNumbers) {
       // = 0.76822; Asv = (100000 - 0.07*0.73178*15*141250)*100/177975 = -4.79 -> 0;
       // Ast1 = (6e6 - 0.35*0.76822*1.5*Wt)*100/27720000 = -1.85 -> 0; minimums
       // (0.07*0.76822 - 0.015)*15/210*25000 = 69.24 and 0.08*0.53645*15/310*150000 = 311.49
-      {"concrete carries both",
-       Base(100, 6),
-       0,
-       311.485,
-       69.242,
+      {"concrete carries both", Base(100, 6), 0, 311.485, 69.242,
        {"        ＝ [100000-0.07*(1.5-0.768)*15.0*250*565]*100/1.5/210/565 ＝ -4.79 mm² ＜ "
         "0，仅需按构造配筋\r\n",
         "＝ (6000000-0.35*0.768*1.50*16145833)*100/1.2/1.0^0.5/210/110000 ＝ -1.85 mm² ＜ "
@@ -260,13 +249,10 @@ TEST(MvtTorsion, FormsAndClampsWithTheirNumbers) {
       // fyv 340 is counted as 310: Ast1 = 21523437.5*100/1.2/310/110000 = 52.599,
       // Astl = 310*52.599*1500/310/100 = 788.98 (ζ = 1 keeps fyv·Ast1);
       // Asv = 45843.75*100/1.5/310/565 = 17.449, Asvt = 17.449 + 2*52.599 = 122.647
-      {"stirrup strength capped",
-       fyv,
-       52.599,
-       788.98,
-       122.647,
+      {"stirrup strength capped", fyv, 52.599, 788.98, 122.647,
        {"      当 fyv ≥ 310时，取 fyv ＝310 N/mm²\r\n"}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     const auto o = Mvt(c.in);
     EXPECT_EQ(o.lErr, 0) << c.name << "\n" << o.tText;
