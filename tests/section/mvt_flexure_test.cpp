@@ -94,7 +94,6 @@ TEST(MvtFlexure, SingleReportLines) {
   In in;
   in.M = 150;
   const auto o = Mvt(in);
-  EXPECT_TRUE(o.Has("    正截面受弯配筋计算：\r\n"));
   EXPECT_TRUE(o.Has(
       "      ξb ＝ 0.8 / (1 + fy / (0.0033 * Es)) ＝ 0.8/(1+310/(0.0033*200000)) ＝ 0.544\r\n"));
   EXPECT_TRUE(
@@ -116,7 +115,6 @@ TEST(MvtFlexure, ImportanceFactorAndEarthquakeFactor) {
   auto o = Mvt(in);
   EXPECT_NEAR(o.in.dAs, 1009.88, 0.05);
   EXPECT_TRUE(o.Has("      结构构件的重要性系数γo ＝ 1.1\r\n"));
-  EXPECT_TRUE(o.Has("      x ＝ ho - (ho ^ 2 - 2 * M * γo / fcm / b) ^ 0.5\r\n"));
   EXPECT_TRUE(o.Has("        ＝ 565-(565^2-2*150000000*1.1/16.5/250)^0.5\r\n"));
   // with earthquake action M is multiplied by γRE = 0.75 whatever γo holds: 0.75*200 = 150 ->
   // 911.69
@@ -274,7 +272,6 @@ TEST(MvtFlexure, KIterationConvergesWithinTheRoundLimit) {
       o.Has("      As' 初值 ＝ 0.1 * K * [(bf' - b) * hf' + b * h] ＝ "
             "0.1*0.3*[(300-250)*80+250*600] ＝ 4620 mm²\r\n"));
   EXPECT_TRUE(o.Has("      迭代 4 次，As' 的变化小于 1 mm²，取 As' ＝ 750.87 mm²\r\n")) << o.tText;
-  EXPECT_TRUE(o.Has("      当 x ＞ hf' 时，应考虑腹板的受压作用，重新计算受压区高度x：\r\n"));
   // h = 60 mm allows min(1000, 6) = 6 rounds
   in.H = 60;
   in.Hf1 = 20;
@@ -378,12 +375,8 @@ TEST(MvtFlexure, MinimumRatioAndTheSeismicRatioLimit) {
   // the user's 0.25 % governs over the code's 0.15 %: 375 mm²
   in.Pmin = 0.25f;
   EXPECT_NEAR(Mvt(in).in.dAs, 375, 1e-9);
-  // C40 (fcm 21.5 > 19): 0.20 % -> 300 mm²
-  in.Pmin = 0;
-  in.c = 40;
-  EXPECT_NEAR(Mvt(in).in.dAs, 300, 1e-9);
   // grade-1 frame beam end 0.4 % -> 600 mm², labelled with the grade
-  in.c = 30;
+  in.Pmin = 0;
   in.pos = 1;
   in.bBE = true;
   o = Mvt(in);
@@ -431,16 +424,11 @@ TEST(MvtFlexure, BranchReportLines) {
     int32_t lErr;
     std::vector<std::string> lines;
   } cases[] = {
+      // clang-format off
       // R = 319225 - 2*560e6/4125 = 47709.85, x = 565 - 218.426 = 346.574 > ξb*ho = 307.55;
       // σs = 310*(0.613406 - 0.8)/(0.544330 - 0.8) = 226.246; As = 250*346.574*16.5/226.246 =
       // 6318.87; ξ = 0.6134 > 0.544
-      {"single beyond ξb",
-       "矩形截面",
-       560,
-       "",
-       0,
-       0,
-       0,
+      {"single beyond ξb", "矩形截面", 560, "", 0, 0, 0,
        {"        ＝ 346.57 mm ＞ ξb * Ho ＝ 307.55 mm\r\n",
         "      钢筋应力σs ＝ fy * (x / Ho - 0.8) / (ξb - 0.8)\r\n"
         "        ＝ 310*(346.57/565-0.8)/(0.544-0.8) ＝ 226.25 N/mm²\r\n",
@@ -453,19 +441,14 @@ TEST(MvtFlexure, BranchReportLines) {
       // As' = 0.3*As = 2309.63. Round 2: R1 = 319225 - 2*(1200e6 - 310*2309.63*530)/4950 =
       // -12301.56 < 0 stops the rounds at 2 of h/10 = 60, and the design at As' = 2309.63 stops
       // on the same radicand.
-      {"flanged K rounds stopped by the radicand",
-       "T形截面",
-       1200,
-       "0.3As",
-       300,
-       80,
-       3009,
+      {"flanged K rounds stopped by the radicand", "T形截面", 1200, "0.3As", 300, 80, 3009,
        {"      As' 初值 ＝ 0.1 * K * [(bf' - b) * hf' + b * h] ＝ "
         "0.1*0.3*[(300-250)*80+250*600] ＝ 4620 mm²\r\n",
         "      迭代 2 次（上限 min(1000, h / 10) ＝ 60 次），取 As' ＝ 2309.63 mm²\r\n",
         "        ＝ 565-{565^2-2*[1200000000-310*2309.63*(565-35)]/(16.5*300)}^0.5\r\n"
         "      错误：受压区高度x的根号内数值 ＝ -12301.56 ＜ 0\r\n"}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     In in;
     in.shape = c.shape;

@@ -119,7 +119,6 @@ TEST(MvtShear, EarthquakeOnAnOrdinaryBeamUsesTheOrdinaryFormsWithGammaRE) {
   in.bEA = true;
   auto o = Mvt(in);
   EXPECT_NEAR(o.in.Asv, 36.066, 0.001);
-  EXPECT_TRUE(o.Has("      Asv ＝ (V * γRE - 0.07 * fc * b * ho) * S / (1.5 * fyv * ho)\r\n"));
   // the ordinary capacity is divided by γo alone, which is 1 with earthquake action:
   // 148312.5 + 1.5*210*100/100*565 = 326287.5 N
   in.mode = 1;
@@ -164,8 +163,6 @@ TEST(MvtShear, EarthquakeSetsImportanceFactorToOne) {
   in.Rlfo = 1.2f;
   const auto o = Mvt(in);
   EXPECT_FLOAT_EQ(o.in.Rlfo, 1.0f);
-  EXPECT_TRUE(o.Has("    考虑地震作用组合    \r\n"));
-  EXPECT_FALSE(o.Has("重要性系数"));
 }
 
 TEST(MvtShear, SeismicDetailing) {

@@ -67,7 +67,6 @@ TEST(MvtTorsion, Branches) {
 
 TEST(MvtTorsion, ReportLinesOfTheWebDesign) {
   const auto o = Mvt(Base(120, 30));
-  EXPECT_TRUE(o.Has("    扭曲截面承载力计算：\r\n"));
   EXPECT_TRUE(o.Has("      c ＝ as - 10 ＝ 35-10 ＝ 25 mm\r\n"));
   EXPECT_TRUE(o.Has("      Wt ＝ b^2 * (3h - b) / 6 ＝ 250^2*(3*600-250)/6 ＝ 16145833 mm³\r\n"));
   EXPECT_FALSE(o.Has("腹板和翼缘扭矩的分配"));  // a rectangle has no torque shares
@@ -75,8 +74,6 @@ TEST(MvtTorsion, ReportLinesOfTheWebDesign) {
   EXPECT_TRUE(o.Has(
       "        ＝ (30000000-0.35*1.000*1.50*16145833)*100/1.2/1.0^0.5/210/110000 ＝ 77.65 mm²\r\n"))
       << o.tText;
-  EXPECT_TRUE(o.Has("      Ucor ＝ 2 * (bcor + hcor) ＝ 2*(200+550) ＝ 1500 mm\r\n"));
-  EXPECT_TRUE(o.Has("      由 ζ ＝ fy * Astl * S / (fyv * Ast1 * Ucor) ＝ 1.0 可得：\r\n"));
   EXPECT_TRUE(
       o.Has("      Astl ＝ fyv * Ast1 * Ucor * ζ / fy / S ＝ 210*77.65*1500*1.0/310/100 ＝ 788.98 "
             "mm²\r\n"));
@@ -99,12 +96,6 @@ TEST(MvtTorsion, EarthquakeAndConcentratedForms) {
   auto o = Mvt(in);
   EXPECT_EQ(o.lErr, 0) << o.tText;
   EXPECT_NEAR(o.Asvt, 233.024, 0.001);
-  EXPECT_TRUE(o.Has(
-      "      在剪力和扭矩共同作用下，且考虑地震作用组合的腹板的受扭承载力应按下列公式计算：\r\n"
-      "      剪扭构件的受剪承载力：\r\n"));
-  EXPECT_TRUE(
-      o.Has("        V ≤ [0.056 * (1.5 - βt) * fc * b * ho + 1.2 * fyv * Asv * ho / S] / γRE\r\n"));
-  EXPECT_TRUE(o.Has("      当 V ≤ 0.028 * fc * b * ho / γRE 时，可仅按纯扭构件计算受扭承载力\r\n"));
   // concentrated load, a = 1500: λ = 2.6549, βt = 1.5/(1 +
   // 0.17*4.1549*120000*16145833/(30e6*141250)) = 1.134 -> 1.0; Asv = (120000 -
   // 0.2*0.5*15*141250/4.1549)*100/1.25/210/565 = (120000 - 50994.4)/1483.125 = 46.527
@@ -114,14 +105,9 @@ TEST(MvtTorsion, EarthquakeAndConcentratedForms) {
   o = Mvt(in);
   EXPECT_NEAR(o.Asvt, 46.527 + 2 * 77.646, 0.002);
   EXPECT_TRUE(
-      o.Has("      对集中荷载作用下的剪扭构件混凝土受扭承载力降低系数 βt 按下式计算：\r\n"));
-  EXPECT_TRUE(
       o.Has("        ＝ 1.5/[1+0.17*(2.655+1.5)*120000*16145833/(30000000*250*565)] ＝ 1.134 ＞ "
             "1.0，取 βt ＝ 1.0\r\n"))
       << o.tText;
-  EXPECT_TRUE(
-      o.Has("      对集中荷载作用下的腹板的受扭承载力应按下列公式计算：\r\n"
-            "      剪扭构件的受剪承载力：\r\n"));
 }
 
 TEST(MvtTorsion, TSectionFlangeLimitedToSixThicknesses) {
@@ -208,7 +194,6 @@ TEST(MvtTorsion, SymmetricIDesignsBothFlangesAsOne) {
       o.Has("      受拉及受压翼缘的受扭塑性抵抗矩Wtf ＝ Wtf' ＝ hf ^ 2 * (bf - b) / 2 ＝ "
             "100^2*(500-250)/2 ＝ 1250000 mm³\r\n"));
   EXPECT_TRUE(o.Has("      Wt ＝ Wtw + Wtf + Wtf' ＝ 18645833 mm³\r\n"));
-  EXPECT_TRUE(o.Has("      受拉及受压翼缘的受扭承载力应按下列公式计算：\r\n"));
   EXPECT_TRUE(o.Has("      hw ＝ h - hf - hf' ＝ 600-100-100 ＝ 400 mm\r\n"));
 }
 
@@ -228,39 +213,25 @@ TEST(MvtTorsion, FormsAndClampsWithTheirNumbers) {
   seismic_conc.A = 1500;
   In fyv = Base(120, 30);
   fyv.Fyv = 340;
+  // clang-format off
   const Case cases[] = {
       // γo = 1.1: V·γo = 132000 N, T·γo = 33 kN·m; βt -> 1.0;
       // Asv = (132000 - 0.07*0.5*15*141250)*100/1.5/210/565 = 32.501;
       // Ast1 = (33e6 - 8476562.5)*100/27720000 = 88.468, Astl = 210*88.468*1500/31000 = 898.95
-      {"importance factor",
-       gamma,
-       88.468,
-       898.95,
-       32.501 + 2 * 88.468,
+      {"importance factor", gamma, 88.468, 898.95, 32.501 + 2 * 88.468,
        {"      结构构件的重要性系数γo ＝ 1.1\r\n",
-        "      当 V * γo ≤ 0.035 * fc * b * ho 时，可仅按纯扭构件计算受扭承载力\r\n",
         "        0.035*15.0*250*565 ＝ 74156 N ＜ V * γo ＝ 132000 N，应考虑剪力的影响\r\n",
-        "      当 T * γo ≤ 0.175 * ft * Wt 时，可不进行受扭承载力计算\r\n",
         "        0.175*1.50*16145833 ＝ 4.24 kN·m ＜ T * γo ＝ 33.00 "
         "kN·m，应进行受扭承载力计算\r\n",
-        "      Asv ＝ [V * γo - 0.07 * (1.5 - βt) * fc * b * ho] * S / 1.5 / fyv / ho\r\n",
         "        ＝ [132000-0.07*(1.5-1.000)*15.0*250*565]*100/1.5/210/565 ＝ 32.5 mm²\r\n"}},
       // earthquake, grade 2, concentrated load a = 1500: λ = 2.654867;
       // Vlim = 0.08*15*141250/4.154867/0.85 = 47994.7; βt = 1.5/(1 + 0.17*4.154867*200000*Wt/
       // (30e6*141250)) = 0.97513 (kept); Asv = (170000 - 0.16*0.52487*15*141250/4.154867)*100/210/
       // 565 = 107.185; Ast1 = (30e6 - 0.35*0.97513*1.5*Wt)*100/27720000 = 78.406, Astl = 796.71
-      {"earthquake with a concentrated load",
-       seismic_conc,
-       78.406,
-       796.71,
-       107.185 + 2 * 78.406,
-       {"      当 V ≤ 0.08*fc*b*ho/(λ+1.5)/γRE 时，可仅按纯扭构件计算受扭承载力\r\n",
-        "        0.08*15.0*250*565/(2.655+1.5)/0.85 ＝ 47995 N ＜ V ＝ 200000 "
+      {"earthquake with a concentrated load", seismic_conc, 78.406, 796.71, 107.185 + 2 * 78.406,
+       {"        0.08*15.0*250*565/(2.655+1.5)/0.85 ＝ 47995 N ＜ V ＝ 200000 "
         "N，应考虑剪力的影响\r\n",
         "＝ 1.5/[1+0.17*(2.655+1.5)*200000*16145833/(30000000*250*565)] ＝ 0.975\r\n",
-        "      对集中荷载作用下，且考虑地震作用组合的腹板的受扭承载力应按下列公式计算：\r\n",
-        "        V ≤ [0.16 * (1.5 - βt) * fc * b * ho / (λ + 1.5) + fyv * Asv * ho / S] / γRE\r\n",
-        "      Asv ＝ [V * γRE - 0.16 * (1.5 - βt) * fc * b * ho / (λ + 1.5)] * S / fyv / ho\r\n",
         "        ＝ [200000*0.85-0.16*(1.5-0.975)*15.0*250*565/(2.655+1.5)]*100/210/565 ＝ 107.19 "
         "mm²\r\n"}},
       // V 100, T 6: τ = 0.70796 + 0.37161 = 1.0796 > 1.05; βt = 1.5/(1 +
@@ -268,11 +239,7 @@ TEST(MvtTorsion, FormsAndClampsWithTheirNumbers) {
       // = 0.76822; Asv = (100000 - 0.07*0.73178*15*141250)*100/177975 = -4.79 -> 0;
       // Ast1 = (6e6 - 0.35*0.76822*1.5*Wt)*100/27720000 = -1.85 -> 0; minimums
       // (0.07*0.76822 - 0.015)*15/210*25000 = 69.24 and 0.08*0.53645*15/310*150000 = 311.49
-      {"concrete carries both",
-       Base(100, 6),
-       0,
-       311.485,
-       69.242,
+      {"concrete carries both", Base(100, 6), 0, 311.485, 69.242,
        {"        ＝ [100000-0.07*(1.5-0.768)*15.0*250*565]*100/1.5/210/565 ＝ -4.79 mm² ＜ "
         "0，仅需按构造配筋\r\n",
         "＝ (6000000-0.35*0.768*1.50*16145833)*100/1.2/1.0^0.5/210/110000 ＝ -1.85 mm² ＜ "
@@ -282,13 +249,10 @@ TEST(MvtTorsion, FormsAndClampsWithTheirNumbers) {
       // fyv 340 is counted as 310: Ast1 = 21523437.5*100/1.2/310/110000 = 52.599,
       // Astl = 310*52.599*1500/310/100 = 788.98 (ζ = 1 keeps fyv·Ast1);
       // Asv = 45843.75*100/1.5/310/565 = 17.449, Asvt = 17.449 + 2*52.599 = 122.647
-      {"stirrup strength capped",
-       fyv,
-       52.599,
-       788.98,
-       122.647,
+      {"stirrup strength capped", fyv, 52.599, 788.98, 122.647,
        {"      当 fyv ≥ 310时，取 fyv ＝310 N/mm²\r\n"}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     const auto o = Mvt(c.in);
     EXPECT_EQ(o.lErr, 0) << c.name << "\n" << o.tText;
