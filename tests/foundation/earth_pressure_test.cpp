@@ -72,34 +72,15 @@ TEST(DtqKa, StopsAtEachFailingCheckWithTheReportAsFarAsWritten) {
     std::string last;
   };
   const Case cases[] = {
-      {"α + β = 180°: sin(π_single) = −8.7e-8 ≤ 0",
-       {"18", "5", "0", "0", "30", "120", "60", "0", ""},
-       dtqka::kSinAlphaBeta,
-       "     + η * Sinα * Cosφ)] ^ 0.5}    （附11-1）"},
-      {"α = 0 (only when the field check is skipped): sin(0 + 10°) > 0 passes 800201",
-       {"18", "5", "0", "0", "30", "0", "10", "0", ""},
-       dtqka::kSinAlpha,
-       eta0},
-      {"α + β − φ − δ = 60 + 0 − 30 − 30 = 0",
-       {"18", "5", "0", "0", "30", "60", "0", "30", ""},
-       dtqka::kSinAll,
-       eta0},
-      {"70 + 10 − 50 − 30 = 0 in degrees (in radians the terms would not cancel exactly)",
-       {"18", "5", "0", "0", "50", "70", "10", "30", ""},
-       dtqka::kSinAll,
-       eta0},
-      {"backfill steeper than φ: D = κq sin120 sin(−10°) < 0 < E = κq sin90 sin20",
-       {"18", "5", "0", "0", "20", "90", "30", "0", ""},
-       dtqka::kNegativeRoot,
-       "    E ＝ κq * Sin(α - δ) * Sin(φ + δ) + η * Sinα * Cosφ ＝ 0.342"},
-      {"γ = 0: q/γ divides by zero",
-       {"0", "5", "10", "0", "30", "90", "0", "0", ""},
-       dtqka::kFault,
-       kq},
-      {"h = 0 with no load: η = 2c/γ/h divides by zero",
-       {"18", "0", "0", "0", "30", "90", "0", "0", ""},
-       dtqka::kFault,
-       kq},
+      // clang-format off
+      {"α + β = 180°: sin(π_single) = −8.7e-8 ≤ 0", {"18", "5", "0", "0", "30", "120", "60", "0", ""}, dtqka::kSinAlphaBeta, "     + η * Sinα * Cosφ)] ^ 0.5}    （附11-1）"},
+      {"α = 0 (only when the field check is skipped): sin(0 + 10°) > 0 passes 800201", {"18", "5", "0", "0", "30", "0", "10", "0", ""}, dtqka::kSinAlpha, eta0},
+      {"α + β − φ − δ = 60 + 0 − 30 − 30 = 0", {"18", "5", "0", "0", "30", "60", "0", "30", ""}, dtqka::kSinAll, eta0},
+      {"70 + 10 − 50 − 30 = 0 in degrees (in radians the terms would not cancel exactly)", {"18", "5", "0", "0", "50", "70", "10", "30", ""}, dtqka::kSinAll, eta0},
+      {"backfill steeper than φ: D = κq sin120 sin(−10°) < 0 < E = κq sin90 sin20", {"18", "5", "0", "0", "20", "90", "30", "0", ""}, dtqka::kNegativeRoot, "    E ＝ κq * Sin(α - δ) * Sin(φ + δ) + η * Sinα * Cosφ ＝ 0.342"},
+      {"γ = 0: q/γ divides by zero", {"0", "5", "10", "0", "30", "90", "0", "0", ""}, dtqka::kFault, kq},
+      {"h = 0 with no load: η = 2c/γ/h divides by zero", {"18", "0", "0", "0", "30", "90", "0", "0", ""}, dtqka::kFault, kq},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const KaRun r = RunKa(c.text);
