@@ -296,7 +296,6 @@ TEST(DlJcSteel, MinimumRatioByGrade) {
     const char* grade;
     std::string rho, line;
   } cases[] = {
-      {"35", "0.15%", "    AsⅠmin ＝ ρmin * b * Ha ＝ 0.0015*2000*500 ＝ 1500 mm²"},
       {"40", "0.20%", "    AsⅠmin ＝ ρmin * b * Ha ＝ 0.0020*2000*500 ＝ 2000 mm²"},
   };
   for (const auto& c : cases) {
