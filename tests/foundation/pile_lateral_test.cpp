@@ -83,13 +83,12 @@ TEST(ZhRhCal, HeadForceSignAndShortPile) {
     Pile p;
     std::vector<std::string> lines;
   } cases[] = {
-      {{.N = -1000, .kz = false},
-       {"ζN ＝ 1.0 （竖向拉力）", ")*(1-1.0*1000.00/2.00/1500/0.51633)\r\n",
-        "       ＝ 48.29 kN\r\n"}},
+      // clang-format off
+      {{.N = -1000, .kz = false}, {"ζN ＝ 1.0 （竖向拉力）", ")*(1-1.0*1000.00/2.00/1500/0.51633)\r\n", "       ＝ 48.29 kN\r\n"}},
       {{.N = -5000}, {"       ＝ -303.53 kN\r\n        警告：Rh ≤ 0，"}},
       {{.N = 0}, {"ζN ＝ 0.5 （竖向压力）", "       ＝ 136.24 kN\r\n"}},
-      {{.h = 4},
-       {"      桩的换算埋深 αh ＝ 0.4914*4 ＝ 1.966\r\n", "νm ＝ 0.601\r\n", "νx ＝ 3.526\r\n"}},
+      {{.h = 4}, {"      桩的换算埋深 αh ＝ 0.4914*4 ＝ 1.966\r\n", "νm ＝ 0.601\r\n", "νx ＝ 3.526\r\n"}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const Out o = RunPile(c.p);
@@ -136,11 +135,12 @@ TEST(ZhRhCal, WidthByDiameter) {
     double d;
     std::string line;
   } cases[] = {
-      {"圆形截面", 1000,
-       "当直径 d ≤ 1m 时，bo ＝ 0.9 * (1.5 * d + 0.5) ＝ 0.9*(1.5*1+0.5) ＝ 1.800 m"},
+      // clang-format off
+      {"圆形截面", 1000, "当直径 d ≤ 1m 时，bo ＝ 0.9 * (1.5 * d + 0.5) ＝ 0.9*(1.5*1+0.5) ＝ 1.800 m"},
       {"圆形截面", 1001, "当直径 d ＞ 1m 时，bo ＝ 0.9 * (d + 1) ＝ 0.9*(1.001+1) ＝ 1.801 m"},
       {"方形截面", 1000, "当边宽 d ≤ 1m 时，bo ＝ 1.5 * d + 0.5 ＝ 1.5*1+0.5 ＝ 2.000 m"},
       {"方形截面", 1200, "当直径 d ＞ 1m 时，bo ＝ d + 1 ＝ 1.2+1 ＝ 2.200 m"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const Out o = RunPile({.sec = c.sec, .type = kHigh, .d = c.d});
@@ -191,21 +191,17 @@ TEST(ZhRhCal, StopsWithCodes) {
   };
   Pile sq_rho{.sec = "方形截面", .d = 400, .As = "1040"};  // exactly 0.65 %: 1040/400²
   const Case cases[] = {
-      {"circular ρg",
-       {.d = 500, .As = "20φ20"},  // 3.2 %
-       zhrh::kRhoTooHigh,
-       "\r\n      错误： ρg ≥ 0.65% 。\r\n"},
+      // clang-format off
+      {"circular ρg 3.2 %", {.d = 500, .As = "20φ20"}, zhrh::kRhoTooHigh, "\r\n      错误： ρg ≥ 0.65% 。\r\n"},
       {"square ρg = 0.65%", sq_rho, zhrh::kRhoTooHigh, "＝ 0.650%\r\n      错误 ρg ≥ 0.65%\r\n"},
-      {"do = 0",
-       {.type = kHigh, .d = 100},
-       zhrh::kCoreNotPositive,
-       "do ＝ d - 2 * c ＝ 100-2*50 ＝ 0 mm     ≤ 0，错误\r\n"},
+      {"do = 0", {.type = kHigh, .d = 100}, zhrh::kCoreNotPositive, "do ＝ d - 2 * c ＝ 100-2*50 ＝ 0 mm     ≤ 0，错误\r\n"},
       {"section", {.sec = "矩形截面"}, zhrh::kBadSection, "      错误："},
       {"type", {.type = "钢管桩"}, zhrh::kBadPileType, "      错误："},
       {"restraint", {.ys = "铰接"}, zhrh::kBadRestraint, "      错误："},
       {"grade", {.C = 22}, zhrh::kBadGrade, "      错误：混凝土强度等级 C22 不在规范表中。"},
       {"bars", {.As = "4φ"}, zhrh::kBadBars, "      错误：桩身纵筋“4φ”无法识别。"},
       {"d", {.d = 0}, zhrh::kBadInput, "      错误："},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const Out o = RunPile(c.p);
