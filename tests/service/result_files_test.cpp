@@ -238,23 +238,18 @@ TEST(MsMlSatwe, ErrorsAndStops) {
     int32_t code;
     const char* tErr;
   } cases[] = {
+      // clang-format off
       {"no WPJ", "", wnl2, 2, 3600104, "WPJ2.OUT"},
       {"no WNL", wpj2, "", 2, 3600103, "WNL2.OUT"},
       {"beam not in WPJ", wpj2, wnl2, 7, 3600910, "2"},
-      {"WPJ cut before Top Ast", wpj2.substr(0, wpj2.find(" Top Ast", wpj2.find("N-B＝2"))), wnl2,
-       2, 3600910, "2"},
-      {"WPJ cut before Btm Ast", wpj2.substr(0, wpj2.find(" Btm Ast", wpj2.find("N-B＝2"))), wnl2,
-       2, 3600910, "2"},
-      {"no recognised case", wpj2, " LOAD CASE＝ 1 -- Crane Load\n INTERNAL FORCE OF BEAM\n", 2,
-       3600920, "2"},
+      {"WPJ cut before Top Ast", wpj2.substr(0, wpj2.find(" Top Ast", wpj2.find("N-B＝2"))), wnl2, 2, 3600910, "2"},
+      {"WPJ cut before Btm Ast", wpj2.substr(0, wpj2.find(" Btm Ast", wpj2.find("N-B＝2"))), wnl2, 2, 3600910, "2"},
+      {"no recognised case", wpj2, " LOAD CASE＝ 1 -- Crane Load\n INTERNAL FORCE OF BEAM\n", 2, 3600920, "2"},
       {"WNL cut before the forces", wpj2, wnl2.substr(0, wnl2.find("  INTERNAL")), 2, 3600930, "2"},
       {"beam not in WNL", wpj2, wnl2.substr(0, wnl2.find(" N-B ＝ 2")), 2, 3600930, "2"},
-      {"WNL cut in the rows", wpj2, wnl2.substr(0, wnl2.find("  ( 8)", wnl2.find(" N-B ＝ 2"))), 2,
-       3600940, "unchanged"},
-      {"value beyond a float", wpj2,
-       wnl2.substr(0, wnl2.find("  ( 5)", wnl2.find(" N-B ＝ 2"))) + "  ( 5)  " +
-           std::string(42, '9') + ".0\n",
-       2, 3600999, "unchanged"},
+      {"WNL cut in the rows", wpj2, wnl2.substr(0, wnl2.find("  ( 8)", wnl2.find(" N-B ＝ 2"))), 2, 3600940, "unchanged"},
+      {"value beyond a float", wpj2, wnl2.substr(0, wnl2.find("  ( 5)", wnl2.find(" N-B ＝ 2"))) + "  ( 5)  " + std::string(42, '9') + ".0\n", 2, 3600999, "unchanged"},
+      // clang-format on
   };
   const int fds = OpenFds();
   for (const auto& c : cases) {
@@ -378,6 +373,7 @@ TEST(MsMlTbsa, ErrorsAndStops) {
     int32_t code;
     const char* tErr;
   } cases[] = {
+      // clang-format off
       {"no Struc", "", out, 1, 1, 3600106, "Struc"},
       {"no Tbsa4", struc, "", 1, 1, 3600105, "Tbsa4.OUT"},
       {"Struc without six numbers", "5,1,0\n", out, 1, 1, 3600850, "Struc"},
@@ -386,16 +382,12 @@ TEST(MsMlTbsa, ErrorsAndStops) {
       {"Struc without any case", "5,0,1,0,0,1\n", out, 1, 1, 3600850, "Struc"},
       {"floor not found", struc, out, 5, 1, 3600810, "5"},
       {"beam only on another floor", struc, out, 1, 9, 3600820, "9"},
-      {"cut before the force header", struc, out.substr(0, out.find(" Type", beam2)), 1, 2, 3600830,
-       "2"},
-      {"cut in the rows", struc, out.substr(0, out.find(" (5)", beam2)), 1, 2, 3600840,
-       "unchanged"},
+      {"cut before the force header", struc, out.substr(0, out.find(" Type", beam2)), 1, 2, 3600830, "2"},
+      {"cut in the rows", struc, out.substr(0, out.find(" (5)", beam2)), 1, 2, 3600840, "unchanged"},
       {"cut before As", struc, out.substr(0, out.find(" As", beam2)), 1, 2, 3600840, "unchanged"},
       {"pair 3 empty", struc, out, 1, 3, 3600840, "unchanged"},
-      {"zero span with a vertical case", struc,
-       out.substr(0, beam2) + " Be= 2   B*H=0.30*0.60   BL＝ 0.00   fc=17500.\n" +
-           out.substr(out.find('\n', beam2) + 1),
-       1, 2, 3600899, "unchanged"},
+      {"zero span with a vertical case", struc, out.substr(0, beam2) + " Be= 2   B*H=0.30*0.60   BL＝ 0.00   fc=17500.\n" + out.substr(out.find('\n', beam2) + 1), 1, 2, 3600899, "unchanged"},
+      // clang-format on
   };
   const int fds = OpenFds();
   for (const auto& c : cases) {
@@ -420,6 +412,7 @@ TEST(MsMlCheck, FilesPresent) {
     int32_t code;
     std::string tErr;
   } cases[] = {
+      // clang-format off
       {"satwe", "", "1", 3600101, "unchanged"},
       {"satwe", "/nonexistent/msml", "1", 3600102, "/nonexistent/msml"},
       {"satwe", kData + "satwe", "9", 3600103, "WNL9.OUT"},
@@ -430,6 +423,7 @@ TEST(MsMlCheck, FilesPresent) {
       {"tbsa", only_tbsa4.path(), "1", 3600106, "Struc"},
       {"tbsa", kData + "tbsa", "1", 0, "unchanged"},
       {"SATWE", kData + "satwe", "9", 0, "unchanged"},  // compared exactly: no such program
+      // clang-format on
   };
   clsMsMl c;
   for (const auto& k : cases) {
