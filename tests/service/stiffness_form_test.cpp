@@ -167,11 +167,11 @@ TEST(DeflectionConversion, FieldChecksNameTheField) {
     const char* message;
   };
   const Case cases[] = {
+      // clang-format off
       {&kMiddle, 6, "0", 1003, "弹性挠度fd一栏应输入大于0的数值。（当前输入：0）"},
       {&kMiddle, 7, "", 1001, "中粱弹性刚度增大系数Bk一栏不能为空。"},
       {&kMiddle, 8, "x", 1002, "受拉钢筋实配增大系数λb一栏应输入数值。（当前输入：x）"},
-      {&kMiddle, 10, "-5", 1003,
-       "荷载短期效应组合的弯矩值Ms一栏应输入大于0的数值。（当前输入：-5）"},
+      {&kMiddle, 10, "-5", 1003, "荷载短期效应组合的弯矩值Ms一栏应输入大于0的数值。（当前输入：-5）"},
       {&kMiddle, 11, "0", 1003, "荷载长期效应组合的弯矩值Ml一栏应输入大于0的数值。（当前输入：0）"},
       {&kMiddle, 12, "0", 1003, "受拉区纵筋实配面积As一栏应输入大于0的数值。（当前输入：0）"},
       {&kMiddle, 13, "-1", 1004, "受压区纵筋实配面积As'一栏应输入不小于0的数值。（当前输入：-1）"},
@@ -179,17 +179,16 @@ TEST(DeflectionConversion, FieldChecksNameTheField) {
       {&kMiddle, 15, "", 1001, "截面宽度b一栏不能为空。"},
       {&kMiddle, 21, "0", 1003, "计算跨度lo一栏应输入大于0的数值。（当前输入：0）"},
       {&kMiddle, 22, "0", 1003, "纵筋合力点至近边距离as一栏应输入大于0的数值。（当前输入：0）"},
-      {&kMiddle, 23, "22", 1008,
-       "混凝土强度等级一栏应输入规范中的混凝土强度等级（7.5～60）。（当前输入：22）"},
+      {&kMiddle, 23, "22", 1008, "混凝土强度等级一栏应输入规范中的混凝土强度等级（7.5～60）。（当前输入：22）"},
       {&kMiddle, 24, "", 1001, "钢筋弹性模量Es一栏不能为空。"},
       {&kMiddle, 4, "x", 0, ""},  // the floor serves the result files only
       {&kEdge, 19, "0", 1003, "受压区翼缘宽度bf'一栏应输入大于0的数值。（当前输入：0）"},
       {&kEdge, 17, "0", 0, ""},  // no lower flange on an inverted L
       {&kSatweForm, 4, "1.5", 1005, "计算层号一栏应输入大于0的整数。（当前输入：1.5）"},
       {&kSatweForm, 5, "40000", 1007, "梁编号一栏的数值超出允许范围。（当前输入：40000）"},
-      {&kSatweForm, 9, "-0.1", 1004,
-       "活荷载准永久值系数ψq一栏应输入不小于0的数值。（当前输入：-0.1）"},
+      {&kSatweForm, 9, "-0.1", 1004, "活荷载准永久值系数ψq一栏应输入不小于0的数值。（当前输入：-0.1）"},
       {&kSatweForm, 10, "x", 0, ""},  // read from the files
+      // clang-format on
   };
   for (const Case& c : cases) {
     Bound b(*c.form);
