@@ -132,15 +132,13 @@ TEST(Stiffness, NegativeInputsAreRefused) {
     int32_t code;
     const char* line;
   } cases[] = {
+      // clang-format off
       {"b < 0", [](Bl& x) { x.sec.B = -200; }, stiffness::kBadSize, "截面宽度b ＝ -200，不应小于0"},
-      {"hf' < 0", [](Bl& x) { x.sec.Hf1 = -1; }, stiffness::kBadSize,
-       "翼缘高度hf' ＝ -1，不应小于0"},
-      {"as = h", [](Bl& x) { x.Cas = 500; }, stiffness::kBadCover,
-       "纵筋合力点至近边距离as ＝ 500，应不小于0且小于截面高度h"},
-      {"As' = -1e300", [](Bl& x) { x.As = 1e-300, x.As1 = -1e300; }, stiffness::kBadSteel,
-       "钢筋面积As ＝ 1e-300、As' ＝ -1e+300，不应小于0"},
-      {"Es < 0", [](Bl& x) { x.Es = -2e5f; }, stiffness::kBadMaterial,
-       "ftk ＝ 1.75、Es ＝ -200000、Ec ＝ 28000，不应小于0"},
+      {"hf' < 0", [](Bl& x) { x.sec.Hf1 = -1; }, stiffness::kBadSize, "翼缘高度hf' ＝ -1，不应小于0"},
+      {"as = h", [](Bl& x) { x.Cas = 500; }, stiffness::kBadCover, "纵筋合力点至近边距离as ＝ 500，应不小于0且小于截面高度h"},
+      {"As' = -1e300", [](Bl& x) { x.As = 1e-300, x.As1 = -1e300; }, stiffness::kBadSteel, "钢筋面积As ＝ 1e-300、As' ＝ -1e+300，不应小于0"},
+      {"Es < 0", [](Bl& x) { x.Es = -2e5f; }, stiffness::kBadMaterial, "ftk ＝ 1.75、Es ＝ -200000、Ec ＝ 28000，不应小于0"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     Bl x;
